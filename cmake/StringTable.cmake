@@ -1,0 +1,10 @@
+# Turns the string table (one "id<TAB>text" line per entry, UTF-8) into a C++
+# source that the library compiles in.
+function(vrlschema_string_table input output)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -DINPUT=${input} -DOUTPUT=${output}
+            -P ${CMAKE_SOURCE_DIR}/cmake/EmbedStringTable.cmake
+    DEPENDS ${input} ${CMAKE_SOURCE_DIR}/cmake/EmbedStringTable.cmake
+    COMMENT "Embedding the string table")
+endfunction()

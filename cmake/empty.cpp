@@ -1,0 +1,1 @@
+// Placeholder translation unit for a subsystem without sources of its own.

@@ -6,23 +6,13 @@
 
 #include <cstdint>
 
+#include "schema/VrlSchemaVersion.h"
+
 namespace VrlSchemaLib {
 
-// Major version of a database schema; increases with each release.
-enum VrlDatabaseVersion : int32_t {
-    dbVersion24 = 24, // first version whose buffered read routine has the short name
-    dbVersion25 = 25, // default of every object and schema built without a version
-    dbVersion35 = 35, // version against which generated column lists are cut
-};
-
-// Refinement within a database version; 0 means none.
-enum VrlServicePackNum : int32_t {
-    spNone = 0,
-    spRelease100SP1 = 10001,
-    spRelease100SP2 = 10002,
-    spRelease101 = 10010,
-    spColumnListThreshold = 11201, // below it, columns newer than version 35 are left out of column lists
-};
+// VrlDatabaseVersion and VrlServicePackNum live with the version class
+// (schema/VrlSchemaVersion.h), included here so that this header brings
+// every enumeration of the model.
 
 // Type of a column, a parameter or a function result.
 enum VrlDataType : int32_t {

@@ -1,0 +1,774 @@
+// CString operations, the printf-style formatter with the wide meaning of
+// "%s" and "%c", case mapping and UTF-8 conversion.
+//
+// The formatter scans the format itself instead of handing it to vswprintf:
+// the C library reads "%s" in a wide format as a narrow string, which is not
+// what the callers of this class mean. Strings and characters are copied
+// directly; every numeric conversion is rebuilt as a single narrow conversion
+// and given to snprintf under the "C" locale, so that the decimal point is
+// always '.' whatever locale the process runs in.
+#include "platform/CString.h"
+
+#include <algorithm>
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+#include <cwchar>
+#include <locale.h>
+
+#include "platform/CException.h"
+#include "platform/StringResources.h"
+
+// ---------------------------------------------------------------------------
+// UTF-8
+
+namespace {
+
+constexpr wchar_t kReplacementChar = 0xFFFD;
+
+void AppendUtf8(std::string& out, char32_t cp) {
+    if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        cp = kReplacementChar;
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Appends the widened form of UTF-8 text; malformed sequences become U+FFFD.
+void AppendWide(std::wstring& out, std::string_view text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    while (i < n) {
+        const unsigned char lead = static_cast<unsigned char>(text[i]);
+        if (lead < 0x80) {
+            out += static_cast<wchar_t>(lead);
+            ++i;
+            continue;
+        }
+        int extra;
+        char32_t cp;
+        char32_t minimum;
+        if ((lead & 0xE0) == 0xC0) {
+            extra = 1;
+            cp = lead & 0x1F;
+            minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            extra = 2;
+            cp = lead & 0x0F;
+            minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            extra = 3;
+            cp = lead & 0x07;
+            minimum = 0x10000;
+        } else {
+            out += kReplacementChar;
+            ++i;
+            continue;
+        }
+        size_t j = i + 1;
+        int got = 0;
+        while (got < extra && j < n && (static_cast<unsigned char>(text[j]) & 0xC0) == 0x80) {
+            cp = (cp << 6) | (static_cast<unsigned char>(text[j]) & 0x3F);
+            ++j;
+            ++got;
+        }
+        if (got < extra || cp < minimum || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) {
+            out += kReplacementChar;
+            i = (got < extra) ? j : i + 1 + extra;
+            continue;
+        }
+        out += static_cast<wchar_t>(cp);
+        i = j;
+    }
+}
+
+} // namespace
+
+std::wstring Utf8ToWide(std::string_view text) {
+    std::wstring out;
+    out.reserve(text.size());
+    AppendWide(out, text);
+    return out;
+}
+
+std::string WideToUtf8(std::wstring_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char32_t cp = static_cast<char32_t>(text[i]);
+        // Text that came from UTF-16 sources may still hold surrogate pairs.
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
+            const char32_t low = static_cast<char32_t>(text[i + 1]);
+            if (low >= 0xDC00 && low <= 0xDFFF) {
+                cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
+                ++i;
+            }
+        }
+        AppendUtf8(out, cp);
+    }
+    return out;
+}
+
+CString::CString(const char* utf8) {
+    if (utf8 != nullptr)
+        AppendWide(m_str, utf8);
+}
+
+std::string CString::ToUtf8() const {
+    return WideToUtf8(m_str);
+}
+
+// ---------------------------------------------------------------------------
+// Case mapping
+
+wchar_t CharToLower(wchar_t ch) {
+    const unsigned c = static_cast<unsigned>(ch);
+    if (c < 0x80)
+        return (c >= 'A' && c <= 'Z') ? static_cast<wchar_t>(c + 32) : ch;
+    if (c < 0x100)
+        return (c >= 0xC0 && c <= 0xDE && c != 0xD7) ? static_cast<wchar_t>(c + 32) : ch;
+    if (c < 0x180) {
+        if (c == 0x130)
+            return L'i';
+        if (c == 0x178)
+            return static_cast<wchar_t>(0xFF);
+        if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+            return (c % 2 == 0) ? static_cast<wchar_t>(c + 1) : ch;
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+            return (c % 2 == 1) ? static_cast<wchar_t>(c + 1) : ch;
+        return ch;
+    }
+    if (c >= 0x386 && c <= 0x3AB) {
+        if (c == 0x386)
+            return static_cast<wchar_t>(0x3AC);
+        if (c >= 0x388 && c <= 0x38A)
+            return static_cast<wchar_t>(c + 37);
+        if (c == 0x38C)
+            return static_cast<wchar_t>(0x3CC);
+        if (c == 0x38E || c == 0x38F)
+            return static_cast<wchar_t>(c + 63);
+        if (c >= 0x391 && c <= 0x3AB && c != 0x3A2)
+            return static_cast<wchar_t>(c + 32);
+        return ch;
+    }
+    if (c >= 0x400 && c <= 0x40F)
+        return static_cast<wchar_t>(c + 80);
+    if (c >= 0x410 && c <= 0x42F)
+        return static_cast<wchar_t>(c + 32);
+    if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F))
+        return (c % 2 == 0) ? static_cast<wchar_t>(c + 1) : ch;
+    if (c == 0x4C0)
+        return static_cast<wchar_t>(0x4CF);
+    if (c >= 0x4C1 && c <= 0x4CE)
+        return (c % 2 == 1) ? static_cast<wchar_t>(c + 1) : ch;
+    return ch;
+}
+
+wchar_t CharToUpper(wchar_t ch) {
+    const unsigned c = static_cast<unsigned>(ch);
+    if (c < 0x80)
+        return (c >= 'a' && c <= 'z') ? static_cast<wchar_t>(c - 32) : ch;
+    if (c < 0x100) {
+        if (c == 0xB5)
+            return static_cast<wchar_t>(0x39C);
+        if (c == 0xFF)
+            return static_cast<wchar_t>(0x178);
+        return (c >= 0xE0 && c <= 0xFE && c != 0xF7) ? static_cast<wchar_t>(c - 32) : ch;
+    }
+    if (c < 0x180) {
+        if (c == 0x131)
+            return L'I';
+        if (c == 0x17F)
+            return L'S';
+        if ((c >= 0x100 && c <= 0x12F) || (c >= 0x132 && c <= 0x137) || (c >= 0x14A && c <= 0x177))
+            return (c % 2 == 1) ? static_cast<wchar_t>(c - 1) : ch;
+        if ((c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E))
+            return (c % 2 == 0) ? static_cast<wchar_t>(c - 1) : ch;
+        return ch;
+    }
+    if (c >= 0x3AC && c <= 0x3CE) {
+        if (c == 0x3AC)
+            return static_cast<wchar_t>(0x386);
+        if (c >= 0x3AD && c <= 0x3AF)
+            return static_cast<wchar_t>(c - 37);
+        if (c == 0x3C2)
+            return static_cast<wchar_t>(0x3A3);
+        if (c == 0x3CC)
+            return static_cast<wchar_t>(0x38C);
+        if (c == 0x3CD || c == 0x3CE)
+            return static_cast<wchar_t>(c - 63);
+        if (c >= 0x3B1 && c <= 0x3CB)
+            return static_cast<wchar_t>(c - 32);
+        return ch;
+    }
+    if (c >= 0x430 && c <= 0x44F)
+        return static_cast<wchar_t>(c - 32);
+    if (c >= 0x450 && c <= 0x45F)
+        return static_cast<wchar_t>(c - 80);
+    if ((c >= 0x460 && c <= 0x481) || (c >= 0x48A && c <= 0x4BF) || (c >= 0x4D0 && c <= 0x52F))
+        return (c % 2 == 1) ? static_cast<wchar_t>(c - 1) : ch;
+    if (c == 0x4CF)
+        return static_cast<wchar_t>(0x4C0);
+    if (c >= 0x4C1 && c <= 0x4CE)
+        return (c % 2 == 0) ? static_cast<wchar_t>(c - 1) : ch;
+    return ch;
+}
+
+// ---------------------------------------------------------------------------
+// Access, comparison, search
+
+wchar_t CString::GetAt(int index) const {
+    if (index < 0 || index >= GetLength())
+        AfxThrowInvalidArgException();
+    return m_str[static_cast<size_t>(index)];
+}
+
+void CString::SetAt(int index, wchar_t ch) {
+    if (index < 0 || index >= GetLength())
+        AfxThrowInvalidArgException();
+    m_str[static_cast<size_t>(index)] = ch;
+}
+
+CString& CString::operator=(const wchar_t* text) {
+    if (text == nullptr)
+        m_str.clear();
+    else
+        m_str.assign(text); // safe even when text points into m_str
+    return *this;
+}
+
+CString& CString::operator=(wchar_t ch) {
+    m_str.assign(1, ch);
+    return *this;
+}
+
+int CString::Compare(const wchar_t* other) const {
+    const wchar_t* a = m_str.c_str();
+    const wchar_t* b = other ? other : L"";
+    for (;; ++a, ++b) {
+        if (*a != *b)
+            return (static_cast<unsigned>(*a) < static_cast<unsigned>(*b)) ? -1 : 1;
+        if (*a == L'\0')
+            return 0;
+    }
+}
+
+int CString::CompareNoCase(const wchar_t* other) const {
+    const wchar_t* a = m_str.c_str();
+    const wchar_t* b = other ? other : L"";
+    for (;; ++a, ++b) {
+        const unsigned la = static_cast<unsigned>(CharToLower(*a));
+        const unsigned lb = static_cast<unsigned>(CharToLower(*b));
+        if (la != lb)
+            return la < lb ? -1 : 1;
+        if (la == 0)
+            return 0;
+    }
+}
+
+int CString::Find(wchar_t ch, int start) const {
+    if (start < 0 || start >= GetLength())
+        return -1;
+    const size_t pos = m_str.find(ch, static_cast<size_t>(start));
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::Find(const wchar_t* sub, int start) const {
+    if (sub == nullptr || start < 0 || start > GetLength())
+        return -1;
+    const size_t pos = m_str.find(sub, static_cast<size_t>(start));
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::ReverseFind(wchar_t ch) const {
+    const size_t pos = m_str.rfind(ch);
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+int CString::FindOneOf(const wchar_t* chars) const {
+    if (chars == nullptr || *chars == L'\0')
+        return -1;
+    const size_t pos = m_str.find_first_of(chars);
+    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+}
+
+// ---------------------------------------------------------------------------
+// Editing
+
+int CString::Replace(const wchar_t* oldText, const wchar_t* newText) {
+    if (oldText == nullptr || *oldText == L'\0')
+        return 0;
+    const std::wstring_view from(oldText);
+    const std::wstring_view to(newText ? newText : L"");
+    size_t pos = m_str.find(from);
+    if (pos == std::wstring::npos)
+        return 0;
+    // One pass into a new buffer keeps this linear however many matches.
+    std::wstring result;
+    result.reserve(m_str.size());
+    size_t last = 0;
+    int count = 0;
+    while (pos != std::wstring::npos) {
+        result.append(m_str, last, pos - last);
+        result.append(to);
+        last = pos + from.size();
+        ++count;
+        pos = m_str.find(from, last);
+    }
+    result.append(m_str, last, std::wstring::npos);
+    m_str.swap(result);
+    return count;
+}
+
+int CString::Replace(wchar_t oldChar, wchar_t newChar) {
+    int count = 0;
+    for (wchar_t& c : m_str) {
+        if (c == oldChar) {
+            c = newChar;
+            ++count;
+        }
+    }
+    return count;
+}
+
+int CString::Remove(wchar_t ch) {
+    const size_t before = m_str.size();
+    std::erase(m_str, ch);
+    return static_cast<int>(before - m_str.size());
+}
+
+int CString::Insert(int index, const wchar_t* text) {
+    if (index < 0)
+        index = 0;
+    if (index > GetLength())
+        index = GetLength();
+    if (text != nullptr && *text != L'\0') {
+        const std::wstring copy(text); // text may point into m_str
+        m_str.insert(static_cast<size_t>(index), copy);
+    }
+    return GetLength();
+}
+
+int CString::Delete(int index, int count) {
+    if (index < 0)
+        index = 0;
+    if (count > 0 && index < GetLength())
+        m_str.erase(static_cast<size_t>(index), static_cast<size_t>(count));
+    return GetLength();
+}
+
+CString& CString::MakeLower() {
+    for (wchar_t& c : m_str)
+        c = CharToLower(c);
+    return *this;
+}
+
+CString& CString::MakeUpper() {
+    for (wchar_t& c : m_str)
+        c = CharToUpper(c);
+    return *this;
+}
+
+CString& CString::MakeReverse() {
+    std::reverse(m_str.begin(), m_str.end());
+    return *this;
+}
+
+namespace {
+constexpr const wchar_t* kWhiteSpace = L" \t\r\n\v\f";
+}
+
+CString& CString::Trim() {
+    return TrimRight().TrimLeft();
+}
+CString& CString::TrimLeft() {
+    return TrimLeft(kWhiteSpace);
+}
+CString& CString::TrimRight() {
+    return TrimRight(kWhiteSpace);
+}
+CString& CString::Trim(const wchar_t* chars) {
+    return TrimRight(chars).TrimLeft(chars);
+}
+
+CString& CString::TrimLeft(const wchar_t* chars) {
+    if (chars == nullptr || *chars == L'\0')
+        return *this;
+    const size_t first = m_str.find_first_not_of(chars);
+    m_str.erase(0, first == std::wstring::npos ? m_str.size() : first);
+    return *this;
+}
+
+CString& CString::TrimRight(const wchar_t* chars) {
+    if (chars == nullptr || *chars == L'\0')
+        return *this;
+    const size_t last = m_str.find_last_not_of(chars);
+    m_str.erase(last == std::wstring::npos ? 0 : last + 1);
+    return *this;
+}
+
+CString& CString::TrimRight(wchar_t ch) {
+    size_t end = m_str.size();
+    while (end > 0 && m_str[end - 1] == ch)
+        --end;
+    m_str.erase(end);
+    return *this;
+}
+
+CString CString::Left(int count) const {
+    if (count <= 0)
+        return CString();
+    return CString(m_str.substr(0, static_cast<size_t>(count)));
+}
+
+CString CString::Right(int count) const {
+    if (count <= 0)
+        return CString();
+    if (count >= GetLength())
+        return *this;
+    return CString(m_str.substr(m_str.size() - static_cast<size_t>(count)));
+}
+
+CString CString::Mid(int first) const {
+    return Mid(first, GetLength());
+}
+
+CString CString::Mid(int first, int count) const {
+    if (first < 0)
+        first = 0;
+    if (count <= 0 || first >= GetLength())
+        return CString();
+    return CString(m_str.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
+}
+
+// ---------------------------------------------------------------------------
+// Resources
+
+BOOL CString::LoadString(UINT id) {
+    const wchar_t* text = AfxFindStringResource(id);
+    if (text == nullptr) {
+        m_str.clear();
+        return FALSE;
+    }
+    m_str.assign(text);
+    return TRUE;
+}
+
+// ---------------------------------------------------------------------------
+// Formatting
+
+namespace {
+
+locale_t CLocale() {
+    static const locale_t c = newlocale(LC_ALL_MASK, "C", static_cast<locale_t>(nullptr));
+    return c;
+}
+
+// Switches the calling thread to the "C" locale for its lifetime.
+class CLocaleScope {
+public:
+    CLocaleScope() : m_previous(CLocale() ? uselocale(CLocale()) : static_cast<locale_t>(nullptr)) {}
+    ~CLocaleScope() {
+        if (m_previous)
+            uselocale(m_previous);
+    }
+    CLocaleScope(const CLocaleScope&) = delete;
+    CLocaleScope& operator=(const CLocaleScope&) = delete;
+
+private:
+    locale_t m_previous;
+};
+
+struct Spec {
+    std::string flags;
+    bool leftAlign = false;
+    int width = -1;
+    int precision = -1;
+    enum class Size {
+        Default,
+        Char,
+        Short,
+        Long,
+        LongLong,
+        LongDouble,
+        SizeT,
+        IntMax,
+        PtrDiff
+    } size = Size::Default;
+    bool narrowString = false; // 'h' given for a string or character
+    bool wideString = false;   // 'l' or 'w' given for a string or character
+};
+
+void Pad(std::wstring& out, const Spec& spec, size_t length) {
+    if (spec.width > 0 && static_cast<size_t>(spec.width) > length)
+        out.append(static_cast<size_t>(spec.width) - length, L' ');
+}
+
+void AppendPadded(std::wstring& out, const Spec& spec, std::wstring_view text) {
+    if (spec.precision >= 0 && text.size() > static_cast<size_t>(spec.precision))
+        text = text.substr(0, static_cast<size_t>(spec.precision));
+    if (!spec.leftAlign)
+        Pad(out, spec, text.size());
+    out.append(text);
+    if (spec.leftAlign)
+        Pad(out, spec, text.size());
+}
+
+// The narrow conversion with the resolved width and precision.
+std::string NarrowFormat(const Spec& spec, const char* size, char conversion) {
+    std::string format = "%" + spec.flags;
+    if (spec.width >= 0)
+        format += std::to_string(spec.width);
+    if (spec.precision >= 0)
+        format += "." + std::to_string(spec.precision);
+    format += size;
+    format += conversion;
+    return format;
+}
+
+template <typename T> void AppendNumber(std::wstring& out, const std::string& format, T value) {
+    char small[128];
+    int length = std::snprintf(small, sizeof small, format.c_str(), value);
+    if (length < 0)
+        return;
+    if (static_cast<size_t>(length) < sizeof small) {
+        out.append(small, small + length);
+        return;
+    }
+    std::string large(static_cast<size_t>(length) + 1, '\0');
+    std::snprintf(large.data(), large.size(), format.c_str(), value);
+    out.append(large.begin(), large.begin() + length);
+}
+
+void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
+    if (format == nullptr)
+        return;
+    va_list ap;
+    va_copy(ap, args);
+    CLocaleScope cLocale;
+    const wchar_t* p = format;
+    while (*p != L'\0') {
+        if (*p != L'%') {
+            const wchar_t* run = p;
+            while (*p != L'\0' && *p != L'%')
+                ++p;
+            out.append(run, static_cast<size_t>(p - run));
+            continue;
+        }
+        const wchar_t* start = p++;
+        if (*p == L'%') {
+            out += L'%';
+            ++p;
+            continue;
+        }
+        Spec spec;
+        for (; *p != L'\0' && std::wcschr(L"-+ #0", *p) != nullptr; ++p) {
+            if (*p == L'-')
+                spec.leftAlign = true;
+            spec.flags += static_cast<char>(*p);
+        }
+        if (*p == L'*') {
+            int width = va_arg(ap, int);
+            if (width < 0) {
+                spec.leftAlign = true;
+                spec.flags += '-';
+                width = -width;
+            }
+            spec.width = width;
+            ++p;
+        } else if (*p >= L'0' && *p <= L'9') {
+            spec.width = 0;
+            for (; *p >= L'0' && *p <= L'9'; ++p)
+                spec.width = spec.width * 10 + (*p - L'0');
+        }
+        if (*p == L'.') {
+            ++p;
+            spec.precision = 0;
+            if (*p == L'*') {
+                spec.precision = va_arg(ap, int);
+                ++p;
+            } else {
+                for (; *p >= L'0' && *p <= L'9'; ++p)
+                    spec.precision = spec.precision * 10 + (*p - L'0');
+            }
+        }
+        using Size = Spec::Size;
+        if (p[0] == L'I' && p[1] == L'6' && p[2] == L'4') {
+            spec.size = Size::LongLong;
+            p += 3;
+        } else if (p[0] == L'I' && p[1] == L'3' && p[2] == L'2') {
+            p += 3;
+        } else if (*p == L'I') {
+            spec.size = Size::SizeT;
+            ++p;
+        } else if (p[0] == L'h' && p[1] == L'h') {
+            spec.size = Size::Char;
+            spec.narrowString = true;
+            p += 2;
+        } else if (*p == L'h') {
+            spec.size = Size::Short;
+            spec.narrowString = true;
+            ++p;
+        } else if (p[0] == L'l' && p[1] == L'l') {
+            spec.size = Size::LongLong;
+            p += 2;
+        } else if (*p == L'l' || *p == L'w') {
+            spec.size = Size::Long;
+            spec.wideString = true;
+            ++p;
+        } else if (*p == L'L') {
+            spec.size = Size::LongDouble;
+            ++p;
+        } else if (*p == L'z') {
+            spec.size = Size::SizeT;
+            ++p;
+        } else if (*p == L'j') {
+            spec.size = Size::IntMax;
+            ++p;
+        } else if (*p == L't') {
+            spec.size = Size::PtrDiff;
+            ++p;
+        }
+        const wchar_t conversion = *p;
+        if (conversion == L'\0') {
+            out.append(start); // an incomplete conversion at the end stays as written
+            break;
+        }
+        ++p;
+        switch (conversion) {
+        case L's':
+        case L'S': {
+            const bool narrow = conversion == L'S' ? !spec.wideString : spec.narrowString;
+            if (narrow) {
+                const char* text = va_arg(ap, const char*);
+                AppendPadded(out, spec, Utf8ToWide(text ? text : "(null)"));
+            } else {
+                const wchar_t* text = va_arg(ap, const wchar_t*);
+                AppendPadded(out, spec, text ? text : L"(null)");
+            }
+            break;
+        }
+        case L'c':
+        case L'C': {
+            const bool narrow = conversion == L'C' ? !spec.wideString : spec.narrowString;
+            const int value = va_arg(ap, int);
+            const wchar_t ch = narrow ? static_cast<wchar_t>(static_cast<unsigned char>(value))
+                                      : static_cast<wchar_t>(value);
+            spec.precision = -1;
+            AppendPadded(out, spec, std::wstring_view(&ch, 1));
+            break;
+        }
+        case L'd':
+        case L'i':
+        case L'u':
+        case L'o':
+        case L'x':
+        case L'X': {
+            const char conv = static_cast<char>(conversion);
+            const bool isSigned = conversion == L'd' || conversion == L'i';
+            switch (spec.size) {
+            case Size::LongLong:
+            case Size::IntMax:
+                if (isSigned)
+                    AppendNumber(out, NarrowFormat(spec, "ll", conv), va_arg(ap, long long));
+                else
+                    AppendNumber(out, NarrowFormat(spec, "ll", conv), va_arg(ap, unsigned long long));
+                break;
+            case Size::SizeT:
+            case Size::PtrDiff:
+                if (isSigned)
+                    AppendNumber(out, NarrowFormat(spec, "ll", conv),
+                                 static_cast<long long>(va_arg(ap, ptrdiff_t)));
+                else
+                    AppendNumber(out, NarrowFormat(spec, "ll", conv),
+                                 static_cast<unsigned long long>(va_arg(ap, size_t)));
+                break;
+            case Size::Short:
+                AppendNumber(out, NarrowFormat(spec, "h", conv), va_arg(ap, int));
+                break;
+            case Size::Char:
+                AppendNumber(out, NarrowFormat(spec, "hh", conv), va_arg(ap, int));
+                break;
+            default:
+                // "%ld" is 32 bits wide, as long was where these formats come
+                // from: callers pass LONG (int32_t) values with it.
+                if (isSigned)
+                    AppendNumber(out, NarrowFormat(spec, "", conv), va_arg(ap, int));
+                else
+                    AppendNumber(out, NarrowFormat(spec, "", conv), va_arg(ap, unsigned int));
+                break;
+            }
+            break;
+        }
+        case L'f':
+        case L'F':
+        case L'e':
+        case L'E':
+        case L'g':
+        case L'G':
+        case L'a':
+        case L'A': {
+            const char conv = static_cast<char>(conversion);
+            if (spec.size == Size::LongDouble)
+                AppendNumber(out, NarrowFormat(spec, "L", conv), va_arg(ap, long double));
+            else
+                AppendNumber(out, NarrowFormat(spec, "", conv), va_arg(ap, double));
+            break;
+        }
+        case L'p':
+            AppendNumber(out, NarrowFormat(spec, "", 'p'), va_arg(ap, void*));
+            break;
+        case L'n':
+            // Writing through a pointer argument is never wanted here; the
+            // argument is consumed and nothing is stored.
+            (void)va_arg(ap, void*);
+            break;
+        default:
+            // Not a conversion: keep the text as written.
+            out.append(start, static_cast<size_t>(p - start));
+            break;
+        }
+    }
+    va_end(ap);
+}
+
+} // namespace
+
+void CString::Format(const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    FormatV(format, args);
+    va_end(args);
+}
+
+void CString::FormatV(const wchar_t* format, va_list args) {
+    // Arguments may point into this string, so the text is built apart.
+    std::wstring result;
+    FormatInto(result, format, args);
+    m_str.swap(result);
+}
+
+void CString::AppendFormat(const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    AppendFormatV(format, args);
+    va_end(args);
+}
+
+void CString::AppendFormatV(const wchar_t* format, va_list args) {
+    std::wstring result;
+    FormatInto(result, format, args);
+    m_str += result;
+}

@@ -1,0 +1,76 @@
+// CSchemaObjectCollection: the objects of one kind in a table or a schema, in
+// insertion order, found by name without regard to case, and merged by
+// version as they are added:
+//   - an object newer than the container's version is ignored;
+//   - of two objects with the same name, the later or equal version takes the
+//     place of the other (in the order and in the index);
+//   - a dropped marker of a later or equal version removes the object; a
+//     dropped marker that meets nothing is kept like any other object.
+// So callers list the versions of an object oldest first and the container
+// keeps the newest one that is not newer than itself.
+//
+// The collection never creates, copies or deletes the objects it holds;
+// copying a collection copies the pointers.
+//
+// The index is keyed by the case-folded name and hashed on folded
+// characters, so a lookup folds the searched name once, on the fly, without
+// allocating, and never folds the stored names again.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/CString.h"
+#include "schema/VrlSchemaObject.h"
+#include "schema/VrlSchemaVersion.h"
+
+namespace VrlSchemaLib {
+
+class CSchemaObjectCollection {
+public:
+    CSchemaObjectCollection() = default;
+    CSchemaObjectCollection(const CSchemaObjectCollection& other) = default;
+    CSchemaObjectCollection& operator=(const CSchemaObjectCollection& other) = default;
+    virtual ~CSchemaObjectCollection();
+
+    // Adds `object` under the rules above, for a container of `containerVersion`.
+    // Returns true when the collection changed. A null object is ignored.
+    bool Add(VrlSchemaObject* object, VrlSchemaVersion containerVersion);
+
+    long GetCount() const { return static_cast<long>(m_vObjects.size()); }
+    // Object at `index`, or null outside 0 to count-1 (callers raise their own error).
+    VrlSchemaObject* GetAt(long index) const;
+    // Object of that name (case-insensitive), or null. A null name finds nothing.
+    VrlSchemaObject* Find(const wchar_t* name) const;
+    bool Contains(const wchar_t* name) const { return Find(name) != nullptr; }
+    const std::vector<VrlSchemaObject*>& GetObjects() const { return m_vObjects; }
+
+    void RemoveAll();
+
+    // Same pointers in the same order under the same names.
+    bool operator==(const CSchemaObjectCollection& other) const;
+
+private:
+    struct FoldedHash {
+        using is_transparent = void;
+        size_t operator()(std::wstring_view name) const noexcept;
+    };
+    struct FoldedEqual {
+        using is_transparent = void;
+        bool operator()(std::wstring_view a, std::wstring_view b) const noexcept;
+    };
+    struct Entry {
+        VrlSchemaObject* object;
+        size_t position; // index into m_vObjects
+    };
+
+    void RemoveAt(size_t position);
+
+    std::vector<VrlSchemaObject*> m_vObjects;
+    std::unordered_map<std::wstring, Entry, FoldedHash, FoldedEqual> m_oIndex;
+};
+
+} // namespace VrlSchemaLib

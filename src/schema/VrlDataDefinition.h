@@ -1,0 +1,44 @@
+// VrlDataDefinition: the type of a column, a parameter or a function result:
+// a data type, a declared length and the names that tie the value to an
+// extended table (a second table that holds the value, used for memo text).
+#pragma once
+
+#include "platform/CObject.h"
+#include "platform/CString.h"
+#include "schema/VrlEnums.h"
+
+namespace VrlSchemaLib {
+
+class VrlDataDefinition : public CObject {
+public:
+    // No type yet: callers assign a definition before reading it. Type and
+    // length start as 0 so that an unassigned definition reads predictably.
+    VrlDataDefinition();
+    // length <= 0 means the type has no length.
+    VrlDataDefinition(VrlDataType type, long length);
+    VrlDataDefinition(VrlDataType type, const wchar_t* parentIDField, const wchar_t* idField,
+                      const wchar_t* extendedTable, const wchar_t* extendedField);
+    VrlDataDefinition(const VrlDataDefinition& other);
+    VrlDataDefinition& operator=(const VrlDataDefinition& other);
+    ~VrlDataDefinition() override;
+
+    VrlDataType GetDataType() const { return m_eDataType; }
+    long GetLength() const { return m_lLength; }
+    CString GetParentIDField() const { return m_strParentIDField; }
+    CString GetIDField() const { return m_strIDField; }
+    CString GetExtendedTable() const { return m_strExtendedTable; }
+    CString GetExtendedField() const { return m_strExtendedField; }
+
+private:
+    void Init(VrlDataType type, long length, const wchar_t* parentIDField, const wchar_t* idField,
+              const wchar_t* extendedTable, const wchar_t* extendedField);
+
+    VrlDataType m_eDataType;
+    long m_lLength;
+    CString m_strParentIDField;
+    CString m_strIDField;
+    CString m_strExtendedTable;
+    CString m_strExtendedField;
+};
+
+} // namespace VrlSchemaLib

@@ -1,0 +1,109 @@
+// VrlField: one column of a table. Beside its type, default and description,
+// a field keeps one record of attributes per database that its table can be
+// placed in (the root type): flags, external and old names, translate and
+// parent-key tables, order number and XML default. The current root type,
+// normally set for all fields at once by the owning table, selects the
+// record that the per-root-type accessors read and write.
+#pragma once
+
+#include <map>
+
+#include "platform/COleVariant.h"
+#include "platform/CString.h"
+#include "schema/VrlDataDefinition.h"
+#include "schema/VrlEnums.h"
+#include "schema/VrlSchemaObject.h"
+
+namespace VrlSchemaLib {
+
+class VrlTable;
+
+class VrlField : public VrlSchemaObject {
+public:
+    // Description given as a string-resource id, loaded and branded.
+    VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
+             VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
+             VrlSchemaVersion version, int resourceBased, int convertFormat);
+    // Description given as text, branded.
+    VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
+             VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
+             VrlSchemaVersion version, int resourceBased, int convertFormat);
+    // Dropped marker: the column of this name is gone as of `version`.
+    VrlField(const wchar_t* name, VrlSchemaVersion version);
+    // Copies every member, the per-root-type records and the table pointer.
+    VrlField(const VrlField& other);
+    VrlField& operator=(const VrlField& other);
+    ~VrlField() override;
+
+    // The column format of the dialect, filled with the owning table's name.
+    CString GetExistsFormat(const ObjectExistsFormats* formats) const override;
+    virtual int IsResourceBasedField() const { return m_bResourceBased; }
+
+    const VrlDataDefinition* GetDataDefinition() const { return &m_oDataDefinition; }
+    VrlDataType GetDataType() const { return m_oDataDefinition.GetDataType(); }
+    long GetLength() const { return m_oDataDefinition.GetLength(); }
+    COleVariant GetDefaultValue() const { return m_oDefaultValue; }
+    VrlNullType GetNullType() const { return m_eNullType; }
+    void SetNullType(VrlNullType nullType) { m_eNullType = nullType; }
+    CString GetDescription() const { return m_strDescription; }
+    // Stored as given, without branding.
+    void SetDescription(const wchar_t* description) { m_strDescription = description; }
+    int IsFake() const { return m_bFake; }
+    VrlPasteAction GetPasteAction() const { return m_ePasteAction; }
+    const VrlTable* GetTable() const { return m_pTable; }
+    void SetTable(const VrlTable* table) { m_pTable = table; }
+    int IsConvertFormat() const { return m_bConvertFormat; }
+    VrlTableRootType GetCurrentRootType() const { return m_eCurrentRootType; }
+    void SetCurrentRootType(const VrlTableRootType& rootType) { m_eCurrentRootType = rootType; }
+
+    // Per-root-type attributes of the current root type. Readers never
+    // create a record (without one they see 0, "" and order number -1);
+    // writers create it. String readers point into the record and stay
+    // valid until that value changes or the field is destroyed.
+    int GetFlag(VrlFieldFlag flag) const;
+    void SetFlag(VrlFieldFlag flag); // or-s the bits in; never clears
+    const wchar_t* GetExternalName() const;
+    void SetExternalName(const wchar_t* name);
+    const wchar_t* GetTranslateTable() const;
+    void SetTranslateTable(const wchar_t* table);
+    const wchar_t* GetParentKeyTable() const;
+    void SetParentKeyTable(const wchar_t* table);
+    long GetOrderNumber() const;
+    void SetOrderNumber(long orderNumber);
+    const wchar_t* GetOldName() const;
+    void SetOldName(const wchar_t* name);
+    const wchar_t* GetOldExtName() const;
+    void SetOldExtName(const wchar_t* name);
+    const wchar_t* GetXmlDefault() const;
+    void SetXmlDefault(const wchar_t* xmlDefault);
+    void SetXmlDefault(long xmlDefault); // stored as "%ld"
+
+private:
+    struct RootTypeData {
+        int flags = 0;
+        CString externalName;
+        CString translateTable;
+        CString parentKeyTable;
+        long orderNumber = -1;
+        CString oldName;
+        CString oldExternalName;
+        CString xmlDefault;
+    };
+
+    const RootTypeData* FindRootTypeData() const;
+    RootTypeData& RootTypeDataCreateIfNeeded();
+
+    VrlDataDefinition m_oDataDefinition;
+    COleVariant m_oDefaultValue;
+    VrlNullType m_eNullType = ntDefault;
+    CString m_strDescription;
+    int m_bFake = 0;
+    VrlPasteAction m_ePasteAction = paNone;
+    VrlTableRootType m_eCurrentRootType = rtUndefined;
+    std::map<VrlTableRootType, RootTypeData> m_oRootTypeData;
+    const VrlTable* m_pTable = nullptr;
+    int m_bResourceBased = 0;
+    int m_bConvertFormat = 0;
+};
+
+} // namespace VrlSchemaLib

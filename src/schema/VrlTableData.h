@@ -1,0 +1,62 @@
+// VrlTableData: the seed rows of a table: column names and a flat, row-major
+// list of values (row r, column c is entry r * column count + c). It also
+// finds a value by the row's unique identifier and keeps a small cache of
+// texts that callers have looked up or computed.
+//
+// The object points at the caller's two vectors, which must outlive it and
+// must not be resized while it is in use.
+#pragma once
+
+#include <unordered_map>
+#include <vector>
+
+#include "platform/CComVariant.h"
+#include "platform/COleVariant.h"
+#include "platform/CString.h"
+
+namespace VrlSchemaLib {
+
+class VrlTableData {
+public:
+    VrlTableData(const std::vector<CString>& columnNames, const std::vector<CComVariant>& values);
+    // The unique-ID column is matched against the column names exactly.
+    VrlTableData(const std::vector<CString>& columnNames, const std::vector<CComVariant>& values,
+                 const wchar_t* uniqueIDColumn);
+    VrlTableData(const VrlTableData&) = delete;
+    VrlTableData& operator=(const VrlTableData&) = delete;
+    ~VrlTableData();
+
+    long GetColCount() const;
+    // 0 without column names.
+    long GetRowCount() const;
+    // Raise 4071 for an index out of range.
+    CString GetColName(long col) const;
+    CComVariant GetValue(long row, long col) const;
+    CString GetUniqueIDColumn() const { return m_strUniqueIDColumn; }
+
+    // The cache is bookkeeping beside the constant rows, so it may be used
+    // through a const pointer (tables hand out their data as const).
+    void CacheValue(const wchar_t* uniqueValue, const wchar_t* column, COleVariant value) const;
+    bool GetCachedValue(const wchar_t* uniqueValue, const wchar_t* column, COleVariant& out) const;
+    void ClearCacheValue(const wchar_t* uniqueValue, const wchar_t* column) const;
+
+    // The value of `column` (case-insensitive) in the row whose unique-ID
+    // value equals `uniqueValue` (case-insensitive), a cached text first.
+    // False when no row matches. Raises 4071 when a row matches but the data
+    // has no unique-ID column or no such column.
+    bool GetValueFromResource(const CString& uniqueValue, const CString& column, COleVariant& out) const;
+
+private:
+    static CString MakeUniqueKey(const wchar_t* uniqueValue, const wchar_t* column);
+    long FindColumnNoCase(const CString& column) const;
+
+    const std::vector<CComVariant>* m_pValues;
+    const std::vector<CString>* m_pColumnNames;
+    CString m_strUniqueIDColumn;
+    long m_lUniqueIDColumnIndex = -1;
+    mutable std::unordered_map<CString, CString> m_oCache;
+
+    friend class VrlTableDataTestAccess;
+};
+
+} // namespace VrlSchemaLib

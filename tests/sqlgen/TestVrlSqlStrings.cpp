@@ -1,0 +1,148 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "sqlgen/VrlSqlStrings.h"
+
+using namespace VrlSchemaLib;
+
+namespace {
+
+const CString U(VrlSqlStrings::cm_pszUnused);
+
+// Expands template `text` stored under an id of its own.
+std::wstring Expand(const wchar_t* text, int number, const CString& p1 = U, const CString& p2 = U,
+                    const CString& p3 = U, const CString& p4 = U, const CString& p5 = U,
+                    const CString& p6 = U) {
+    VrlSqlStrings strings;
+    strings.Add(1, text);
+    return strings.Get(1, number, p1, p2, p3, p4, p5, p6).Str();
+}
+
+std::wstring Expand(const wchar_t* text, const CString& p1 = U, const CString& p2 = U, const CString& p3 = U,
+                    const CString& p4 = U, const CString& p5 = U, const CString& p6 = U) {
+    VrlSqlStrings strings;
+    strings.Add(1, text);
+    return strings.Get(1, p1, p2, p3, p4, p5, p6).Str();
+}
+
+} // namespace
+
+TEST(VrlSqlStringsTable, UnknownIdGivesEmptyText) {
+    VrlSqlStrings strings;
+    EXPECT_EQ(strings.Get(12, L"a", L"b", U, U, U, U).Str(), L"");
+    strings.Add(12, L"CREATE TABLE &1");
+    EXPECT_EQ(strings.Get(13, 4, L"a", U, U, U, U, U).Str(), L"");
+    EXPECT_EQ(strings.Get(-1, U, U, U, U, U, U).Str(), L"");
+}
+
+TEST(VrlSqlStringsTable, LaterAddReplacesEarlierText) {
+    VrlSqlStrings strings;
+    strings.Add(7, L"first &1");
+    strings.Add(8, L"other");
+    strings.Add(7, L"second &1");
+    EXPECT_EQ(strings.Get(7, L"x", U, U, U, U, U).Str(), L"second x");
+    EXPECT_EQ(strings.Get(8, U, U, U, U, U, U).Str(), L"other");
+    // An empty text is a text: the dialects register empty templates.
+    strings.Add(8, L"");
+    EXPECT_EQ(strings.Get(8, U, U, U, U, U, U).Str(), L"");
+}
+
+TEST(VrlSqlStringsMarkers, TextArgumentsGoWhereTheirMarkersStand) {
+    EXPECT_EQ(Expand(L"&1-&2", L"a", L"b"), L"a-b");
+    EXPECT_EQ(Expand(L"&6&5&4&3&2&1", L"1", L"2", L"3", L"4", L"5", L"6"), L"654321");
+    EXPECT_EQ(Expand(L"&1 &2 &4 &3", L"c", L"INT", L"NOT NULL", L"DEFAULT 0"), L"c INT DEFAULT 0 NOT NULL");
+    EXPECT_EQ(Expand(L"[&2][&2]", L"x", L"yy"), L"[yy][yy]");
+    EXPECT_EQ(Expand(L"&1", L""), L"");
+    EXPECT_EQ(Expand(L"no markers at all"), L"no markers at all");
+    EXPECT_EQ(Expand(L""), L"");
+}
+
+TEST(VrlSqlStringsMarkers, NumberMarkerIsPlainDecimal) {
+    EXPECT_EQ(Expand(L"TOP &#", 100), L"TOP 100");
+    EXPECT_EQ(Expand(L"(&#)", -5), L"(-5)");
+    EXPECT_EQ(Expand(L"&#&#", 0), L"00");
+    EXPECT_EQ(Expand(L"&#", 2147483647), L"2147483647");
+    EXPECT_EQ(Expand(L"&#", -2147483647 - 1), L"-2147483648");
+    // The overload without a number writes 0.
+    EXPECT_EQ(Expand(L"n=&#"), L"n=0");
+}
+
+TEST(VrlSqlStringsMarkers, AmpersandWithoutMarkerStandsForOneAmpersand) {
+    EXPECT_EQ(Expand(L"&&1", L"arg"), L"&1");
+    EXPECT_EQ(Expand(L"a && b"), L"a & b");
+    EXPECT_EQ(Expand(L"&!"), L"&");
+    EXPECT_EQ(Expand(L"&9x", L"arg"), L"&x");
+    EXPECT_EQ(Expand(L"&0&7", L"arg"), L"&&");
+    EXPECT_EQ(Expand(L"&abc"), L"&bc");
+    EXPECT_EQ(Expand(L"&&&"), L"&&");
+    EXPECT_EQ(Expand(L"end &"), L"end &");
+    EXPECT_EQ(Expand(L"&"), L"&");
+    EXPECT_EQ(Expand(L"&1&", L"v"), L"v&");
+}
+
+TEST(VrlSqlStringsMarkers, ArgumentsAreNeverRescanned) {
+    EXPECT_EQ(Expand(L"<&1>", L"&2", L"no"), L"<&2>");
+    EXPECT_EQ(Expand(L"&1|&2", L"&#&&", L"&"), L"&#&&|&");
+    EXPECT_EQ(Expand(L"&1", 42, L"&#"), L"&#");
+}
+
+TEST(VrlSqlStringsMarkers, WideCharactersPassThrough) {
+    EXPECT_EQ(Expand(L"\u00c4&1\u4e2d", L"\u00df"), L"\u00c4\u00df\u4e2d");
+    EXPECT_EQ(Expand(L"\t&1\r\n", L"x"), L"\tx\r\n");
+}
+
+// Whole statements from real dialect templates, expected texts written out by
+// hand.
+TEST(VrlSqlStringsStatements, CreateTableAndColumn) {
+    VrlSqlStrings s;
+    s.Add(12, L"CREATE TABLE dbo.&1(\n&2&3)");
+    s.Add(16, L"&1 &2 &4 &3");
+    const CString column = s.Get(16, L"BatchID", L"INT", L"DEFAULT 0", L"NOT NULL", U, U);
+    EXPECT_EQ(column.Str(), L"BatchID INT NOT NULL DEFAULT 0");
+    EXPECT_EQ(s.Get(12, L"Batch", L"\t" + column, L"", U, U, U).Str(),
+              L"CREATE TABLE dbo.Batch(\n\tBatchID INT NOT NULL DEFAULT 0)");
+}
+
+TEST(VrlSqlStringsStatements, BufferedReadProcedureUsesKeyTwice) {
+    VrlSqlStrings s;
+    s.Add(15, L"CREATE PROCEDURE &1 \n\t@myID &2 \nAS \n\tSELECT TOP &# * \n\t\tFROM &3 \n\t\tWHERE @myID IS "
+              L"NULL OR &4 > @myID \n\t\tORDER BY &4 ");
+    EXPECT_EQ(s.Get(15, 500, L"procBufDoc", L"INT", L"Document", L"DocID", U, U).Str(),
+              L"CREATE PROCEDURE procBufDoc \n\t@myID INT \nAS \n\tSELECT TOP 500 * \n\t\tFROM Document "
+              L"\n\t\tWHERE "
+              L"@myID IS NULL OR DocID > @myID \n\t\tORDER BY DocID ");
+}
+
+TEST(VrlSqlStringsStatements, ComputedUpperCaseColumn) {
+    VrlSqlStrings s;
+    s.Add(17, L",\n\t&1UC &2GRAPHIC(&#) &3 GENERATED AS(UPPER(&1))");
+    EXPECT_EQ(s.Get(17, 64, L"Name", L"VAR", L"NOT NULL", U, U, U).Str(),
+              L",\n\tNameUC VARGRAPHIC(64) NOT NULL GENERATED AS(UPPER(Name))");
+}
+
+TEST(VrlSqlStringsStatements, AlterColumnNestsAnExpandedTemplate) {
+    VrlSqlStrings s;
+    s.Add(53, L"ALTER TABLE &1 ALTER COLUMN &2 &3");
+    s.Add(54, L"&1 &2");
+    s.Add(55, L"DROP INDEX &2 ON &1");
+    const CString definition = s.Get(54, L"NVARCHAR(50)", L"NULL", U, U, U, U);
+    EXPECT_EQ(s.Get(53, L"Field", L"Caption", definition, U, U, U).Str(),
+              L"ALTER TABLE Field ALTER COLUMN Caption NVARCHAR(50) NULL");
+    EXPECT_EQ(s.Get(55, L"Field", L"IX_Caption", U, U, U, U).Str(), L"DROP INDEX IX_Caption ON Field");
+}
+
+TEST(VrlSqlStringsStatements, PublishFragmentWithDepth) {
+    VrlSqlStrings s;
+    s.Add(
+        29,
+        L"\tINSERT INTO NewIDTable(NewParentID, AdminID) \n\t\tSELECT p.NewID, \n\t\t\t&1 \n\t\tFROM &2, "
+        L"\n\t\t\t@oParentNewIDTable AS p \n\t\tWHERE &3 = p.AdminID AND \n\t\t\tp.Depth = &# \n\t\tORDER BY "
+        L"&1 \n");
+    EXPECT_EQ(s.Get(29, 2, L"FolderDefID", L"FolderDef", L"ParentID", U, U, U).Str(),
+              L"\tINSERT INTO NewIDTable(NewParentID, AdminID) \n\t\tSELECT p.NewID, \n\t\t\tFolderDefID "
+              L"\n\t\tFROM "
+              L"FolderDef, \n\t\t\t@oParentNewIDTable AS p \n\t\tWHERE ParentID = p.AdminID AND "
+              L"\n\t\t\tp.Depth = 2 "
+              L"\n\t\tORDER BY FolderDefID \n");
+}

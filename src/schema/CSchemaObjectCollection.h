@@ -40,9 +40,9 @@ public:
     // Returns true when the collection changed. A null object is ignored.
     bool Add(VrlSchemaObject* object, VrlSchemaVersion containerVersion);
 
-    long GetCount() const { return static_cast<long>(m_vObjects.size()); }
+    LONG GetCount() const { return static_cast<LONG>(m_vObjects.size()); }
     // Object at `index`, or null outside 0 to count-1 (callers raise their own error).
-    VrlSchemaObject* GetAt(long index) const;
+    VrlSchemaObject* GetAt(LONG index) const;
     // Object of that name (case-insensitive), or null. A null name finds nothing.
     VrlSchemaObject* Find(const wchar_t* name) const;
     bool Contains(const wchar_t* name) const { return Find(name) != nullptr; }

@@ -15,7 +15,7 @@ public:
     // length start as 0 so that an unassigned definition reads predictably.
     VrlDataDefinition();
     // length <= 0 means the type has no length.
-    VrlDataDefinition(VrlDataType type, long length);
+    VrlDataDefinition(VrlDataType type, LONG length);
     VrlDataDefinition(VrlDataType type, const wchar_t* parentIDField, const wchar_t* idField,
                       const wchar_t* extendedTable, const wchar_t* extendedField);
     VrlDataDefinition(const VrlDataDefinition& other);
@@ -23,18 +23,18 @@ public:
     ~VrlDataDefinition() override;
 
     VrlDataType GetDataType() const { return m_eDataType; }
-    long GetLength() const { return m_lLength; }
+    LONG GetLength() const { return m_lLength; }
     CString GetParentIDField() const { return m_strParentIDField; }
     CString GetIDField() const { return m_strIDField; }
     CString GetExtendedTable() const { return m_strExtendedTable; }
     CString GetExtendedField() const { return m_strExtendedField; }
 
 private:
-    void Init(VrlDataType type, long length, const wchar_t* parentIDField, const wchar_t* idField,
+    void Init(VrlDataType type, LONG length, const wchar_t* parentIDField, const wchar_t* idField,
               const wchar_t* extendedTable, const wchar_t* extendedField);
 
     VrlDataType m_eDataType;
-    long m_lLength;
+    LONG m_lLength;
     CString m_strParentIDField;
     CString m_strIDField;
     CString m_strExtendedTable;

@@ -41,7 +41,7 @@ public:
 
     const VrlDataDefinition* GetDataDefinition() const { return &m_oDataDefinition; }
     VrlDataType GetDataType() const { return m_oDataDefinition.GetDataType(); }
-    long GetLength() const { return m_oDataDefinition.GetLength(); }
+    LONG GetLength() const { return m_oDataDefinition.GetLength(); }
     COleVariant GetDefaultValue() const { return m_oDefaultValue; }
     VrlNullType GetNullType() const { return m_eNullType; }
     void SetNullType(VrlNullType nullType) { m_eNullType = nullType; }
@@ -68,15 +68,15 @@ public:
     void SetTranslateTable(const wchar_t* table);
     const wchar_t* GetParentKeyTable() const;
     void SetParentKeyTable(const wchar_t* table);
-    long GetOrderNumber() const;
-    void SetOrderNumber(long orderNumber);
+    LONG GetOrderNumber() const;
+    void SetOrderNumber(LONG orderNumber);
     const wchar_t* GetOldName() const;
     void SetOldName(const wchar_t* name);
     const wchar_t* GetOldExtName() const;
     void SetOldExtName(const wchar_t* name);
     const wchar_t* GetXmlDefault() const;
     void SetXmlDefault(const wchar_t* xmlDefault);
-    void SetXmlDefault(long xmlDefault); // stored as "%ld"
+    void SetXmlDefault(LONG xmlDefault); // stored as "%ld"
 
 private:
     struct RootTypeData {
@@ -84,7 +84,7 @@ private:
         CString externalName;
         CString translateTable;
         CString parentKeyTable;
-        long orderNumber = -1;
+        LONG orderNumber = -1;
         CString oldName;
         CString oldExternalName;
         CString xmlDefault;

@@ -39,9 +39,9 @@ public:
     int GetExplicitLocking() const { return m_bExplicitLocking; }
     int GetInsertAction() const { return m_bInsertAction; }
     int WithSqlCodeDeclared() const { return m_bWithSqlCodeDeclared; }
-    long GetParameterCount() const { return static_cast<long>(m_vParameters.size()); }
+    LONG GetParameterCount() const { return static_cast<LONG>(m_vParameters.size()); }
     // Callers iterate with GetParameterCount; outside it the result is null.
-    VrlParam* GetParameter(long index) const;
+    VrlParam* GetParameter(LONG index) const;
     // First parameter whose name contains `name`, both compared lower-cased
     // (so "DefID" finds "@lBatchDefID"). Raises 4074 with the name when none
     // does.

@@ -41,26 +41,26 @@ public:
     VrlSchemaVersion GetSchemaVersion() const { return m_oVersion; }
     VrlDatabaseVersion GetVersion() const { return m_oVersion.GetVersion(); }
 
-    long GetTableCount() const { return m_oTables.GetCount(); }
-    long GetViewCount() const { return m_oViews.GetCount(); }
-    long GetProcedureCount() const { return m_oProcedures.GetCount(); }
-    long GetFunctionCount() const { return m_oFunctions.GetCount(); }
+    LONG GetTableCount() const { return m_oTables.GetCount(); }
+    LONG GetViewCount() const { return m_oViews.GetCount(); }
+    LONG GetProcedureCount() const { return m_oProcedures.GetCount(); }
+    LONG GetFunctionCount() const { return m_oFunctions.GetCount(); }
 
     // Index lookups raise 4071 / 4073 / 4075 / 4077 out of range; name lookups
     // raise 4070 / 4072 / 4074 / 4076 with the name (4070 without arguments for
     // a null table name). The root-type forms set the table's current root
     // type before returning it.
-    VrlTable* GetTable(long index) const;
-    VrlTable* GetTable(long index, VrlTableRootType rootType) const;
+    VrlTable* GetTable(LONG index) const;
+    VrlTable* GetTable(LONG index, VrlTableRootType rootType) const;
     VrlTable* GetTable(const wchar_t* name) const;
     VrlTable* GetTable(const wchar_t* name, VrlTableRootType rootType) const;
     // Null when the schema has no such table (or the name is null).
     VrlTable* GetTableDontThrow(const wchar_t* name) const;
-    VrlView* GetView(long index) const;
+    VrlView* GetView(LONG index) const;
     VrlView* GetView(const wchar_t* name) const;
-    VrlProcedure* GetProcedure(long index) const;
+    VrlProcedure* GetProcedure(LONG index) const;
     VrlProcedure* GetProcedure(const wchar_t* name) const;
-    VrlFunction* GetFunction(long index) const;
+    VrlFunction* GetFunction(LONG index) const;
     VrlFunction* GetFunction(const wchar_t* name) const;
     // The function when the name is one, else the procedure of that name.
     VrlProcedure* GetProcedureOrFunction(const wchar_t* name) const;
@@ -69,8 +69,8 @@ public:
     CommandType GetCommandType(const wchar_t* name) const;
 
     // Name-keyed getters: the table must exist (4070).
-    const wchar_t* GetChild(const wchar_t* table, long index) const; // 4084 out of range
-    long GetChildCount(const wchar_t* table) const;
+    const wchar_t* GetChild(const wchar_t* table, LONG index) const; // 4084 out of range
+    LONG GetChildCount(const wchar_t* table) const;
     const wchar_t* GetConvertRoutine(const wchar_t* table) const;
     const wchar_t* GetImportRoutine(const wchar_t* table) const;
     VrlDatabaseVersion GetDatabaseVersion(const wchar_t* table) const;

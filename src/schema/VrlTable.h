@@ -5,7 +5,7 @@
 // import and convert routines, status column).
 //
 // A table does not own its fields, constraints or table data; the caller
-// keeps them alive as long as the table. A copy shares them with the source
+// keeps them alive as LONG as the table. A copy shares them with the source
 // but duplicates the per-root-type records.
 #pragma once
 
@@ -28,25 +28,25 @@ class VrlTableData;
 class VrlTable : public VrlSchemaObject {
 public:
     VrlTable(const wchar_t* name, const std::vector<VrlField*>& fields, const wchar_t* lightView,
-             long bufferSize, unsigned int descriptionId, const VrlTableData* tableData,
+             LONG bufferSize, unsigned int descriptionId, const VrlTableData* tableData,
              VrlTableRootType rootType, VrlSchemaVersion version);
     VrlTable(const wchar_t* name, const std::vector<VrlField*>& fields, const wchar_t* lightView,
-             long bufferSize, unsigned int descriptionId, VrlTableRootType rootType,
+             LONG bufferSize, unsigned int descriptionId, VrlTableRootType rootType,
              VrlSchemaVersion version);
     VrlTable(const wchar_t* name, const std::vector<VrlField*>& fields,
-             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, long bufferSize,
+             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, LONG bufferSize,
              unsigned int descriptionId, const wchar_t* localeLookupField, const wchar_t* localeQuery,
              VrlTableRootType rootType, VrlSchemaVersion version);
     VrlTable(const wchar_t* name, const std::vector<VrlField*>& fields,
-             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, long bufferSize,
+             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, LONG bufferSize,
              unsigned int descriptionId, const VrlTableData* tableData, const VrlTableData* tableDataEnglish,
              VrlTableRootType rootType, VrlSchemaVersion version);
     VrlTable(const wchar_t* name, const std::vector<VrlField*>& fields,
-             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, long bufferSize,
+             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, LONG bufferSize,
              unsigned int descriptionId, const VrlTableData* tableData, VrlTableRootType rootType,
              VrlSchemaVersion version);
     VrlTable(const wchar_t* name, const std::vector<VrlField*>& fields,
-             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, long bufferSize,
+             const std::vector<VrlConstraint*>& constraints, const wchar_t* lightView, LONG bufferSize,
              unsigned int descriptionId, VrlTableRootType rootType, VrlSchemaVersion version);
     // Dropped marker: the table of this name is gone as of `version`.
     VrlTable(const wchar_t* name, VrlSchemaVersion version);
@@ -58,16 +58,16 @@ public:
 
     CString GetExistsFormat(const ObjectExistsFormats* formats) const override;
 
-    // Fields in insertion order. GetField(long) raises 4055 out of range;
+    // Fields in insertion order. GetField(LONG) raises 4055 out of range;
     // name lookups are case-insensitive and return null when absent.
-    long GetFieldCount() const;
-    VrlField* GetField(long index) const;
+    LONG GetFieldCount() const;
+    VrlField* GetField(LONG index) const;
     VrlField* GetField(const wchar_t* name) const;
     bool HasField(const wchar_t* name) const;
 
-    // Constraints in insertion order. GetConstraint(long) raises 4078.
-    long GetConstraintCount() const;
-    VrlConstraint* GetConstraint(long index) const;
+    // Constraints in insertion order. GetConstraint(LONG) raises 4078.
+    LONG GetConstraintCount() const;
+    VrlConstraint* GetConstraint(LONG index) const;
     VrlConstraint* GetConstraint(const wchar_t* name) const;
     // First constraint of type primary key, or null.
     VrlConstraint* GetPrimaryKeyConstraint() const;
@@ -75,13 +75,13 @@ public:
     CString GetPrimaryKeyFieldName() const;
 
     // Clears `out`, appends the fake fields in order and returns their number.
-    long GetFakeFields(std::vector<VrlField*>& out) const;
+    LONG GetFakeFields(std::vector<VrlField*>& out) const;
     // No fields, or only fake ones.
     bool IsFaked() const;
 
     CString GetDescription() const { return m_strDescription; }
     CString GetLightView() const { return m_strLightView; }
-    long GetBufferSize() const { return m_lBufferSize; }
+    LONG GetBufferSize() const { return m_lBufferSize; }
     bool IsBuffered() const { return m_lBufferSize > 0; }
     const VrlTableData* GetVrlTableData() const { return m_pTableData; }
     const VrlTableData* GetVrlTableDataEnglish() const { return m_pTableDataEnglish; }
@@ -107,9 +107,9 @@ public:
     void SetExternalName(const wchar_t* name);
     VrlDatabaseVersion GetDatabaseVersion() const;
     void SetDatabaseVersion(VrlDatabaseVersion version);
-    long GetChildCount() const;
+    LONG GetChildCount() const;
     // Out of range raises the framework's invalid-argument exception.
-    const wchar_t* GetChild(long index) const;
+    const wchar_t* GetChild(LONG index) const;
     // Appends unless an equal name (case-sensitive) is present.
     void SetChild(const wchar_t* child);
     const wchar_t* GetExtCollectionName() const;
@@ -179,7 +179,7 @@ private:
     CSchemaObjectCollection m_oFields;
     CSchemaObjectCollection m_oConstraints;
     CString m_strLightView;
-    long m_lBufferSize = 0;
+    LONG m_lBufferSize = 0;
     CString m_strDescription;
     const VrlTableData* m_pTableData = nullptr;
     const VrlTableData* m_pTableDataEnglish = nullptr;

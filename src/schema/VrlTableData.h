@@ -26,12 +26,12 @@ public:
     VrlTableData& operator=(const VrlTableData&) = delete;
     ~VrlTableData();
 
-    long GetColCount() const;
+    LONG GetColCount() const;
     // 0 without column names.
-    long GetRowCount() const;
+    LONG GetRowCount() const;
     // Raise 4071 for an index out of range.
-    CString GetColName(long col) const;
-    CComVariant GetValue(long row, long col) const;
+    CString GetColName(LONG col) const;
+    CComVariant GetValue(LONG row, LONG col) const;
     CString GetUniqueIDColumn() const { return m_strUniqueIDColumn; }
 
     // The cache is bookkeeping beside the constant rows, so it may be used
@@ -48,12 +48,12 @@ public:
 
 private:
     static CString MakeUniqueKey(const wchar_t* uniqueValue, const wchar_t* column);
-    long FindColumnNoCase(const CString& column) const;
+    LONG FindColumnNoCase(const CString& column) const;
 
     const std::vector<CComVariant>* m_pValues;
     const std::vector<CString>* m_pColumnNames;
     CString m_strUniqueIDColumn;
-    long m_lUniqueIDColumnIndex = -1;
+    LONG m_lUniqueIDColumnIndex = -1;
     mutable std::unordered_map<CString, CString> m_oCache;
 
     friend class VrlTableDataTestAccess;

@@ -1,0 +1,4 @@
+// Run-time class information of CMapStringToString.
+#include "platform/CMapStringToString.h"
+
+IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

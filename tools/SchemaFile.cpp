@@ -1,0 +1,835 @@
+#include "SchemaFile.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <initializer_list>
+#include <limits>
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "platform/COleVariant.h"
+#include "platform/Variant.h"
+#include "schema/VrlConstraint.h"
+#include "schema/VrlDataDefinition.h"
+#include "schema/VrlEnums.h"
+#include "schema/VrlField.h"
+#include "schema/VrlFunction.h"
+#include "schema/VrlParam.h"
+#include "schema/VrlProcedure.h"
+#include "schema/VrlSchema.h"
+#include "schema/VrlTable.h"
+#include "schema/VrlTableData.h"
+#include "schema/VrlView.h"
+
+using nlohmann::json;
+using namespace VrlSchemaLib;
+
+namespace VrlSchemaTool {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    return out;
+}
+
+const char* TypeName(const json& j) {
+    switch (j.type()) {
+    case json::value_t::null:
+        return "null";
+    case json::value_t::boolean:
+        return "a boolean";
+    case json::value_t::string:
+        return "a string";
+    case json::value_t::array:
+        return "an array";
+    case json::value_t::object:
+        return "an object";
+    case json::value_t::number_float:
+        return "a number";
+    default:
+        return "an integer";
+    }
+}
+
+// Names of enumeration members, in value order; index = value - first.
+struct EnumNames {
+    int first;
+    std::vector<const char*> names;
+};
+
+const EnumNames kDataTypes{
+    1, {"dtInteger",    "dtGuid",         "dtAutoIncrement", "dtBoolean", "dtByte",      "dtShort",
+        "dtLong",       "dtBigInt",       "dtSingle",        "dtDouble",  "dtString",    "dtDateTime",
+        "dtBinary",     "dtLongText",     "dtString256",     "dtMemo",    "dtTable",     "dtInteger18",
+        "dtInteger19",  "dtInteger20",    "dtInteger21",     "dtMemo22",  "dtGuid23",    "dtName",
+        "dtAnsiString", "dtAnsiString26", "dtSysName",       "dtGuid28",  "dtTimestamp", "dtInterval"}};
+const EnumNames kConstraintTypes{1,
+                                 {"ctPrimaryKey", "ctUnique", "ctForeignKey", "ctIndex",
+                                  "ctForeignKeyNotGenerated", "ctIndex6", "ctForeignKey7",
+                                  "ctUniqueNotGenerated"}};
+const EnumNames kOnDelete{1, {"odNoAction", "odCascade", "odNone", "odCascade4"}};
+const EnumNames kOnUpdate{1, {"ouNoAction", "ouCascade"}};
+const EnumNames kDirections{1, {"ioIn", "ioOut", "ioInOut"}};
+
+} // namespace
+
+const char* DialectName(Dialect dialect) {
+    switch (dialect) {
+    case Dialect::SqlServer:
+        return "sqlserver";
+    case Dialect::Oracle:
+        return "oracle";
+    case Dialect::DB2:
+        return "db2";
+    case Dialect::Access:
+        return "access";
+    }
+    return "";
+}
+
+std::optional<Dialect> ParseDialect(std::string_view name) {
+    const std::string lower = Lower(name);
+    for (Dialect d : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
+        if (lower == DialectName(d))
+            return d;
+    }
+    return std::nullopt;
+}
+
+SchemaFileError::SchemaFileError(const std::string& file, const std::string& path, const std::string& reason)
+    : std::runtime_error(file + ": " + (path.empty() ? "" : path + ": ") + reason), m_file(file),
+      m_path(path), m_reason(reason) {}
+
+std::optional<VrlSchemaVersion> ParseVersion(std::string_view text) {
+    auto number = [](std::string_view part, long& out) {
+        if (part.empty())
+            return false;
+        const char* end = part.data() + part.size();
+        auto [ptr, ec] = std::from_chars(part.data(), end, out);
+        return ec == std::errc() && ptr == end && out >= 0 && out <= std::numeric_limits<int32_t>::max();
+    };
+    long version = 0;
+    long servicePack = 0;
+    const size_t dot = text.find('.');
+    if (!number(text.substr(0, dot), version))
+        return std::nullopt;
+    if (dot != std::string_view::npos && !number(text.substr(dot + 1), servicePack))
+        return std::nullopt;
+    return VrlSchemaVersion(static_cast<VrlDatabaseVersion>(version),
+                            static_cast<VrlServicePackNum>(servicePack));
+}
+
+// One pass over the document; every reader knows the JSON path of what it
+// reads, so that an error names it.
+class SchemaFile::Builder {
+public:
+    Builder(SchemaFile& file, std::string fileName, Dialect dialect)
+        : m_file(file), m_fileName(std::move(fileName)), m_dialect(dialect) {}
+
+    void Build(const json& doc, std::optional<VrlSchemaVersion> version);
+
+private:
+    [[noreturn]] void Fail(const std::string& path, const std::string& reason) const {
+        throw SchemaFileError(m_fileName, path, reason);
+    }
+
+    void CheckKeys(const json& j, const std::string& path, std::initializer_list<const char*> allowed) const {
+        if (!j.is_object())
+            Fail(path, std::string("expected an object, found ") + TypeName(j));
+        for (auto it = j.begin(); it != j.end(); ++it) {
+            if (std::none_of(allowed.begin(), allowed.end(), [&](const char* k) { return it.key() == k; }))
+                Fail(path + "/" + it.key(), "unknown key \"" + it.key() + "\"");
+        }
+    }
+
+    const json* Find(const json& j, const char* key) const {
+        auto it = j.find(key);
+        return it == j.end() ? nullptr : &*it;
+    }
+
+    const json& Require(const json& j, const std::string& path, const char* key) const {
+        const json* v = Find(j, key);
+        if (!v)
+            Fail(path, std::string("missing required key \"") + key + "\"");
+        return *v;
+    }
+
+    std::string String(const json& j, const std::string& path) const {
+        if (!j.is_string())
+            Fail(path, std::string("expected a string, found ") + TypeName(j));
+        return j.get<std::string>();
+    }
+
+    std::string OptString(const json& j, const std::string& path, const char* key) const {
+        const json* v = Find(j, key);
+        return v ? String(*v, path + "/" + key) : std::string();
+    }
+
+    CString Wide(const std::string& utf8) const { return CString(Utf8ToWide(utf8)); }
+
+    bool OptBool(const json& j, const std::string& path, const char* key) const {
+        const json* v = Find(j, key);
+        if (!v)
+            return false;
+        if (!v->is_boolean())
+            Fail(path + "/" + key, std::string("expected a boolean, found ") + TypeName(*v));
+        return v->get<bool>();
+    }
+
+    long Integer(const json& j, const std::string& path, long low, long high) const {
+        if (!j.is_number_integer())
+            Fail(path, std::string("expected an integer, found ") + TypeName(j));
+        const long long value = j.get<long long>();
+        if (value < low || value > high)
+            Fail(path, "value " + std::to_string(value) + " is outside " + std::to_string(low) + " to " +
+                           std::to_string(high));
+        return static_cast<long>(value);
+    }
+
+    long OptInteger(const json& j, const std::string& path, const char* key, long low, long high,
+                    long fallback) const {
+        const json* v = Find(j, key);
+        return v ? Integer(*v, path + "/" + key, low, high) : fallback;
+    }
+
+    int Enum(const json& j, const std::string& path, const EnumNames& names, const char* what) const {
+        const int last = names.first + static_cast<int>(names.names.size()) - 1;
+        if (j.is_number_integer())
+            return static_cast<int>(Integer(j, path, names.first, last));
+        const std::string name = String(j, path);
+        for (size_t i = 0; i < names.names.size(); ++i) {
+            if (name == names.names[i])
+                return names.first + static_cast<int>(i);
+        }
+        Fail(path, std::string("unknown ") + what + " \"" + name + "\"");
+    }
+
+    VrlSchemaVersion Version(const json& j, const std::string& path) const {
+        std::optional<VrlSchemaVersion> v;
+        if (j.is_number_integer()) {
+            v = VrlSchemaVersion(static_cast<VrlDatabaseVersion>(Integer(j, path, 0, INT32_MAX)));
+        } else if (j.is_string()) {
+            v = ParseVersion(j.get<std::string>());
+            if (!v)
+                Fail(path, "\"" + j.get<std::string>() + "\" is not a version (V or V.SP)");
+        } else {
+            Fail(path, std::string("expected a version, found ") + TypeName(j));
+        }
+        return *v;
+    }
+
+    VrlSchemaVersion OptVersion(const json& j, const std::string& path) const {
+        const json* v = Find(j, "version");
+        return v ? Version(*v, path + "/version") : VrlSchemaVersion();
+    }
+
+    VrlTableRootType RootType(const std::string& name, const std::string& path) const {
+        if (Lower(name) == "undefined")
+            return rtUndefined;
+        const VrlTableRootType type = VrlSchema::GetRootType(Wide(name));
+        if (type == rtUndefined)
+            Fail(path, "unknown root type \"" + name + "\"");
+        return type;
+    }
+
+    VrlTableRootType RootTypeValue(const json& j, const std::string& path) const {
+        if (j.is_number_integer())
+            return static_cast<VrlTableRootType>(Integer(j, path, 0, 6));
+        return RootType(String(j, path), path);
+    }
+
+    // A SQL text: one string, or an object keyed by dialect with an optional
+    // "default". Empty optional when nothing applies to the dialect.
+    std::optional<std::string> DialectText(const json& j, const std::string& path) const {
+        if (j.is_string())
+            return j.get<std::string>();
+        CheckKeys(j, path, {"sqlserver", "oracle", "db2", "access", "ansi", "default"});
+        if (const json* v = Find(j, DialectName(m_dialect)))
+            return String(*v, path + "/" + DialectName(m_dialect));
+        if (const json* v = Find(j, "default"))
+            return String(*v, path + "/default");
+        return std::nullopt;
+    }
+
+    void SetString(BSTR& target, const std::string& utf8) const {
+        const std::wstring wide = Utf8ToWide(utf8);
+        target = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
+    }
+
+    static VARTYPE VarTypeByName(const std::string& name) {
+        static const std::map<std::string, VARTYPE> names{
+            {"VT_EMPTY", VT_EMPTY}, {"VT_NULL", VT_NULL}, {"VT_I1", VT_I1},     {"VT_I2", VT_I2},
+            {"VT_I4", VT_I4},       {"VT_I8", VT_I8},     {"VT_R4", VT_R4},     {"VT_R8", VT_R8},
+            {"VT_BOOL", VT_BOOL},   {"VT_BSTR", VT_BSTR}, {"VT_DATE", VT_DATE}, {"VT_DECIMAL", VT_DECIMAL}};
+        auto it = names.find(name);
+        return it == names.end() ? static_cast<VARTYPE>(0xFFFF) : it->second;
+    }
+
+    // "yyyy-mm-dd", optionally followed by "T" or a blank and "hh:mm[:ss]".
+    static bool ParseIsoDate(const std::string& text, DATE& out) {
+        int y = 0, mo = 0, d = 0, h = 0, mi = 0, s = 0;
+        char sep = 0;
+        int used = 0;
+        if (std::sscanf(text.c_str(), "%4d-%2d-%2d%n", &y, &mo, &d, &used) != 3 || used != 10)
+            return false;
+        if (text.size() > 10) {
+            sep = text[10];
+            if (sep != 'T' && sep != ' ')
+                return false;
+            int used2 = 0;
+            const std::string time = text.substr(11);
+            if (std::sscanf(time.c_str(), "%2d:%2d:%2d%n", &h, &mi, &s, &used2) == 3 && used2 == 8) {
+            } else if (std::sscanf(time.c_str(), "%2d:%2d%n", &h, &mi, &used2) == 2 && used2 == 5) {
+                s = 0;
+            } else {
+                return false;
+            }
+            if (static_cast<size_t>(used2) != time.size())
+                return false;
+        }
+        if (mo < 1 || mo > 12 || d < 1 || d > 31 || h > 23 || mi > 59 || s > 59)
+            return false;
+        static const int days[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+        const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
+        if (d > days[mo - 1] || (mo == 2 && d == 29 && !leap))
+            return false;
+        SYSTEMTIME st{};
+        st.wYear = static_cast<WORD>(y);
+        st.wMonth = static_cast<WORD>(mo);
+        st.wDay = static_cast<WORD>(d);
+        st.wHour = static_cast<WORD>(h);
+        st.wMinute = static_cast<WORD>(mi);
+        st.wSecond = static_cast<WORD>(s);
+        return SystemTimeToVariantTime(&st, &out) != 0;
+    }
+
+    // A value as a variant; see the Values section of the format description.
+    void Value(const json& j, const std::string& path, VARIANT& out) const {
+        VariantInit(&out);
+        switch (j.type()) {
+        case json::value_t::null:
+            out.vt = VT_NULL;
+            return;
+        case json::value_t::boolean:
+            out.vt = VT_BOOL;
+            out.boolVal = j.get<bool>() ? VARIANT_TRUE : VARIANT_FALSE;
+            return;
+        case json::value_t::number_integer:
+        case json::value_t::number_unsigned: {
+            if (j.is_number_unsigned() && j.get<unsigned long long>() > INT64_MAX)
+                Fail(path, "integer does not fit in 64 bits");
+            const long long v = j.get<long long>();
+            if (v >= INT32_MIN && v <= INT32_MAX) {
+                out.vt = VT_I4;
+                out.lVal = static_cast<LONG>(v);
+            } else {
+                out.vt = VT_I8;
+                out.llVal = v;
+            }
+            return;
+        }
+        case json::value_t::number_float:
+            out.vt = VT_R8;
+            out.dblVal = j.get<double>();
+            return;
+        case json::value_t::string:
+            out.vt = VT_BSTR;
+            SetString(out.bstrVal, j.get<std::string>());
+            return;
+        case json::value_t::object:
+            break;
+        default:
+            Fail(path, std::string("expected a value, found ") + TypeName(j));
+        }
+        CheckKeys(j, path, {"vt", "value"});
+        const std::string vtName = String(Require(j, path, "vt"), path + "/vt");
+        const VARTYPE vt = VarTypeByName(vtName);
+        if (vt == 0xFFFF)
+            Fail(path + "/vt", "unknown variant type \"" + vtName + "\"");
+        if (vt == VT_EMPTY || vt == VT_NULL) {
+            if (Find(j, "value"))
+                Fail(path + "/value", vtName + " takes no value");
+            out.vt = vt;
+            return;
+        }
+        const json& inner = Require(j, path, "value");
+        if (inner.is_object())
+            Fail(path + "/value", "expected a plain value, found an object");
+        if (vt == VT_DATE && inner.is_string()) {
+            DATE date = 0;
+            if (!ParseIsoDate(inner.get<std::string>(), date))
+                Fail(path + "/value",
+                     "\"" + inner.get<std::string>() + "\" is not a date (yyyy-mm-dd[Thh:mm[:ss]])");
+            out.vt = VT_DATE;
+            out.date = date;
+            return;
+        }
+        VARIANT source;
+        Value(inner, path + "/value", source);
+        const HRESULT hr = VariantChangeType(&out, &source, 0, vt);
+        VariantClear(&source);
+        if (FAILED(hr))
+            Fail(path + "/value", "the value cannot be converted to " + vtName);
+    }
+
+    VrlDataDefinition Definition(const json& j, const std::string& path) const {
+        const auto type =
+            static_cast<VrlDataType>(Enum(Require(j, path, "type"), path + "/type", kDataTypes, "data type"));
+        const long length = OptInteger(j, path, "length", 0, INT32_MAX, 0);
+        const std::string parentId = OptString(j, path, "parentIDField");
+        const std::string id = OptString(j, path, "idField");
+        const std::string extTable = OptString(j, path, "extendedTable");
+        const std::string extField = OptString(j, path, "extendedField");
+        if (parentId.empty() && id.empty() && extTable.empty() && extField.empty())
+            return VrlDataDefinition(type, length);
+        if (length != 0)
+            Fail(path + "/length", "a length cannot be combined with extended-table names");
+        return VrlDataDefinition(type, Wide(parentId), Wide(id), Wide(extTable), Wide(extField));
+    }
+
+    VrlField* Field(const json& j, const std::string& path) {
+        CheckKeys(j, path,
+                  {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
+                   "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
+                   "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
+        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const VrlSchemaVersion version = OptVersion(j, path);
+        if (OptBool(j, path, "dropped")) {
+            CheckKeys(j, path, {"name", "version", "dropped"});
+            return Keep(m_file.m_fields, std::make_unique<VrlField>(name, version));
+        }
+        const VrlDataDefinition definition = Definition(j, path);
+        COleVariant defaultValue;
+        if (const json* v = Find(j, "default")) {
+            VARIANT value;
+            Value(*v, path + "/default", value);
+            defaultValue = COleVariant(value);
+            VariantClear(&value);
+        }
+        if (Find(j, "notNull") && Find(j, "nullType"))
+            Fail(path + "/nullType", "give either notNull or nullType");
+        auto nullType =
+            static_cast<VrlNullType>(OptInteger(j, path, "nullType", INT32_MIN, INT32_MAX, ntNull));
+        if (OptBool(j, path, "notNull"))
+            nullType = ntNotNull;
+        const int fake = OptBool(j, path, "fake");
+        const auto paste =
+            static_cast<VrlPasteAction>(OptInteger(j, path, "pasteAction", INT32_MIN, INT32_MAX, 0));
+        const int resourceBased = OptBool(j, path, "resourceBased");
+        const int convertFormat = OptBool(j, path, "convertFormat");
+        std::unique_ptr<VrlField> field;
+        if (const json* id = Find(j, "descriptionId")) {
+            if (Find(j, "description"))
+                Fail(path + "/descriptionId", "give either description or descriptionId");
+            const auto resource = static_cast<unsigned int>(Integer(*id, path + "/descriptionId", 0, 65535));
+            field = std::make_unique<VrlField>(name, definition, defaultValue, nullType, resource, fake,
+                                               paste, version, resourceBased, convertFormat);
+        } else {
+            field = std::make_unique<VrlField>(name, definition, defaultValue, nullType,
+                                               Wide(OptString(j, path, "description")), fake, paste, version,
+                                               resourceBased, convertFormat);
+        }
+        if (const json* roots = Find(j, "rootTypes"))
+            FieldRootTypes(*field, *roots, path + "/rootTypes");
+        return Keep(m_file.m_fields, std::move(field));
+    }
+
+    void FieldRootTypes(VrlField& field, const json& roots, const std::string& path) const {
+        if (!roots.is_object())
+            Fail(path, std::string("expected an object, found ") + TypeName(roots));
+        for (auto it = roots.begin(); it != roots.end(); ++it) {
+            const std::string p = path + "/" + it.key();
+            const json& r = it.value();
+            CheckKeys(r, p,
+                      {"flags", "externalName", "translateTable", "parentKeyTable", "orderNumber", "oldName",
+                       "oldExtName", "xmlDefault"});
+            field.SetCurrentRootType(RootType(it.key(), p));
+            if (const json* v = Find(r, "flags"))
+                field.SetFlag(static_cast<VrlFieldFlag>(Integer(*v, p + "/flags", 0, INT32_MAX)));
+            if (Find(r, "externalName"))
+                field.SetExternalName(Wide(OptString(r, p, "externalName")));
+            if (Find(r, "translateTable"))
+                field.SetTranslateTable(Wide(OptString(r, p, "translateTable")));
+            if (Find(r, "parentKeyTable"))
+                field.SetParentKeyTable(Wide(OptString(r, p, "parentKeyTable")));
+            if (const json* v = Find(r, "orderNumber"))
+                field.SetOrderNumber(Integer(*v, p + "/orderNumber", -1, INT32_MAX));
+            if (Find(r, "oldName"))
+                field.SetOldName(Wide(OptString(r, p, "oldName")));
+            if (Find(r, "oldExtName"))
+                field.SetOldExtName(Wide(OptString(r, p, "oldExtName")));
+            if (Find(r, "xmlDefault"))
+                field.SetXmlDefault(Wide(OptString(r, p, "xmlDefault")).GetString());
+        }
+    }
+
+    std::vector<CString> Names(const json& j, const std::string& path) const {
+        if (!j.is_array())
+            Fail(path, std::string("expected an array, found ") + TypeName(j));
+        std::vector<CString> names;
+        for (size_t i = 0; i < j.size(); ++i) {
+            const std::string name = String(j[i], path + "/" + std::to_string(i));
+            if (name.empty() || name == "^")
+                Fail(path + "/" + std::to_string(i), "empty column name");
+            names.push_back(Wide(name));
+        }
+        return names;
+    }
+
+    VrlConstraint* Constraint(const json& j, const std::string& path) {
+        CheckKeys(j, path,
+                  {"name", "type", "fields", "refTable", "refFields", "onDelete", "onUpdate", "clustered",
+                   "includedFields", "supportNullableColumns", "version", "dropped"});
+        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const VrlSchemaVersion version = OptVersion(j, path);
+        if (OptBool(j, path, "dropped")) {
+            CheckKeys(j, path, {"name", "version", "dropped"});
+            return Keep(m_file.m_constraints, std::make_unique<VrlConstraint>(name, version));
+        }
+        const auto type = static_cast<VrlConstraintType>(
+            Enum(Require(j, path, "type"), path + "/type", kConstraintTypes, "constraint type"));
+        const std::vector<CString> fields = Names(Require(j, path, "fields"), path + "/fields");
+        if (fields.empty())
+            Fail(path + "/fields", "a constraint needs at least one column");
+        const ClusteredType clustered = OptBool(j, path, "clustered") ? clClustered : clDefault;
+        const bool foreign =
+            type == ctForeignKey || type == ctForeignKey7 || type == ctForeignKeyNotGenerated;
+        if (foreign) {
+            for (const char* key : {"includedFields", "supportNullableColumns"}) {
+                if (Find(j, key))
+                    Fail(path + "/" + key, "not allowed on a foreign key");
+            }
+            const CString refTable = Wide(String(Require(j, path, "refTable"), path + "/refTable"));
+            const std::vector<CString> refFields = Names(Require(j, path, "refFields"), path + "/refFields");
+            if (refFields.size() != fields.size())
+                Fail(path + "/refFields",
+                     "needs as many columns as \"fields\" (" + std::to_string(fields.size()) + ")");
+            const json* od = Find(j, "onDelete");
+            const json* ou = Find(j, "onUpdate");
+            const auto onDelete = od ? static_cast<VrlOnDeleteType>(
+                                           Enum(*od, path + "/onDelete", kOnDelete, "on-delete action"))
+                                     : odNoAction;
+            const auto onUpdate = ou ? static_cast<VrlOnUpdateType>(
+                                           Enum(*ou, path + "/onUpdate", kOnUpdate, "on-update action"))
+                                     : ouNoAction;
+            if (clustered == clClustered) {
+                if (fields.size() != 1)
+                    Fail(path + "/clustered", "a clustered foreign key must have one column");
+                return Keep(m_file.m_constraints,
+                            std::make_unique<VrlConstraint>(name, type, fields[0], refTable, refFields[0],
+                                                            onDelete, onUpdate, clustered, version));
+            }
+            return Keep(m_file.m_constraints,
+                        std::make_unique<VrlConstraint>(name, type, fields, refTable, refFields, onDelete,
+                                                        onUpdate, version));
+        }
+        for (const char* key : {"refTable", "refFields", "onDelete", "onUpdate"}) {
+            if (Find(j, key))
+                Fail(path + "/" + key, "only foreign keys reference a table");
+        }
+        std::vector<CString> included;
+        if (const json* inc = Find(j, "includedFields"))
+            included = Names(*inc, path + "/includedFields");
+        return Keep(m_file.m_constraints,
+                    std::make_unique<VrlConstraint>(name, type, fields, included, version, clustered,
+                                                    OptBool(j, path, "supportNullableColumns")));
+    }
+
+    const VrlTableData* Data(const json& j, const std::string& path) {
+        CheckKeys(j, path, {"uniqueIdColumn", "columns", "rows"});
+        const std::vector<CString> columns = Names(Require(j, path, "columns"), path + "/columns");
+        const json& rows = Require(j, path, "rows");
+        if (!rows.is_array())
+            Fail(path + "/rows", std::string("expected an array, found ") + TypeName(rows));
+        auto values = std::make_unique<std::vector<CComVariant>>();
+        values->reserve(rows.size() * columns.size());
+        for (size_t r = 0; r < rows.size(); ++r) {
+            const std::string rp = path + "/rows/" + std::to_string(r);
+            if (!rows[r].is_array())
+                Fail(rp, std::string("expected an array, found ") + TypeName(rows[r]));
+            if (rows[r].size() != columns.size())
+                Fail(rp, "has " + std::to_string(rows[r].size()) + " values for " +
+                             std::to_string(columns.size()) + " columns");
+            for (size_t c = 0; c < columns.size(); ++c) {
+                VARIANT value;
+                Value(rows[r][c], rp + "/" + std::to_string(c), value);
+                values->emplace_back();
+                VariantCopy(&values->back(), &value);
+                VariantClear(&value);
+            }
+        }
+        const std::string unique = OptString(j, path, "uniqueIdColumn");
+        if (!unique.empty() && std::find(columns.begin(), columns.end(), Wide(unique)) == columns.end())
+            Fail(path + "/uniqueIdColumn", "\"" + unique + "\" is not one of the columns");
+        auto* cols = m_file.m_dataColumns.emplace_back(std::make_unique<std::vector<CString>>(columns)).get();
+        auto* vals = m_file.m_dataValues.emplace_back(std::move(values)).get();
+        if (unique.empty())
+            return Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals));
+        return Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals, Wide(unique)));
+    }
+
+    template <class T>
+    std::vector<T*> Each(const json& j, const std::string& path, const char* key,
+                         T* (Builder::*read)(const json&, const std::string&)) {
+        std::vector<T*> out;
+        const json* list = Find(j, key);
+        if (!list)
+            return out;
+        const std::string lp = path + "/" + key;
+        if (!list->is_array())
+            Fail(lp, std::string("expected an array, found ") + TypeName(*list));
+        for (size_t i = 0; i < list->size(); ++i) {
+            if (T* item = (this->*read)((*list)[i], lp + "/" + std::to_string(i)))
+                out.push_back(item);
+        }
+        return out;
+    }
+
+    VrlTable* Table(const json& j, const std::string& path) {
+        CheckKeys(j, path,
+                  {"name", "version", "dropped", "descriptionId", "lightView", "bufferSize", "rootType",
+                   "localeLookupField", "localeQuery", "fields", "constraints", "data", "englishData",
+                   "rootTypes"});
+        const std::string nameUtf8 = String(Require(j, path, "name"), path + "/name");
+        if (nameUtf8.empty())
+            Fail(path + "/name", "empty table name");
+        m_allTableNames.insert(Lower(nameUtf8));
+        const CString name = Wide(nameUtf8);
+        const VrlSchemaVersion version = OptVersion(j, path);
+        if (OptBool(j, path, "dropped")) {
+            CheckKeys(j, path, {"name", "version", "dropped"});
+            return Keep(m_file.m_tables, std::make_unique<VrlTable>(name, version));
+        }
+        const std::vector<VrlField*> fields = Each<VrlField>(j, path, "fields", &Builder::Field);
+        if (!Find(j, "fields"))
+            Fail(path, "missing required key \"fields\"");
+        const std::vector<VrlConstraint*> constraints =
+            Each<VrlConstraint>(j, path, "constraints", &Builder::Constraint);
+        const CString lightView = Wide(OptString(j, path, "lightView"));
+        const long bufferSize = OptInteger(j, path, "bufferSize", 0, INT32_MAX, 0);
+        const auto description = static_cast<unsigned int>(OptInteger(j, path, "descriptionId", 0, 65535, 0));
+        const json* rt = Find(j, "rootType");
+        const VrlTableRootType rootType = rt ? RootTypeValue(*rt, path + "/rootType") : rtUndefined;
+        const bool locale = Find(j, "localeLookupField") || Find(j, "localeQuery");
+        const json* dataJson = Find(j, "data");
+        const json* englishJson = Find(j, "englishData");
+        std::unique_ptr<VrlTable> table;
+        if (locale) {
+            if (dataJson || englishJson)
+                Fail(path + (dataJson ? "/data" : "/englishData"),
+                     "seed data cannot be combined with locale lookups");
+            table = std::make_unique<VrlTable>(name, fields, constraints, lightView, bufferSize, description,
+                                               Wide(OptString(j, path, "localeLookupField")),
+                                               Wide(OptString(j, path, "localeQuery")), rootType, version);
+        } else {
+            const VrlTableData* data = dataJson ? Data(*dataJson, path + "/data") : nullptr;
+            const VrlTableData* english = englishJson ? Data(*englishJson, path + "/englishData") : nullptr;
+            table = std::make_unique<VrlTable>(name, fields, constraints, lightView, bufferSize, description,
+                                               data, english, rootType, version);
+        }
+        if (const json* roots = Find(j, "rootTypes"))
+            TableRootTypes(*table, *roots, path + "/rootTypes");
+        table->SetCurrentRootType(rootType);
+        return Keep(m_file.m_tables, std::move(table));
+    }
+
+    void TableRootTypes(VrlTable& table, const json& roots, const std::string& path) const {
+        if (!roots.is_object())
+            Fail(path, std::string("expected an object, found ") + TypeName(roots));
+        for (auto it = roots.begin(); it != roots.end(); ++it) {
+            const std::string p = path + "/" + it.key();
+            const json& r = it.value();
+            CheckKeys(r, p,
+                      {"flags", "externalName", "databaseVersion", "extCollectionName", "oldName",
+                       "oldExtName", "oldExtCollectionName", "dbVersionTable", "dbVersionColumn",
+                       "importRoutine", "convertRoutine", "statusColumnName"});
+            table.SetCurrentRootType(RootType(it.key(), p));
+            if (const json* v = Find(r, "flags"))
+                table.SetFlag(static_cast<VrlTableFlag>(Integer(*v, p + "/flags", 0, INT32_MAX)));
+            if (const json* v = Find(r, "databaseVersion"))
+                table.SetDatabaseVersion(
+                    static_cast<VrlDatabaseVersion>(Integer(*v, p + "/databaseVersion", 0, INT32_MAX)));
+            using Setter = void (VrlTable::*)(const wchar_t*);
+            static const std::pair<const char*, Setter> setters[] = {
+                {"externalName", &VrlTable::SetExternalName},
+                {"extCollectionName", &VrlTable::SetExtCollectionName},
+                {"oldName", &VrlTable::SetOldName},
+                {"oldExtName", &VrlTable::SetOldExtName},
+                {"oldExtCollectionName", &VrlTable::SetOldExtCollectionName},
+                {"dbVersionTable", &VrlTable::SetDbVersionTable},
+                {"dbVersionColumn", &VrlTable::SetDbVersionColumn},
+                {"importRoutine", &VrlTable::SetImportRoutine},
+                {"convertRoutine", &VrlTable::SetConvertRoutine},
+                {"statusColumnName", &VrlTable::SetStatusColumnName}};
+            for (const auto& [key, setter] : setters) {
+                if (Find(r, key))
+                    (table.*setter)(Wide(OptString(r, p, key)));
+            }
+        }
+    }
+
+    VrlParam* Param(const json& j, const std::string& path) {
+        CheckKeys(j, path, {"name", "type", "length", "direction"});
+        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const json* d = Find(j, "direction");
+        const auto direction =
+            d ? static_cast<VrlInOutType>(Enum(*d, path + "/direction", kDirections, "direction")) : ioIn;
+        return Keep(m_file.m_params, std::make_unique<VrlParam>(name, Definition(j, path), direction));
+    }
+
+    VrlView* View(const json& j, const std::string& path) {
+        CheckKeys(j, path, {"name", "sql", "table", "version", "dropped"});
+        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const VrlSchemaVersion version = OptVersion(j, path);
+        if (OptBool(j, path, "dropped")) {
+            CheckKeys(j, path, {"name", "version", "dropped"});
+            return Keep(m_file.m_views, std::make_unique<VrlView>(name, version));
+        }
+        const std::optional<std::string> sql = DialectText(Require(j, path, "sql"), path + "/sql");
+        if (!sql)
+            return nullptr;
+        return Keep(m_file.m_views,
+                    std::make_unique<VrlView>(name, Wide(*sql), Wide(OptString(j, path, "table")), version));
+    }
+
+    VrlProcedure* Procedure(const json& j, const std::string& path) {
+        CheckKeys(j, path,
+                  {"name", "parameters", "body", "table", "readonly", "explicitLocking", "insertAction",
+                   "withSqlCode", "version", "dropped"});
+        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const VrlSchemaVersion version = OptVersion(j, path);
+        if (OptBool(j, path, "dropped")) {
+            CheckKeys(j, path, {"name", "version", "dropped"});
+            return Keep(m_file.m_procedures, std::make_unique<VrlProcedure>(name, version));
+        }
+        const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
+        const std::optional<std::string> body = DialectText(Require(j, path, "body"), path + "/body");
+        if (!body)
+            return nullptr;
+        return Keep(m_file.m_procedures,
+                    std::make_unique<VrlProcedure>(
+                        name, params, Wide(*body), Wide(OptString(j, path, "table")),
+                        OptBool(j, path, "readonly"), OptBool(j, path, "explicitLocking"),
+                        OptBool(j, path, "insertAction"), version, OptBool(j, path, "withSqlCode")));
+    }
+
+    VrlFunction* Function(const json& j, const std::string& path) {
+        CheckKeys(j, path, {"name", "parameters", "body", "table", "returnType", "version", "dropped"});
+        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const VrlSchemaVersion version = OptVersion(j, path);
+        if (OptBool(j, path, "dropped")) {
+            CheckKeys(j, path, {"name", "version", "dropped"});
+            return Keep(m_file.m_functions, std::make_unique<VrlFunction>(name, version));
+        }
+        const json& ret = Require(j, path, "returnType");
+        CheckKeys(ret, path + "/returnType", {"type", "length"});
+        const VrlDataDefinition returnType = Definition(ret, path + "/returnType");
+        const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
+        const std::optional<std::string> body = DialectText(Require(j, path, "body"), path + "/body");
+        if (!body)
+            return nullptr;
+        return Keep(m_file.m_functions,
+                    std::make_unique<VrlFunction>(name, returnType, params, Wide(*body),
+                                                  Wide(OptString(j, path, "table")), version));
+    }
+
+    void Trees(const json& trees, const std::string& path) {
+        if (!trees.is_object())
+            Fail(path, std::string("expected an object, found ") + TypeName(trees));
+        VrlSchema& schema = *m_file.m_schema;
+        for (auto rt = trees.begin(); rt != trees.end(); ++rt) {
+            const std::string rp = path + "/" + rt.key();
+            const VrlTableRootType rootType = RootType(rt.key(), rp);
+            if (!rt.value().is_object())
+                Fail(rp, std::string("expected an object, found ") + TypeName(rt.value()));
+            for (auto parent = rt.value().begin(); parent != rt.value().end(); ++parent) {
+                const std::string pp = rp + "/" + parent.key();
+                const CString parentName = Wide(parent.key());
+                if (!TreeTable(parentName, parent.key(), pp))
+                    continue;
+                schema.GetTable(parentName, rootType);
+                const std::vector<CString> children = Names(parent.value(), pp);
+                for (size_t i = 0; i < children.size(); ++i) {
+                    const std::string childUtf8 = WideToUtf8(children[i].View());
+                    if (TreeTable(children[i], childUtf8, pp + "/" + std::to_string(i)))
+                        schema.SetChild(parentName, children[i]);
+                }
+            }
+        }
+    }
+
+    // True when the table is part of the schema; a name that no table of the
+    // file carries is an error, a table of another version is passed over.
+    bool TreeTable(const CString& name, const std::string& utf8, const std::string& path) const {
+        if (m_file.m_schema->GetTableDontThrow(name))
+            return true;
+        if (m_allTableNames.count(Lower(utf8)) == 0)
+            Fail(path, "unknown table \"" + utf8 + "\"");
+        return false;
+    }
+
+    template <class T> static T* Keep(std::vector<std::unique_ptr<T>>& owner, std::unique_ptr<T> object) {
+        return owner.emplace_back(std::move(object)).get();
+    }
+
+    SchemaFile& m_file;
+    std::string m_fileName;
+    Dialect m_dialect;
+    std::set<std::string> m_allTableNames;
+};
+
+void SchemaFile::Builder::Build(const json& doc, std::optional<VrlSchemaVersion> version) {
+    CheckKeys(doc, "", {"version", "tables", "views", "procedures", "functions", "trees"});
+    m_file.m_version = version ? *version : Version(Require(doc, "", "version"), "/version");
+    const std::vector<VrlTable*> tables = Each<VrlTable>(doc, "", "tables", &Builder::Table);
+    const std::vector<VrlView*> views = Each<VrlView>(doc, "", "views", &Builder::View);
+    const std::vector<VrlProcedure*> procedures =
+        Each<VrlProcedure>(doc, "", "procedures", &Builder::Procedure);
+    const std::vector<VrlFunction*> functions = Each<VrlFunction>(doc, "", "functions", &Builder::Function);
+    m_file.m_schema = std::make_unique<VrlSchema>(m_file.m_version, tables, views, procedures, functions);
+    if (const json* trees = Find(doc, "trees"))
+        Trees(*trees, "/trees");
+}
+
+SchemaFile::SchemaFile() = default;
+SchemaFile::~SchemaFile() = default;
+
+std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::string& fileName,
+                                              Dialect dialect, std::optional<VrlSchemaVersion> version) {
+    json doc;
+    try {
+        doc = json::parse(text.begin(), text.end());
+    } catch (const json::parse_error& e) {
+        // The library's own text reads "[json.exception.parse_error.101] parse
+        // error at line 3, column 7: ..."; keep what follows the tag.
+        std::string reason = e.what();
+        const size_t tag = reason.find("] ");
+        if (tag != std::string::npos)
+            reason.erase(0, tag + 2);
+        throw SchemaFileError(fileName, "", reason);
+    }
+    std::unique_ptr<SchemaFile> file(new SchemaFile());
+    Builder(*file, fileName, dialect).Build(doc, version);
+    return file;
+}
+
+std::unique_ptr<SchemaFile> SchemaFile::Load(const std::string& path, Dialect dialect,
+                                             std::optional<VrlSchemaVersion> version) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        throw SchemaFileError(path, "", "cannot open the file");
+    std::ostringstream text;
+    text << in.rdbuf();
+    if (in.bad())
+        throw SchemaFileError(path, "", "cannot read the file");
+    return Parse(text.str(), path, dialect, version);
+}
+
+} // namespace VrlSchemaTool

@@ -17,7 +17,7 @@ public:
 
     VrlDataDefinition GetDataDefinition() const { return m_oDataDefinition; }
     VrlDataType GetDataType() const { return m_oDataDefinition.GetDataType(); }
-    long GetLength() const { return m_oDataDefinition.GetLength(); }
+    LONG GetLength() const { return m_oDataDefinition.GetLength(); }
     VrlInOutType GetInOutType() const { return m_eInOut; }
 
 private:

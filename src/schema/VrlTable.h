@@ -152,10 +152,6 @@ protected:
 
 private:
     struct DBCopyData {
-        DBCopyData() = default;
-        DBCopyData(const DBCopyData& other);
-        DBCopyData& operator=(const DBCopyData& other);
-
         int flags = 0;
         CString externalName;
         VrlDatabaseVersion databaseVersion = static_cast<VrlDatabaseVersion>(0);

@@ -2,7 +2,7 @@
 // schema, following the child lists depth-first. Each table is listed once,
 // at its first meeting; a faked child (no real columns) hides its whole
 // subtree; a table's memo table follows its subtree. The set of names already
-// listed lives as long as the object, so a second walk does not repeat them.
+// listed lives as LONG as the object, so a second walk does not repeat them.
 #pragma once
 
 #include <unordered_set>

@@ -1,0 +1,39 @@
+#include "schema/VrlTableTreeNames.h"
+
+#include "schema/VrlSchema.h"
+#include "schema/VrlTable.h"
+
+namespace VrlSchemaLib {
+
+VrlTableTreeNames::VrlTableTreeNames(const VrlSchema* schema) : m_pSchema(schema) {}
+
+VrlTableTreeNames::~VrlTableTreeNames() = default;
+
+void VrlTableTreeNames::GetNames(const VrlTable* table, CStringArray& names) {
+    if (table == nullptr || m_pSchema == nullptr)
+        return;
+    const LONG childCount = table->GetChildCount();
+    for (LONG i = 0; i < childCount; ++i) {
+        // Copied: resolving the child may change its root type, and the walk
+        // below must not depend on the parent's record staying untouched.
+        const CString childName(table->GetChild(i));
+        const VrlTable* child = m_pSchema->GetTable(childName.GetString());
+        // A table without real columns is a grouping in the model only; it
+        // and everything below it have nothing to copy.
+        if (child->IsFaked())
+            continue;
+        Add(names, childName);
+        GetNames(child, names);
+    }
+    // Memo tables are not entered in the seen set: every table that keeps its
+    // text there lists it again after its own subtree.
+    if (const VrlTable* memo = table->GetMemoTable(m_pSchema))
+        names.Add(memo->GetName());
+}
+
+void VrlTableTreeNames::Add(CStringArray& names, const wchar_t* name) {
+    if (m_oSeen.insert(CString(name)).second)
+        names.Add(name);
+}
+
+} // namespace VrlSchemaLib

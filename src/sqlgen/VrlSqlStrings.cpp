@@ -4,9 +4,9 @@
 
 namespace VrlSchemaLib {
 
-VrlSqlStrings::VrlSqlStrings() {
+VrlSqlStrings::VrlSqlStrings() : m_oStrings(10) {
     // A dialect registers sixty templates; room for them up front.
-    m_oStrings.reserve(64);
+    m_oStrings.InitHashTable(64);
 }
 
 void VrlSqlStrings::Add(int id, const CString& text) {
@@ -16,11 +16,11 @@ void VrlSqlStrings::Add(int id, const CString& text) {
 CString VrlSqlStrings::Get(int id, int number, const CString& p1, const CString& p2, const CString& p3,
                            const CString& p4, const CString& p5, const CString& p6) const {
     CString result;
-    const auto found = m_oStrings.find(id);
-    if (found == m_oStrings.end()) {
+    CString stored;
+    if (!m_oStrings.Lookup(id, stored)) {
         return result;
     }
-    const std::wstring& text = found->second.Str();
+    const std::wstring& text = stored.Str();
     const CString* const args[] = {&p1, &p2, &p3, &p4, &p5, &p6};
 
     std::wstring& out = result.Str();

@@ -10,8 +10,7 @@
 //   a lone "&" at the end of a template stays "&".
 #pragma once
 
-#include <unordered_map>
-
+#include "platform/CMap.h"
 #include "platform/CString.h"
 
 namespace VrlSchemaLib {
@@ -37,7 +36,7 @@ public:
                 const CString& p5, const CString& p6) const;
 
 private:
-    std::unordered_map<int, CString> m_oStrings;
+    CMap<int, int, CString, const wchar_t*> m_oStrings;
 };
 
 } // namespace VrlSchemaLib

@@ -8,11 +8,11 @@
 // a point both serve as the decimal separator.
 #pragma once
 
+#include "platform/CMap.h"
 #include "platform/CString.h"
 #include "platform/PlatformTypes.h"
 
 class COleVariant;
-template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap;
 
 namespace VrlSchemaLib {
 

@@ -7,4 +7,6 @@ function(vrlschema_string_table input output)
             -P ${CMAKE_SOURCE_DIR}/cmake/EmbedStringTable.cmake
     DEPENDS ${input} ${CMAKE_SOURCE_DIR}/cmake/EmbedStringTable.cmake
     COMMENT "Embedding the string table")
+  # The texts are copied into wide literals as UTF-8.
+  set_source_files_properties(${output} PROPERTIES COMPILE_OPTIONS "-finput-charset=UTF-8")
 endfunction()

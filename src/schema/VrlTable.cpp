@@ -69,8 +69,9 @@ VrlTable::VrlTable(const VrlTable& other)
       m_strLightView(other.m_strLightView), m_lBufferSize(other.m_lBufferSize),
       m_strDescription(other.m_strDescription), m_pTableData(other.m_pTableData),
       m_pTableDataEnglish(other.m_pTableDataEnglish), m_eCurrentRootType(other.m_eCurrentRootType),
-      m_oDBCopyData(other.m_oDBCopyData), m_bSelfReferential(other.m_bSelfReferential),
+      m_bSelfReferential(other.m_bSelfReferential),
       m_bSupportLocaleFormatField(other.m_bSupportLocaleFormatField) {
+    CopyDBCopyData(other.m_oDBCopyData);
     SetCurrentRootType(other.m_eCurrentRootType);
 }
 
@@ -86,14 +87,38 @@ VrlTable& VrlTable::operator=(const VrlTable& other) {
     m_pTableData = other.m_pTableData;
     m_pTableDataEnglish = other.m_pTableDataEnglish;
     m_eCurrentRootType = other.m_eCurrentRootType;
-    m_oDBCopyData = other.m_oDBCopyData;
+    CopyDBCopyData(other.m_oDBCopyData);
     m_bSelfReferential = other.m_bSelfReferential;
     m_bSupportLocaleFormatField = other.m_bSupportLocaleFormatField;
     SetCurrentRootType(other.m_eCurrentRootType);
     return *this;
 }
 
-VrlTable::~VrlTable() = default;
+VrlTable::~VrlTable() {
+    FreeDBCopyData();
+}
+
+void VrlTable::CopyDBCopyData(const DBCopyDataMap& source) {
+    FreeDBCopyData();
+    POSITION position = source.GetStartPosition();
+    while (position != nullptr) {
+        VrlTableRootType rootType = rtUndefined;
+        DBCopyData* data = nullptr;
+        source.GetNextAssoc(position, rootType, data);
+        m_oDBCopyData.SetAt(rootType, new DBCopyData(*data));
+    }
+}
+
+void VrlTable::FreeDBCopyData() {
+    POSITION position = m_oDBCopyData.GetStartPosition();
+    while (position != nullptr) {
+        VrlTableRootType rootType = rtUndefined;
+        DBCopyData* data = nullptr;
+        m_oDBCopyData.GetNextAssoc(position, rootType, data);
+        delete data;
+    }
+    m_oDBCopyData.RemoveAll();
+}
 
 void VrlTable::Construct(const std::vector<VrlField*>& fields, const std::vector<VrlConstraint*>& constraints,
                          unsigned int descriptionId, VrlTableRootType rootType) {
@@ -213,16 +238,19 @@ void VrlTable::AddConstraints(const std::vector<VrlConstraint*>& constraints) {
 // Per-root-type records
 
 const VrlTable::DBCopyData* VrlTable::GetDBCopyData() const {
-    const auto found = m_oDBCopyData.find(m_eCurrentRootType);
-    if (found == m_oDBCopyData.end()) {
+    DBCopyData* data = nullptr;
+    if (!m_oDBCopyData.Lookup(m_eCurrentRootType, data)) {
         const CString message = L"Invalid Root Type: " + VrlSchema::GetRootTypeName(m_eCurrentRootType);
         DuxException::Throw(4111, __FILE__, __LINE__, message.GetString());
     }
-    return &found->second;
+    return data;
 }
 
 VrlTable::DBCopyData* VrlTable::GetDBCopyDataCreateIfNeeded() {
-    return &m_oDBCopyData[m_eCurrentRootType];
+    DBCopyData*& data = m_oDBCopyData[m_eCurrentRootType];
+    if (data == nullptr)
+        data = new DBCopyData;
+    return data;
 }
 
 int VrlTable::GetFlag(VrlTableFlag flag) const {

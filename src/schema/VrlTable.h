@@ -9,9 +9,9 @@
 // but duplicates the per-root-type records.
 #pragma once
 
-#include <map>
 #include <vector>
 
+#include "platform/CMap.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 #include "schema/CSchemaObjectCollection.h"
@@ -169,8 +169,12 @@ private:
 
     void Construct(const std::vector<VrlField*>& fields, const std::vector<VrlConstraint*>& constraints,
                    unsigned int descriptionId, VrlTableRootType rootType);
+    using DBCopyDataMap = CMap<VrlTableRootType, VrlTableRootType, DBCopyData*, DBCopyData*>;
+
     const DBCopyData* GetDBCopyData() const;
     DBCopyData* GetDBCopyDataCreateIfNeeded();
+    void CopyDBCopyData(const DBCopyDataMap& source);
+    void FreeDBCopyData();
 
     CSchemaObjectCollection m_oFields;
     CSchemaObjectCollection m_oConstraints;
@@ -181,7 +185,7 @@ private:
     const VrlTableData* m_pTableDataEnglish = nullptr;
     int m_bDBCopyRootTable = 0;
     VrlTableRootType m_eCurrentRootType = rtUndefined;
-    std::map<VrlTableRootType, DBCopyData> m_oDBCopyData;
+    DBCopyDataMap m_oDBCopyData{10}; // owns its records
     int m_bSelfReferential = 0;
     int m_bSupportLocaleFormatField = 0;
     CString m_strLocaleLookupField;

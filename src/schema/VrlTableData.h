@@ -7,10 +7,10 @@
 // must not be resized while it is in use.
 #pragma once
 
-#include <unordered_map>
 #include <vector>
 
 #include "platform/CComVariant.h"
+#include "platform/CMapStringToString.h"
 #include "platform/COleVariant.h"
 #include "platform/CString.h"
 
@@ -54,7 +54,7 @@ private:
     const std::vector<CString>* m_pColumnNames;
     CString m_strUniqueIDColumn;
     LONG m_lUniqueIDColumnIndex = -1;
-    mutable std::unordered_map<CString, CString> m_oCache;
+    mutable CMapStringToString m_oCache{10};
 
     friend class VrlTableDataTestAccess;
 };

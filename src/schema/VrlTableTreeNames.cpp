@@ -5,7 +5,9 @@
 
 namespace VrlSchemaLib {
 
-VrlTableTreeNames::VrlTableTreeNames(const VrlSchema* schema) : m_pSchema(schema) {}
+VrlTableTreeNames::VrlTableTreeNames(const VrlSchema* schema) : m_pSchema(schema) {
+    m_oSeen.InitHashTable(17);
+}
 
 VrlTableTreeNames::~VrlTableTreeNames() = default;
 
@@ -32,8 +34,11 @@ void VrlTableTreeNames::GetNames(const VrlTable* table, CStringArray& names) {
 }
 
 void VrlTableTreeNames::Add(CStringArray& names, const wchar_t* name) {
-    if (m_oSeen.insert(CString(name)).second)
-        names.Add(name);
+    bool seen = false;
+    if (m_oSeen.Lookup(name, seen))
+        return;
+    m_oSeen.SetAt(name, true);
+    names.Add(name);
 }
 
 } // namespace VrlSchemaLib

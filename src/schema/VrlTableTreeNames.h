@@ -5,8 +5,7 @@
 // listed lives as LONG as the object, so a second walk does not repeat them.
 #pragma once
 
-#include <unordered_set>
-
+#include "platform/CMap.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
 
@@ -31,7 +30,7 @@ protected:
 
 private:
     const VrlSchema* m_pSchema;
-    std::unordered_set<CString> m_oSeen;
+    CMap<CString, const wchar_t*, bool, bool> m_oSeen{10};
 };
 
 } // namespace VrlSchemaLib

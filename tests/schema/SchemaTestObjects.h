@@ -1,0 +1,64 @@
+// Helpers of the schema tests: a keeper that owns the objects a test builds
+// (the schema classes own nothing, so somebody has to free them) and
+// shorthands for the most common objects.
+#pragma once
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/COleVariant.h"
+#include "schema/VrlConstraint.h"
+#include "schema/VrlField.h"
+#include "schema/VrlSchema.h"
+#include "schema/VrlTable.h"
+
+namespace VrlSchemaTest {
+
+using namespace VrlSchemaLib;
+
+inline VrlSchemaVersion V(int32_t version, int32_t servicePack = 0) {
+    return VrlSchemaVersion(version, servicePack);
+}
+
+class ObjectKeeper {
+public:
+    template <class T, class... Args> T* New(Args&&... args) {
+        auto object = std::make_shared<T>(std::forward<Args>(args)...);
+        m_vKept.push_back(object);
+        return object.get();
+    }
+
+    VrlField* Field(const wchar_t* name, VrlSchemaVersion version = VrlSchemaVersion(),
+                    VrlDataType type = dtInteger, int fake = 0, int convertFormat = 0) {
+        return New<VrlField>(name, VrlDataDefinition(type, 0), COleVariant(), ntNull, CString(L"d"), fake,
+                             paNone, version, 0, convertFormat);
+    }
+
+    VrlField* MemoField(const wchar_t* name, const wchar_t* memoTable) {
+        return New<VrlField>(name, VrlDataDefinition(dtMemo, L"", L"", memoTable, L"Text"), COleVariant(),
+                             ntNull, CString(L""), 0, paNone, VrlSchemaVersion(), 0, 0);
+    }
+
+    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
+                    const std::vector<VrlConstraint*>& constraints = {},
+                    VrlSchemaVersion version = VrlSchemaVersion(), LONG bufferSize = 0,
+                    VrlTableRootType rootType = rtUndefined) {
+        return New<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, rootType, version);
+    }
+
+    // A table with one real column, named after the table.
+    VrlTable* PlainTable(const wchar_t* name, VrlSchemaVersion version = VrlSchemaVersion()) {
+        return Table(name, {Field(L"ID")}, {}, version);
+    }
+
+private:
+    std::vector<std::shared_ptr<void>> m_vKept;
+};
+
+inline VrlSchema MakeSchema(const std::vector<VrlTable*>& tables,
+                            VrlSchemaVersion version = VrlSchemaVersion()) {
+    return VrlSchema(version, tables, {}, {}, {});
+}
+
+} // namespace VrlSchemaTest

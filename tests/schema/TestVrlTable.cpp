@@ -1,0 +1,237 @@
+#include <gtest/gtest.h>
+
+#include "SchemaTestObjects.h"
+#include "common/ExpectDux.h"
+#include "platform/CException.h"
+#include "schema/VrlTable.h"
+#include "schema/VrlTableData.h"
+
+using namespace VrlSchemaLib;
+using VrlSchemaTest::V;
+
+namespace {
+
+class VrlTableTest : public ::testing::Test {
+protected:
+    VrlSchemaTest::ObjectKeeper keep;
+};
+
+} // namespace
+
+TEST_F(VrlTableTest, FindsFieldsAndConstraintsWithoutRegardToCase) {
+    VrlField* id = keep.Field(L"BatchDefID");
+    VrlField* name = keep.Field(L"Name");
+    auto* pk = keep.New<VrlConstraint>(L"PK_BatchDef", ctPrimaryKey, CString(L"BatchDefID"), V(25));
+    VrlTable* table = keep.Table(L"BatchDef", {id, name}, {pk});
+    EXPECT_EQ(id, table->GetField(L"BATCHDEFID"));
+    EXPECT_EQ(id, table->GetField(L"batchdefid"));
+    EXPECT_TRUE(table->HasField(L"name"));
+    EXPECT_EQ(nullptr, table->GetField(L"Nope"));
+    EXPECT_EQ(pk, table->GetConstraint(L"pk_batchdef"));
+    EXPECT_EQ(nullptr, table->GetConstraint(L"PK"));
+    EXPECT_EQ(name, table->GetField(1));
+    EXPECT_EQ(table, id->GetTable());
+    EXPECT_EQ(table, pk->GetTable());
+    EXPECT_EQ(pk, table->GetPrimaryKeyConstraint());
+    EXPECT_EQ(L"BatchDefID", table->GetPrimaryKeyFieldName());
+}
+
+TEST_F(VrlTableTest, IndexesOutOfRangeRaise) {
+    VrlTable* table =
+        keep.Table(L"T", {keep.Field(L"A")}, {keep.New<VrlConstraint>(L"IX", ctIndex, CString(L"A"), V(25))});
+    ExpectDux(4055, [&] { table->GetField(1); });
+    ExpectDux(4055, [&] { table->GetField(-1); });
+    ExpectDux(4078, [&] { table->GetConstraint(1); });
+    ExpectDux(4078, [&] { table->GetConstraint(-1); });
+}
+
+TEST_F(VrlTableTest, MembersNewerThanTheTableAreLeftOutButAdopted) {
+    VrlField* a = keep.Field(L"A");
+    VrlField* b30 = keep.Field(L"B", V(30));
+    auto* ix30 = keep.New<VrlConstraint>(L"IX", ctIndex, CString(L"B"), V(30));
+    VrlTable* at25 = keep.Table(L"T", {a, b30}, {ix30}, V(25));
+    EXPECT_EQ(1, at25->GetFieldCount());
+    EXPECT_FALSE(at25->HasField(L"B"));
+    EXPECT_EQ(0, at25->GetConstraintCount());
+    EXPECT_EQ(at25, b30->GetTable());
+    EXPECT_EQ(at25, ix30->GetTable());
+
+    VrlTable* at30 = keep.Table(L"T", {a, b30}, {ix30}, V(30));
+    EXPECT_EQ(2, at30->GetFieldCount());
+    EXPECT_EQ(1, at30->GetConstraintCount());
+
+    // A later version of a field replaces it; a dropped marker removes it.
+    VrlField* b35 = keep.Field(L"b", V(35));
+    auto* dropA = keep.New<VrlField>(L"A", V(35));
+    VrlTable* at40 = keep.Table(L"T", {a, b30, b35, dropA}, {}, V(40));
+    ASSERT_EQ(1, at40->GetFieldCount());
+    EXPECT_EQ(b35, at40->GetField(0));
+}
+
+TEST_F(VrlTableTest, FakedTablesAndPrimaryKeys) {
+    VrlTable* empty = keep.Table(L"Empty", {});
+    VrlTable* allFake =
+        keep.Table(L"Fake", {keep.Field(L"A", V(25), dtInteger, 1), keep.Field(L"B", V(25), dtInteger, 1)});
+    VrlField* fake = keep.Field(L"F", V(25), dtInteger, 1);
+    VrlTable* mixed = keep.Table(L"Mixed", {keep.Field(L"R"), fake},
+                                 {keep.New<VrlConstraint>(L"UQ", ctUnique, CString(L"R"), V(25)),
+                                  keep.New<VrlConstraint>(L"IX", ctIndex, CString(L"R"), V(25))});
+    EXPECT_TRUE(empty->IsFaked());
+    EXPECT_TRUE(allFake->IsFaked());
+    EXPECT_FALSE(mixed->IsFaked());
+    std::vector<VrlField*> fakes{nullptr, nullptr, nullptr};
+    EXPECT_EQ(1, mixed->GetFakeFields(fakes));
+    EXPECT_EQ(std::vector<VrlField*>{fake}, fakes);
+    EXPECT_EQ(nullptr, mixed->GetPrimaryKeyConstraint());
+    EXPECT_EQ(L"", mixed->GetPrimaryKeyFieldName());
+}
+
+TEST_F(VrlTableTest, BufferFunctionNamesDependOnTheVersion) {
+    VrlTable* plain = keep.Table(L"BatchDef", {keep.Field(L"A")});
+    VrlTable* buffered = keep.Table(L"BatchDef", {keep.Field(L"A")}, {}, V(25), 100);
+    EXPECT_FALSE(plain->IsBuffered());
+    EXPECT_EQ(L"", plain->GetBufferFunction(VrlDbVersion24));
+    EXPECT_TRUE(buffered->IsBuffered());
+    EXPECT_EQ(L"prcBatchDefBuf", buffered->GetBufferFunction(VrlDbVersion24));
+    EXPECT_EQ(L"prcBatchDefBuf", buffered->GetBufferFunction(VrlDbVersion35));
+    EXPECT_EQ(L"procGetNextBatchDefBuffer", buffered->GetBufferFunction(static_cast<VrlDatabaseVersion>(23)));
+}
+
+TEST_F(VrlTableTest, ChildrenAreUniqueByExactName) {
+    VrlTable* table = keep.Table(L"Batch", {keep.Field(L"A")});
+    table->SetChild(L"Page");
+    table->SetChild(L"Page");
+    EXPECT_EQ(1, table->GetChildCount());
+    table->SetChild(L"page");
+    ASSERT_EQ(2, table->GetChildCount());
+    EXPECT_STREQ(L"page", table->GetChild(1));
+    try {
+        table->GetChild(2);
+        ADD_FAILURE() << "no exception for a child index out of range";
+    } catch (CInvalidArgException* e) {
+        e->Delete();
+    }
+}
+
+TEST_F(VrlTableTest, RootTypeRecordsFollowTheCurrentRootType) {
+    VrlField* field = keep.Field(L"A");
+    VrlTable* table = keep.Table(L"T", {field}, {}, V(25), 0, rtStats);
+    EXPECT_EQ(rtStats, field->GetCurrentRootType());
+    table->SetExternalName(L"StatsName");
+    table->SetFlag(static_cast<VrlTableFlag>(0x11));
+    table->SetDatabaseVersion(VrlDbVersion35);
+    table->SetCurrentRootType(rtSiteProfiles);
+    EXPECT_EQ(rtSiteProfiles, field->GetCurrentRootType());
+    // Switching creates the record, so reads work and see a fresh one.
+    EXPECT_STREQ(L"", table->GetExternalName());
+    EXPECT_EQ(0, table->GetFlag(static_cast<VrlTableFlag>(0x11)));
+    EXPECT_EQ(0, table->GetDatabaseVersion());
+    table->SetCurrentRootType(rtStats);
+    EXPECT_STREQ(L"StatsName", table->GetExternalName());
+    EXPECT_EQ(0x10, table->GetFlag(static_cast<VrlTableFlag>(0x10)));
+    EXPECT_EQ(VrlDbVersion35, table->GetDatabaseVersion());
+
+    table->SetImportRoutine(L"imp");
+    table->SetConvertRoutine(L"conv");
+    table->SetStatusColumnName(L"Status");
+    table->SetOldName(L"Old");
+    table->SetDbVersionTable(L"Versions");
+    EXPECT_STREQ(L"imp", table->GetImportRoutine());
+    EXPECT_STREQ(L"conv", table->GetConvertRoutine());
+    EXPECT_STREQ(L"Status", table->GetStatusColumnName());
+    EXPECT_STREQ(L"Old", table->GetOldName());
+    EXPECT_STREQ(L"Versions", table->GetDbVersionTable());
+    EXPECT_STREQ(L"", table->GetDbVersionColumn());
+}
+
+TEST_F(VrlTableTest, ReadingWithoutARecordRaisesInvalidRootType) {
+    auto* marker = keep.New<VrlTable>(L"Gone", V(30));
+    EXPECT_TRUE(marker->IsDropped());
+    EXPECT_EQ(0, marker->GetFieldCount());
+    CString message = ExpectDux(4111, [&] { marker->GetChildCount(); });
+    EXPECT_GE(message.Find(L"Invalid Root Type: Undefined"), 0) << message.ToUtf8();
+    ExpectDux(4111, [&] { marker->GetExternalName(); });
+    marker->SetChild(L"X"); // a write creates the record
+    EXPECT_EQ(1, marker->GetChildCount());
+}
+
+TEST_F(VrlTableTest, CopyRootTablesKeepTheirFirstRootType) {
+    VrlTable* table = keep.Table(L"T", {keep.Field(L"A")});
+    table->SetDBCopyRootTable(1);
+    table->SetCurrentRootType(rtStats); // from 0, it may still change
+    table->SetCurrentRootType(rtUserProfiles);
+    EXPECT_EQ(rtStats, table->GetCurrentRootType());
+    EXPECT_EQ(rtStats, table->GetField(0)->GetCurrentRootType());
+}
+
+TEST_F(VrlTableTest, CopiesShareMembersAndDuplicateRecords) {
+    VrlField* field = keep.Field(L"A", V(25), dtInteger, 0, 1);
+    VrlTable source(L"T", {field}, {}, L"LightV", 5, 0u, L"Lookup", L"Query", rtStats, V(25));
+    source.SetChild(L"C1");
+    source.SetDBCopyRootTable(1);
+    EXPECT_EQ(1, source.HasSupportLocaleFormatField());
+
+    VrlTable copy(source);
+    EXPECT_EQ(field, copy.GetField(L"a"));
+    EXPECT_EQ(L"LightV", copy.GetLightView());
+    EXPECT_EQ(5, copy.GetBufferSize());
+    EXPECT_EQ(1, copy.HasSupportLocaleFormatField());
+    EXPECT_EQ(L"", copy.GetLocaleLookupField());
+    EXPECT_EQ(L"", copy.GetLocaleQry());
+    EXPECT_EQ(0, copy.IsDBCopyRootTable());
+    EXPECT_EQ(rtStats, copy.GetCurrentRootType());
+    copy.SetChild(L"C2");
+    EXPECT_EQ(1, source.GetChildCount());
+    EXPECT_EQ(2, copy.GetChildCount());
+
+    VrlTable assigned(L"Other", {}, L"", 0, 0u, L"OwnLookup", L"OwnQuery", rtUndefined, V(25));
+    assigned = source;
+    EXPECT_EQ(L"T", assigned.GetName());
+    EXPECT_EQ(L"OwnLookup", assigned.GetLocaleLookupField());
+    EXPECT_EQ(L"OwnQuery", assigned.GetLocaleQry());
+    EXPECT_EQ(1, assigned.GetChildCount());
+}
+
+TEST_F(VrlTableTest, SelfReferenceIsDetectedCaseSensitively) {
+    auto* self = keep.New<VrlConstraint>(L"FK", ctForeignKey, CString(L"ParentID"), L"Node", CString(L"ID"),
+                                         odNoAction, ouNoAction, clDefault, V(25));
+    auto* other = keep.New<VrlConstraint>(L"FK", ctForeignKey, CString(L"ParentID"), L"node", CString(L"ID"),
+                                          odNoAction, ouNoAction, clDefault, V(25));
+    auto* kind7 = keep.New<VrlConstraint>(L"FK", ctForeignKey7, CString(L"ParentID"), L"Node", CString(L"ID"),
+                                          odNoAction, ouNoAction, clDefault, V(25));
+    EXPECT_EQ(1, keep.Table(L"Node", {keep.Field(L"ID")}, {self})->GetIsSelfReferential());
+    EXPECT_EQ(0, keep.Table(L"Node", {keep.Field(L"ID")}, {other})->GetIsSelfReferential());
+    VrlTable* seven = keep.Table(L"Node", {keep.Field(L"ID")}, {kind7});
+    EXPECT_EQ(0, seven->GetIsSelfReferential());
+    seven->SetIsSelfReferential(L"Elsewhere");
+    EXPECT_EQ(0, seven->GetIsSelfReferential());
+}
+
+TEST_F(VrlTableTest, MemoTableIsTheExtendedTableOfTheFirstMemoField) {
+    VrlTable* notes = keep.PlainTable(L"Notes");
+    VrlTable* doc = keep.Table(
+        L"Doc", {keep.Field(L"ID"), keep.MemoField(L"Text", L"notes"), keep.MemoField(L"More", L"Other")});
+    VrlTable* broken = keep.Table(L"Broken", {keep.MemoField(L"Text", L"Missing")});
+    VrlSchema schema = VrlSchemaTest::MakeSchema({notes, doc, broken});
+    EXPECT_EQ(notes, doc->GetMemoTable(&schema));
+    EXPECT_EQ(nullptr, notes->GetMemoTable(&schema));
+    ExpectDux(4070, [&] { broken->GetMemoTable(&schema); });
+}
+
+TEST_F(VrlTableTest, DefaultValuesNeedRows) {
+    std::vector<CString> columns{L"ID"};
+    std::vector<CComVariant> none, one{CComVariant(1)};
+    VrlTableData empty(columns, none), filled(columns, one);
+    std::vector<CString> noColumns;
+    VrlTableData shapeless(noColumns, one);
+    EXPECT_FALSE(keep.Table(L"T", {})->HasDefaultValues());
+    EXPECT_FALSE(keep.New<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &empty, rtUndefined, V(25))
+                     ->HasDefaultValues());
+    EXPECT_FALSE(
+        keep.New<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &shapeless, rtUndefined, V(25))
+            ->HasDefaultValues());
+    VrlTable* seeded = keep.New<VrlTable>(L"T", std::vector<VrlField*>{}, std::vector<VrlConstraint*>{}, L"",
+                                          0, 0u, &filled, &empty, rtUndefined, V(25));
+    EXPECT_TRUE(seeded->HasDefaultValues());
+    EXPECT_EQ(&empty, seeded->GetVrlTableDataEnglish());
+}

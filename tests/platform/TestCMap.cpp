@@ -1,0 +1,86 @@
+// CMap and CMapStringToString: insertion-ordered, repeatable iteration and
+// the lookup interface.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "platform/CMap.h"
+#include "platform/CMapStringToString.h"
+
+namespace {
+
+template <class MAP, class KEY, class VALUE> std::vector<KEY> Keys(const MAP& map) {
+    std::vector<KEY> keys;
+    KEY key{};
+    VALUE value{};
+    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+        map.GetNextAssoc(pos, key, value);
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+using IntMap = CMap<int, int, CString, const wchar_t*>;
+
+} // namespace
+
+TEST(CMapIteration, RunsInInsertionOrderWhateverTheKeys) {
+    IntMap map(10);
+    map.InitHashTable(17);
+    const std::vector<int> inserted = {907, 3, 5000, -1, 42, 17, 0};
+    for (int key : inserted)
+        map.SetAt(key, L"v");
+    EXPECT_EQ((Keys<IntMap, int, CString>(map)), inserted);
+    map.SetAt(5000, L"again"); // replacing keeps the position
+    map.RemoveKey(3);
+    map.SetAt(3, L"back"); // re-inserting goes to the end
+    EXPECT_EQ((Keys<IntMap, int, CString>(map)), (std::vector<int>{907, 5000, -1, 42, 17, 0, 3}));
+    EXPECT_FALSE(map.RemoveKey(12345));
+
+    IntMap copy(map);
+    EXPECT_EQ((Keys<IntMap, int, CString>(copy)), (Keys<IntMap, int, CString>(map)));
+    copy.RemoveAll();
+    EXPECT_EQ(copy.GetStartPosition(), nullptr);
+    EXPECT_EQ(map.GetCount(), 7);
+}
+
+TEST(CMapIteration, RemovingTheReturnedEntryDoesNotDisturbTheWalk) {
+    IntMap map;
+    for (int i = 0; i < 100; ++i)
+        map[i] = L"x";
+    int visited = 0;
+    for (POSITION pos = map.GetStartPosition(); pos != nullptr;) {
+        int key;
+        CString value;
+        map.GetNextAssoc(pos, key, value);
+        if (key % 2 == 0)
+            map.RemoveKey(key);
+        ++visited;
+    }
+    EXPECT_EQ(visited, 100);
+    EXPECT_EQ(map.GetCount(), 50);
+}
+
+TEST(CMapLookup, StringKeysAreExactAndTakeArgumentPointers) {
+    CMap<CString, const wchar_t*, VARTYPE, VARTYPE> map;
+    map.SetAt(L"int", VT_I4);
+    map[L"bstr"] = VT_BSTR;
+    VARTYPE vt = 0;
+    EXPECT_TRUE(map.Lookup(L"int", vt));
+    EXPECT_EQ(vt, VT_I4);
+    EXPECT_FALSE(map.Lookup(L"INT", vt));
+    EXPECT_FALSE(map.Lookup(nullptr, vt));
+    EXPECT_EQ(map[L"missing"], 0); // operator[] inserts a default value
+    EXPECT_EQ(map.GetCount(), 3);
+
+    CMapStringToString texts;
+    texts[L"k1"] = L"v1";
+    texts.SetAt(L"k2", L"v2");
+    texts.SetAt(L"k1", L"v1b");
+    CString value;
+    EXPECT_TRUE(texts.Lookup(L"k1", value));
+    EXPECT_EQ(value, L"v1b");
+    EXPECT_TRUE(texts.RemoveKey(L"k2"));
+    EXPECT_FALSE(texts.Lookup(L"k2", value));
+    EXPECT_EQ((Keys<CMapStringToString, CString, CString>(texts)), std::vector<CString>{L"k1"});
+}

@@ -1,0 +1,78 @@
+// Module start-up: the module record exists before any call, InitVrlSchemaDll
+// puts the library's strings behind the host's, detach takes them out again,
+// and the identifier strings have their fixed form.
+#include <gtest/gtest.h>
+
+#include <cwctype>
+#include <set>
+
+#include "common/HostMessagesFixture.h"
+#include "platform/CString.h"
+#include "platform/StringResources.h"
+#include "support/VrlSchemaModule.h"
+
+using namespace VrlSchemaLib;
+
+TEST(SchemaModule, RecordIsAttachedAndLibraryRegisteredForTheHost) {
+    EXPECT_TRUE(IsVrlSchemaModuleAttached());
+    EXPECT_TRUE(IsVrlSchemaDllRegistered());
+    EXPECT_STREQ(L"Unknown Error.", AfxFindStringResource(4086));
+    EXPECT_STREQ(L"Rights Table", AfxFindStringResource(5028));
+    // Host texts are found beside the library's.
+    EXPECT_NE(nullptr, AfxFindStringResource(4070));
+}
+
+TEST(SchemaModule, OtherEntryReasonsReportSuccess) {
+    EXPECT_TRUE(VrlSchemaDllMain(VRL_DLL_THREAD_ATTACH));
+    EXPECT_TRUE(VrlSchemaDllMain(VRL_DLL_THREAD_DETACH));
+    EXPECT_TRUE(VrlSchemaDllMain(77));
+    EXPECT_TRUE(IsVrlSchemaModuleAttached());
+    EXPECT_TRUE(IsVrlSchemaDllRegistered());
+}
+
+TEST(SchemaModule, DetachRemovesTheStringsAndHostTablesComeFirst) {
+    ASSERT_TRUE(VrlSchemaDllMain(VRL_DLL_PROCESS_DETACH));
+    EXPECT_FALSE(IsVrlSchemaModuleAttached());
+    EXPECT_FALSE(IsVrlSchemaDllRegistered());
+    EXPECT_EQ(nullptr, AfxFindStringResource(5028));
+
+    // A host table registered before the library shadows its entries.
+    static const StringResource hostTable[] = {{5035, L"Host domain text."}};
+    AfxRegisterStringTable(hostTable, 1);
+    ASSERT_TRUE(VrlSchemaDllMain(VRL_DLL_PROCESS_ATTACH));
+    InitVrlSchemaDll();
+    InitVrlSchemaDll(); // a second call adds nothing
+    EXPECT_TRUE(IsVrlSchemaDllRegistered());
+    EXPECT_STREQ(L"Host domain text.", AfxFindStringResource(5035));
+    EXPECT_STREQ(L"Rights Table", AfxFindStringResource(5028));
+    AfxUnregisterStringTable(hostTable);
+    EXPECT_STREQ(L"The domain name.", AfxFindStringResource(5035));
+
+    // InitVrlSchemaDll attaches a detached module on its own.
+    VrlSchemaDllMain(VRL_DLL_PROCESS_DETACH);
+    InitVrlSchemaDll();
+    EXPECT_TRUE(IsVrlSchemaModuleAttached());
+    EXPECT_STREQ(L"Rights Table", AfxFindStringResource(5028));
+}
+
+TEST(SchemaModule, IdentifierStringsAreDistinctLowerCaseBracedGuids) {
+    const wchar_t* const all[] = {g_pszProfileSettingsGuid, g_pszHostGuid1, g_pszHostGuid2, g_pszHostGuid3,
+                                  g_pszHostGuid4,           g_pszHostGuid5, g_pszHostGuid6};
+    EXPECT_STREQ(L"{f5b31a9f-1511-49e5-ae47-d0c91c3ad2b3}", g_pszProfileSettingsGuid);
+    std::set<std::wstring> seen;
+    for (const wchar_t* guid : all) {
+        const std::wstring text(guid);
+        ASSERT_EQ(38u, text.size()) << WideToUtf8(text);
+        EXPECT_EQ(L'{', text.front());
+        EXPECT_EQ(L'}', text.back());
+        for (size_t i = 1; i + 1 < text.size(); ++i) {
+            if (i == 9 || i == 14 || i == 19 || i == 24)
+                EXPECT_EQ(L'-', text[i]) << WideToUtf8(text);
+            else
+                EXPECT_TRUE(std::iswdigit(text[i]) || (text[i] >= L'a' && text[i] <= L'f'))
+                    << WideToUtf8(text);
+        }
+        seen.insert(text);
+    }
+    EXPECT_EQ(7u, seen.size());
+}

@@ -184,7 +184,7 @@ TEST_F(VrlTableTest, CopiesShareMembersAndDuplicateRecords) {
     EXPECT_EQ(1, source.GetChildCount());
     EXPECT_EQ(2, copy.GetChildCount());
 
-    VrlTable assigned(L"Other", {}, L"", 0, 0u, L"OwnLookup", L"OwnQuery", rtUndefined, V(25));
+    VrlTable assigned(L"Other", {}, {}, L"", 0, 0u, L"OwnLookup", L"OwnQuery", rtUndefined, V(25));
     assigned = source;
     EXPECT_EQ(L"T", assigned.GetName());
     EXPECT_EQ(L"OwnLookup", assigned.GetLocaleLookupField());

@@ -82,13 +82,6 @@ TEST(OemMgr, DefaultsWithoutAModule) {
     EXPECT_EQ(COemMgr::GetOemMgr(), COemMgr::GetOemMgr());
 }
 
-TEST(OemMgr, LoadOemStringBrandsTheLibraryTable) {
-    COemMgr oem;
-    EXPECT_EQ(CString(L"Pellam profile ID"), oem.LoadOemString(6110));
-    EXPECT_EQ(CString(L"The domain name."), oem.LoadOemString(5035));
-    EXPECT_TRUE(oem.LoadOemString(1).IsEmpty());
-}
-
 TEST(OemMgr, ReplaceWindowTextTouchesDirectChildrenOnly) {
     CWnd parent(nullptr, L"{ProductName} set-up");
     CWnd first(&parent, L"Welcome to {ProductName}");

@@ -476,10 +476,11 @@ locale_t CLocale() {
     return c;
 }
 
-// Switches the calling thread to the "C" locale for its lifetime.
+// Switches the calling thread to the "C" locale on first need, and back when
+// it goes out of scope; most formats hold no conversion that needs it.
 class CLocaleScope {
 public:
-    CLocaleScope() : m_previous(CLocale() ? uselocale(CLocale()) : static_cast<locale_t>(nullptr)) {}
+    CLocaleScope() = default;
     ~CLocaleScope() {
         if (m_previous)
             uselocale(m_previous);
@@ -487,8 +488,13 @@ public:
     CLocaleScope(const CLocaleScope&) = delete;
     CLocaleScope& operator=(const CLocaleScope&) = delete;
 
+    void Enter() {
+        if (!m_previous && CLocale())
+            m_previous = uselocale(CLocale());
+    }
+
 private:
-    locale_t m_previous;
+    locale_t m_previous = static_cast<locale_t>(nullptr);
 };
 
 struct Spec {
@@ -538,7 +544,9 @@ std::string NarrowFormat(const Spec& spec, const char* size, char conversion) {
     return format;
 }
 
-template <typename T> void AppendNumber(std::wstring& out, const std::string& format, T value) {
+template <typename T>
+void AppendNumber(std::wstring& out, CLocaleScope& cLocale, const std::string& format, T value) {
+    cLocale.Enter();
     char small[128];
     int length = std::snprintf(small, sizeof small, format.c_str(), value);
     if (length < 0)
@@ -550,6 +558,32 @@ template <typename T> void AppendNumber(std::wstring& out, const std::string& fo
     std::string large(static_cast<size_t>(length) + 1, '\0');
     std::snprintf(large.data(), large.size(), format.c_str(), value);
     out.append(large.begin(), large.begin() + length);
+}
+
+// Plain "%d", "%ld", "%u" (no flags, width or precision) are most of what
+// the generators format; they skip the C library.
+void AppendDecimal(std::wstring& out, unsigned long long magnitude, bool negative) {
+    wchar_t digits[24];
+    wchar_t* end = digits + 24;
+    wchar_t* p = end;
+    do {
+        *--p = static_cast<wchar_t>(L'0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    if (negative)
+        *--p = L'-';
+    out.append(p, static_cast<size_t>(end - p));
+}
+
+void AppendSigned(std::wstring& out, long long value) {
+    const bool negative = value < 0;
+    const unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    AppendDecimal(out, magnitude, negative);
+}
+
+bool IsPlain(const Spec& spec) {
+    return spec.flags.empty() && spec.width < 0 && spec.precision < 0;
 }
 
 void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
@@ -574,7 +608,7 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
             continue;
         }
         Spec spec;
-        for (; *p != L'\0' && std::wcschr(L"-+ #0", *p) != nullptr; ++p) {
+        for (; *p == L'-' || *p == L'+' || *p == L' ' || *p == L'#' || *p == L'0'; ++p) {
             if (*p == L'-')
                 spec.leftAlign = true;
             spec.flags += static_cast<char>(*p);
@@ -678,36 +712,51 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
         case L'X': {
             const char conv = static_cast<char>(conversion);
             const bool isSigned = conversion == L'd' || conversion == L'i';
+            if (IsPlain(spec) && (isSigned || conversion == L'u') &&
+                (spec.size == Size::Default || spec.size == Size::Long || spec.size == Size::LongLong)) {
+                if (spec.size == Size::LongLong) {
+                    if (isSigned)
+                        AppendSigned(out, va_arg(ap, long long));
+                    else
+                        AppendDecimal(out, va_arg(ap, unsigned long long), false);
+                } else if (isSigned) {
+                    AppendSigned(out, va_arg(ap, int));
+                } else {
+                    AppendDecimal(out, va_arg(ap, unsigned int), false);
+                }
+                break;
+            }
             switch (spec.size) {
             case Size::LongLong:
             case Size::IntMax:
                 if (isSigned)
-                    AppendNumber(out, NarrowFormat(spec, "ll", conv), va_arg(ap, long long));
+                    AppendNumber(out, cLocale, NarrowFormat(spec, "ll", conv), va_arg(ap, long long));
                 else
-                    AppendNumber(out, NarrowFormat(spec, "ll", conv), va_arg(ap, unsigned long long));
+                    AppendNumber(out, cLocale, NarrowFormat(spec, "ll", conv),
+                                 va_arg(ap, unsigned long long));
                 break;
             case Size::SizeT:
             case Size::PtrDiff:
                 if (isSigned)
-                    AppendNumber(out, NarrowFormat(spec, "ll", conv),
+                    AppendNumber(out, cLocale, NarrowFormat(spec, "ll", conv),
                                  static_cast<long long>(va_arg(ap, ptrdiff_t)));
                 else
-                    AppendNumber(out, NarrowFormat(spec, "ll", conv),
+                    AppendNumber(out, cLocale, NarrowFormat(spec, "ll", conv),
                                  static_cast<unsigned long long>(va_arg(ap, size_t)));
                 break;
             case Size::Short:
-                AppendNumber(out, NarrowFormat(spec, "h", conv), va_arg(ap, int));
+                AppendNumber(out, cLocale, NarrowFormat(spec, "h", conv), va_arg(ap, int));
                 break;
             case Size::Char:
-                AppendNumber(out, NarrowFormat(spec, "hh", conv), va_arg(ap, int));
+                AppendNumber(out, cLocale, NarrowFormat(spec, "hh", conv), va_arg(ap, int));
                 break;
             default:
                 // "%ld" is 32 bits wide, as long was where these formats come
                 // from: callers pass LONG (int32_t) values with it.
                 if (isSigned)
-                    AppendNumber(out, NarrowFormat(spec, "", conv), va_arg(ap, int));
+                    AppendNumber(out, cLocale, NarrowFormat(spec, "", conv), va_arg(ap, int));
                 else
-                    AppendNumber(out, NarrowFormat(spec, "", conv), va_arg(ap, unsigned int));
+                    AppendNumber(out, cLocale, NarrowFormat(spec, "", conv), va_arg(ap, unsigned int));
                 break;
             }
             break;
@@ -722,13 +771,13 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
         case L'A': {
             const char conv = static_cast<char>(conversion);
             if (spec.size == Size::LongDouble)
-                AppendNumber(out, NarrowFormat(spec, "L", conv), va_arg(ap, long double));
+                AppendNumber(out, cLocale, NarrowFormat(spec, "L", conv), va_arg(ap, long double));
             else
-                AppendNumber(out, NarrowFormat(spec, "", conv), va_arg(ap, double));
+                AppendNumber(out, cLocale, NarrowFormat(spec, "", conv), va_arg(ap, double));
             break;
         }
         case L'p':
-            AppendNumber(out, NarrowFormat(spec, "", 'p'), va_arg(ap, void*));
+            AppendNumber(out, cLocale, NarrowFormat(spec, "", 'p'), va_arg(ap, void*));
             break;
         case L'n':
             // Writing through a pointer argument is never wanted here; the
@@ -756,6 +805,8 @@ void CString::Format(const wchar_t* format, ...) {
 void CString::FormatV(const wchar_t* format, va_list args) {
     // Arguments may point into this string, so the text is built apart.
     std::wstring result;
+    if (format != nullptr)
+        result.reserve(std::wcslen(format) + 64);
     FormatInto(result, format, args);
     m_str.swap(result);
 }

@@ -57,6 +57,8 @@ TEST(CStringFormat, IntegerConversionsFollowTheCLibrary) {
     EXPECT_EQ(Fmt(L"%I64d|%lld|%I64u", -(1LL << 40), 1LL << 33, 18446744073709551615ULL),
               L"-1099511627776|8589934592|18446744073709551615");
     EXPECT_EQ(Fmt(L"%zu|%hd", static_cast<size_t>(12), static_cast<short>(-5)), L"12|-5");
+    EXPECT_EQ(Fmt(L"%d|%d|%u|%lld", 0, -2147483647 - 1, 0u, -9223372036854775807LL - 1),
+              L"0|-2147483648|0|-9223372036854775808");
     // The 32-bit width of %ld holds for the 64-bit long of this platform too.
     EXPECT_EQ(Fmt(L"%ld", -2147483647L - 1), L"-2147483648");
 }

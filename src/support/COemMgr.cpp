@@ -2,8 +2,6 @@
 // placeholder replacement.
 #include "support/COemMgr.h"
 
-#include <iterator>
-
 #include "platform/CWnd.h"
 #include "platform/ModuleLoader.h"
 #include "platform/WideCrt.h"
@@ -37,11 +35,13 @@ HMODULE AsModule(void* handle) {
 // The string `id` of the module; FALSE (and `text` unchanged) when the
 // module has none.
 BOOL LoadModuleString(HMODULE module, UINT id, CString& text) {
-    wchar_t buffer[1024];
-    const int length = LoadStringW(module, id, buffer, static_cast<int>(std::size(buffer)));
-    if (length <= 0)
+    // A buffer size of 0 asks for a pointer to the module's own copy, so
+    // that texts of any length come through whole.
+    const wchar_t* stored = nullptr;
+    const int length = LoadStringW(module, id, reinterpret_cast<wchar_t*>(&stored), 0);
+    if (length <= 0 || stored == nullptr)
         return FALSE;
-    text = CString(buffer, length);
+    text = CString(stored, length);
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #include "support/DuxException.h"
 
 #include <cstdarg>
+#include <new>
 
 #include "platform/ComError.h"
 #include "platform/ErrorInfo.h"
@@ -47,6 +48,14 @@ CString SystemMessage(LONG code) {
 
 } // namespace
 
+void DuxException::Raise(ULONG facility, LONG code, CString file, LONG line, const wchar_t* message) {
+    // Running out of memory while raising is reported the framework's way.
+    DuxException* e = new (std::nothrow) DuxException(facility, code, std::move(file), line, message);
+    if (e == nullptr)
+        AfxThrowMemoryException();
+    throw e;
+}
+
 DuxException::DuxException(ULONG facility, LONG error, CString file, LONG line, const wchar_t* message)
     : CException(TRUE), m_ulFacility(facility), m_lError(error), m_strFile(std::move(file)), m_lLine(line),
       m_strMessage(COemMgr::GetOemMgr()->ReplaceTokens(CString(message))) {}
@@ -88,7 +97,7 @@ void DuxException::Throw(LONG code, CString file, LONG line, ...) {
 }
 
 void DuxException::ThrowMessage(LONG code, CString file, LONG line, const wchar_t* message) {
-    throw new DuxException(kFacilityItf, code, std::move(file), line, message);
+    Raise(kFacilityItf, code, std::move(file), line, message);
 }
 
 void DuxException::Throw(const _com_error& e, CString file, LONG line) {
@@ -121,7 +130,7 @@ void DuxException::Throw(const _com_error& e, CString file, LONG line) {
 
     CString where;
     where.Format(L"%s, %s", file.GetString(), static_cast<const wchar_t*>(e.Source()));
-    throw new DuxException(facility, code, where, line, message.GetString());
+    Raise(facility, code, std::move(where), line, message.GetString());
 }
 
 HRESULT DuxException::CreateErrorInfo(LONG code, const wchar_t* message, CString file, LONG line) {

@@ -67,6 +67,9 @@ public:
     static HRESULT CreateErrorInfo(CString file, LONG line);
 
 private:
+    [[noreturn]] static void Raise(ULONG facility, LONG code, CString file, LONG line,
+                                   const wchar_t* message);
+
     ULONG m_ulFacility;
     LONG m_lError;
     CString m_strFile;

@@ -152,13 +152,15 @@ TEST(OemModuleChild, ModuleWithoutTheFlagClearsIt) {
         GTEST_SKIP() << "runs as the child of OemMgr.ModuleBesideTheExecutableOverridesTheDefaults";
     WriteOemModule("1103\tAcme Scan\n");
     COemMgr withoutFlag;
-    WriteOemModule("1107\tyes\n");
+    // Long texts come through whole.
+    WriteOemModule("1107\tyes\n1101\t" + std::string(3000, 'c') + "\n");
     COemMgr otherFlag;
     RemoveOemModule();
     EXPECT_FALSE(withoutFlag.IsOemFlag());
     EXPECT_EQ(CString(L"Acme Scan"), withoutFlag.GetProductName());
     EXPECT_FALSE(otherFlag.IsOemFlag());
     EXPECT_EQ(CString(L"Pellam Capture"), otherFlag.GetProductName());
+    EXPECT_EQ(CString(L'c', 3000), otherFlag.GetCompanyName());
 }
 
 TEST(OemModuleChild, ErrorMessagesUseTheProcessWideInstance) {

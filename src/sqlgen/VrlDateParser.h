@@ -20,8 +20,7 @@ namespace VrlSchemaLib {
 
 class VrlDateParser {
 public:
-    // Calendar fields of a parsed text; the fraction of the second is kept
-    // in milliseconds (rounded, at most 999).
+    // Calendar fields of a parsed text.
     struct Fields {
         int year = 0;
         int month = 0;

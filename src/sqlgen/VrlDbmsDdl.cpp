@@ -1,0 +1,354 @@
+// VrlDbms: single DDL statements (tables, columns, keys, indexes, routines,
+// views, sequences) and the pieces they are built from.
+#include <string>
+
+#include "platform/CException.h"
+#include "schema/VrlConstraint.h"
+#include "schema/VrlField.h"
+#include "schema/VrlFunction.h"
+#include "schema/VrlProcedure.h"
+#include "schema/VrlTable.h"
+#include "schema/VrlView.h"
+#include "sqlgen/VrlDbms.h"
+#include "support/VrlConversions.h"
+
+namespace VrlSchemaLib {
+
+namespace {
+
+// The publishing columns go with every table that refers to a published
+// batch definition, except the batch-definition table itself.
+bool NeedsPublishingColumns(const VrlTable* table, const VrlField* field) {
+    return field->GetName().CompareNoCase(L"PublishedBatchDefID") == 0 &&
+           table->GetName().CompareNoCase(L"BatchDefID") != 0;
+}
+
+CString Join(const std::vector<CString>& names, const wchar_t* separator) {
+    CString result;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            result += separator;
+        result += names[i];
+    }
+    return result;
+}
+
+// Removes every trailing character that is one of `chars`.
+void StripTrailing(std::wstring& text, const wchar_t* chars) {
+    const size_t keep = text.find_last_not_of(chars);
+    text.erase(keep == std::wstring::npos ? 0 : keep + 1);
+}
+
+} // namespace
+
+// ---- whole objects ----
+
+CString VrlDbms::FormatCreateTable(const VrlTable* table) const {
+    return GetTableFields(table);
+}
+
+CString VrlDbms::FormatDropTable(const wchar_t* name) const {
+    return L"DROP TABLE " + CString(name);
+}
+
+CString VrlDbms::FormatDropTable(const VrlTable* table) const {
+    // The extra-columns buffer follows the name directly; it is empty for
+    // every dialect without computed twin columns.
+    return FormatDropTable(table->GetName()) + sm_strExtraColumns;
+}
+
+CString VrlDbms::FormatCreateProcedure(const VrlProcedure* procedure) const {
+    return GetProcedure(procedure);
+}
+
+CString VrlDbms::FormatAlterProcedure(const VrlProcedure* procedure) const {
+    CString text = GetProcedure(procedure);
+    if (m_nDbmsType != cm_nOracle)
+        text.Replace(L"CREATE", L"ALTER");
+    return text;
+}
+
+CString VrlDbms::FormatDropProcedure(const wchar_t* name) const {
+    return L"DROP PROCEDURE " + CString(name);
+}
+
+CString VrlDbms::FormatDropProcedure(const VrlProcedure* procedure) const {
+    return FormatDropProcedure(procedure->GetName());
+}
+
+CString VrlDbms::FormatCreateFunction(const VrlFunction* function) const {
+    return GetFunction(function);
+}
+
+CString VrlDbms::FormatAlterFunction(const VrlFunction* function) const {
+    CString text = GetFunction(function);
+    if (m_nDbmsType != cm_nOracle)
+        text.Replace(L"CREATE", L"ALTER");
+    return text;
+}
+
+CString VrlDbms::FormatDropFunction(const VrlFunction* function) const {
+    return L"DROP FUNCTION " + function->GetName();
+}
+
+CString VrlDbms::FormatCreateView(const VrlView* view) const {
+    return GetView(view);
+}
+
+CString VrlDbms::FormatAlterView(const VrlView* view) const {
+    CString text = GetView(view);
+    text.Replace(L"CREATE", L"ALTER");
+    return text;
+}
+
+CString VrlDbms::FormatDropView(const VrlView* view) const {
+    return L"DROP VIEW " + view->GetName();
+}
+
+CString VrlDbms::FormatDropSequence(const wchar_t* name) const {
+    return L"DROP SEQUENCE " + CString(name);
+}
+
+// ---- columns ----
+
+CString VrlDbms::FormatAddColumn(const VrlTable* table, const VrlField* field) const {
+    return L"ALTER TABLE " + table->GetName() + L" ADD " + GetFieldInfo(field);
+}
+
+CString VrlDbms::FormatAlterColumn(const VrlTable* table, const VrlField* field) const {
+    const CString definition = Sql(54, ConverToSqlDataType(field->GetDataType(), field->GetLength()),
+                                   ConverToSqlDataType(field->GetNullType()));
+    return Sql(53, table->GetName(), field->GetName(), definition);
+}
+
+CString VrlDbms::FormatDropColumn(const VrlTable* table, const VrlField* field) const {
+    return L"ALTER TABLE " + table->GetName() + L" DROP COLUMN " + field->GetName();
+}
+
+CString VrlDbms::FormatAddConstraintsOnField(const VrlTable*, const VrlField*) const {
+    return CString();
+}
+
+CString VrlDbms::FormatDropConstraintsOnField(const VrlTable*, const VrlField*) const {
+    return CString();
+}
+
+// ---- constraints and indexes ----
+
+CString VrlDbms::FormatAddConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
+    switch (constraint->GetType()) {
+    case ctPrimaryKey:
+        return FormatPrimaryKey(table, constraint);
+    case ctUnique:
+        return FormatUniqueConstraint(table, constraint);
+    case ctForeignKey:
+    case ctForeignKey7:
+        return FormatForeignKeyConstraint(table, constraint);
+    case ctIndex:
+    case ctIndex6:
+        return FormatNonUniqueIndex(table, constraint);
+    default:
+        AfxThrowNotSupportedException();
+    }
+}
+
+CString VrlDbms::FormatPrimaryKey(const VrlConstraint*) const {
+    return CString(L"PRIMARY KEY");
+}
+
+CString VrlDbms::GetPrimaryKeyConstraintFormat() const {
+    return CString(L"ALTER TABLE %s ADD CONSTRAINT %s PRIMARY KEY(%s)");
+}
+
+CString VrlDbms::FormatPrimaryKey(const VrlTable* table, const VrlConstraint* constraint) const {
+    CString text;
+    text.Format(GetPrimaryKeyConstraintFormat(), table->GetName().GetString(),
+                constraint->GetName().GetString(), GetFields(constraint->GetFields()).GetString());
+    text.Replace(L"PRIMARY KEY", FormatPrimaryKey(constraint));
+    return text;
+}
+
+CString VrlDbms::FormatUniqueConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
+    const CString text = L"ALTER TABLE " + table->GetName() + L" ADD CONSTRAINT " + constraint->GetName() +
+                         L" UNIQUE(" + GetFields(constraint->GetFields()) + L")";
+    ValidateString(text);
+    return text;
+}
+
+CString VrlDbms::FormatNonUniqueIndex(const VrlTable* table, const VrlConstraint* constraint) const {
+    const CString text =
+        FormatCreateIndex(constraint->GetName(), table->GetName(), GetIndexFields(table, constraint));
+    ValidateString(text);
+    return text;
+}
+
+CString VrlDbms::FormatCreateIndex(const wchar_t* index, const wchar_t* table, const wchar_t* columns) const {
+    CString name(index);
+    if (m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2)
+        name = VrlConversions::AnsiConstraintLimit(name); // copied at once: the buffer is shared
+    const CString text = L"CREATE INDEX " + name + L" ON " + CString(table) + L"(" + CString(columns) + L")";
+    ValidateString(text);
+    return text;
+}
+
+CString VrlDbms::FormatDropIndex(const VrlTable* table, const wchar_t* index) const {
+    CString name(index);
+    if (m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2)
+        name = VrlConversions::AnsiConstraintLimit(name);
+    return Sql(55, table->GetName(), name);
+}
+
+CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
+    const CString columns = GetFieldsWithSurroundBrackets(constraint->GetFields());
+    const CString referenced = GetFieldsWithSurroundBrackets(constraint->GetRefFields());
+    const CString onDelete = ConverToSqlDataType(constraint->GetOnDeleteType());
+    const CString onUpdate = ConverToSqlDataType(constraint->GetOnUpdateType());
+
+    CString statement;
+    statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s FOREIGN KEY(%s) REFERENCES %s(%s) %s%s %s%s",
+                     table->GetName().GetString(), constraint->GetName().GetString(), columns.GetString(),
+                     constraint->GetRefTable().GetString(), referenced.GetString(),
+                     onDelete.IsEmpty() ? L"" : L"ON DELETE ", onDelete.GetString(),
+                     onUpdate.IsEmpty() ? L"" : L"ON UPDATE ", onUpdate.GetString());
+    ValidateString(statement);
+    if (constraint->GetType() == ctForeignKey7)
+        return statement;
+
+    // Every other foreign key gets an index on its referencing columns.
+    const CString index = FormatCreateIndex(constraint->GetName() + L"Index", table->GetName(), columns);
+    ValidateString(index);
+    return statement + L";" + index;
+}
+
+CString VrlDbms::FormatDropConstraint(const VrlTable* table, const wchar_t* name) const {
+    return L"ALTER TABLE " + table->GetName() + L" DROP CONSTRAINT " + CString(name);
+}
+
+CString VrlDbms::FormatDropPrimaryKey(const VrlTable* table, const wchar_t* name) const {
+    return FormatDropConstraint(table, name);
+}
+
+CString VrlDbms::FormatDropConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
+    const VrlConstraintType type = constraint->GetType();
+    if (type == ctIndex || type == ctIndex6)
+        return FormatDropIndex(table, constraint->GetName());
+    CString text = FormatDropConstraint(table, constraint->GetName().GetString());
+    if (type == ctForeignKey || type == ctForeignKeyNotGenerated)
+        text += L"; " + FormatDropIndex(table, constraint->GetName() + L"Index");
+    return text;
+}
+
+// ---- pieces ----
+
+CString VrlDbms::GetFieldInfo(const VrlField* field) const {
+    const CString name = FormatFieldName(field->GetName());
+    const CString type = ConverToSqlDataType(field->GetDataType(), field->GetLength());
+    const CString defaultClause = GetDefaultValue(field);
+    const CString nullClause = ConverToSqlDataType(field->GetNullType());
+    if (field->GetDataType() == dtName) {
+        const LONG length = field->GetLength();
+        sm_strExtraColumns +=
+            Sql(17, static_cast<int>(length), name, length > 127 ? L"VAR" : L"", nullClause);
+    }
+    return Sql(16, name, type, defaultClause, nullClause);
+}
+
+CString VrlDbms::GetDefaultValue(const VrlField* field) const {
+    const CString literal = FormatValue(field, field->GetDefaultValue());
+    if (literal.IsEmpty() || literal.CompareNoCase(L"NULL") == 0)
+        return CString();
+    return L"DEFAULT " + literal;
+}
+
+CString VrlDbms::GetTableFields(const VrlTable* table) const {
+    sm_strExtraColumns.Empty();
+    CString columns;
+    bool written = false;
+    bool publishing = false;
+
+    const auto addColumn = [&](const VrlField* field) {
+        CString definition = GetFieldInfo(field);
+        definition.TrimRight();
+        columns += definition;
+        columns += L",\r\n";
+    };
+
+    const LONG count = table->GetFieldCount();
+    for (LONG i = 0; i < count; ++i) {
+        const VrlField* field = table->GetField(i);
+        if (field == nullptr || field->IsFake() || field->GetDataType() == dtBinary)
+            continue;
+        addColumn(field);
+        written = true;
+        if (!publishing && NeedsPublishingColumns(table, field))
+            publishing = true;
+    }
+
+    if (publishing) {
+        // Built as real fields so that the dialect spells them like any
+        // other column; they belong to the table being written.
+        VrlField adminID(L"AdminID", VrlDataDefinition(dtLong, 0), COleVariant(static_cast<long>(0), VT_I4),
+                         ntNull, CString(), 0, paNone, VrlSchemaVersion(), 0, 0);
+        VrlField referenced(L"Referenced", VrlDataDefinition(dtBoolean, 0),
+                            COleVariant(static_cast<short>(0), VT_I2), ntNotNull, CString(), 0, paNone,
+                            VrlSchemaVersion(), 0, 0);
+        adminID.SetTable(table);
+        referenced.SetTable(table);
+        addColumn(&adminID);
+        addColumn(&referenced);
+    }
+
+    StripTrailing(columns.Str(), L",\r\n");
+    if (!written)
+        return CString();
+    return Sql(12, table->GetName(), columns, sm_strExtraColumns);
+}
+
+CString VrlDbms::GetFields(const std::vector<CString>& names) const {
+    return Join(names, L", ");
+}
+
+CString VrlDbms::GetFieldsWithSurroundBrackets(const std::vector<CString>& names) const {
+    CString result;
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            result += L", ";
+        result += FormatFieldName(names[i]);
+    }
+    return result;
+}
+
+CString VrlDbms::FormatIndexField(const VrlTable*, const wchar_t* column, const VrlConstraint*) const {
+    return CString(column);
+}
+
+CString VrlDbms::GetIndexFields(const VrlTable* table, const VrlConstraint* constraint) const {
+    CString result;
+    const std::vector<CString>& names = constraint->GetFields();
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (i > 0)
+            result += L',';
+        result += FormatIndexField(table, names[i], constraint);
+    }
+    // A constant column makes the index hold rows whose real columns are all
+    // NULL, which an index of nullable columns would otherwise leave out.
+    if (m_nDbmsType == cm_nOracle && constraint->IsSupportNullableColumns()) {
+        if (!names.empty())
+            result += L',';
+        result += L"'1'";
+    }
+    return result;
+}
+
+int VrlDbms::IsPrimaryKey(CString column, const VrlConstraint* constraint) const {
+    if (column.IsEmpty() || constraint == nullptr || constraint->GetType() != ctPrimaryKey)
+        return 0;
+    const std::vector<CString>& fields = constraint->GetFields();
+    return fields.size() == 1 && fields[0].CompareNoCase(column) == 0 ? 1 : 0;
+}
+
+CString VrlDbms::CreateWhereComparison(const wchar_t*, const wchar_t* column, const wchar_t* value) const {
+    return CString(column) + L"=" + CString(value);
+}
+
+} // namespace VrlSchemaLib

@@ -1,0 +1,226 @@
+// VrlDbms: whole creation scripts and seed-data statements. All tables come
+// first, then their keys and indexes, then every foreign key, so that no
+// statement refers to an object that does not exist yet.
+#include "schema/VrlConstraint.h"
+#include "schema/VrlField.h"
+#include "schema/VrlFunction.h"
+#include "schema/VrlProcedure.h"
+#include "schema/VrlSchema.h"
+#include "schema/VrlTable.h"
+#include "schema/VrlTableData.h"
+#include "schema/VrlView.h"
+#include "sqlgen/VrlDbms.h"
+
+namespace VrlSchemaLib {
+
+void VrlDbms::AddTo(std::vector<CString>& statements, CString statement) const {
+    statement.Trim();
+    if (!statement.IsEmpty())
+        statements.push_back(std::move(statement));
+}
+
+bool VrlDbms::CreateViewsBeforeFunctions() const {
+    return true;
+}
+
+void VrlDbms::GenerateSchema(std::vector<CString>& statements) {
+    statements.clear();
+    const VrlSchema* schema = GetSchema();
+    GenerateTableDef(schema, statements);
+    GenerateViewDef(schema, statements);
+    GenerateFuncDef(schema, statements);
+    GenerateProcDef(schema, statements);
+    GenerateTriggerDefs(schema, statements);
+    AddTo(statements, Sql(52));
+}
+
+void VrlDbms::GenerateTableDef(const VrlSchema* schema, std::vector<CString>& statements) const {
+    if (schema == nullptr)
+        return;
+    AddTo(statements, Sql(1));
+    AddTo(statements, Sql(2));
+    AddTo(statements, Sql(3));
+
+    const LONG count = schema->GetTableCount();
+    statements.reserve(statements.size() + static_cast<size_t>(count) * 3);
+    for (LONG i = 0; i < count; ++i) {
+        const VrlTable* table = schema->GetTable(i);
+        AddTo(statements, GetTableFields(table));
+        if (!table->IsFaked() && table->IsBuffered())
+            AddTo(statements, GetBufferFunctionDefinition(table));
+    }
+    for (LONG i = 0; i < count; ++i)
+        GenerateTablePrimaryUniqueConstraints(schema->GetTable(i), statements);
+    for (LONG i = 0; i < count; ++i)
+        GenerateTableForeignKeyConstraints(schema->GetTable(i), statements);
+
+    AddTo(statements, Sql(11));
+    AddTo(statements, Sql(8));
+    AddTo(statements, Sql(9));
+    AddTo(statements, Sql(10));
+}
+
+void VrlDbms::GenerateTablePrimaryUniqueConstraints(const VrlTable* table,
+                                                    std::vector<CString>& statements) const {
+    if (table->IsFaked())
+        return;
+    GeneratePrimaryKeyConstraint(table, statements);
+    GenerateUniqueConstraint(table, statements);
+    GenerateNonUniqueIndex(table, statements);
+}
+
+void VrlDbms::GenerateTableForeignKeyConstraints(const VrlTable* table,
+                                                 std::vector<CString>& statements) const {
+    if (table->IsFaked())
+        return;
+    GenerateForeignKeyConstraint(table, statements);
+}
+
+void VrlDbms::GeneratePrimaryKeyConstraint(const VrlTable* table, std::vector<CString>& statements) const {
+    const VrlConstraint* constraint = table->GetPrimaryKeyConstraint();
+    if (constraint != nullptr)
+        AddTo(statements, VrlDbms::FormatPrimaryKey(table, constraint));
+}
+
+void VrlDbms::GenerateUniqueConstraint(const VrlTable* table, std::vector<CString>& statements) const {
+    const LONG count = table->GetConstraintCount();
+    for (LONG i = 0; i < count; ++i) {
+        const VrlConstraint* constraint = table->GetConstraint(i);
+        if (constraint != nullptr && constraint->GetType() == ctUnique)
+            AddTo(statements, FormatUniqueConstraint(table, constraint));
+    }
+}
+
+void VrlDbms::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CString>& statements) const {
+    const LONG count = table->GetConstraintCount();
+    for (LONG i = 0; i < count; ++i) {
+        const VrlConstraint* constraint = table->GetConstraint(i);
+        if (constraint != nullptr && constraint->GetType() == ctIndex)
+            AddTo(statements, FormatNonUniqueIndex(table, constraint));
+    }
+}
+
+void VrlDbms::GenerateForeignKeyConstraint(const VrlTable* table, std::vector<CString>& statements) const {
+    const LONG count = table->GetConstraintCount();
+    for (LONG i = 0; i < count; ++i) {
+        const VrlConstraint* constraint = table->GetConstraint(i);
+        if (constraint == nullptr ||
+            (constraint->GetType() != ctForeignKey && constraint->GetType() != ctForeignKey7))
+            continue;
+        // The text may hold the key and its index joined by ';' (or on
+        // separate lines); each becomes a statement of its own. Runs of
+        // separators count as one, and a piece that is blank ends the text.
+        const std::wstring& text = FormatForeignKeyConstraint(table, constraint).Str();
+        size_t pos = 0;
+        while (pos < text.size()) {
+            pos = text.find_first_not_of(L";\n", pos);
+            if (pos == std::wstring::npos)
+                break;
+            size_t end = text.find_first_of(L";\n", pos);
+            if (end == std::wstring::npos)
+                end = text.size();
+            CString piece(std::wstring_view(text).substr(pos, end - pos));
+            piece.Trim();
+            if (piece.IsEmpty())
+                break;
+            AddTo(statements, std::move(piece));
+            pos = end;
+        }
+    }
+}
+
+void VrlDbms::GenerateCaseInsensitiveIndexes(const VrlTable*, std::vector<CString>&) const {}
+
+void VrlDbms::GenerateViewDef(const VrlSchema* schema, std::vector<CString>& statements) const {
+    if (schema == nullptr)
+        return;
+    const LONG count = schema->GetViewCount();
+    for (LONG i = 0; i < count; ++i)
+        AddTo(statements, GetView(schema->GetView(i)));
+}
+
+void VrlDbms::GenerateFuncDef(const VrlSchema* schema, std::vector<CString>& statements) const {
+    if (schema == nullptr)
+        return;
+    const LONG count = schema->GetFunctionCount();
+    for (LONG i = 0; i < count; ++i)
+        AddTo(statements, GetFunction(schema->GetFunction(i)));
+}
+
+void VrlDbms::GenerateProcDef(const VrlSchema* schema, std::vector<CString>& statements) const {
+    if (schema == nullptr)
+        return;
+    const LONG count = schema->GetProcedureCount();
+    for (LONG i = 0; i < count; ++i)
+        AddTo(statements, GetProcedure(schema->GetProcedure(i)));
+}
+
+void VrlDbms::GenerateTriggerDefs(const VrlSchema*, std::vector<CString>&) const {}
+
+void VrlDbms::FormatDropTriggers(const VrlSchema*, std::vector<CString>&) const {}
+
+// ---- seed data ----
+
+void VrlDbms::GenerateDefaultValues(std::vector<CString>& statements) {
+    statements.clear();
+    const VrlSchema* schema = GetSchema();
+    if (schema == nullptr)
+        return;
+    std::vector<CString> rows;
+    const LONG count = schema->GetTableCount();
+    for (LONG i = 0; i < count; ++i) {
+        VrlTable* table = schema->GetTable(i);
+        if (!table->HasDefaultValues())
+            continue;
+        GetTableDefaultValues(table, rows);
+        for (CString& row : rows)
+            AddTo(statements, std::move(row));
+    }
+}
+
+// One INSERT per seed row. The columns are those of the seed data that are
+// real columns of the table (a seed column naming a fake field or no field
+// at all has nowhere to go and is left out); names go through FormatFieldName
+// and values are written as literals of their column's field, so that every
+// statement is valid SQL of the dialect. A row whose columns are all left out
+// gives no statement.
+void VrlDbms::GetTableDefaultValues(VrlTable* table, std::vector<CString>& statements) {
+    statements.clear();
+    if (table == nullptr || !table->HasDefaultValues())
+        return;
+    const VrlTableData* data = table->GetVrlTableData();
+    const LONG columnCount = data->GetColCount();
+
+    std::vector<LONG> columns;
+    std::vector<const VrlField*> fields;
+    CString columnList;
+    for (LONG c = 0; c < columnCount; ++c) {
+        const VrlField* field = table->GetField(data->GetColName(c).GetString());
+        if (field == nullptr || field->IsFake())
+            continue;
+        if (!columns.empty())
+            columnList += L", ";
+        columnList += FormatFieldName(field->GetName());
+        columns.push_back(c);
+        fields.push_back(field);
+    }
+    if (columns.empty())
+        return;
+
+    const CString prefix = L"INSERT INTO " + table->GetName() + L"(" + columnList + L") VALUES (";
+    const LONG rowCount = data->GetRowCount();
+    statements.reserve(static_cast<size_t>(rowCount));
+    for (LONG r = 0; r < rowCount; ++r) {
+        CString statement = prefix;
+        for (size_t k = 0; k < columns.size(); ++k) {
+            if (k > 0)
+                statement += L", ";
+            const COleVariant value(data->GetValue(r, columns[k]));
+            statement += FormatValue(fields[k], value);
+        }
+        statement += L')';
+        statements.push_back(std::move(statement));
+    }
+}
+
+} // namespace VrlSchemaLib

@@ -1,0 +1,33 @@
+#include "dialects/VrlDbmsAnsi.h"
+
+#include "support/VrlConversions.h"
+
+namespace VrlSchemaLib {
+
+VrlDbmsAnsi::VrlDbmsAnsi(const VrlSchema* schema, const wchar_t* name, const ObjectExistsFormats* formats)
+    : VrlDbms(schema, name, formats) {}
+
+VrlDbmsAnsi::~VrlDbmsAnsi() = default;
+
+CommandType VrlDbmsAnsi::TranslateCommandType(CommandType type) const {
+    // Both catalogues list functions among the procedures, so callers that
+    // probe a routine by its command type look for a procedure.
+    return type == cmdFunction ? cmdProcedure : type;
+}
+
+VrlDataType VrlDbmsAnsi::CastToBoolEquivalent(COleVariant& value) const {
+    VrlConversions::ForceCast(value, VT_I2);
+    return dtShort;
+}
+
+bool VrlDbmsAnsi::CreateViewsBeforeFunctions() const {
+    // Views of these targets call the schema's functions, which must exist
+    // when the view is compiled.
+    return false;
+}
+
+CString VrlDbmsAnsi::FormatBool(int value) const {
+    return CString(value ? L"1" : L"0");
+}
+
+} // namespace VrlSchemaLib

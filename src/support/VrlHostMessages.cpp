@@ -4,6 +4,8 @@
 // conversion in such a text would read past the arguments of the null case.
 // 4111 carries its whole message as its one argument, because its raising
 // sites compose the text themselves ("Invalid Root Type: ...").
+// 4100 is raised by the publish procedure generator with the capacity it
+// needs and the one it was given (both long).
 // 4086 ("Unknown Error.") is the library's own and is not repeated here.
 #include "support/VrlHostMessages.h"
 
@@ -33,6 +35,7 @@ const StringResource kHostMessages[] = {
     {4083, L"No translate table name was given."},
     {4084, L"The child index is out of range."},
     {4085, L"No parent key table name was given."},
+    {4100, L"The text does not fit the buffer: %ld characters are needed, the buffer holds %ld."},
     {4111, L"%s"},
 };
 

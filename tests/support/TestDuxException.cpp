@@ -128,6 +128,8 @@ TEST_F(DuxExceptionTest, HostMessagesReadTheArgumentsOfTheirRaisingSites) {
     EXPECT_EQ(CString(L"Invalid Root Type: Export"), ExpectDux(4111, [] {
                   DuxException::Throw(4111, __FILE__, __LINE__, L"Invalid Root Type: Export");
               }));
+    EXPECT_EQ(CString(L"The text does not fit the buffer: 120 characters are needed, the buffer holds 40."),
+              ExpectDux(4100, [] { DuxException::Throw(4100, __FILE__, __LINE__, 120L, 40L); }));
     // The null-name form of 4070 passes no argument; the not-found form
     // passes the name, which the text leaves alone.
     EXPECT_EQ(ExpectDux(4070, [] { DuxException::Throw(4070, __FILE__, __LINE__); }),

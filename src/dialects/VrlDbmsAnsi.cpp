@@ -30,4 +30,26 @@ CString VrlDbmsAnsi::FormatBool(int value) const {
     return CString(value ? L"1" : L"0");
 }
 
+CString VrlDbmsAnsi::FillExistsFormat(const wchar_t* format, const wchar_t* name) {
+    CString result;
+    bool filled = false;
+    for (const wchar_t* p = format ? format : L""; *p; ++p) {
+        if (p[0] == L'%' && p[1] == L'%') {
+            result += L'%';
+            ++p;
+        } else if (!filled && p[0] == L'%' && p[1] == L's') {
+            result += name;
+            filled = true;
+            ++p;
+        } else {
+            result += *p;
+        }
+    }
+    return result;
+}
+
+CString VrlDbmsAnsi::LimitName(const CString& name) {
+    return CString(VrlConversions::AnsiConstraintLimit(name));
+}
+
 } // namespace VrlSchemaLib

@@ -28,6 +28,14 @@ public:
     using VrlDbms::FormatBool;
     // "1" for true, "0" for false.
     CString FormatBool(int value) const override;
+
+protected:
+    // Fills the first "%s" of a catalogue format with `name` and turns "%%"
+    // into "%", without reading the name as a format.
+    static CString FillExistsFormat(const wchar_t* format, const wchar_t* name);
+    // `name` cut to the 18-character identifier limit of both targets,
+    // copied out of the shared buffer of VrlConversions.
+    static CString LimitName(const CString& name);
 };
 
 } // namespace VrlSchemaLib

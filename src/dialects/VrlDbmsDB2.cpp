@@ -124,10 +124,6 @@ const TemplateText s_aDB2Templates[] = {
 // Declares the result cursor where a body marks its result query.
 const wchar_t* const s_pszDeclareCursor = L"DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR\n";
 
-CString Limit(const CString& name) {
-    return CString(VrlConversions::AnsiConstraintLimit(name));
-}
-
 } // namespace
 
 VrlDbmsDB2::VrlDbmsDB2(const VrlSchema* schema, const wchar_t* name)
@@ -184,7 +180,7 @@ CString VrlDbmsDB2::FormatDropConstraint(const VrlTable* table, const wchar_t* n
     const VrlConstraint* constraint = table ? table->GetConstraint(name) : nullptr;
     if (constraint && constraint->GetType() == ctUnique && HasNullableFields(table, constraint)) {
         CString text;
-        text.Format(L"DROP INDEX %s", Limit(constraint->GetName()).GetString());
+        text.Format(L"DROP INDEX %s", LimitName(constraint->GetName()).GetString());
         return text;
     }
     return VrlDbmsAnsi::FormatDropConstraint(table, name);
@@ -203,7 +199,7 @@ CString VrlDbmsDB2::FormatDropConstraint(const VrlTable* table, const VrlConstra
     if (type == ctIndex || type == ctIndex6) {
         text = FormatDropIndex(table, name);
     } else if (type == ctUnique && HasNullableFields(table, constraint)) {
-        text.Format(L"DROP INDEX %s", Limit(name).GetString());
+        text.Format(L"DROP INDEX %s", LimitName(name).GetString());
     } else {
         text = VrlDbmsAnsi::FormatDropConstraint(table, name);
     }
@@ -237,18 +233,14 @@ CString VrlDbmsDB2::FormatObjectExists(const VrlSchemaObject* object) const {
     CString format;
     if (constraint->GetType() == ctUnique && table && HasNullableFields(table, constraint)) {
         // Such a constraint exists as a unique index, not in TABCONST.
-        format.Format(formats->GetUniqueIndexFormat(), table->GetName().GetString());
+        format = FillExistsFormat(formats->GetUniqueIndexFormat(), table->GetName());
     } else {
         format = constraint->GetExistsFormat(formats);
     }
-    CString text;
-    if (!format.IsEmpty()) {
-        text.Format(format, Limit(constraint->GetName()).GetString());
-    }
-    return text;
+    return FillExistsFormat(format, LimitName(constraint->GetName()));
 }
 
-LONG VrlDbmsDB2::GetPublishBatchDefSubProcedureCount() const {
+long VrlDbmsDB2::GetPublishBatchDefSubProcedureCount() const {
     return 33;
 }
 
@@ -272,7 +264,7 @@ CString VrlDbmsDB2::FormatUniqueConstraint(const VrlTable* table, const VrlConst
     }
     // DB2 accepts a unique constraint only over NOT NULL columns.
     CString text;
-    text.Format(L"CREATE UNIQUE INDEX %s ON %s(%s)", Limit(constraint->GetName()).GetString(),
+    text.Format(L"CREATE UNIQUE INDEX %s ON %s(%s)", LimitName(constraint->GetName()).GetString(),
                 table->GetName().GetString(), GetIndexFields(table, constraint).GetString());
     return text;
 }

@@ -36,7 +36,7 @@ public:
     CString FormatAlterView(const VrlView* view) const override;
     CString FormatObjectExists(const VrlSchemaObject* object) const override;
     // 33 sub-procedures.
-    LONG GetPublishBatchDefSubProcedureCount() const override;
+    long GetPublishBatchDefSubProcedureCount() const override;
 
     using VrlDbms::FormatDateTime;
     CString FormatDateTime(COleDateTime value, int withMilliseconds) const override;

@@ -153,10 +153,6 @@ CString FillBlock(const wchar_t* block, const CString& arg1, const CString& arg2
     return result;
 }
 
-CString Limit(const CString& name) {
-    return CString(VrlConversions::AnsiConstraintLimit(name));
-}
-
 CString Upper(CString text) {
     text.MakeUpper();
     return text;
@@ -203,7 +199,7 @@ CString VrlDbmsOracle::FormatDropConstraint(const VrlTable* table, const wchar_t
             return FillBlock(cm_pszDropConstraintORIndexFormat, Upper(constraint->GetName()), tableName);
         }
         if (constraint->GetType() == ctPrimaryKey) {
-            return FillBlock(cm_pszDropIndexANDConstraintFormat, Limit(L"CI_" + upperName), upperName,
+            return FillBlock(cm_pszDropIndexANDConstraintFormat, LimitName(L"CI_" + upperName), upperName,
                              tableName);
         }
     }
@@ -222,18 +218,18 @@ CString VrlDbmsOracle::FormatDropConstraint(const VrlTable* table, const VrlCons
     VrlConstraintType type = constraint->GetType();
     CString result;
     if (type == ctIndex || type == ctIndex6) {
-        result = FillBlock(cm_pszDropIndexFormat, Limit(name));
+        result = FillBlock(cm_pszDropIndexFormat, LimitName(name));
     } else if (type == ctUnique && HasCaseInsensitiveField(table, constraint)) {
         // Created as a unique index by FormatUniqueConstraint; an older
         // database may still hold it as a constraint.
         result = FillBlock(cm_pszDropConstraintORIndexFormat, name, tableName);
     } else if (type == ctPrimaryKey && HasCaseInsensitiveField(table, constraint)) {
-        result = FillBlock(cm_pszDropIndexANDConstraintFormat, Limit(L"CI_" + name), name, tableName);
+        result = FillBlock(cm_pszDropIndexANDConstraintFormat, LimitName(L"CI_" + name), name, tableName);
     } else {
         result = FillBlock(cm_pszDropConstraintFormat, name, tableName);
     }
     if (type == ctForeignKey || type == ctForeignKeyNotGenerated) {
-        result += FillBlock(cm_pszDropIndexFormat, Upper(Limit(name + L"Index")));
+        result += FillBlock(cm_pszDropIndexFormat, Upper(LimitName(name + L"Index")));
     }
     return result;
 }
@@ -250,12 +246,8 @@ CString VrlDbmsOracle::FormatObjectExists(const VrlSchemaObject* object) const {
         return VrlDbmsAnsi::FormatObjectExists(object);
     }
     CString format = constraint->GetExistsFormat(ObjectExistsFormats::GetOracleFormats());
-    CString name = Limit(constraint->GetName());
-    CString result;
-    if (!format.IsEmpty()) {
-        result.Format(format, name.GetString());
-    }
-    return result;
+    CString name = LimitName(constraint->GetName());
+    return FillExistsFormat(format, name);
 }
 
 CString VrlDbmsOracle::FormatDateTime(COleDateTime value, int withMilliseconds) const {
@@ -283,7 +275,7 @@ void VrlDbmsOracle::GenerateCaseInsensitiveIndexes(const VrlTable* table,
     }
     const VrlConstraint* key = table->GetPrimaryKeyConstraint();
     if (key && HasCaseInsensitiveField(table, key)) {
-        AddTo(statements, Limit(L"CI_" + key->GetName()));
+        AddTo(statements, LimitName(L"CI_" + key->GetName()));
         GenerateCaseInsenstiveIndex(table, key, statements);
     }
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
@@ -295,7 +287,7 @@ void VrlDbmsOracle::GenerateCaseInsensitiveIndexes(const VrlTable* table,
         if (constraint->GetType() == ctIndex) {
             CString statement = FormatCreateIndex(name, table->GetName(), GetIndexFields(table, constraint));
             ValidateString(statement);
-            AddTo(statements, Limit(name));
+            AddTo(statements, LimitName(name));
             AddTo(statements, statement);
         } else if (constraint->GetType() == ctUnique) {
             CString statement;

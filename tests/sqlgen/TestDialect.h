@@ -1,0 +1,93 @@
+// A minimal generator for the tests of the generator base: it fills the type
+// map and the templates with small texts of its own and implements the
+// abstract operations, so that the base algorithms are seen apart from any
+// real dialect. Tests may change the dialect code, replace templates and make
+// ValidateString refuse texts.
+//
+// Also: a keeper that owns the schema objects a test builds (the schema
+// classes own nothing) with shorthands for fields, tables and schemas.
+#pragma once
+
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include "platform/COleVariant.h"
+#include "schema/ObjectExistsFormats.h"
+#include "schema/VrlConstraint.h"
+#include "schema/VrlField.h"
+#include "schema/VrlFunction.h"
+#include "schema/VrlParam.h"
+#include "schema/VrlProcedure.h"
+#include "schema/VrlSchema.h"
+#include "schema/VrlTable.h"
+#include "schema/VrlView.h"
+#include "sqlgen/VrlDbms.h"
+
+namespace VrlSchemaTest {
+
+using namespace VrlSchemaLib;
+
+class TestDialect : public VrlDbms {
+public:
+    explicit TestDialect(const VrlSchema* schema,
+                         const ObjectExistsFormats* formats = ObjectExistsFormats::GetSqlServerFormats());
+
+    using VrlDbms::FormatBool;
+    CString FormatBool(int value) const override;
+    using VrlDbms::FormatDateTime;
+    CString FormatDateTime(COleDateTime value, int withMilliseconds) const override;
+    using VrlDbms::GetCurrentTimeFunction;
+    CString GetCurrentTimeFunction() const override;
+    CString GetTimeOffsetFunction() const override;
+    // Raises CNotSupportedException for a text that contains the refused
+    // part, when one is set; remembers every text it is shown.
+    void ValidateString(CString text) const override;
+
+    void SetDialectCode(int code) { m_nDbmsType = code; }
+    void SetTemplate(int id, const wchar_t* text) { m_oSqlStrings.Add(id, text); }
+    void RefuseTextsContaining(const wchar_t* part) { m_strRefused = part; }
+    const std::vector<CString>& Validated() const { return m_vValidated; }
+    void ClearValidated() { m_vValidated.clear(); }
+
+private:
+    CString m_strRefused;
+    mutable std::vector<CString> m_vValidated;
+};
+
+class Keeper {
+public:
+    template <class T, class... Args> T* New(Args&&... args) {
+        auto object = std::make_shared<T>(std::forward<Args>(args)...);
+        m_vKept.push_back(object);
+        return object.get();
+    }
+
+    VrlField* Field(const wchar_t* name, VrlDataType type, LONG length = 0, COleVariant value = COleVariant(),
+                    VrlNullType nullType = ntNull, int fake = 0,
+                    VrlSchemaVersion version = VrlSchemaVersion()) {
+        return New<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(), fake, paNone,
+                             version, 0, 0);
+    }
+
+    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
+                    const std::vector<VrlConstraint*>& constraints = {}, LONG bufferSize = 0,
+                    const VrlTableData* data = nullptr) {
+        return New<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, data, rtUndefined,
+                             VrlSchemaVersion());
+    }
+
+    VrlSchema* Schema(const std::vector<VrlTable*>& tables, const std::vector<VrlView*>& views = {},
+                      const std::vector<VrlProcedure*>& procedures = {},
+                      const std::vector<VrlFunction*>& functions = {}) {
+        return New<VrlSchema>(VrlSchemaVersion(), tables, views, procedures, functions);
+    }
+
+private:
+    std::vector<std::shared_ptr<void>> m_vKept;
+};
+
+// The statements of a list joined by " | ", for compact golden comparisons.
+CString JoinStatements(const std::vector<CString>& statements);
+
+} // namespace VrlSchemaTest

@@ -89,23 +89,3 @@ TEST(CSchemaObjectCollection, DroppedMarkerThatMeetsNothingStaysAndBlocksOlderOb
     EXPECT_FALSE(collection.Add(&older, V(30)));
     EXPECT_EQ(&marker, collection.Find(L"x"));
 }
-
-TEST(CSchemaObjectCollection, CopiesShareObjectsAndCompareByIdentity) {
-    VrlView a(L"A", L"", L""), b(L"B", L"", L"");
-    CSchemaObjectCollection first;
-    first.Add(&a, V(25));
-    first.Add(&b, V(25));
-    CSchemaObjectCollection copy(first);
-    EXPECT_TRUE(copy == first);
-    EXPECT_EQ(&a, copy.Find(L"a"));
-
-    VrlView otherA(L"A", L"", L"");
-    CSchemaObjectCollection second;
-    second.Add(&otherA, V(25));
-    second.Add(&b, V(25));
-    EXPECT_FALSE(second == first);
-    copy.RemoveAll();
-    EXPECT_EQ(0, copy.GetCount());
-    EXPECT_EQ(nullptr, copy.Find(L"A"));
-    EXPECT_EQ(2, first.GetCount());
-}

@@ -122,7 +122,6 @@ TEST_F(VrlSchemaTests, NameKeyedAccessorsCheckArgumentsInOrder) {
     ExpectDux(4081, [&] { schema.SetTableStatusColumnName(L"Batch", null); });
     ExpectDux(4081, [&] { schema.SetTableExternalName(L"nosuch", null); });
     ExpectDux(4070, [&] { schema.SetDatabaseVersion(null, VrlDbVersion35); });
-    ExpectDux(4070, [&] { schema.SetTableFlag(null, tfNone); });
     ExpectDux(4070, [&] { schema.SetFieldFlag(null, null, ffTimeOffset); });
     ExpectDux(4054, [&] { schema.SetFieldFlag(L"nosuch", null, ffTimeOffset); });
     ExpectDux(4054, [&] { schema.SetParentKeyTable(L"Batch", null, null); });
@@ -134,12 +133,8 @@ TEST_F(VrlSchemaTests, NameKeyedAccessorsCheckArgumentsInOrder) {
     ExpectDux(4054, [&] { schema.GetFieldFlag(L"nosuch", null, ffTimeOffset); });
     ExpectDux(4070, [&] { schema.GetFieldFlag(L"nosuch", L"ID", ffTimeOffset); });
     ExpectDux(4054, [&] { schema.GetParentKeyTable(L"Batch", null); });
-    ExpectDux(4054, [&] { schema.GetTranslateTable(L"Batch", null); });
     ExpectDux(4070, [&] { schema.GetChildCount(null); });
     ExpectDux(4070, [&] { schema.GetImportRoutine(L"nosuch"); });
-    ExpectDux(4070, [&] { schema.GetConvertRoutine(L"nosuch"); });
-    ExpectDux(4070, [&] { schema.GetDatabaseVersion(L"nosuch"); });
-    ExpectDux(4070, [&] { schema.GetTableExternalName(L"nosuch"); });
     ExpectDux(4070, [&] { schema.GetTableFlag(L"nosuch", tfNone); });
     ExpectDux(4054, [&] { schema.GetField(L"Batch", L"Nope"); });
     ExpectDux(4070, [&] { schema.GetField(L"nosuch", L"ID"); });

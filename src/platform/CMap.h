@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <functional>
 #include <string_view>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 
@@ -40,15 +41,13 @@ template <> struct Equal<CString> {
     bool operator()(const CString& a, const CString& b) const noexcept { return a.View() == b.View(); }
 };
 
-// The form in which an argument key is looked up.
-template <typename KEY, typename ARG_KEY> auto Probe(ARG_KEY key) {
+// The form in which an argument key is looked up; a view refers to the
+// caller's argument, which outlives the lookup.
+template <typename KEY, typename ARG_KEY> auto Probe(const ARG_KEY& key) {
     if constexpr (std::is_same_v<KEY, CString>) {
-        if constexpr (std::is_convertible_v<ARG_KEY, const wchar_t*>) {
-            const wchar_t* text = key;
-            return std::wstring_view(text ? text : L"");
-        } else {
-            return CString(key).Str(); // own the text; the map compares views
-        }
+        static_assert(std::is_convertible_v<ARG_KEY, const wchar_t*>, "a CString key is passed as text");
+        const wchar_t* text = key;
+        return std::wstring_view(text ? text : L"");
     } else {
         return KEY(key);
     }

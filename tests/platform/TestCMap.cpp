@@ -84,3 +84,15 @@ TEST(CMapLookup, StringKeysAreExactAndTakeArgumentPointers) {
     EXPECT_FALSE(texts.Lookup(L"k2", value));
     EXPECT_EQ((Keys<CMapStringToString, CString, CString>(texts)), std::vector<CString>{L"k1"});
 }
+
+TEST(CMapLookup, StringKeysPassedByValueOrReference) {
+    CMap<CString, CString, int, int> byValue;
+    byValue.SetAt(CString(L"a long key that is not stored inline"), 1);
+    int value = 0;
+    EXPECT_TRUE(byValue.Lookup(CString(L"a long key that is not stored inline"), value));
+    EXPECT_EQ(value, 1);
+    CMap<CString, const CString&, int, int> byReference;
+    byReference[CString(L"k")] = 2;
+    EXPECT_TRUE(byReference.Lookup(CString(L"k"), value));
+    EXPECT_EQ(value, 2);
+}

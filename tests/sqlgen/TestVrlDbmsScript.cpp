@@ -1,0 +1,252 @@
+// Whole scripts and seed data of the generator base: the order of the
+// statement groups, trimming through AddTo, foreign keys split into their
+// statements, and INSERTs of seed rows.
+#include <gtest/gtest.h>
+
+#include <chrono>
+
+#include "TestDialect.h"
+#include "schema/VrlTableData.h"
+
+using namespace VrlSchemaTest;
+
+namespace {
+
+// Adds a trigger statement so that its place in the script can be seen.
+class TriggerDialect : public TestDialect {
+public:
+    explicit TriggerDialect(const VrlSchema* schema) : TestDialect(schema) {}
+    void GenerateTriggerDefs(const VrlSchema*, std::vector<CString>& statements) const override {
+        AddTo(statements, L"TRIGGERS");
+    }
+};
+
+class DbmsScript : public ::testing::Test {
+protected:
+    Keeper keep;
+
+    void SetSupportTemplates(TestDialect& dbms) {
+        dbms.SetTemplate(1, L"  S1 \r\n");
+        dbms.SetTemplate(2, L"S2");
+        dbms.SetTemplate(3, L" \t\r\n ");
+        dbms.SetTemplate(8, L"S8");
+        dbms.SetTemplate(9, L"S9");
+        dbms.SetTemplate(10, L"S10");
+        dbms.SetTemplate(11, L"S11");
+        dbms.SetTemplate(52, L"S52");
+    }
+
+    VrlSchema* TwoTableSchema() {
+        VrlTable* customer = keep.Table(
+            L"Customer",
+            {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull), keep.Field(L"Name", dtString, 30)},
+            {keep.New<VrlConstraint>(L"PK_Customer", ctPrimaryKey, L"ID", VrlSchemaVersion()),
+             keep.New<VrlConstraint>(L"IX_CustomerName", ctIndex, L"Name", VrlSchemaVersion()),
+             keep.New<VrlConstraint>(L"UQ_Customer", ctUnique, L"Name", VrlSchemaVersion()),
+             keep.New<VrlConstraint>(L"IX6", ctIndex6, L"Name", VrlSchemaVersion())});
+        VrlTable* orders = keep.Table(
+            L"Orders",
+            {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull), keep.Field(L"CustomerID", dtInteger)},
+            {keep.New<VrlConstraint>(L"FK_OrdersCustomer", ctForeignKey, L"CustomerID", L"Customer", L"ID",
+                                     odNoAction, ouNoAction, clDefault, VrlSchemaVersion()),
+             keep.New<VrlConstraint>(L"PK_Orders", ctPrimaryKey, L"ID", VrlSchemaVersion()),
+             keep.New<VrlConstraint>(L"FK_Orders7", ctForeignKey7, L"CustomerID", L"Customer", L"ID",
+                                     odNoAction, ouNoAction, clDefault, VrlSchemaVersion())},
+            25);
+        // A buffered table with only fake columns: nothing at all.
+        VrlTable* faked =
+            keep.Table(L"Faked", {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull, 1)},
+                       {keep.New<VrlConstraint>(L"PK_Faked", ctPrimaryKey, L"ID", VrlSchemaVersion())}, 10);
+        auto* param = keep.New<VrlParam>(L"lID", VrlDataDefinition(dtInteger, 0), ioIn);
+        auto* view = keep.New<VrlView>(L"vOrders", L"SELECT ID FROM Orders", L"Orders");
+        auto* emptyView = keep.New<VrlView>(L"", L"SELECT 1", L"");
+        auto* function =
+            keep.New<VrlFunction>(L"fnCount", VrlDataDefinition(dtInteger, 0), std::vector<VrlParam*>{param},
+                                  L"RETURN 1", L"", VrlSchemaVersion());
+        auto* procedure = keep.New<VrlProcedure>(L"procGet", std::vector<VrlParam*>{param}, L"SELECT 1",
+                                                 L"Orders", 1, VrlSchemaVersion(), 0);
+        auto* bodiless = keep.New<VrlProcedure>(L"procNothing", L"", L"", 0, 0, VrlSchemaVersion(), 0);
+        return keep.Schema({customer, orders, faked}, {view, emptyView}, {procedure, bodiless}, {function});
+    }
+};
+
+} // namespace
+
+TEST_F(DbmsScript, GroupsComeInScriptOrder) {
+    TriggerDialect dbms(TwoTableSchema());
+    SetSupportTemplates(dbms);
+    std::vector<CString> statements{L"left over"};
+    dbms.GenerateSchema(statements);
+
+    const std::vector<CString> expected{
+        L"S1",
+        L"S2",
+        L"CREATE TABLE Customer (\r\nID int  Not Null,\r\nName nvarchar(30))",
+        L"CREATE TABLE Orders (\r\nID int  Not Null,\r\nCustomerID int)",
+        L"CREATE PROCEDURE prcOrdersBuf @key int AS SELECT TOP 25 * FROM Orders WHERE ID > @key ORDER BY ID",
+        L"ALTER TABLE Customer ADD CONSTRAINT PK_Customer PRIMARY KEY(ID)",
+        L"ALTER TABLE Customer ADD CONSTRAINT UQ_Customer UNIQUE(Name)",
+        L"CREATE INDEX IX_CustomerName ON Customer(Name)",
+        L"ALTER TABLE Orders ADD CONSTRAINT PK_Orders PRIMARY KEY(ID)",
+        L"ALTER TABLE Orders ADD CONSTRAINT FK_OrdersCustomer FOREIGN KEY(CustomerID) REFERENCES "
+        L"Customer(ID) "
+        L"ON DELETE NO ACTION ON UPDATE NO ACTION",
+        L"CREATE INDEX FK_OrdersCustomerIndex ON Orders(CustomerID)",
+        L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders7 FOREIGN KEY(CustomerID) REFERENCES Customer(ID) "
+        L"ON DELETE NO ACTION ON UPDATE NO ACTION",
+        L"S11",
+        L"S8",
+        L"S9",
+        L"S10",
+        L"CREATE VIEW vOrders AS\nSELECT ID FROM Orders",
+        L"CREATE FUNCTION fnCount(@lID int ) RETURNS int RETURN 1",
+        L"CREATE PROCEDURE procGet (@lID int ) AS\r\nSELECT 1",
+        L"TRIGGERS",
+        L"S52",
+    };
+    EXPECT_EQ(JoinStatements(expected), JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
+    VrlSchema* schema = keep.Schema({});
+    TestDialect plain(schema);
+    std::vector<CString> statements;
+    plain.GenerateSchema(statements);
+    EXPECT_TRUE(statements.empty()) << JoinStatements(statements).ToUtf8();
+
+    TestDialect support(schema);
+    SetSupportTemplates(support);
+    support.GenerateSchema(statements);
+    EXPECT_EQ(CString(L"S1 | S2 | S11 | S8 | S9 | S10 | S52"), JoinStatements(statements));
+
+    // Without a schema the definition steps add nothing.
+    support.SetSchema(nullptr);
+    support.GenerateSchema(statements);
+    EXPECT_EQ(CString(L"S52"), JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, AddToTrimsAndDropsBlankStatements) {
+    TestDialect dbms(nullptr);
+    std::vector<CString> statements;
+    dbms.AddTo(statements, L" \r\n SELECT 1 \t");
+    dbms.AddTo(statements, L" \r\n\t ");
+    dbms.AddTo(statements, L"");
+    EXPECT_EQ(CString(L"SELECT 1"), JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, PrimaryKeysOfScriptsUseTheBaseStatement) {
+    // A dialect's own two-argument FormatPrimaryKey serves callers that add a
+    // key to an existing table; scripts keep the base statement.
+    class OwnKeyDialect : public TestDialect {
+    public:
+        OwnKeyDialect() : TestDialect(nullptr) {}
+        using TestDialect::FormatPrimaryKey;
+        CString FormatPrimaryKey(const VrlTable*, const VrlConstraint*) const override { return L"OWN"; }
+    } dbms;
+    VrlTable* table = keep.Table(L"T", {keep.Field(L"ID", dtInteger)},
+                                 {keep.New<VrlConstraint>(L"PK_T", ctPrimaryKey, L"ID", VrlSchemaVersion())});
+    std::vector<CString> statements;
+    dbms.GeneratePrimaryKeyConstraint(table, statements);
+    EXPECT_EQ(CString(L"ALTER TABLE T ADD CONSTRAINT PK_T PRIMARY KEY(ID)"), JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, ForeignKeyTextsAreSplitIntoStatements) {
+    class SplitDialect : public TestDialect {
+    public:
+        SplitDialect() : TestDialect(nullptr) {}
+        CString text;
+        CString FormatForeignKeyConstraint(const VrlTable*, const VrlConstraint*) const override {
+            return text;
+        }
+    } dbms;
+    VrlTable* table = keep.Table(L"T", {keep.Field(L"ID", dtInteger)},
+                                 {keep.New<VrlConstraint>(L"FK1", ctForeignKey, L"ID", L"R", L"ID", odCascade,
+                                                          ouNoAction, clDefault, VrlSchemaVersion()),
+                                  keep.New<VrlConstraint>(L"FK2", ctForeignKey, L"ID", L"R", L"ID", odCascade,
+                                                          ouNoAction, clDefault, VrlSchemaVersion())});
+    std::vector<CString> statements;
+    dbms.text = L" A ;;\nB\n; C;";
+    dbms.GenerateForeignKeyConstraint(table, statements);
+    EXPECT_EQ(CString(L"A | B | C | A | B | C"), JoinStatements(statements));
+
+    statements.clear();
+    dbms.text = L"A; ;B";
+    dbms.GenerateForeignKeyConstraint(table, statements);
+    EXPECT_EQ(CString(L"A | A"), JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, TwoForeignKeysGiveKeyIndexKeyIndex) {
+    TestDialect dbms(nullptr);
+    VrlTable* table = keep.Table(L"T", {keep.Field(L"A", dtInteger), keep.Field(L"B", dtInteger)},
+                                 {keep.New<VrlConstraint>(L"FKA", ctForeignKey, L"A", L"R", L"ID", odCascade,
+                                                          ouNoAction, clDefault, VrlSchemaVersion()),
+                                  keep.New<VrlConstraint>(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade,
+                                                          ouNoAction, clDefault, VrlSchemaVersion())});
+    std::vector<CString> statements;
+    dbms.GenerateTableForeignKeyConstraints(table, statements);
+    EXPECT_EQ(
+        CString(
+            L"ALTER TABLE T ADD CONSTRAINT FKA FOREIGN KEY(A) REFERENCES R(ID) ON DELETE CASCADE ON UPDATE "
+            L"NO ACTION | CREATE INDEX FKAIndex ON T(A) | "
+            L"ALTER TABLE T ADD CONSTRAINT FKB FOREIGN KEY(B) REFERENCES R(ID) ON DELETE CASCADE ON UPDATE "
+            L"NO ACTION | CREATE INDEX FKBIndex ON T(B)"),
+        JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, SeedRowsBecomeInserts) {
+    const std::vector<CString> columns{L"ID", L"Name", L"Ghost", L"Missing", L"Active"};
+    const std::vector<CComVariant> values{
+        CComVariant(1L), CComVariant(L"Open"),     CComVariant(L"g"), CComVariant(L"m"), CComVariant(L"True"),
+        CComVariant(2L), CComVariant(L"O'Closed"), CComVariant(L"g"), CComVariant(L"m"), CComVariant(),
+    };
+    VrlTableData data(columns, values);
+    VrlTable* status = keep.Table(L"Status",
+                                  {keep.Field(L"ID", dtInteger), keep.Field(L"Name", dtString, 20),
+                                   keep.Field(L"Ghost", dtString, 5, COleVariant(), ntNull, 1),
+                                   keep.Field(L"Active", dtBoolean)},
+                                  {}, 0, &data);
+    VrlTable* plain = keep.Table(L"Plain", {keep.Field(L"ID", dtInteger)});
+    TestDialect dbms(keep.Schema({plain, status}));
+
+    std::vector<CString> rows{L"left over"};
+    dbms.GetTableDefaultValues(status, rows);
+    const CString expected = L"INSERT INTO Status(ID, Name, Active) VALUES (1, 'Open', 1) | "
+                             L"INSERT INTO Status(ID, Name, Active) VALUES (2, 'O''Closed', NULL)";
+    EXPECT_EQ(expected, JoinStatements(rows));
+
+    dbms.GetTableDefaultValues(plain, rows);
+    EXPECT_TRUE(rows.empty());
+
+    std::vector<CString> statements{L"left over"};
+    dbms.GenerateDefaultValues(statements);
+    EXPECT_EQ(expected, JoinStatements(statements));
+}
+
+TEST_F(DbmsScript, LargeSchemasGenerateInLinearTime) {
+    // 10,000 tables of eight columns, each with a key and a foreign key.
+    std::vector<VrlTable*> tables;
+    tables.reserve(10000);
+    for (int t = 0; t < 10000; ++t) {
+        const CString name = L"Table" + CString(std::to_wstring(t).c_str());
+        std::vector<VrlField*> fields{keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull)};
+        for (int f = 0; f < 6; ++f)
+            fields.push_back(keep.Field((L"Col" + CString(std::to_wstring(f).c_str())).GetString(), dtString,
+                                        40, COleVariant(L"x")));
+        fields.push_back(keep.Field(L"ParentID", dtInteger));
+        tables.push_back(
+            keep.Table(name, fields,
+                       {keep.New<VrlConstraint>(L"PK_" + name, ctPrimaryKey, L"ID", VrlSchemaVersion()),
+                        keep.New<VrlConstraint>(L"FK_" + name, ctForeignKey, L"ParentID", L"Table0", L"ID",
+                                                odNoAction, ouNoAction, clDefault, VrlSchemaVersion())}));
+    }
+    TestDialect dbms(keep.Schema(tables));
+    std::vector<CString> statements;
+    const auto start = std::chrono::steady_clock::now();
+    dbms.GenerateSchema(statements);
+    const auto elapsed = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    EXPECT_EQ(40000u, statements.size());
+    // Generous for unoptimised and instrumented builds; a quadratic step
+    // would take minutes here.
+    EXPECT_LT(elapsed, 10.0);
+    RecordProperty("GenerateSchemaSeconds", std::to_string(elapsed));
+}

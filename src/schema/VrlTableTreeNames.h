@@ -5,6 +5,8 @@
 // listed lives as LONG as the object, so a second walk does not repeat them.
 #pragma once
 
+#include <vector>
+
 #include "platform/CMap.h"
 #include "platform/CString.h"
 #include "platform/CStringArray.h"
@@ -29,7 +31,10 @@ protected:
     void Add(CStringArray& names, const wchar_t* name);
 
 private:
+    bool IsOnPath(const VrlTable* table) const;
+
     const VrlSchema* m_pSchema;
+    std::vector<const VrlTable*> m_vPath; // tables whose children are being walked
     CMap<CString, const wchar_t*, bool, bool> m_oSeen{10};
 };
 

@@ -94,6 +94,20 @@ TEST_F(VrlTableTreeNamesTest, MemoTablesFollowEverySubtreeThatUsesThem) {
     (void)page;
 }
 
+TEST_F(VrlTableTreeNamesTest, CyclesInChildListsAreNotFollowed) {
+    VrlTable* folder = Add(L"Folder");
+    VrlTable* item = Add(L"Item");
+    folder->SetChild(L"Folder"); // a table that nests in itself
+    folder->SetChild(L"Item");
+    item->SetChild(L"Folder");
+
+    VrlSchema schema = Schema();
+    VrlTableTreeNames tree(&schema);
+    CStringArray names;
+    tree.GetNames(folder, names);
+    EXPECT_EQ(L"Folder,Item", Joined(names));
+}
+
 TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
     VrlTable* root = Add(L"Root");
     Add(L"Known");

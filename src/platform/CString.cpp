@@ -582,6 +582,19 @@ void AppendSigned(std::wstring& out, long long value) {
     AppendDecimal(out, magnitude, negative);
 }
 
+// Widths and precisions are capped, so that a malformed format cannot ask
+// for gigabytes of padding or overflow the count.
+constexpr int kMaxField = 1000000;
+
+int ReadField(const wchar_t*& p) {
+    int value = 0;
+    for (; *p >= L'0' && *p <= L'9'; ++p) {
+        if (value < kMaxField)
+            value = value * 10 + (*p - L'0');
+    }
+    return std::min(value, kMaxField);
+}
+
 bool IsPlain(const Spec& spec) {
     return spec.flags.empty() && spec.width < 0 && spec.precision < 0;
 }
@@ -614,28 +627,24 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
             spec.flags += static_cast<char>(*p);
         }
         if (*p == L'*') {
-            int width = va_arg(ap, int);
+            const int width = va_arg(ap, int);
             if (width < 0) {
                 spec.leftAlign = true;
                 spec.flags += '-';
-                width = -width;
             }
-            spec.width = width;
+            spec.width = width < 0 ? (width < -kMaxField ? kMaxField : -width) : std::min(width, kMaxField);
             ++p;
         } else if (*p >= L'0' && *p <= L'9') {
-            spec.width = 0;
-            for (; *p >= L'0' && *p <= L'9'; ++p)
-                spec.width = spec.width * 10 + (*p - L'0');
+            spec.width = ReadField(p);
         }
         if (*p == L'.') {
             ++p;
-            spec.precision = 0;
             if (*p == L'*') {
-                spec.precision = va_arg(ap, int);
+                const int precision = va_arg(ap, int);
+                spec.precision = precision < 0 ? -1 : std::min(precision, kMaxField); // negative: none given
                 ++p;
             } else {
-                for (; *p >= L'0' && *p <= L'9'; ++p)
-                    spec.precision = spec.precision * 10 + (*p - L'0');
+                spec.precision = ReadField(p);
             }
         }
         using Size = Spec::Size;

@@ -69,6 +69,12 @@ TEST(CStringFormat, PercentSignsAndUnknownConversionsStayAsWritten) {
     EXPECT_EQ(Fmt(L"%y and %"), L"%y and %");
 }
 
+TEST(CStringFormat, OversizedFieldsAreCappedNotOverflowed) {
+    EXPECT_EQ(Fmt(L"%99999999999d", 1).GetLength(), 1000000);
+    EXPECT_EQ(Fmt(L"%*d|", -2147483647 - 1, 5).GetLength(), 1000001);
+    EXPECT_EQ(Fmt(L"%.*s", -1, L"all"), L"all");
+}
+
 TEST(CStringFormat, FloatingPointUsesPointInEveryLocale) {
     UnderCommaLocale([] {
         EXPECT_EQ(Fmt(L"%lf|%.2f|%g|%e", 1.5, 3.14159, 0.25, 1000.0), L"1.500000|3.14|0.25|1.000000e+03");

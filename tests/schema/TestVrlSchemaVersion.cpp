@@ -69,16 +69,6 @@ TEST(VrlSchemaVersion, NextStepsTheVersionAndDropsTheServicePack) {
     EXPECT_EQ(V(INT32_MAX).Next().GetVersion(), INT32_MAX);
 }
 
-TEST(VrlSchemaVersion, SettersReplaceOneMemberEach) {
-    VrlSchemaVersion v(VrlDbVersion24, VrlServicePack10_1);
-    v.SetVersion(VrlDbVersion35);
-    EXPECT_EQ(v.GetVersion(), 35);
-    EXPECT_EQ(v.GetServicePackNumber(), 10010);
-    v.SetServicePackNumber(VrlServicePackColumnListThreshold);
-    EXPECT_EQ(v.GetVersion(), 35);
-    EXPECT_EQ(v.GetServicePackNumber(), 11201);
-}
-
 TEST(VrlSchemaVersion, ReleaseNumbersMapToServicePackCodes) {
     struct Case {
         LONG major, minor, servicePack;
@@ -97,13 +87,4 @@ TEST(VrlSchemaVersion, ReleaseNumbersMapToServicePackCodes) {
             << c.major << "." << c.minor << " SP" << c.servicePack;
         EXPECT_EQ(v.GetVersion(), 30);
     }
-}
-
-TEST(VrlSchemaVersion, CopiesAreIndependentValues) {
-    VrlSchemaVersion a = V(40, 5);
-    VrlSchemaVersion b = a;
-    b.SetVersion(VrlDbVersion24);
-    EXPECT_EQ(a.GetVersion(), 40);
-    a = b;
-    EXPECT_TRUE(a == V(24, 5));
 }

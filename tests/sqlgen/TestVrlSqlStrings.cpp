@@ -87,11 +87,6 @@ TEST(VrlSqlStringsMarkers, ArgumentsAreNeverRescanned) {
     EXPECT_EQ(Expand(L"&1", 42, L"&#"), L"&#");
 }
 
-TEST(VrlSqlStringsMarkers, WideCharactersPassThrough) {
-    EXPECT_EQ(Expand(L"\u00c4&1\u4e2d", L"\u00df"), L"\u00c4\u00df\u4e2d");
-    EXPECT_EQ(Expand(L"\t&1\r\n", L"x"), L"\tx\r\n");
-}
-
 // Whole statements from real dialect templates, expected texts written out by
 // hand.
 TEST(VrlSqlStringsStatements, CreateTableAndColumn) {
@@ -119,30 +114,4 @@ TEST(VrlSqlStringsStatements, ComputedUpperCaseColumn) {
     s.Add(17, L",\n\t&1UC &2GRAPHIC(&#) &3 GENERATED AS(UPPER(&1))");
     EXPECT_EQ(s.Get(17, 64, L"Name", L"VAR", L"NOT NULL", U, U, U).Str(),
               L",\n\tNameUC VARGRAPHIC(64) NOT NULL GENERATED AS(UPPER(Name))");
-}
-
-TEST(VrlSqlStringsStatements, AlterColumnNestsAnExpandedTemplate) {
-    VrlSqlStrings s;
-    s.Add(53, L"ALTER TABLE &1 ALTER COLUMN &2 &3");
-    s.Add(54, L"&1 &2");
-    s.Add(55, L"DROP INDEX &2 ON &1");
-    const CString definition = s.Get(54, L"NVARCHAR(50)", L"NULL", U, U, U, U);
-    EXPECT_EQ(s.Get(53, L"Field", L"Caption", definition, U, U, U).Str(),
-              L"ALTER TABLE Field ALTER COLUMN Caption NVARCHAR(50) NULL");
-    EXPECT_EQ(s.Get(55, L"Field", L"IX_Caption", U, U, U, U).Str(), L"DROP INDEX IX_Caption ON Field");
-}
-
-TEST(VrlSqlStringsStatements, PublishFragmentWithDepth) {
-    VrlSqlStrings s;
-    s.Add(
-        29,
-        L"\tINSERT INTO NewIDTable(NewParentID, AdminID) \n\t\tSELECT p.NewID, \n\t\t\t&1 \n\t\tFROM &2, "
-        L"\n\t\t\t@oParentNewIDTable AS p \n\t\tWHERE &3 = p.AdminID AND \n\t\t\tp.Depth = &# \n\t\tORDER BY "
-        L"&1 \n");
-    EXPECT_EQ(s.Get(29, 2, L"FolderDefID", L"FolderDef", L"ParentID", U, U, U).Str(),
-              L"\tINSERT INTO NewIDTable(NewParentID, AdminID) \n\t\tSELECT p.NewID, \n\t\t\tFolderDefID "
-              L"\n\t\tFROM "
-              L"FolderDef, \n\t\t\t@oParentNewIDTable AS p \n\t\tWHERE ParentID = p.AdminID AND "
-              L"\n\t\t\tp.Depth = 2 "
-              L"\n\t\tORDER BY FolderDefID \n");
 }

@@ -160,7 +160,7 @@ CString VrlDbmsAccess::GetDefaultValue(const VrlField* field) const {
         // written as a pair of double quotes.
         if (literal == L"''") {
             literal = L"\"\"";
-        } else {
+        } else if (literal.GetLength() >= 2) {
             literal = literal.Mid(1, literal.GetLength() - 2);
         }
     }

@@ -1,5 +1,5 @@
-// The sample schema of the dialect script tests and the reader of their
-// expected-script files, shared by the SQL Server and Access tests.
+// Whole creation scripts and seed rows of a sample schema, for SQL Server and
+// Access, against hand-written expected scripts under golden/.
 //
 // Four tables: Parent (clustered key, unique name, index with a covering
 // column), Child (nonclustered key, clustered type-6 index with a covering
@@ -8,6 +8,9 @@
 // primary key, two-column unique constraint, cascading foreign key to Child,
 // the publishing column, seed rows); a view, a scalar and a table-valued
 // function, and a procedure with an output parameter.
+//
+// The expected files hold one statement per line, with \n, \r and \t
+// written as escapes; lines starting with # are notes.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -16,13 +19,15 @@
 #include <string>
 #include <vector>
 
+#include "dialects/VrlDbmsAccess.h"
+#include "dialects/VrlDbmsSqlServer.h"
 #include "platform/CComVariant.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlSchema.h"
 #include "schema/VrlTableData.h"
 
-namespace VrlSchemaLib::DialectTest {
+using namespace VrlSchemaLib;
 
 namespace {
 
@@ -133,8 +138,6 @@ struct SampleSchema {
     }
 };
 
-} // namespace
-
 const VrlSchema* GetSampleSchema() {
     static SampleSchema sample;
     return sample.schema.get();
@@ -165,7 +168,7 @@ std::string EscapeStatement(const CString& statement) {
     return escaped;
 }
 
-std::vector<std::string> LoadExpectedStatements(const std::string& relativePath) {
+std::vector<std::string> LoadExpected(const std::string& relativePath) {
     std::string path = std::string(VRLSCHEMA_TEST_DATA_DIR) + "/dialects/golden/" + relativePath;
     std::ifstream file(path, std::ios::binary);
     EXPECT_TRUE(file.good()) << "cannot read " << path;
@@ -184,7 +187,7 @@ std::vector<std::string> LoadExpectedStatements(const std::string& relativePath)
 }
 
 void ExpectStatements(const std::string& relativePath, const std::vector<CString>& statements) {
-    std::vector<std::string> expected = LoadExpectedStatements(relativePath);
+    std::vector<std::string> expected = LoadExpected(relativePath);
     ASSERT_FALSE(expected.empty()) << relativePath;
     EXPECT_EQ(expected.size(), statements.size()) << relativePath;
     for (size_t i = 0; i < expected.size() && i < statements.size(); ++i) {
@@ -192,4 +195,30 @@ void ExpectStatements(const std::string& relativePath, const std::vector<CString
     }
 }
 
-} // namespace VrlSchemaLib::DialectTest
+} // namespace
+
+TEST(SqlServerScript, SampleSchemaAndSeedRows) {
+    VrlDbmsSqlServer dbms(GetSampleSchema(), true, L"Sample");
+    std::vector<CString> statements{L"left over"};
+    dbms.GenerateSchema(statements);
+    ExpectStatements("sqlserver/sample_schema.sql", statements);
+    dbms.GenerateDefaultValues(statements);
+    ExpectStatements("sqlserver/sample_seed.sql", statements);
+}
+
+TEST(AccessScript, SampleSchemaAndSeedRows) {
+    VrlDbmsAccess dbms(GetSampleSchema(), L"Sample");
+    std::vector<CString> statements;
+    dbms.GenerateSchema(statements);
+    ExpectStatements("access/sample_schema.sql", statements);
+    dbms.GenerateDefaultValues(statements);
+    ExpectStatements("access/sample_seed.sql", statements);
+}
+
+TEST(SqlServerScript, EmptySchemaGivesNoStatements) {
+    VrlSchema empty(VrlSchemaVersion(), {}, {}, {}, {});
+    VrlDbmsSqlServer dbms(&empty, false, L"Empty");
+    std::vector<CString> statements;
+    dbms.GenerateSchema(statements);
+    EXPECT_TRUE(statements.empty());
+}

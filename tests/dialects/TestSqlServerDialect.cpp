@@ -184,7 +184,8 @@ TEST(SqlServerLiterals, DateTimes) {
     COleDateTime withMs(date.m_dt + 0.250 / 86400.0);
     EXPECT_STREQ(L"CONVERT(varchar(20), '2024-01-31T13:45:00', 126)",
                  dbms.FormatDateTime(date, 0).GetString());
-    EXPECT_STREQ(L"CONVERT(varchar(20), '2024-01-31T13:45:00', 126)",
+    // A whole second still takes the millisecond form when asked for it.
+    EXPECT_STREQ(L"CONVERT(varchar(23), '2024-01-31T13:45:00.000', 126)",
                  dbms.FormatDateTime(date, 1).GetString());
     EXPECT_STREQ(L"CONVERT(varchar(23), '2024-01-31T13:45:00.250', 126)",
                  dbms.FormatDateTime(withMs, 1).GetString());

@@ -143,27 +143,16 @@ const VrlSchema* GetSampleSchema() {
     return sample.schema.get();
 }
 
+// The statement as one line of an expected file.
 std::string EscapeStatement(const CString& statement) {
-    std::string text = statement.ToUtf8();
     std::string escaped;
-    escaped.reserve(text.size() + 16);
-    for (char ch : text) {
-        switch (ch) {
-        case '\n':
-            escaped += "\\n";
-            break;
-        case '\r':
-            escaped += "\\r";
-            break;
-        case '\t':
-            escaped += "\\t";
-            break;
-        case '\\':
-            escaped += "\\\\";
-            break;
-        default:
-            escaped += ch;
-        }
+    for (char ch : statement.ToUtf8()) {
+        const char* escape = ch == '\n'   ? "\\n"
+                             : ch == '\r' ? "\\r"
+                             : ch == '\t' ? "\\t"
+                             : ch == '\\' ? "\\\\"
+                                          : nullptr;
+        escape ? escaped += escape : escaped += ch;
     }
     return escaped;
 }

@@ -2,8 +2,7 @@
 #include "platform/ComError.h"
 
 #include "platform/SystemMessages.h"
-
-void SysFreeString(BSTR text);
+#include "platform/Variant.h"
 
 namespace {
 

@@ -4,14 +4,16 @@
 #include <atomic>
 #include <string>
 
+#include "platform/Variant.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
 
-// The BSTR allocator belongs to the automation layer (Variant.h). Until that
-// layer is linked in, these weak definitions stand in for it with the same
-// layout (a 32-bit byte length before the text); the automation layer's own
-// definitions replace both together.
+// The BSTR allocator belongs to the automation layer (Variant.h). Until its
+// implementation is linked in, these weak definitions stand in for it with
+// the same layout (a 32-bit byte length before the text); the automation
+// layer's own definitions replace both together.
 __attribute__((weak)) BSTR SysAllocString(const wchar_t* text) {
     if (text == nullptr)
         return nullptr;

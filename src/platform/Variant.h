@@ -175,3 +175,6 @@ constexpr HRESULT VARCMP_EQ = 1;
 constexpr HRESULT VARCMP_GT = 2;
 // Compares two decimals by value (so 1.50 equals 1.5, and -0 equals 0).
 HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);
+
+// Same type and value: texts by content, decimals by value, reals by ==.
+bool VariantValuesEqual(const VARIANT& left, const VARIANT& right);

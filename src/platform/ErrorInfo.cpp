@@ -6,32 +6,6 @@
 
 #include "platform/Variant.h"
 
-#include <cstdlib>
-#include <cstring>
-#include <cwchar>
-
-// The BSTR allocator belongs to the automation layer (Variant.h). Until its
-// implementation is linked in, these weak definitions stand in for it with
-// the same layout (a 32-bit byte length before the text); the automation
-// layer's own definitions replace both together.
-__attribute__((weak)) BSTR SysAllocString(const wchar_t* text) {
-    if (text == nullptr)
-        return nullptr;
-    const size_t length = std::wcslen(text);
-    auto* memory = static_cast<uint32_t*>(std::malloc(sizeof(uint32_t) + (length + 1) * sizeof(wchar_t)));
-    if (memory == nullptr)
-        return nullptr;
-    memory[0] = static_cast<uint32_t>(length * sizeof(wchar_t));
-    auto* result = reinterpret_cast<wchar_t*>(memory + 1);
-    std::wmemcpy(result, text, length + 1);
-    return result;
-}
-
-__attribute__((weak)) void SysFreeString(BSTR text) {
-    if (text != nullptr)
-        std::free(reinterpret_cast<uint32_t*>(text) - 1);
-}
-
 const GUID GUID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};
 const IID IID_IErrorInfo = {0x1CF2B120, 0x547D, 0x101B, {0x8E, 0x65, 0x08, 0x00, 0x2B, 0x2B, 0xD1, 0x19}};

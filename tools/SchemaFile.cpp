@@ -602,10 +602,17 @@ private:
             Fail(path + "/name", "empty table name");
         m_allTableNames.insert(Lower(nameUtf8));
         const CString name = Wide(nameUtf8);
-        const VrlSchemaVersion version = OptVersion(j, path);
+        // A table variant newer than the schema is read (so that its errors
+        // are found) but left out. The others are built at the schema's own
+        // version, so that their fields and constraints are merged at the
+        // version asked for; variants of one name then replace each other in
+        // file order, oldest first.
+        const bool inSchema = OptVersion(j, path) <= m_file.m_version;
+        const VrlSchemaVersion version = m_file.m_version;
         if (OptBool(j, path, "dropped")) {
             CheckKeys(j, path, {"name", "version", "dropped"});
-            return Keep(m_file.m_tables, std::make_unique<VrlTable>(name, version));
+            auto marker = std::make_unique<VrlTable>(name, version);
+            return inSchema ? Keep(m_file.m_tables, std::move(marker)) : nullptr;
         }
         const std::vector<VrlField*> fields = Each<VrlField>(j, path, "fields", &Builder::Field);
         if (!Find(j, "fields"))
@@ -637,7 +644,7 @@ private:
         if (const json* roots = Find(j, "rootTypes"))
             TableRootTypes(*table, *roots, path + "/rootTypes");
         table->SetCurrentRootType(rootType);
-        return Keep(m_file.m_tables, std::move(table));
+        return inSchema ? Keep(m_file.m_tables, std::move(table)) : nullptr;
     }
 
     void TableRootTypes(VrlTable& table, const json& roots, const std::string& path) const {

@@ -5,6 +5,7 @@
 
 #include "dialects/VrlDateTimeSplit.h"
 #include "platform/CException.h"
+#include "publish/PublishStoredProcedureGenerator.h"
 #include "schema/ObjectExistsFormats.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"
@@ -654,6 +655,11 @@ CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
     clause += literal;
     clause += L")";
     return clause;
+}
+
+void VrlDbmsSqlServer::GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const {
+    PublishStoredProcedureGenerator generator;
+    generator.Generate(GetSchema(), buffer, length, GetSqlStrings(), m_pszName, false);
 }
 
 } // namespace VrlSchemaLib

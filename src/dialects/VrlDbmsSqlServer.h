@@ -27,6 +27,8 @@ public:
 
     using VrlDbms::FormatValue;
     CString FormatValue(const VrlField* field, const COleVariant& value) const override;
+    // procPublishBatchDef with the SQL Server templates; "@" names kept.
+    void GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const override;
 
     void GenerateNonUniqueIndex(const VrlTable* table, std::vector<CString>& statements) const override;
     // One guarded DROP TRIGGER per referenced table of the foreign keys

@@ -110,7 +110,7 @@ void VrlDbms::GenerateForeignKeyConstraint(const VrlTable* table, std::vector<CS
         // The text may hold the key and its index joined by ';' (or on
         // separate lines); each becomes a statement of its own. Runs of
         // separators count as one, and a piece that is blank ends the text.
-        const std::wstring& text = FormatForeignKeyConstraint(table, constraint).Str();
+        const std::wstring text = FormatForeignKeyConstraint(table, constraint).Str();
         size_t pos = 0;
         while (pos < text.size()) {
             pos = text.find_first_not_of(L";\n", pos);

@@ -1,4 +1,5 @@
 #include "dialects/VrlDbmsDB2.h"
+#include "publish/PublishStoredProcedureGenerator.h"
 
 #include "dialects/VrlDateTimeSplit.h"
 #include "schema/ObjectExistsFormats.h"
@@ -355,6 +356,11 @@ bool VrlDbmsDB2::IsNullableField(const VrlTable* table, const wchar_t* field) co
         column = table->GetField(name.Left(name.GetLength() - 2));
     }
     return column && column->GetNullType() == ntNull;
+}
+
+void VrlDbmsDB2::GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const {
+    PublishStoredProcedureGenerator generator;
+    generator.Generate(GetSchema(), buffer, length, GetSqlStrings(), m_pszName, true);
 }
 
 } // namespace VrlSchemaLib

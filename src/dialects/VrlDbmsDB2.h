@@ -20,6 +20,8 @@ public:
 
     // Tables, functions, views, procedures, triggers (template 52 is empty).
     void GenerateSchema(std::vector<CString>& statements) override;
+    // procPublishBatchDef with this dialect's templates; "@" becomes "p".
+    void GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const override;
     // A name column is compared through its shadow, with the value upper-cased.
     CString CreateWhereComparison(const wchar_t* table, const wchar_t* field,
                                   const wchar_t* value) const override;

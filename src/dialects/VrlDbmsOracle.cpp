@@ -1,4 +1,5 @@
 #include "dialects/VrlDbmsOracle.h"
+#include "publish/PublishStoredProcedureGenerator.h"
 
 #include "dialects/VrlDateTimeSplit.h"
 #include "platform/CException.h"
@@ -498,6 +499,11 @@ bool VrlDbmsOracle::IsCaseInsensitiveField(const VrlTable* table, const wchar_t*
     default:
         return false;
     }
+}
+
+void VrlDbmsOracle::GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const {
+    PublishStoredProcedureGenerator generator;
+    generator.Generate(GetSchema(), buffer, length, GetSqlStrings(), m_pszName, true);
 }
 
 } // namespace VrlSchemaLib

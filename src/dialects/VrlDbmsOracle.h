@@ -33,6 +33,8 @@ public:
     // Tables, functions, views, procedures, triggers, then the check for
     // invalid objects (template 52).
     void GenerateSchema(std::vector<CString>& statements) override;
+    // procPublishBatchDef with this dialect's templates; "@" becomes "p".
+    void GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const override;
 
     using VrlDbms::FormatDropConstraint;
     CString FormatDropConstraint(const VrlTable* table, const wchar_t* name) const override;

@@ -279,7 +279,7 @@ TEST(PublishStoredProcedureGenerator, NeverWritesPastTheCapacity) {
         long length = capacity;
         PublishStoredProcedureGenerator generator;
         const CString message = ExpectDux(PublishStoredProcedureGenerator::cm_lBufferTooSmall, [&] {
-            generator.Generate(tree.Schema(), storage.data(), length, &templates, L"Q", false);
+            generator.Generate(tree.Schema(), storage.data(), length, &templates, L"SELECT * FROM Q", false);
         });
         EXPECT_NE(-1, message.Find(std::to_wstring(needed).c_str())) << message.ToUtf8();
         EXPECT_EQ(needed, generator.GetRequiredCapacity());

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/CException.h"
 #include "platform/COleVariant.h"
 #include "schema/ObjectExistsFormats.h"
 #include "schema/VrlConstraint.h"
@@ -89,5 +90,17 @@ private:
 
 // The statements of a list joined by " | ", for compact golden comparisons.
 CString JoinStatements(const std::vector<CString>& statements);
+
+// True when the call raises the framework's not-supported exception (which
+// is then deleted).
+template <class F> bool RaisesNotSupported(F&& call) {
+    try {
+        call();
+    } catch (CNotSupportedException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
 
 } // namespace VrlSchemaTest

@@ -13,16 +13,6 @@ using namespace VrlSchemaTest;
 
 namespace {
 
-template <class F> bool RaisesNotSupported(F&& call) {
-    try {
-        call();
-    } catch (CNotSupportedException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
-}
-
 class DbmsDdl : public ::testing::Test {
 protected:
     Keeper keep;

@@ -139,10 +139,6 @@ CComVariant& CComVariant::operator=(double value) {
     return *this = CComVariant(value);
 }
 
-bool CComVariant::operator==(const VARIANT& other) const {
-    return VariantValuesEqual(*this, other);
-}
-
 HRESULT CComVariant::Copy(const VARIANT* src) {
     return src != nullptr ? VariantCopy(this, src) : E_INVALIDARG;
 }

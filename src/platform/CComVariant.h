@@ -39,10 +39,6 @@ public:
     CComVariant& operator=(long long value);
     CComVariant& operator=(double value);
 
-    // Same type and value (texts compared by content).
-    bool operator==(const VARIANT& other) const;
-    bool operator!=(const VARIANT& other) const { return !(*this == other); }
-
     HRESULT Clear() { return VariantClear(this); }
     HRESULT Copy(const VARIANT* src);
     // Converts pSrc (this variant when nullptr) to vt into this variant; on

@@ -203,10 +203,6 @@ COleVariant& COleVariant::operator=(const COleDateTime& value) {
     return *this;
 }
 
-bool COleVariant::operator==(const VARIANT& other) const {
-    return VariantValuesEqual(*this, other);
-}
-
 void COleVariant::Clear() {
     VariantClear(this);
 }

@@ -47,10 +47,6 @@ public:
     COleVariant& operator=(double value);
     COleVariant& operator=(const COleDateTime& value);
 
-    // Same type and value (texts compared by content, R8 by ==).
-    bool operator==(const VARIANT& other) const;
-    bool operator!=(const VARIANT& other) const { return !(*this == other); }
-
     // Frees the value; the variant becomes VT_EMPTY.
     void Clear();
     // Converts pSrc (this variant when nullptr) to vartype into this

@@ -178,3 +178,6 @@ HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right);
 
 // Same type and value: texts by content, decimals by value, reals by ==.
 bool VariantValuesEqual(const VARIANT& left, const VARIANT& right);
+inline bool operator==(const VARIANT& left, const VARIANT& right) {
+    return VariantValuesEqual(left, right);
+}

@@ -148,13 +148,17 @@ TEST_F(DbmsRoutines, BufferedTableReader) {
 }
 
 TEST_F(DbmsRoutines, ColumnListsAreCutByServicePack) {
-    VrlTable* table = keep.Table(
-        L"Doc", {keep.Field(L"ID", dtInteger),
-                 keep.Field(L"Name", dtString, 10, COleVariant(), ntNull, 0, VrlSchemaVersion(35, 10001)),
-                 keep.Field(L"Later", dtString, 10, COleVariant(), ntNull, 0, VrlSchemaVersion(35, 11201)),
-                 keep.Field(L"Next", dtInteger, 0, COleVariant(), ntNull, 0, VrlSchemaVersion(36, 0)),
-                 keep.Field(L"Blob", dtBinary), keep.Field(L"Fake", dtInteger, 0, COleVariant(), ntNull, 1),
-                 keep.Field(L"PublishedBatchDefID", dtInteger)});
+    // The table is of a later version, so that it keeps the newer columns.
+    VrlTable* table = keep.New<VrlTable>(
+        L"Doc",
+        std::vector<VrlField*>{
+            keep.Field(L"ID", dtInteger),
+            keep.Field(L"Name", dtString, 10, COleVariant(), ntNull, 0, VrlSchemaVersion(35, 10001)),
+            keep.Field(L"Later", dtString, 10, COleVariant(), ntNull, 0, VrlSchemaVersion(35, 11201)),
+            keep.Field(L"Next", dtInteger, 0, COleVariant(), ntNull, 0, VrlSchemaVersion(36, 0)),
+            keep.Field(L"Blob", dtBinary), keep.Field(L"Fake", dtInteger, 0, COleVariant(), ntNull, 1),
+            keep.Field(L"PublishedBatchDefID", dtInteger)},
+        std::vector<VrlConstraint*>{}, L"", 0, 0u, rtUndefined, VrlSchemaVersion(40, 0));
     EXPECT_EQ(CString(L"ID,PublishedBatchDefID,AdminID,Referenced"),
               dbms.GetTableColumnList(table, VrlServicePackNone));
     EXPECT_EQ(CString(L"ID,Name,PublishedBatchDefID,AdminID,Referenced"),

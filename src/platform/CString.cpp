@@ -534,11 +534,16 @@ void AppendPadded(std::wstring& out, const Spec& spec, std::wstring_view text) {
 
 // The narrow conversion with the resolved width and precision.
 std::string NarrowFormat(const Spec& spec, const char* size, char conversion) {
-    std::string format = "%" + spec.flags;
+    // Built piece by piece: GCC 12 warns falsely (-Wrestrict) on a
+    // temporary "literal" + std::string at -O2.
+    std::string format(1, '%');
+    format += spec.flags;
     if (spec.width >= 0)
         format += std::to_string(spec.width);
-    if (spec.precision >= 0)
-        format += "." + std::to_string(spec.precision);
+    if (spec.precision >= 0) {
+        format += '.';
+        format += std::to_string(spec.precision);
+    }
     format += size;
     format += conversion;
     return format;

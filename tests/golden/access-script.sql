@@ -269,7 +269,7 @@ CREATE TABLE SeparatorSheet(
 GO
 
 CREATE TABLE AutoNumber(
-[TableName]  Not Null,
+[TableName] nvarchar(128) Not Null,
 [NextID] int Not Null DEFAULT 1)
 GO
 
@@ -326,7 +326,7 @@ GO
 
 CREATE TABLE VGlobal(
 [VGlobalID] int Not Null,
-[Name]  Not Null,
+[Name] nvarchar(128) Not Null,
 [Value] nvarchar(255),
 [Changed] datetime  DEFAULT #1999-12-31 23:59:59#)
 GO

@@ -1,16 +1,16 @@
-INSERT INTO AutoNumber([TableName], [NextID]) VALUES (, 1)
+INSERT INTO AutoNumber([TableName], [NextID]) VALUES ('BatchDef', 1)
 GO
 
-INSERT INTO AutoNumber([TableName], [NextID]) VALUES (, 1)
+INSERT INTO AutoNumber([TableName], [NextID]) VALUES ('DocumentDef', 1)
 GO
 
-INSERT INTO AutoNumber([TableName], [NextID]) VALUES (, 1)
+INSERT INTO AutoNumber([TableName], [NextID]) VALUES ('Queue', 1)
 GO
 
-INSERT INTO AutoNumber([TableName], [NextID]) VALUES (, 1)
+INSERT INTO AutoNumber([TableName], [NextID]) VALUES ('RecogOpt', 1)
 GO
 
-INSERT INTO AutoNumber([TableName], [NextID]) VALUES (, 1)
+INSERT INTO AutoNumber([TableName], [NextID]) VALUES ('FormType', 1)
 GO
 
 INSERT INTO DatabaseVars([PublishedBatchDefID], [SiteGUID], [SchemaVersion], [LastUpgrade]) VALUES (0, '{61d01713-12fc-4a5d-9abe-6d3da8726186}', 35, #2010-01-15 12:00:00#)
@@ -40,6 +40,6 @@ GO
 INSERT INTO VeskCProfile([ProfileGUID], [Name], [RescanLocation], [RetainImages]) VALUES ('{f5b31a9f-1511-49e5-ae47-d0c91c3ad2b3}', 'Default profile', 0, NO)
 GO
 
-INSERT INTO VGlobal([VGlobalID], [Name], [Value], [Changed]) VALUES (1, , 'Main site', NULL)
+INSERT INTO VGlobal([VGlobalID], [Name], [Value], [Changed]) VALUES (1, 'SiteName', 'Main site', NULL)
 GO
 

@@ -282,7 +282,7 @@ Referenced SMALLINT Not Null DEFAULT 0,
 	NameUC GRAPHIC(64)  GENERATED AS(UPPER(Name)));
 
 CREATE TABLE AutoNumber(
-TableName  Not Null,
+TableName VARGRAPHIC(128) Not Null,
 NextID int Not Null DEFAULT 1);
 
 CREATE TABLE DatabaseVars(
@@ -337,7 +337,7 @@ RetainImages SMALLINT  DEFAULT 0,
 
 CREATE TABLE VGlobal(
 VGlobalID int Not Null,
-Name  Not Null,
+Name VARGRAPHIC(128) Not Null,
 Value VARGRAPHIC(255),
 Changed TIMESTAMP  DEFAULT '1999-12-31 23:59:59.000000');
 

@@ -277,7 +277,7 @@ Referenced NUMBER(1) DEFAULT 0 Not Null)
 /
 
 CREATE TABLE AutoNumber(
-TableName   Not Null,
+TableName NVARCHAR2(128)  Not Null,
 NextID NUMBER(10) DEFAULT 1 Not Null)
 /
 
@@ -335,7 +335,7 @@ RetainImages NUMBER(1) DEFAULT 0)
 
 CREATE TABLE VGlobal(
 VGlobalID NUMBER(10)  Not Null,
-Name   Not Null,
+Name NVARCHAR2(128)  Not Null,
 Value NVARCHAR2(255),
 Changed date DEFAULT TO_DATE('12/31/1999 23:59:59','mm/dd/yyyy hh24:mi:ss'))
 /

@@ -1,16 +1,16 @@
-INSERT INTO AutoNumber(TableName, NextID) VALUES (, 1)
+INSERT INTO AutoNumber(TableName, NextID) VALUES ('BatchDef', 1)
 /
 
-INSERT INTO AutoNumber(TableName, NextID) VALUES (, 1)
+INSERT INTO AutoNumber(TableName, NextID) VALUES ('DocumentDef', 1)
 /
 
-INSERT INTO AutoNumber(TableName, NextID) VALUES (, 1)
+INSERT INTO AutoNumber(TableName, NextID) VALUES ('Queue', 1)
 /
 
-INSERT INTO AutoNumber(TableName, NextID) VALUES (, 1)
+INSERT INTO AutoNumber(TableName, NextID) VALUES ('RecogOpt', 1)
 /
 
-INSERT INTO AutoNumber(TableName, NextID) VALUES (, 1)
+INSERT INTO AutoNumber(TableName, NextID) VALUES ('FormType', 1)
 /
 
 INSERT INTO DatabaseVars(PublishedBatchDefID, SiteGUID, SchemaVersion, LastUpgrade) VALUES (0, '{61d01713-12fc-4a5d-9abe-6d3da8726186}', 35, TO_DATE('01/15/2010 12:00:00','mm/dd/yyyy hh24:mi:ss'))
@@ -40,6 +40,6 @@ INSERT INTO Functions(FunctionID, Name, Category) VALUES (3, 'O''Brien''s Report
 INSERT INTO VeskCProfile(ProfileGUID, Name, RescanLocation, RetainImages) VALUES ('{f5b31a9f-1511-49e5-ae47-d0c91c3ad2b3}', 'Default profile', 0, 0)
 /
 
-INSERT INTO VGlobal(VGlobalID, Name, Value, Changed) VALUES (1, , 'Main site', NULL)
+INSERT INTO VGlobal(VGlobalID, Name, Value, Changed) VALUES (1, 'SiteName', 'Main site', NULL)
 /
 

@@ -269,7 +269,7 @@ Referenced bit Not Null DEFAULT (0))
 GO
 
 CREATE TABLE dbo.AutoNumber(
-TableName SYSNAME Not Null DEFAULT (NULL),
+TableName nvarchar(128) Not Null DEFAULT (NULL),
 NextID int Not Null DEFAULT (1))
 GO
 
@@ -326,7 +326,7 @@ GO
 
 CREATE TABLE dbo.VGlobal(
 VGlobalID int Not Null DEFAULT (NULL),
-Name SYSNAME Not Null DEFAULT (NULL),
+Name nvarchar(128) Not Null DEFAULT (NULL),
 Value nvarchar(255)  DEFAULT (NULL),
 Changed datetime  DEFAULT (CONVERT(varchar(20), '1999-12-31T23:59:59', 126)))
 GO

@@ -1,0 +1,225 @@
+// Timings of the generators: the synthetic schema at 100, 1,000 and 10,000
+// tables (model build, script per dialect, seed rows, existence probes) and
+// the built-in sample schema (publish procedure, and the whole load + script
+// + seed + publish pass through every dialect). Throughput is reported as
+// bytes of generated text, counting one byte per character.
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+#include "Generators.h"
+#include "SampleSchema.h"
+#include "SchemaFile.h"
+#include "SyntheticSchema.h"
+#include "platform/CString.h"
+#include "sqlgen/VrlDbms.h"
+#include "support/DuxException.h"
+#include "support/VrlHostMessages.h"
+#include "support/VrlSchemaModule.h"
+
+using namespace VrlSchemaLib;
+using VrlSchemaBench::SyntheticSchema;
+using VrlSchemaTool::Dialect;
+
+namespace {
+
+const CString& QueueSource() {
+    static const CString text(L"SELECT * FROM Queue");
+    return text;
+}
+
+std::unique_ptr<VrlDbms> Generator(Dialect dialect, const VrlSchema& schema) {
+    return VrlSchemaTool::MakeGenerator(dialect, &schema, true, QueueSource());
+}
+
+int64_t TotalLength(const std::vector<CString>& statements) {
+    int64_t total = 0;
+    for (const CString& s : statements)
+        total += s.GetLength();
+    return total;
+}
+
+// Schemas are built once per size and reused by every benchmark of that size,
+// so that the model build is timed only where it is the subject.
+const SyntheticSchema& Synthetic(int tables, bool seedRows) {
+    static std::vector<std::unique_ptr<SyntheticSchema>> cache;
+    for (const auto& s : cache) {
+        if (s->Tables().size() == static_cast<size_t>(tables) && s->HasSeedRows() == seedRows)
+            return *s;
+    }
+    return *cache.emplace_back(std::make_unique<SyntheticSchema>(tables, seedRows));
+}
+
+// Runs `body`, turning a library error into a skipped benchmark with its
+// message rather than an abort of the whole run.
+template <class Body> bool Guarded(benchmark::State& state, Body body) {
+    try {
+        body();
+        return true;
+    } catch (DuxException* e) {
+        wchar_t message[512] = {};
+        e->GetErrorMessage(message, 512);
+        e->Delete();
+        CString text(message);
+        std::string narrow;
+        for (int i = 0; i < text.GetLength(); ++i)
+            narrow += static_cast<char>(text[i] < 128 ? text[i] : '?');
+        state.SkipWithError(("library error: " + narrow).c_str());
+        return false;
+    }
+}
+
+void BuildModel(benchmark::State& state) {
+    const int tables = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        SyntheticSchema schema(tables, false);
+        benchmark::DoNotOptimize(&schema.GetSchema());
+    }
+    state.SetItemsProcessed(state.iterations() * tables);
+}
+
+void GenerateSchema(benchmark::State& state, Dialect dialect) {
+    const SyntheticSchema& synthetic = Synthetic(static_cast<int>(state.range(0)), false);
+    int64_t bytes = 0;
+    for (auto _ : state) {
+        std::vector<CString> statements;
+        if (!Guarded(state, [&] { Generator(dialect, synthetic.GetSchema())->GenerateSchema(statements); }))
+            break;
+        bytes += TotalLength(statements);
+    }
+    state.SetBytesProcessed(bytes);
+}
+
+void GenerateDefaultValues(benchmark::State& state, Dialect dialect) {
+    const SyntheticSchema& synthetic = Synthetic(static_cast<int>(state.range(0)), true);
+    int64_t bytes = 0;
+    for (auto _ : state) {
+        std::vector<CString> statements;
+        if (!Guarded(state,
+                     [&] { Generator(dialect, synthetic.GetSchema())->GenerateDefaultValues(statements); }))
+            break;
+        bytes += TotalLength(statements);
+    }
+    state.SetBytesProcessed(bytes);
+}
+
+void ObjectExists(benchmark::State& state, Dialect dialect) {
+    const SyntheticSchema& synthetic = Synthetic(static_cast<int>(state.range(0)), false);
+    const std::vector<const VrlSchemaObject*> objects = synthetic.AllObjects();
+    const auto dbms = Generator(dialect, synthetic.GetSchema());
+    int64_t bytes = 0;
+    for (auto _ : state) {
+        if (!Guarded(state, [&] {
+                for (const VrlSchemaObject* object : objects)
+                    bytes += dbms->FormatObjectExists(object).GetLength();
+            }))
+            break;
+    }
+    state.SetBytesProcessed(bytes);
+    state.SetItemsProcessed(state.iterations() * static_cast<int64_t>(objects.size()));
+}
+
+// The publish procedure into a buffer that grows until the text fits.
+int64_t PublishLength(const VrlDbms& dbms) {
+    long capacity = 1L << 20;
+    for (;;) {
+        std::vector<wchar_t> buffer(static_cast<size_t>(capacity));
+        long length = capacity;
+        try {
+            dbms.GeneratePublishStoredProcedure(buffer.data(), length);
+            return length;
+        } catch (DuxException* e) {
+            if (e->GetError() != VrlSchemaTool::kPublishBufferTooSmall || capacity > (1L << 28))
+                throw;
+            e->Delete();
+            capacity *= 4;
+        }
+    }
+}
+
+void SamplePublish(benchmark::State& state, Dialect dialect) {
+    const auto file =
+        VrlSchemaTool::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(), "sample-schema.json", dialect);
+    const auto dbms = Generator(dialect, file->GetSchema());
+    int64_t bytes = 0;
+    for (auto _ : state) {
+        if (!Guarded(state, [&] { bytes += PublishLength(*dbms); }))
+            break;
+    }
+    state.SetBytesProcessed(bytes);
+}
+
+// What the tool does for `all`: per dialect, read the sample, write its
+// script, its seed rows and its publish procedure.
+void SampleAllDialects(benchmark::State& state) {
+    int64_t bytes = 0;
+    for (auto _ : state) {
+        if (!Guarded(state, [&] {
+                for (Dialect dialect : VrlSchemaTool::AllDialects()) {
+                    const auto file = VrlSchemaTool::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(),
+                                                                       "sample-schema.json", dialect);
+                    const auto dbms = Generator(dialect, file->GetSchema());
+                    std::vector<CString> statements;
+                    dbms->GenerateSchema(statements);
+                    dbms->GenerateDefaultValues(statements);
+                    bytes += TotalLength(statements) + PublishLength(*dbms);
+                }
+            }))
+            break;
+    }
+    state.SetBytesProcessed(bytes);
+}
+
+struct NamedDialect {
+    const char* name;
+    Dialect dialect;
+};
+
+constexpr NamedDialect kDialects[] = {
+    {"SqlServer", Dialect::SqlServer},
+    {"Oracle", Dialect::Oracle},
+    {"DB2", Dialect::DB2},
+    {"Access", Dialect::Access},
+};
+
+void RegisterAll() {
+    auto sizes = [](benchmark::internal::Benchmark* b) {
+        b->Arg(100)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->UseRealTime();
+    };
+    sizes(benchmark::RegisterBenchmark("BuildModel", BuildModel));
+    for (const NamedDialect& d : kDialects)
+        sizes(benchmark::RegisterBenchmark((std::string("GenerateSchema/") + d.name).c_str(), GenerateSchema,
+                                           d.dialect));
+    for (const NamedDialect& d : kDialects)
+        sizes(benchmark::RegisterBenchmark((std::string("GenerateDefaultValues/") + d.name).c_str(),
+                                           GenerateDefaultValues, d.dialect));
+    for (const NamedDialect& d : kDialects)
+        sizes(benchmark::RegisterBenchmark((std::string("ObjectExists/") + d.name).c_str(), ObjectExists,
+                                           d.dialect));
+    for (const NamedDialect& d : kDialects)
+        benchmark::RegisterBenchmark((std::string("SamplePublish/") + d.name).c_str(), SamplePublish,
+                                     d.dialect)
+            ->Unit(benchmark::kMicrosecond)
+            ->UseRealTime();
+    benchmark::RegisterBenchmark("SampleAllDialects", SampleAllDialects)
+        ->Unit(benchmark::kMillisecond)
+        ->UseRealTime();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // The host's message texts first, then the library's own string table,
+    // as the tool starts up.
+    VrlSchemaLib::RegisterVrlHostMessages();
+    VrlSchemaLib::InitVrlSchemaDll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    RegisterAll();
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

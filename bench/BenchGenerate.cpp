@@ -88,6 +88,7 @@ void GenerateSchema(benchmark::State& state, Dialect dialect) {
         if (!Guarded(state, [&] { Generator(dialect, synthetic.GetSchema())->GenerateSchema(statements); }))
             break;
         bytes += TotalLength(statements);
+        state.counters["statements"] = static_cast<double>(statements.size());
     }
     state.SetBytesProcessed(bytes);
 }
@@ -101,6 +102,7 @@ void GenerateDefaultValues(benchmark::State& state, Dialect dialect) {
                      [&] { Generator(dialect, synthetic.GetSchema())->GenerateDefaultValues(statements); }))
             break;
         bytes += TotalLength(statements);
+        state.counters["statements"] = static_cast<double>(statements.size());
     }
     state.SetBytesProcessed(bytes);
 }

@@ -10,6 +10,7 @@
 #include <memory>
 #include <vector>
 
+#include "dialects/SampleScripts.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlSchema.h"
 

@@ -149,6 +149,14 @@ private:
         }
     }
 
+    // A dropped marker carries its name and version only.
+    bool IsDroppedMarker(const json& j, const std::string& path) const {
+        if (!OptBool(j, path, "dropped"))
+            return false;
+        CheckKeys(j, path, {"name", "version", "dropped"});
+        return true;
+    }
+
     const json* Find(const json& j, const char* key) const {
         auto it = j.find(key);
         return it == j.end() ? nullptr : &*it;
@@ -401,8 +409,7 @@ private:
                    "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
         const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
         const VrlSchemaVersion version = OptVersion(j, path);
-        if (OptBool(j, path, "dropped")) {
-            CheckKeys(j, path, {"name", "version", "dropped"});
+        if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_fields, std::make_unique<VrlField>(name, version));
         }
         const VrlDataDefinition definition = Definition(j, path);
@@ -489,8 +496,7 @@ private:
                    "includedFields", "supportNullableColumns", "version", "dropped"});
         const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
         const VrlSchemaVersion version = OptVersion(j, path);
-        if (OptBool(j, path, "dropped")) {
-            CheckKeys(j, path, {"name", "version", "dropped"});
+        if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_constraints, std::make_unique<VrlConstraint>(name, version));
         }
         const auto type = static_cast<VrlConstraintType>(
@@ -609,8 +615,7 @@ private:
         // file order, oldest first.
         const bool inSchema = OptVersion(j, path) <= m_file.m_version;
         const VrlSchemaVersion version = m_file.m_version;
-        if (OptBool(j, path, "dropped")) {
-            CheckKeys(j, path, {"name", "version", "dropped"});
+        if (IsDroppedMarker(j, path)) {
             auto marker = std::make_unique<VrlTable>(name, version);
             return inSchema ? Keep(m_file.m_tables, std::move(marker)) : nullptr;
         }
@@ -695,8 +700,7 @@ private:
         CheckKeys(j, path, {"name", "sql", "table", "version", "dropped"});
         const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
         const VrlSchemaVersion version = OptVersion(j, path);
-        if (OptBool(j, path, "dropped")) {
-            CheckKeys(j, path, {"name", "version", "dropped"});
+        if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_views, std::make_unique<VrlView>(name, version));
         }
         const std::optional<std::string> sql = DialectText(Require(j, path, "sql"), path + "/sql");
@@ -712,8 +716,7 @@ private:
                    "withSqlCode", "version", "dropped"});
         const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
         const VrlSchemaVersion version = OptVersion(j, path);
-        if (OptBool(j, path, "dropped")) {
-            CheckKeys(j, path, {"name", "version", "dropped"});
+        if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_procedures, std::make_unique<VrlProcedure>(name, version));
         }
         const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
@@ -731,8 +734,7 @@ private:
         CheckKeys(j, path, {"name", "parameters", "body", "table", "returnType", "version", "dropped"});
         const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
         const VrlSchemaVersion version = OptVersion(j, path);
-        if (OptBool(j, path, "dropped")) {
-            CheckKeys(j, path, {"name", "version", "dropped"});
+        if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_functions, std::make_unique<VrlFunction>(name, version));
         }
         const json& ret = Require(j, path, "returnType");

@@ -217,19 +217,22 @@ public:
             if (!object)
                 object = table->GetConstraint(name);
         } else {
+            // Views and routines have no lookup that returns null for an
+            // unknown name; search them by position.
+            auto find = [&](long count, auto at) -> const VrlSchemaObject* {
+                for (long i = 0; i < count; ++i) {
+                    if (at(i)->GetName().CompareNoCase(name) == 0)
+                        return at(i);
+                }
+                return nullptr;
+            };
             object = schema.GetTableDontThrow(name);
-            for (long i = 0; !object && i < schema.GetViewCount(); ++i) {
-                if (schema.GetView(i)->GetName().CompareNoCase(name) == 0)
-                    object = schema.GetView(i);
-            }
-            for (long i = 0; !object && i < schema.GetProcedureCount(); ++i) {
-                if (schema.GetProcedure(i)->GetName().CompareNoCase(name) == 0)
-                    object = schema.GetProcedure(i);
-            }
-            for (long i = 0; !object && i < schema.GetFunctionCount(); ++i) {
-                if (schema.GetFunction(i)->GetName().CompareNoCase(name) == 0)
-                    object = schema.GetFunction(i);
-            }
+            if (!object)
+                object = find(schema.GetViewCount(), [&](long i) { return schema.GetView(i); });
+            if (!object)
+                object = find(schema.GetProcedureCount(), [&](long i) { return schema.GetProcedure(i); });
+            if (!object)
+                object = find(schema.GetFunctionCount(), [&](long i) { return schema.GetFunction(i); });
         }
         if (!object)
             throw UsageError{"no object \"" + m_options.operands[0] + "\" in the schema"};

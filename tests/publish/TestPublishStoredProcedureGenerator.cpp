@@ -207,7 +207,6 @@ TEST(PublishStoredProcedureGenerator, NeverWritesPastTheCapacity) {
 }
 
 TEST(PublishStoredProcedureGenerator, UnknownTableInTheTreeIsTableNotFound) {
-    PublishTree tree;
     VrlSqlStrings templates;
     AddTracingTemplates(templates);
     const VrlSchema empty(VrlSchemaVersion(), {}, {}, {}, {});

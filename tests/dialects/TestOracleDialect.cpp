@@ -400,6 +400,17 @@ TEST(OracleIndexes, CaseInsensitiveColumnsGoThroughNlssort) {
         index);
     EXPECT_FALSE(dbms.HasCaseInsensitiveField(batch, key(7)));
     EXPECT_FALSE(dbms.IsCaseInsensitiveField(batch, L"Missing"));
+
+    // GUIDs and names compare without regard to case; other texts do not.
+    struct Kind {
+        VrlDataType type;
+        bool caseInsensitive;
+    } kinds[] = {{dtGuid, true},    {dtGuid23, true},     {dtName, true},        {dtGuid28, true},
+                 {dtString, false}, {dtString256, false}, {dtAnsiString, false}, {dtInteger, false}};
+    for (const Kind& kind : kinds) {
+        VrlTable* one = kit.Table(L"One", {kit.Field(L"C", kind.type, 10)});
+        EXPECT_EQ(kind.caseInsensitive, dbms.IsCaseInsensitiveField(one, L"C")) << int(kind.type);
+    }
 }
 
 TEST(OracleKeys, ForeignKeyClausesAndDomainQuoting) {

@@ -216,11 +216,26 @@ void RegisterAll() {
         ->UseRealTime();
 }
 
-// `--dump=N` prints the SQL Server script and seed rows of the N-table
-// synthetic schema instead of timing anything, to check what is measured.
-int Dump(int tables) {
-    const SyntheticSchema synthetic(tables, true);
-    const auto dbms = Generator(Dialect::SqlServer, synthetic.GetSchema());
+// `--dump=N[:DIALECT]` prints the script and seed rows of the N-table
+// synthetic schema (SQL Server unless a dialect of kDialects is named)
+// instead of timing anything, to check what is measured.
+int Dump(const char* argument) {
+    const char* colon = std::strchr(argument, ':');
+    Dialect dialect = Dialect::SqlServer;
+    if (colon != nullptr) {
+        const NamedDialect* named = nullptr;
+        for (const NamedDialect& d : kDialects) {
+            if (std::strcmp(d.name, colon + 1) == 0)
+                named = &d;
+        }
+        if (named == nullptr) {
+            std::fprintf(stderr, "unknown dialect %s\n", colon + 1);
+            return 2;
+        }
+        dialect = named->dialect;
+    }
+    const SyntheticSchema synthetic(std::atoi(argument), true);
+    const auto dbms = Generator(dialect, synthetic.GetSchema());
     std::vector<CString> script;
     std::vector<CString> seed;
     dbms->GenerateSchema(script);
@@ -232,6 +247,53 @@ int Dump(int tables) {
     return 0;
 }
 
+// `--profile=KIND:DIALECT:N` runs one pass of one subject, for instruction
+// counts under callgrind or perf that do not depend on how many iterations
+// the timer picked. KIND is model, script, seed or exists; DIALECT is one of
+// kDialects' names.
+int Profile(const char* argument) {
+    char kind[16] = {};
+    char dialectName[16] = {};
+    int tables = 0;
+    if (std::sscanf(argument, "%15[a-z]:%15[A-Za-z0-9]:%d", kind, dialectName, &tables) != 3 || tables < 1) {
+        std::fprintf(stderr, "usage: --profile=model|script|seed|exists:DIALECT:TABLES\n");
+        return 2;
+    }
+    const NamedDialect* named = nullptr;
+    for (const NamedDialect& d : kDialects) {
+        if (std::strcmp(d.name, dialectName) == 0)
+            named = &d;
+    }
+    if (named == nullptr) {
+        std::fprintf(stderr, "unknown dialect %s\n", dialectName);
+        return 2;
+    }
+    const std::string subject(kind);
+    if (subject == "model") {
+        const SyntheticSchema schema(tables, false);
+        return schema.Tables().empty() ? 1 : 0;
+    }
+    const SyntheticSchema synthetic(tables, subject == "seed");
+    const auto dbms = Generator(named->dialect, synthetic.GetSchema());
+    int64_t bytes = 0;
+    std::vector<CString> statements;
+    if (subject == "script") {
+        dbms->GenerateSchema(statements);
+        bytes = TotalLength(statements);
+    } else if (subject == "seed") {
+        dbms->GenerateDefaultValues(statements);
+        bytes = TotalLength(statements);
+    } else if (subject == "exists") {
+        for (const VrlSchemaObject* object : synthetic.AllObjects())
+            bytes += dbms->FormatObjectExists(object).GetLength();
+    } else {
+        std::fprintf(stderr, "unknown subject %s\n", kind);
+        return 2;
+    }
+    std::printf("%lld characters\n", static_cast<long long>(bytes));
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -240,7 +302,9 @@ int main(int argc, char** argv) {
     VrlSchemaLib::RegisterVrlHostMessages();
     VrlSchemaLib::InitVrlSchemaDll();
     if (argc == 2 && std::strncmp(argv[1], "--dump=", 7) == 0)
-        return Dump(std::atoi(argv[1] + 7));
+        return Dump(argv[1] + 7);
+    if (argc == 2 && std::strncmp(argv[1], "--profile=", 10) == 0)
+        return Profile(argv[1] + 10);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;

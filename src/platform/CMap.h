@@ -83,6 +83,13 @@ public:
         return TRUE;
     }
 
+    // The stored value of the key, or null: a lookup without the copy that
+    // Lookup makes, for callers that only read the value.
+    const VALUE* PLookupValue(ARG_KEY key) const {
+        const auto found = m_map.find(cmap_detail::Probe<KEY, ARG_KEY>(key));
+        return found == m_map.end() ? nullptr : &found->second.value;
+    }
+
     // The value of the key, inserted default-constructed when missing.
     VALUE& operator[](ARG_KEY key) {
         auto found = m_map.find(cmap_detail::Probe<KEY, ARG_KEY>(key));

@@ -567,7 +567,7 @@ void AppendNumber(std::wstring& out, CLocaleScope& cLocale, const std::string& f
 
 // Plain "%d", "%ld", "%u" (no flags, width or precision) are most of what
 // the generators format; they skip the C library.
-void AppendDecimal(std::wstring& out, unsigned long long magnitude, bool negative) {
+void AppendMagnitude(std::wstring& out, unsigned long long magnitude, bool negative) {
     wchar_t digits[24];
     wchar_t* end = digits + 24;
     wchar_t* p = end;
@@ -578,13 +578,6 @@ void AppendDecimal(std::wstring& out, unsigned long long magnitude, bool negativ
     if (negative)
         *--p = L'-';
     out.append(p, static_cast<size_t>(end - p));
-}
-
-void AppendSigned(std::wstring& out, long long value) {
-    const bool negative = value < 0;
-    const unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    AppendDecimal(out, magnitude, negative);
 }
 
 // Widths and precisions are capped, so that a malformed format cannot ask
@@ -730,13 +723,13 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
                 (spec.size == Size::Default || spec.size == Size::Long || spec.size == Size::LongLong)) {
                 if (spec.size == Size::LongLong) {
                     if (isSigned)
-                        AppendSigned(out, va_arg(ap, long long));
+                        AppendDecimal(out, va_arg(ap, long long));
                     else
-                        AppendDecimal(out, va_arg(ap, unsigned long long), false);
+                        AppendMagnitude(out, va_arg(ap, unsigned long long), false);
                 } else if (isSigned) {
-                    AppendSigned(out, va_arg(ap, int));
+                    AppendDecimal(out, va_arg(ap, int));
                 } else {
-                    AppendDecimal(out, va_arg(ap, unsigned int), false);
+                    AppendMagnitude(out, va_arg(ap, unsigned int), false);
                 }
                 break;
             }
@@ -808,6 +801,13 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
 }
 
 } // namespace
+
+void AppendDecimal(std::wstring& out, long long value) {
+    const bool negative = value < 0;
+    const unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    AppendMagnitude(out, magnitude, negative);
+}
 
 void CString::Format(const wchar_t* format, ...) {
     va_list args;

@@ -129,6 +129,9 @@ template <> struct std::hash<CString> {
 wchar_t CharToLower(wchar_t ch);
 wchar_t CharToUpper(wchar_t ch);
 
+// Appends `value` in decimal, as "%lld" writes it, without a formatter.
+void AppendDecimal(std::wstring& out, long long value);
+
 // Widens UTF-8 text; narrows to UTF-8.
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);

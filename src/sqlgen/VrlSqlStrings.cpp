@@ -1,6 +1,7 @@
 #include "sqlgen/VrlSqlStrings.h"
 
 #include <string>
+#include <string_view>
 
 namespace VrlSchemaLib {
 
@@ -16,29 +17,36 @@ void VrlSqlStrings::Add(int id, const CString& text) {
 CString VrlSqlStrings::Get(int id, int number, const CString& p1, const CString& p2, const CString& p3,
                            const CString& p4, const CString& p5, const CString& p6) const {
     CString result;
-    CString stored;
-    if (!m_oStrings.Lookup(id, stored)) {
+    const CString* stored = m_oStrings.PLookupValue(id);
+    if (stored == nullptr)
         return result;
-    }
-    const std::wstring& text = stored.Str();
+    const std::wstring_view text = stored->View();
     const CString* const args[] = {&p1, &p2, &p3, &p4, &p5, &p6};
 
     std::wstring& out = result.Str();
-    out.reserve(text.size() + p1.Str().size() + p2.Str().size() + p3.Str().size() + 64);
-    const size_t length = text.size();
-    for (size_t i = 0; i < length; ++i) {
-        const wchar_t ch = text[i];
-        if (ch != L'&') {
-            out += ch;
-            continue;
+    // Enough for a template whose markers each appear once; a repeated
+    // marker only makes the string grow once more.
+    size_t estimate = text.size() + 12;
+    for (const CString* arg : args)
+        estimate += arg->Str().size();
+    out.reserve(estimate);
+
+    // The text between markers is copied a run at a time.
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t amp = text.find(L'&', i);
+        if (amp == std::wstring_view::npos) {
+            out.append(text, i);
+            break;
         }
-        if (++i == length) {
+        out.append(text, i, amp - i);
+        if (amp + 1 == text.size()) {
             out += L'&';
             break;
         }
-        const wchar_t marker = text[i];
+        const wchar_t marker = text[amp + 1];
         if (marker == L'#') {
-            out += std::to_wstring(number);
+            AppendDecimal(out, number);
         } else if (marker >= L'1' && marker <= L'6') {
             out += args[marker - L'1']->Str();
         } else {
@@ -46,6 +54,7 @@ CString VrlSqlStrings::Get(int id, int number, const CString& p1, const CString&
             // after it is dropped, which is how "&&" and "&!" spell "&".
             out += L'&';
         }
+        i = amp + 2;
     }
     return result;
 }

@@ -24,6 +24,18 @@ CString BstrText(const VARIANT& value) {
     return CString(value.bstrVal ? value.bstrVal : L"");
 }
 
+// "type(length)", or the bare type when the length is below 1; sized once.
+void AppendTypeWithLength(CString& out, const CString& type, LONG length) {
+    std::wstring& text = out.Str();
+    text.reserve(static_cast<size_t>(type.GetLength()) + (length >= 1 ? 13 : 0));
+    text += type.Str();
+    if (length >= 1) {
+        text += L'(';
+        AppendDecimal(text, length);
+        text += L')';
+    }
+}
+
 void SetNull(COleVariant& value) {
     value.Clear();
     value.vt = VT_NULL;
@@ -155,23 +167,15 @@ CString VrlDbms::ConverToSqlDataType(VrlNullType type) const {
 }
 
 CString VrlDbms::ConverToSqlDataType(VrlDataType type, LONG length) const {
-    CString result = GetTypeText(type);
-    if (length >= 1) {
-        result += L'(';
-        result += std::to_wstring(length).c_str();
-        result += L')';
-    }
+    CString result;
+    AppendTypeWithLength(result, GetTypeText(type), length);
     ValidateString(result);
     return result;
 }
 
 CString VrlDbms::FormatSchemaCreationDataType(VrlDataType type, LONG length) const {
-    CString result = ConverToSqlDataType(type, 0);
-    if (length >= 1) {
-        result += L'(';
-        result += std::to_wstring(length).c_str();
-        result += L')';
-    }
+    CString result;
+    AppendTypeWithLength(result, ConverToSqlDataType(type, 0), length);
     return result;
 }
 
@@ -229,7 +233,9 @@ CString VrlDbms::FormatValueAndVariant(const VrlField* field, COleVariant& value
                 return text;
         }
         VrlConversions::ForceCast(value, VT_I4);
-        return CString(std::to_wstring(static_cast<int32_t>(value.lVal)).c_str());
+        CString text;
+        AppendDecimal(text.Str(), static_cast<int32_t>(value.lVal));
+        return text;
     }
     case dtGuid:
     case dtGuid23:

@@ -4,7 +4,7 @@
 # Safe to run again: it installs only what is missing.
 set -eu
 
-packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales"
+packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales valgrind"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,6 +1,7 @@
 #!/bin/sh
 # Builds vrlschema twice -- a normal build and one under AddressSanitizer and
-# UndefinedBehaviorSanitizer -- and runs the whole test suite in each.
+# UndefinedBehaviorSanitizer -- and runs the whole test suite in each, then
+# runs the normal build's test programs once more under valgrind memcheck.
 # Installs what is missing first (see setup.sh). Safe to run again.
 set -eu
 cd "$(dirname "$0")/.."
@@ -17,4 +18,8 @@ for config in normal sanitize; do
     echo "== $config tests"
     (cd "$dir" && ctest --output-on-failure -j"$jobs")
 done
-echo "All tests passed (normal and sanitizer builds)."
+
+echo "== memcheck (normal build under valgrind)"
+./scripts/memcheck.sh build-test-normal
+
+echo "All tests passed (normal and sanitizer builds, memcheck)."

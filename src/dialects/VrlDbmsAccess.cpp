@@ -143,7 +143,7 @@ CString VrlDbmsAccess::GetTimeOffsetFunction() const {
 }
 
 CString VrlDbmsAccess::FormatFunctionCall(const VrlFunction* function) const {
-    return function != nullptr ? function->GetName() : CString();
+    return function != nullptr ? function->GetNameRef() : CString();
 }
 
 CString VrlDbmsAccess::GetFunction(const VrlFunction* function) const {
@@ -151,7 +151,7 @@ CString VrlDbmsAccess::GetFunction(const VrlFunction* function) const {
 }
 
 CString VrlDbmsAccess::GetDefaultValue(const VrlField* field) const {
-    CString literal = FormatValue(field, field->GetDefaultValue());
+    CString literal = FormatValue(field, field->GetDefaultValueRef());
     if (literal.IsEmpty() || literal.CompareNoCase(L"NULL") == 0) {
         return CString();
     }
@@ -184,8 +184,8 @@ void VrlDbmsAccess::GeneratePrimaryKeyConstraint(const VrlTable* table,
     if (key == nullptr || key->GetFields().empty()) {
         return;
     }
-    CString tableName = table->GetName();
-    CString name = key->GetName();
+    CString tableName = table->GetNameRef();
+    CString name = key->GetNameRef();
     CString columns = GetFieldsWithSurroundBrackets(key->GetFields());
     CString statement;
     statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s PRIMARY KEY CLUSTERED (%s)", tableName.GetString(),
@@ -194,13 +194,13 @@ void VrlDbmsAccess::GeneratePrimaryKeyConstraint(const VrlTable* table,
 }
 
 void VrlDbmsAccess::GenerateUniqueConstraint(const VrlTable* table, std::vector<CString>& statements) const {
-    CString tableName = table->GetName();
+    CString tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr || constraint->GetType() != ctUnique) {
             continue;
         }
-        CString name = constraint->GetName();
+        CString name = constraint->GetNameRef();
         CString columns = GetFieldsWithSurroundBrackets(constraint->GetFields());
         CString statement;
         statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s UNIQUE (%s)\r\n", tableName.GetString(),
@@ -211,13 +211,13 @@ void VrlDbmsAccess::GenerateUniqueConstraint(const VrlTable* table, std::vector<
 }
 
 void VrlDbmsAccess::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CString>& statements) const {
-    CString tableName = table->GetName();
+    CString tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr || constraint->GetType() != ctIndex) {
             continue;
         }
-        CString name = constraint->GetName();
+        CString name = constraint->GetNameRef();
         CString columns = GetFields(constraint->GetFields());
         CString statement;
         statement.Format(L"CREATE INDEX %s ON %s (%s)", name.GetString(), tableName.GetString(),
@@ -228,7 +228,7 @@ void VrlDbmsAccess::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CS
 }
 
 CString VrlDbmsAccess::FormatObjectExists(const VrlSchemaObject* object) const {
-    ThrowNoExistenceQuery(object != nullptr ? object->GetName().GetString() : L"");
+    ThrowNoExistenceQuery(object != nullptr ? object->GetNameRef().GetString() : L"");
 }
 
 CString VrlDbmsAccess::FormatProcedureExists(const wchar_t* name) const {

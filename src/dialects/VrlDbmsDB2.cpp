@@ -173,7 +173,7 @@ CString VrlDbmsDB2::FormatDropTable(const VrlTable* table) const {
     if (!table) {
         return CString();
     }
-    return FormatDropTable(table->GetName());
+    return FormatDropTable(table->GetNameRef());
 }
 
 // An unknown name is dropped as a constraint of that name.
@@ -181,7 +181,7 @@ CString VrlDbmsDB2::FormatDropConstraint(const VrlTable* table, const wchar_t* n
     const VrlConstraint* constraint = table ? table->GetConstraint(name) : nullptr;
     if (constraint && constraint->GetType() == ctUnique && HasNullableFields(table, constraint)) {
         CString text;
-        text.Format(L"DROP INDEX %s", LimitName(constraint->GetName()).GetString());
+        text.Format(L"DROP INDEX %s", LimitName(constraint->GetNameRef()).GetString());
         return text;
     }
     return VrlDbmsAnsi::FormatDropConstraint(table, name);
@@ -194,7 +194,7 @@ CString VrlDbmsDB2::FormatDropConstraint(const VrlTable* table, const VrlConstra
     if (!table) {
         table = constraint->GetTable();
     }
-    CString name = constraint->GetName();
+    CString name = constraint->GetNameRef();
     VrlConstraintType type = constraint->GetType();
     CString text;
     if (type == ctIndex || type == ctIndex6) {
@@ -234,11 +234,11 @@ CString VrlDbmsDB2::FormatObjectExists(const VrlSchemaObject* object) const {
     CString format;
     if (constraint->GetType() == ctUnique && table && HasNullableFields(table, constraint)) {
         // Such a constraint exists as a unique index, not in TABCONST.
-        format = FillExistsFormat(formats->GetUniqueIndexFormat(), table->GetName());
+        format = FillExistsFormat(formats->GetUniqueIndexFormat(), table->GetNameRef());
     } else {
         format = constraint->GetExistsFormat(formats);
     }
-    return FillExistsFormat(format, LimitName(constraint->GetName()));
+    return FillExistsFormat(format, LimitName(constraint->GetNameRef()));
 }
 
 long VrlDbmsDB2::GetPublishBatchDefSubProcedureCount() const {
@@ -265,8 +265,8 @@ CString VrlDbmsDB2::FormatUniqueConstraint(const VrlTable* table, const VrlConst
     }
     // DB2 accepts a unique constraint only over NOT NULL columns.
     CString text;
-    text.Format(L"CREATE UNIQUE INDEX %s ON %s(%s)", LimitName(constraint->GetName()).GetString(),
-                table->GetName().GetString(), GetIndexFields(table, constraint).GetString());
+    text.Format(L"CREATE UNIQUE INDEX %s ON %s(%s)", LimitName(constraint->GetNameRef()).GetString(),
+                table->GetNameRef().GetString(), GetIndexFields(table, constraint).GetString());
     return text;
 }
 
@@ -282,7 +282,7 @@ CString VrlDbmsDB2::GetProcedure(const VrlProcedure* procedure) const {
     if (!procedure) {
         return CString();
     }
-    CString name = AdjustObjectName(procedure->GetName());
+    CString name = AdjustObjectName(procedure->GetNameRef());
     CString body = GetProcedureBody(procedure);
     if (name.IsEmpty() || body.IsEmpty()) {
         return CString();
@@ -303,7 +303,7 @@ CString VrlDbmsDB2::GetFunction(const VrlFunction* function) const {
     if (!function) {
         return CString();
     }
-    CString name = function->GetName();
+    CString name = function->GetNameRef();
     CString body = GetFunctionBody(function);
     if (name.IsEmpty() || body.IsEmpty()) {
         return CString();

@@ -193,11 +193,11 @@ void VrlDbmsOracle::GenerateSchema(std::vector<CString>& statements) {
 // found and the block would silently do nothing.
 CString VrlDbmsOracle::FormatDropConstraint(const VrlTable* table, const wchar_t* name) const {
     CString upperName = Upper(CString(name));
-    CString tableName = table ? Upper(table->GetName()) : CString();
+    CString tableName = table ? Upper(table->GetNameRef()) : CString();
     const VrlConstraint* constraint = table ? table->GetConstraint(name) : nullptr;
     if (constraint && HasCaseInsensitiveField(table, constraint)) {
         if (constraint->GetType() == ctUnique) {
-            return FillBlock(cm_pszDropConstraintORIndexFormat, Upper(constraint->GetName()), tableName);
+            return FillBlock(cm_pszDropConstraintORIndexFormat, Upper(constraint->GetNameRef()), tableName);
         }
         if (constraint->GetType() == ctPrimaryKey) {
             return FillBlock(cm_pszDropIndexANDConstraintFormat, LimitName(L"CI_" + upperName), upperName,
@@ -214,8 +214,8 @@ CString VrlDbmsOracle::FormatDropConstraint(const VrlTable* table, const VrlCons
     if (!table) {
         table = constraint->GetTable();
     }
-    CString name = Upper(constraint->GetName());
-    CString tableName = table ? Upper(table->GetName()) : CString();
+    CString name = Upper(constraint->GetNameRef());
+    CString tableName = table ? Upper(table->GetNameRef()) : CString();
     VrlConstraintType type = constraint->GetType();
     CString result;
     if (type == ctIndex || type == ctIndex6) {
@@ -247,7 +247,7 @@ CString VrlDbmsOracle::FormatObjectExists(const VrlSchemaObject* object) const {
         return VrlDbmsAnsi::FormatObjectExists(object);
     }
     CString format = constraint->GetExistsFormat(ObjectExistsFormats::GetOracleFormats());
-    CString name = LimitName(constraint->GetName());
+    CString name = LimitName(constraint->GetNameRef());
     return FillExistsFormat(format, name);
 }
 
@@ -276,7 +276,7 @@ void VrlDbmsOracle::GenerateCaseInsensitiveIndexes(const VrlTable* table,
     }
     const VrlConstraint* key = table->GetPrimaryKeyConstraint();
     if (key && HasCaseInsensitiveField(table, key)) {
-        AddTo(statements, LimitName(L"CI_" + key->GetName()));
+        AddTo(statements, LimitName(L"CI_" + key->GetNameRef()));
         GenerateCaseInsenstiveIndex(table, key, statements);
     }
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
@@ -284,15 +284,15 @@ void VrlDbmsOracle::GenerateCaseInsensitiveIndexes(const VrlTable* table,
         if (!constraint || !HasCaseInsensitiveField(table, constraint)) {
             continue;
         }
-        CString name = constraint->GetName();
+        CString name = constraint->GetNameRef();
         if (constraint->GetType() == ctIndex) {
-            CString statement = FormatCreateIndex(name, table->GetName(), GetIndexFields(table, constraint));
+            CString statement = FormatCreateIndex(name, table->GetNameRef(), GetIndexFields(table, constraint));
             ValidateString(statement);
             AddTo(statements, LimitName(name));
             AddTo(statements, statement);
         } else if (constraint->GetType() == ctUnique) {
             CString statement;
-            statement.Format(s_pszUniqueIndexFormat, name.GetString(), table->GetName().GetString(),
+            statement.Format(s_pszUniqueIndexFormat, name.GetString(), table->GetNameRef().GetString(),
                              GetIndexFields(table, constraint).GetString());
             AddTo(statements, name);
             AddTo(statements, statement);
@@ -320,7 +320,7 @@ CString VrlDbmsOracle::FormatUniqueConstraint(const VrlTable* table, const VrlCo
     // A unique constraint cannot be declared over NLSSORT expressions; a
     // unique function index can.
     CString text;
-    text.Format(s_pszUniqueIndexFormat, constraint->GetName().GetString(), table->GetName().GetString(),
+    text.Format(s_pszUniqueIndexFormat, constraint->GetNameRef().GetString(), table->GetNameRef().GetString(),
                 GetIndexFields(table, constraint).GetString());
     return text;
 }
@@ -369,7 +369,7 @@ CString VrlDbmsOracle::GetProcedure(const VrlProcedure* procedure) const {
     if (!procedure) {
         return CString();
     }
-    CString name = AdjustObjectName(procedure->GetName());
+    CString name = AdjustObjectName(procedure->GetNameRef());
     CString body = GetProcedureBody(procedure);
     if (name.IsEmpty() || body.IsEmpty()) {
         return CString();
@@ -400,7 +400,7 @@ CString VrlDbmsOracle::GetFunction(const VrlFunction* function) const {
     if (!function) {
         return CString();
     }
-    CString name = function->GetName();
+    CString name = function->GetNameRef();
     CString body = GetFunctionBody(function);
     if (name.IsEmpty() || body.IsEmpty()) {
         return CString();
@@ -469,7 +469,7 @@ void VrlDbmsOracle::GenerateCaseInsenstiveIndex(const VrlTable* table, const Vrl
     if (!table || !constraint) {
         return;
     }
-    AddTo(statements, FormatCreateIndex(L"CI_" + constraint->GetName(), table->GetName(),
+    AddTo(statements, FormatCreateIndex(L"CI_" + constraint->GetNameRef(), table->GetNameRef(),
                                         GetIndexFields(table, constraint)));
 }
 

@@ -415,7 +415,7 @@ CString VrlDbmsSqlServer::FormatValue(const VrlField* field, const COleVariant& 
 }
 
 void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CString>& statements) const {
-    CString tableName = table->GetName();
+    CString tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr) {
@@ -425,7 +425,7 @@ void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector
         if (type != ctIndex && type != ctIndex6) {
             continue;
         }
-        CString name = constraint->GetName();
+        CString name = constraint->GetNameRef();
         CString columns = GetFields(constraint->GetFields());
         CString statement;
         statement.Format(L"CREATE %s INDEX %s ON dbo.%s (%s)",
@@ -483,7 +483,7 @@ void VrlDbmsSqlServer::GenerateTriggerDefs(const VrlSchema* /*schema*/,
     std::unordered_map<CString, std::vector<CString>> deletions;
     for (LONG t = 0; t < schema->GetTableCount(); ++t) {
         const VrlTable* table = schema->GetTable(t);
-        CString tableName = table->GetName();
+        CString tableName = table->GetNameRef();
         for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
             const VrlConstraint* constraint = table->GetConstraint(i);
             if (constraint == nullptr || !IsForeignKey(constraint->GetType()) ||
@@ -572,8 +572,8 @@ CString VrlDbmsSqlServer::FormatDateTime(COleDateTime value, int withMillisecond
 CString VrlDbmsSqlServer::FormatNonUniqueIndex(const VrlTable* table, const VrlConstraint* constraint) const {
     CString statement;
     if (constraint->GetType() == ctIndex6) {
-        CString name = constraint->GetName();
-        CString tableName = table->GetName();
+        CString name = constraint->GetNameRef();
+        CString tableName = table->GetNameRef();
         CString columns = GetFields(constraint->GetFields());
         statement.Format(L"CREATE CLUSTERED INDEX %s ON dbo.%s (%s)", name.GetString(), tableName.GetString(),
                          columns.GetString());
@@ -630,13 +630,13 @@ CString VrlDbmsSqlServer::ConverToSqlDataType(VrlOnDeleteType type) const {
 
 void VrlDbmsSqlServer::GenerateUniqueConstraint(const VrlTable* table,
                                                 std::vector<CString>& statements) const {
-    CString tableName = table->GetName();
+    CString tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr || constraint->GetType() != ctUnique) {
             continue;
         }
-        CString name = constraint->GetName();
+        CString name = constraint->GetNameRef();
         CString columns = GetFields(constraint->GetFields());
         CString statement;
         statement.Format(L"ALTER TABLE %s WITH NOCHECK ADD CONSTRAINT %s UNIQUE NONCLUSTERED (%s)",
@@ -647,11 +647,13 @@ void VrlDbmsSqlServer::GenerateUniqueConstraint(const VrlTable* table,
 }
 
 CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
-    CString literal = FormatValue(field, field->GetDefaultValue());
+    CString literal = FormatValue(field, field->GetDefaultValueRef());
     if (literal.IsEmpty()) {
         return literal;
     }
-    CString clause = L"DEFAULT (";
+    CString clause;
+    clause.Preallocate(literal.GetLength() + 10);
+    clause += L"DEFAULT (";
     clause += literal;
     clause += L")";
     return clause;

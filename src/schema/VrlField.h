@@ -43,6 +43,8 @@ public:
     VrlDataType GetDataType() const { return m_oDataDefinition.GetDataType(); }
     LONG GetLength() const { return m_oDataDefinition.GetLength(); }
     COleVariant GetDefaultValue() const { return m_oDefaultValue; }
+    // The stored default itself, for readers that copy it only if they must.
+    const COleVariant& GetDefaultValueRef() const { return m_oDefaultValue; }
     VrlNullType GetNullType() const { return m_eNullType; }
     void SetNullType(VrlNullType nullType) { m_eNullType = nullType; }
     CString GetDescription() const { return m_strDescription; }

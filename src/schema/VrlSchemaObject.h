@@ -21,6 +21,9 @@ public:
     ~VrlSchemaObject() override;
 
     CString GetName() const { return m_strName; }
+    // The stored name itself, for readers that only look at it (the
+    // generators read every name several times per statement).
+    const CString& GetNameRef() const { return m_strName; }
     // Lower-cased copy; the stored name keeps its case.
     CString GetLowerName() const;
     VrlSchemaVersion GetVersion() const { return m_oVersion; }

@@ -19,8 +19,8 @@ namespace {
 // The publishing columns go with every table that refers to a published
 // batch definition, except the batch-definition table itself.
 bool NeedsPublishingColumns(const VrlTable* table, const VrlField* field) {
-    return field->GetName().CompareNoCase(L"PublishedBatchDefID") == 0 &&
-           table->GetName().CompareNoCase(L"BatchDefID") != 0;
+    return field->GetNameRef().CompareNoCase(L"PublishedBatchDefID") == 0 &&
+           table->GetNameRef().CompareNoCase(L"BatchDefID") != 0;
 }
 
 CString Join(const std::vector<CString>& names, const wchar_t* separator) {
@@ -54,7 +54,7 @@ CString VrlDbms::FormatDropTable(const wchar_t* name) const {
 CString VrlDbms::FormatDropTable(const VrlTable* table) const {
     // The extra-columns buffer follows the name directly; it is empty for
     // every dialect without computed twin columns.
-    return FormatDropTable(table->GetName()) + sm_strExtraColumns;
+    return FormatDropTable(table->GetNameRef()) + sm_strExtraColumns;
 }
 
 CString VrlDbms::FormatCreateProcedure(const VrlProcedure* procedure) const {
@@ -73,7 +73,7 @@ CString VrlDbms::FormatDropProcedure(const wchar_t* name) const {
 }
 
 CString VrlDbms::FormatDropProcedure(const VrlProcedure* procedure) const {
-    return FormatDropProcedure(procedure->GetName());
+    return FormatDropProcedure(procedure->GetNameRef());
 }
 
 CString VrlDbms::FormatCreateFunction(const VrlFunction* function) const {
@@ -88,7 +88,7 @@ CString VrlDbms::FormatAlterFunction(const VrlFunction* function) const {
 }
 
 CString VrlDbms::FormatDropFunction(const VrlFunction* function) const {
-    return L"DROP FUNCTION " + function->GetName();
+    return L"DROP FUNCTION " + function->GetNameRef();
 }
 
 CString VrlDbms::FormatCreateView(const VrlView* view) const {
@@ -102,7 +102,7 @@ CString VrlDbms::FormatAlterView(const VrlView* view) const {
 }
 
 CString VrlDbms::FormatDropView(const VrlView* view) const {
-    return L"DROP VIEW " + view->GetName();
+    return L"DROP VIEW " + view->GetNameRef();
 }
 
 CString VrlDbms::FormatDropSequence(const wchar_t* name) const {
@@ -112,17 +112,17 @@ CString VrlDbms::FormatDropSequence(const wchar_t* name) const {
 // ---- columns ----
 
 CString VrlDbms::FormatAddColumn(const VrlTable* table, const VrlField* field) const {
-    return L"ALTER TABLE " + table->GetName() + L" ADD " + GetFieldInfo(field);
+    return L"ALTER TABLE " + table->GetNameRef() + L" ADD " + GetFieldInfo(field);
 }
 
 CString VrlDbms::FormatAlterColumn(const VrlTable* table, const VrlField* field) const {
     const CString definition = Sql(54, ConverToSqlDataType(field->GetDataType(), field->GetLength()),
                                    ConverToSqlDataType(field->GetNullType()));
-    return Sql(53, table->GetName(), field->GetName(), definition);
+    return Sql(53, table->GetNameRef(), field->GetNameRef(), definition);
 }
 
 CString VrlDbms::FormatDropColumn(const VrlTable* table, const VrlField* field) const {
-    return L"ALTER TABLE " + table->GetName() + L" DROP COLUMN " + field->GetName();
+    return L"ALTER TABLE " + table->GetNameRef() + L" DROP COLUMN " + field->GetNameRef();
 }
 
 CString VrlDbms::FormatAddConstraintsOnField(const VrlTable*, const VrlField*) const {
@@ -162,14 +162,14 @@ CString VrlDbms::GetPrimaryKeyConstraintFormat() const {
 
 CString VrlDbms::FormatPrimaryKey(const VrlTable* table, const VrlConstraint* constraint) const {
     CString text;
-    text.Format(GetPrimaryKeyConstraintFormat(), table->GetName().GetString(),
-                constraint->GetName().GetString(), GetFields(constraint->GetFields()).GetString());
+    text.Format(GetPrimaryKeyConstraintFormat(), table->GetNameRef().GetString(),
+                constraint->GetNameRef().GetString(), GetFields(constraint->GetFields()).GetString());
     text.Replace(L"PRIMARY KEY", FormatPrimaryKey(constraint));
     return text;
 }
 
 CString VrlDbms::FormatUniqueConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
-    const CString text = L"ALTER TABLE " + table->GetName() + L" ADD CONSTRAINT " + constraint->GetName() +
+    const CString text = L"ALTER TABLE " + table->GetNameRef() + L" ADD CONSTRAINT " + constraint->GetNameRef() +
                          L" UNIQUE(" + GetFields(constraint->GetFields()) + L")";
     ValidateString(text);
     return text;
@@ -177,7 +177,7 @@ CString VrlDbms::FormatUniqueConstraint(const VrlTable* table, const VrlConstrai
 
 CString VrlDbms::FormatNonUniqueIndex(const VrlTable* table, const VrlConstraint* constraint) const {
     const CString text =
-        FormatCreateIndex(constraint->GetName(), table->GetName(), GetIndexFields(table, constraint));
+        FormatCreateIndex(constraint->GetNameRef(), table->GetNameRef(), GetIndexFields(table, constraint));
     ValidateString(text);
     return text;
 }
@@ -195,7 +195,7 @@ CString VrlDbms::FormatDropIndex(const VrlTable* table, const wchar_t* index) co
     CString name(index);
     if (m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2)
         name = VrlConversions::AnsiConstraintLimit(name);
-    return Sql(55, table->GetName(), name);
+    return Sql(55, table->GetNameRef(), name);
 }
 
 CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
@@ -206,7 +206,7 @@ CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlCons
 
     CString statement;
     statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s FOREIGN KEY(%s) REFERENCES %s(%s) %s%s %s%s",
-                     table->GetName().GetString(), constraint->GetName().GetString(), columns.GetString(),
+                     table->GetNameRef().GetString(), constraint->GetNameRef().GetString(), columns.GetString(),
                      constraint->GetRefTable().GetString(), referenced.GetString(),
                      onDelete.IsEmpty() ? L"" : L"ON DELETE ", onDelete.GetString(),
                      onUpdate.IsEmpty() ? L"" : L"ON UPDATE ", onUpdate.GetString());
@@ -215,13 +215,13 @@ CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlCons
         return statement;
 
     // Every other foreign key gets an index on its referencing columns.
-    const CString index = FormatCreateIndex(constraint->GetName() + L"Index", table->GetName(), columns);
+    const CString index = FormatCreateIndex(constraint->GetNameRef() + L"Index", table->GetNameRef(), columns);
     ValidateString(index);
     return statement + L";" + index;
 }
 
 CString VrlDbms::FormatDropConstraint(const VrlTable* table, const wchar_t* name) const {
-    return L"ALTER TABLE " + table->GetName() + L" DROP CONSTRAINT " + CString(name);
+    return L"ALTER TABLE " + table->GetNameRef() + L" DROP CONSTRAINT " + CString(name);
 }
 
 CString VrlDbms::FormatDropPrimaryKey(const VrlTable* table, const wchar_t* name) const {
@@ -231,17 +231,17 @@ CString VrlDbms::FormatDropPrimaryKey(const VrlTable* table, const wchar_t* name
 CString VrlDbms::FormatDropConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
     const VrlConstraintType type = constraint->GetType();
     if (type == ctIndex || type == ctIndex6)
-        return FormatDropIndex(table, constraint->GetName());
-    CString text = FormatDropConstraint(table, constraint->GetName().GetString());
+        return FormatDropIndex(table, constraint->GetNameRef());
+    CString text = FormatDropConstraint(table, constraint->GetNameRef().GetString());
     if (type == ctForeignKey || type == ctForeignKeyNotGenerated)
-        text += L"; " + FormatDropIndex(table, constraint->GetName() + L"Index");
+        text += L"; " + FormatDropIndex(table, constraint->GetNameRef() + L"Index");
     return text;
 }
 
 // ---- pieces ----
 
 CString VrlDbms::GetFieldInfo(const VrlField* field) const {
-    const CString name = FormatFieldName(field->GetName());
+    const CString name = FormatFieldName(field->GetNameRef());
     const CString type = ConverToSqlDataType(field->GetDataType(), field->GetLength());
     const CString defaultClause = GetDefaultValue(field);
     const CString nullClause = ConverToSqlDataType(field->GetNullType());
@@ -254,7 +254,7 @@ CString VrlDbms::GetFieldInfo(const VrlField* field) const {
 }
 
 CString VrlDbms::GetDefaultValue(const VrlField* field) const {
-    const CString literal = FormatValue(field, field->GetDefaultValue());
+    const CString literal = FormatValue(field, field->GetDefaultValueRef());
     if (literal.IsEmpty() || literal.CompareNoCase(L"NULL") == 0)
         return CString();
     return L"DEFAULT " + literal;
@@ -301,7 +301,7 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
     StripTrailing(columns.Str(), L",\r\n");
     if (!written)
         return CString();
-    return Sql(12, table->GetName(), columns, sm_strExtraColumns);
+    return Sql(12, table->GetNameRef(), columns, sm_strExtraColumns);
 }
 
 CString VrlDbms::GetFields(const std::vector<CString>& names) const {

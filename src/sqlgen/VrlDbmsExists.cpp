@@ -39,7 +39,7 @@ CString VrlDbms::FormatObjectExists(const VrlSchemaObject* object) const {
     if (object == nullptr || m_pExistsFormats == nullptr)
         return CString();
     const CString format = object->GetExistsFormat(m_pExistsFormats);
-    return FillFormat(format, object->GetName());
+    return FillFormat(format, object->GetNameRef());
 }
 
 CString VrlDbms::FormatTableExists(const wchar_t* name) const {

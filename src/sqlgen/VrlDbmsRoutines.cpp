@@ -14,7 +14,7 @@ namespace VrlSchemaLib {
 CString VrlDbms::GetView(const VrlView* view) const {
     if (view == nullptr)
         return CString();
-    const CString name = AdjustObjectName(view->GetName());
+    const CString name = AdjustObjectName(view->GetNameRef());
     if (name.IsEmpty())
         return CString();
     const CString text = L"CREATE VIEW " + name + L" AS\n" + view->GetSQL();
@@ -32,7 +32,7 @@ CString VrlDbms::GetProcParameters(const VrlProcedure* procedure) const {
         const VrlParam* parameter = procedure->GetParameter(i);
         if (parameter == nullptr)
             continue;
-        const CString name = FormatParameterName(parameter->GetName());
+        const CString name = FormatParameterName(parameter->GetNameRef());
         const CString type = FormatSchemaCreationDataType(parameter->GetDataType(), parameter->GetLength());
         if (name.IsEmpty() || type.IsEmpty())
             continue;
@@ -58,7 +58,7 @@ CString VrlDbms::GetFunctionBody(const VrlFunction* function) const {
 CString VrlDbms::GetProcedure(const VrlProcedure* procedure) const {
     if (procedure == nullptr)
         return CString();
-    const CString name = AdjustObjectName(procedure->GetName());
+    const CString name = AdjustObjectName(procedure->GetNameRef());
     CString parameters = GetProcParameters(procedure);
     const CString body = GetProcedureBody(procedure);
     if (!parameters.IsEmpty())
@@ -71,7 +71,7 @@ CString VrlDbms::GetProcedure(const VrlProcedure* procedure) const {
 CString VrlDbms::GetFunction(const VrlFunction* function) const {
     if (function == nullptr)
         return CString();
-    const CString name = function->GetName();
+    const CString name = function->GetNameRef();
     const CString parameters = GetFuncParameters(function);
     CString body = GetFunctionBody(function);
     if (name.IsEmpty() || body.IsEmpty())
@@ -86,7 +86,7 @@ CString VrlDbms::GetFunction(const VrlFunction* function) const {
 CString VrlDbms::FormatFunctionCall(const VrlFunction* function) const {
     if (function == nullptr)
         return CString();
-    CString call = function->GetName();
+    CString call = function->GetNameRef();
     const LONG count = function->GetParameterCount();
     if (count > 0) {
         call += L'(';
@@ -95,7 +95,7 @@ CString VrlDbms::FormatFunctionCall(const VrlFunction* function) const {
                 call += L',';
             const VrlParam* parameter = function->GetParameter(i);
             if (parameter != nullptr)
-                call += FormatParameterName(parameter->GetName());
+                call += FormatParameterName(parameter->GetNameRef());
         }
         call += L')';
     }
@@ -111,7 +111,7 @@ CString VrlDbms::GetBufferFunctionDefinition(const VrlTable* table) const {
     const VrlField* keyField = key.IsEmpty() ? nullptr : table->GetField(key.GetString());
     const CString keyType =
         keyField ? FormatSchemaCreationDataType(keyField->GetDataType(), keyField->GetLength()) : CString();
-    return Sql(15, static_cast<int>(rows), procedure, keyType, table->GetName(), key);
+    return Sql(15, static_cast<int>(rows), procedure, keyType, table->GetNameRef(), key);
 }
 
 CString VrlDbms::GetSelectOldBufferTableSQL(const VrlTable*) const {
@@ -130,10 +130,10 @@ CString VrlDbms::GetTableColumnList(const VrlTable* table, VrlServicePackNum ser
             continue;
         if (cutByVersion && field->GetVersion().Compare(limit) > 0)
             continue;
-        list += FormatFieldName(field->GetName());
+        list += FormatFieldName(field->GetNameRef());
         list += L',';
-        if (!publishing && field->GetName().CompareNoCase(L"PublishedBatchDefID") == 0 &&
-            table->GetName().CompareNoCase(L"BatchDefID") != 0)
+        if (!publishing && field->GetNameRef().CompareNoCase(L"PublishedBatchDefID") == 0 &&
+            table->GetNameRef().CompareNoCase(L"BatchDefID") != 0)
             publishing = true;
     }
     if (publishing)

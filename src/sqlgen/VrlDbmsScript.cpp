@@ -200,14 +200,14 @@ void VrlDbms::GetTableDefaultValues(VrlTable* table, std::vector<CString>& state
             continue;
         if (!columns.empty())
             columnList += L", ";
-        columnList += FormatFieldName(field->GetName());
+        columnList += FormatFieldName(field->GetNameRef());
         columns.push_back(c);
         fields.push_back(field);
     }
     if (columns.empty())
         return;
 
-    const CString prefix = L"INSERT INTO " + table->GetName() + L"(" + columnList + L") VALUES (";
+    const CString prefix = L"INSERT INTO " + table->GetNameRef() + L"(" + columnList + L") VALUES (";
     const LONG rowCount = data->GetRowCount();
     statements.reserve(static_cast<size_t>(rowCount));
     for (LONG r = 0; r < rowCount; ++r) {

@@ -1,0 +1,55 @@
+// Fuzz target of the JSON schema loader, and of the generators over what it
+// accepts.
+//
+// Input: the schema file text. The dialect it is read for follows from the
+// input's length, so every dialect gets its share. Reading raises
+// SchemaFileError or succeeds; a schema that is accepted is then turned into
+// its creation script and its seed rows, where the library's own errors
+// (DuxException) and the framework's value conversion errors (COleException)
+// are allowed. Anything else that escapes, and any crash, is a finding.
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+#include "FuzzSupport.h"
+#include "Generators.h"
+#include "SchemaFile.h"
+#include "platform/COleException.h"
+#include "sqlgen/VrlDbms.h"
+
+namespace {
+
+using namespace VrlSchemaTool;
+
+void Generate(const SchemaFile& file, Dialect dialect) {
+    const CString queue(L"SELECT * FROM Queue");
+    std::unique_ptr<VrlSchemaLib::VrlDbms> dbms = MakeGenerator(dialect, &file.GetSchema(), true, queue);
+    try {
+        std::vector<CString> statements;
+        dbms->GenerateSchema(statements);
+        dbms->GenerateDefaultValues(statements);
+    } catch (VrlSchemaLib::DuxException* e) {
+        e->Delete();
+    } catch (COleException* e) {
+        e->Delete();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    VrlSchemaFuzz::StartLibrary();
+    static const Dialect dialects[] = {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access};
+    const Dialect dialect = dialects[size % 4];
+    std::unique_ptr<SchemaFile> file;
+    try {
+        file = SchemaFile::Parse(std::string_view(reinterpret_cast<const char*>(data), size), "fuzz.json",
+                                 dialect);
+    } catch (const SchemaFileError& e) {
+        FUZZ_CHECK(!e.Reason().empty());
+        return 0;
+    }
+    Generate(*file, dialect);
+    return 0;
+}

@@ -175,8 +175,9 @@ void PublishStoredProcedureGenerator::Generate(const VrlSchema* schema, wchar_t*
         if (capacity > 0)
             *buffer = L'\0';
         length = 0;
-        DuxException::Throw(cm_lBufferTooSmall, __FILE__, __LINE__, static_cast<long>(m_lRequired),
-                            static_cast<long>(capacity));
+        // The message's "%ld" reads a 32-bit LONG, as on the original platform.
+        DuxException::Throw(cm_lBufferTooSmall, __FILE__, __LINE__, static_cast<LONG>(m_lRequired),
+                            static_cast<LONG>(capacity));
     }
     if (replaceAt) {
         for (wchar_t* p = buffer; p < m_pWrite; ++p) {

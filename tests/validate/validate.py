@@ -1,0 +1,428 @@
+#!/usr/bin/env python3
+"""Reads the generated scripts of every dialect with parsers written by others.
+
+No database server of any target runs here, so the only independent check of
+the generated syntax is a third-party parser: sqlfluff (Debian package) for
+T-SQL, Oracle and DB2, and node-sql-parser (npm, pinned in package.json) for
+T-SQL and DB2 where sqlfluff's grammar is thinner. A statement counts as
+accepted when one of its dialect's parsers reads it without error. A rejected
+statement must match a reviewed line of parser-gaps.txt (a construct the
+parser lacks although the vendor's SQL has it); anything else fails the check.
+
+Access (Jet) has no parser of its own anywhere; its DDL is the SQL Server text
+with bracketed names and Jet literals, so it is read with the T-SQL grammars
+and Jet's own literals (#date#, "" and YES/NO) are listed as gaps.
+
+Usage: validate.py [--golden DIR] [--gaps FILE] [--no-install] [--verbose]
+"""
+
+import argparse
+import concurrent.futures
+import json
+import os
+import re
+import shutil
+import subprocess
+import sys
+import time
+from dataclasses import dataclass, field
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+# The batch separator that the generator writes between statements.
+SEPARATORS = {
+    "sqlserver": "\r\nGO\r\n\r\n",
+    "oracle": "\r\n/\r\n\r\n",
+    "db2": ";\r\n\r\n",
+    "access": "\r\nGO\r\n\r\n",
+}
+SCRIPT_KINDS = ("script", "seed", "publish")
+
+# Parsers per dialect, tried in this order: (engine, grammar).
+PARSERS = {
+    "sqlserver": [("sqlfluff", "tsql"), ("nsp", "TransactSQL")],
+    "oracle": [("sqlfluff", "oracle")],
+    "db2": [("sqlfluff", "db2"), ("nsp", "DB2")],
+    "access": [("sqlfluff", "tsql"), ("nsp", "TransactSQL")],
+}
+
+# Statements every parser of the dialect must reject; if one is accepted the
+# parser cannot tell good text from bad and the whole check means nothing.
+BROKEN = {
+    "sqlserver": [
+        # A trailing comma in a column list is T-SQL, so the fault here is a
+        # missing comma between two columns.
+        "CREATE TABLE dbo.Broken(\nID int Not Null DEFAULT (NULL)\r\nName nvarchar(64)  DEFAULT (''))",
+        "ALTER TABLE Broken ADD CONSTRAINT PK_Broken PRIMARY KEY KEY CLUSTERED (ID)",
+        "INSERT INTO Broken(ID, Name) VALUES (1, 'a'",
+    ],
+    "oracle": [
+        "CREATE TABLE Broken(\nID NUMBER(10)  Not Null,\r\nName NVARCHAR2(64) DEFAULT N'',\r\n)",
+        "CREATE INDEX IX_Broken ON Broken(ID,,Name)",
+        "INSERT INTO Broken(ID, Name) VALUES (1, N'a'",
+    ],
+    "db2": [
+        "CREATE TABLE Broken(\nID int Not Null,\r\nName VARGRAPHIC(64)  DEFAULT '',\r\n)",
+        "ALTER TABLE Broken ADD CONSTRAINT PK_Broken PRIMARY KEY KEY (ID)",
+        "INSERT INTO Broken(ID, Name) VALUES (1, 'a'",
+    ],
+    "access": [
+        "CREATE TABLE Broken(\n[ID] int Not Null\r\n[Name] nvarchar(64)  DEFAULT 'a')",
+        "ALTER TABLE Broken ADD CONSTRAINT PK_Broken PRIMARY KEY KEY CLUSTERED ([ID])",
+        "INSERT INTO Broken([ID], [Name]) VALUES (1, 'a'",
+    ],
+}
+
+# Statements longer than this many lines (the publish procedures) are also
+# read in pieces: sqlfluff's time grows faster than linearly with the length
+# of one statement (minutes for the thousand-line T-SQL procedure).
+LONG_STATEMENT_LINES = 150
+
+
+@dataclass
+class Unit:
+    """One text handed to the parsers: a statement or a piece of one."""
+
+    key: str
+    dialect: str
+    text: str
+    parsers: list
+    results: dict = field(default_factory=dict)
+
+    def accepted_by(self):
+        return [name for name, (ok, _) in self.results.items() if ok]
+
+
+@dataclass
+class Statement:
+    dialect: str
+    origin: str
+    text: str
+    units: list = field(default_factory=list)
+    outcome: str = ""
+    detail: str = ""
+
+
+@dataclass
+class Gap:
+    line_no: int
+    dialect: str
+    pattern: re.Pattern
+    reason: str
+    used: int = 0
+
+
+class SetupError(Exception):
+    pass
+
+
+# ---------------------------------------------------------------- install ---
+
+
+def run_quiet(command, **kwargs):
+    return subprocess.run(command, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kwargs)
+
+
+def apt_install(package):
+    sudo = [] if os.geteuid() == 0 else ["sudo"]
+    if sudo and not shutil.which("sudo"):
+        raise SetupError(f"{package} is missing and there is no sudo to install it")
+    print(f"Installing the Debian package {package}")
+    env = dict(os.environ, DEBIAN_FRONTEND="noninteractive")
+    for command in (sudo + ["apt-get", "update", "-qq"], sudo + ["apt-get", "install", "-y", "-qq", package]):
+        done = run_quiet(command, env=env)
+        if done.returncode != 0:
+            raise SetupError(f"'{' '.join(command)}' failed:\n{done.stdout[-2000:]}")
+
+
+def python_with_sqlfluff():
+    """The interpreter that can import sqlfluff: Debian's package installs it
+    for the system Python, which need not be the python3 found first."""
+    candidates = [sys.executable]
+    program = shutil.which("sqlfluff")
+    if program:
+        with open(program, "rb") as handle:
+            first = handle.readline().decode(errors="replace").strip()
+        if first.startswith("#!"):
+            candidates.append(first[2:].split()[0])
+    candidates.append("/usr/bin/python3")
+    for candidate in candidates:
+        if os.path.exists(candidate) and run_quiet([candidate, "-c", "import sqlfluff"]).returncode == 0:
+            return candidate
+    return None
+
+
+def ensure_parsers(install):
+    python = python_with_sqlfluff()
+    if python is None and install:
+        apt_install("sqlfluff")
+        python = python_with_sqlfluff()
+    if python is None:
+        raise SetupError("sqlfluff is not installed (Debian package 'sqlfluff')")
+
+    node = shutil.which("node") or shutil.which("nodejs")
+    module = os.path.join(HERE, "node_modules", "node-sql-parser", "package.json")
+    if install and (node is None or not shutil.which("npm")):
+        apt_install("npm")
+        node = shutil.which("node") or shutil.which("nodejs")
+    if node is None:
+        raise SetupError("node is not installed (Debian package 'nodejs')")
+    if not os.path.exists(module) and install:
+        print("Installing node-sql-parser with npm ci")
+        done = run_quiet(["npm", "ci", "--no-audit", "--no-fund"], cwd=HERE)
+        if done.returncode != 0:
+            raise SetupError(f"'npm ci' in {HERE} failed:\n{done.stdout[-2000:]}")
+    if not os.path.exists(module):
+        raise SetupError(f"node-sql-parser is not installed (run 'npm ci' in {HERE})")
+    return python, node
+
+
+# ------------------------------------------------------------- splitting ---
+
+
+def split_script(text, separator):
+    """Statements of one script: the separator follows every statement."""
+    return [part for part in text.split(separator) if part.strip()]
+
+
+# Words of T-SQL that open and close a block of statements.
+_TSQL_TOKEN = re.compile(r"'(?:[^']|'')*'|--[^\n]*|/\*.*?\*/|\[[^\]]*\]|\w+|\n[ \t]*|.", re.S)
+
+
+def split_tsql_routine(text):
+    """Cuts a long T-SQL routine into pieces that each parse on their own:
+    the header with the first body statement, then one piece per statement
+    that begins a line at the body's outer indentation outside any
+    BEGIN ... END or CASE ... END. An IF keeps its BEGIN block and ELSE."""
+    match = re.search(r"\n\s*AS\s*\n([ \t]*)", text)
+    if not match:
+        return [text]
+    indent = match.group(1)
+    cuts = []
+    depth = 0
+    tokens = list(_TSQL_TOKEN.finditer(text, match.end()))
+    for index, token in enumerate(tokens):
+        word = token.group(0).upper()
+        if word.startswith("\n"):
+            following = tokens[index + 1].group(0).upper() if index + 1 < len(tokens) else ""
+            if (depth == 0 and token.group(0)[1:] == indent and re.match(r"[A-Z]", following)
+                    and following not in ("BEGIN", "ELSE", "END")):
+                cuts.append(token.start() + 1)
+        elif word == "BEGIN":
+            following = next((t.group(0).upper() for t in tokens[index + 1:] if t.group(0).strip()), "")
+            if following not in ("TRAN", "TRANSACTION"):
+                depth += 1
+        elif word == "CASE":
+            depth += 1
+        elif word == "END":
+            depth = max(0, depth - 1)
+    # The first cut would leave the header alone; the header needs a body.
+    cuts = [c for c in cuts if c > match.end()]
+    bounds = [0] + cuts + [len(text)]
+    return [text[a:b] for a, b in zip(bounds, bounds[1:]) if text[a:b].strip()]
+
+
+_DML = re.compile(r"^[ \t]*(INSERT\s+INTO|UPDATE|DELETE\s+FROM)\b", re.M | re.I)
+
+
+def embedded_dml(text):
+    """The INSERT, UPDATE and DELETE statements inside a PL/SQL or SQL PL
+    routine, each up to its semicolon. These carry the schema-dependent part
+    of the publish procedures; the procedural frame around them is fixed."""
+    pieces = []
+    for match in _DML.finditer(text):
+        end = match.start()
+        in_string = False
+        for position in range(match.start(), len(text)):
+            char = text[position]
+            if char == "'":
+                in_string = not in_string
+            elif char == ";" and not in_string:
+                end = position
+                break
+        else:
+            end = len(text)
+        pieces.append(text[match.start():end].strip())
+    return pieces
+
+
+def build_statements(golden_dir):
+    statements = []
+    for dialect, separator in SEPARATORS.items():
+        for kind in SCRIPT_KINDS:
+            path = os.path.join(golden_dir, f"{dialect}-{kind}.sql")
+            if not os.path.exists(path):
+                raise SetupError(f"missing generated script {path}")
+            with open(path, "rb") as handle:
+                text = handle.read().decode("utf-8")
+            for number, part in enumerate(split_script(text, separator), 1):
+                statements.append(Statement(dialect, f"{dialect}-{kind}.sql #{number}", part))
+    for statement in statements:
+        parsers = PARSERS[statement.dialect]
+        key = statement.origin
+        long_text = statement.text.count("\n") > LONG_STATEMENT_LINES
+        if long_text and statement.dialect in ("sqlserver", "access"):
+            # The pieces together are the whole text.
+            pieces = split_tsql_routine(statement.text)
+            statement.units = [Unit(f"{key} piece {i}", statement.dialect, p, parsers)
+                               for i, p in enumerate(pieces, 1)]
+        else:
+            statement.units = [Unit(key, statement.dialect, statement.text, parsers)]
+            if long_text:
+                statement.units += [Unit(f"{key} dml {i}", statement.dialect, p, parsers)
+                                    for i, p in enumerate(embedded_dml(statement.text), 1)]
+    return statements
+
+
+# --------------------------------------------------------------- parsing ---
+
+
+def run_worker(command, jobs):
+    done = subprocess.run(command, input=json.dumps(jobs), capture_output=True, text=True)
+    if done.returncode != 0:
+        raise SetupError(f"parser process {' '.join(command)} failed:\n{done.stderr[-3000:]}")
+    return json.loads(done.stdout)
+
+
+def parse_units(units, python, node, workers):
+    """Runs every unit through each of its parsers. sqlfluff jobs are shared
+    out over a few processes (longest first) since a single long statement
+    can take a minute; node-sql-parser is fast and gets one process."""
+    by_id = {}
+    fluff_jobs, nsp_jobs = [], []
+    for unit in units:
+        for engine, grammar in unit.parsers:
+            job_id = len(by_id)
+            by_id[job_id] = (unit, f"{engine}:{grammar}")
+            if engine == "sqlfluff":
+                fluff_jobs.append({"id": job_id, "dialect": grammar, "sql": unit.text})
+            else:
+                nsp_jobs.append({"id": job_id, "database": grammar, "sql": unit.text})
+
+    buckets = [[] for _ in range(max(1, min(workers, len(fluff_jobs))))]
+    loads = [0.0] * len(buckets)
+    for job in sorted(fluff_jobs, key=lambda j: -len(j["sql"])):
+        target = loads.index(min(loads))
+        buckets[target].append(job)
+        loads[target] += len(job["sql"]) ** 1.5
+    fluff = [python, os.path.join(HERE, "sqlfluff_worker.py")]
+    nsp = [node, os.path.join(HERE, "nsp_worker.js")]
+    with concurrent.futures.ThreadPoolExecutor(len(buckets) + 1) as pool:
+        futures = [pool.submit(run_worker, fluff, bucket) for bucket in buckets if bucket]
+        if nsp_jobs:
+            futures.append(pool.submit(run_worker, nsp, nsp_jobs))
+        for future in futures:
+            for result in future.result():
+                unit, name = by_id[result["id"]]
+                unit.results[name] = (result["ok"], result["error"])
+
+
+# ------------------------------------------------------------------ gaps ---
+
+
+def load_gaps(path):
+    gaps = []
+    with open(path, encoding="utf-8") as handle:
+        for line_no, line in enumerate(handle, 1):
+            line = line.rstrip("\n")
+            if not line.strip() or line.lstrip().startswith("#"):
+                continue
+            fields = line.split(" | ")
+            if len(fields) != 3 or fields[0].strip() not in SEPARATORS or not fields[2].strip():
+                raise SetupError(f"{path}:{line_no}: expected 'dialect | pattern | reason'")
+            try:
+                pattern = re.compile(fields[1].strip(), re.S)
+            except re.error as error:
+                raise SetupError(f"{path}:{line_no}: bad pattern: {error}") from error
+            gaps.append(Gap(line_no, fields[0].strip(), pattern, fields[2].strip()))
+    return gaps
+
+
+def classify(statements, gaps):
+    for statement in statements:
+        rejected = []
+        for unit in statement.units:
+            if not unit.accepted_by():
+                rejected.append(unit)
+        if not rejected:
+            statement.outcome = "accepted"
+            continue
+        unmatched = []
+        for unit in rejected:
+            gap = next((g for g in gaps if g.dialect == unit.dialect and g.pattern.search(unit.text)), None)
+            if gap:
+                gap.used += 1
+            else:
+                unmatched.append(unit)
+        if unmatched:
+            statement.outcome = "failed"
+            statement.detail = "\n".join(
+                f"  {u.key}:\n" + "".join(f"    {name}: {error[:400]}\n" for name, (_, error) in u.results.items())
+                + "    text: " + u.text[:600].replace("\r", "").replace("\n", "\n          ")
+                for u in unmatched)
+        else:
+            statement.outcome = "gap"
+
+
+# ------------------------------------------------------------------ main ---
+
+
+def self_check(python, node, workers):
+    units = [Unit(f"{dialect} broken #{i}", dialect, text, PARSERS[dialect])
+             for dialect, texts in BROKEN.items() for i, text in enumerate(texts, 1)]
+    parse_units(units, python, node, workers)
+    wrong = [(unit, name) for unit in units for name in unit.accepted_by()]
+    for unit, name in wrong:
+        print(f"SELF-CHECK FAILED: {name} accepted the broken statement {unit.key}:\n  {unit.text!r}")
+    print(f"Self-check: {len(units)} broken statements, {len(units) - len({u.key for u, _ in wrong})} rejected by every parser")
+    return not wrong
+
+
+def main():
+    options = argparse.ArgumentParser(description=__doc__.split("\n")[0])
+    options.add_argument("--golden", default=os.path.join(HERE, "..", "golden"), help="folder of <dialect>-<kind>.sql")
+    options.add_argument("--gaps", default=os.path.join(HERE, "parser-gaps.txt"))
+    options.add_argument("--no-install", action="store_true", help="only use parsers already installed")
+    options.add_argument("--workers", type=int, default=max(2, min(4, os.cpu_count() or 2)))
+    options.add_argument("--verbose", action="store_true", help="list every gap match")
+    args = options.parse_args()
+
+    started = time.monotonic()
+    try:
+        python, node = ensure_parsers(not args.no_install)
+        gaps = load_gaps(args.gaps)
+        statements = build_statements(args.golden)
+        if not self_check(python, node, args.workers):
+            return 1
+        units = [unit for statement in statements for unit in statement.units]
+        parse_units(units, python, node, args.workers)
+    except SetupError as error:
+        print(f"ERROR: the parser check cannot run: {error}", file=sys.stderr)
+        return 2
+    classify(statements, gaps)
+
+    failed = [s for s in statements if s.outcome == "failed"]
+    for statement in failed:
+        print(f"FAILED {statement.origin}\n{statement.detail}")
+    if args.verbose:
+        for statement in statements:
+            if statement.outcome == "gap":
+                print(f"gap    {statement.origin}")
+    for gap in gaps:
+        if not gap.used:
+            print(f"note: parser-gaps.txt line {gap.line_no} matched nothing (parser improved or output changed?)")
+
+    print(f"{'dialect':<10} {'checked':>7} {'accepted':>8} {'gaps':>5} {'failed':>6}  accepted share")
+    for dialect in SEPARATORS:
+        mine = [s for s in statements if s.dialect == dialect]
+        counts = {k: sum(1 for s in mine if s.outcome == k) for k in ("accepted", "gap", "failed")}
+        share = 100.0 * counts["accepted"] / len(mine) if mine else 0.0
+        print(f"{dialect:<10} {len(mine):>7} {counts['accepted']:>8} {counts['gap']:>5} {counts['failed']:>6}  {share:5.1f}%")
+    pieces = sum(len(s.units) - 1 for s in statements if len(s.units) > 1)
+    print(f"({pieces} extra pieces of long routines parsed; {time.monotonic() - started:.0f} s)")
+    print(f"validate: {len(statements) - len(failed)} statements passed the parsers, {len(failed)} failed")
+    return 1 if failed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -190,7 +190,7 @@ void VrlDbmsAccess::GeneratePrimaryKeyConstraint(const VrlTable* table,
     CString statement;
     statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s PRIMARY KEY CLUSTERED (%s)", tableName.GetString(),
                      name.GetString(), columns.GetString());
-    AddTo(statements, statement);
+    AddTo(statements, std::move(statement));
 }
 
 void VrlDbmsAccess::GenerateUniqueConstraint(const VrlTable* table, std::vector<CString>& statements) const {
@@ -206,7 +206,7 @@ void VrlDbmsAccess::GenerateUniqueConstraint(const VrlTable* table, std::vector<
         statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s UNIQUE (%s)\r\n", tableName.GetString(),
                          name.GetString(), columns.GetString());
         ValidateString(statement);
-        AddTo(statements, statement);
+        AddTo(statements, std::move(statement));
     }
 }
 
@@ -223,7 +223,7 @@ void VrlDbmsAccess::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CS
         statement.Format(L"CREATE INDEX %s ON %s (%s)", name.GetString(), tableName.GetString(),
                          columns.GetString());
         ValidateString(statement);
-        AddTo(statements, statement);
+        AddTo(statements, std::move(statement));
     }
 }
 

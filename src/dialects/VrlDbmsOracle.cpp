@@ -286,16 +286,17 @@ void VrlDbmsOracle::GenerateCaseInsensitiveIndexes(const VrlTable* table,
         }
         CString name = constraint->GetNameRef();
         if (constraint->GetType() == ctIndex) {
-            CString statement = FormatCreateIndex(name, table->GetNameRef(), GetIndexFields(table, constraint));
+            CString statement =
+                FormatCreateIndex(name, table->GetNameRef(), GetIndexFields(table, constraint));
             ValidateString(statement);
             AddTo(statements, LimitName(name));
-            AddTo(statements, statement);
+            AddTo(statements, std::move(statement));
         } else if (constraint->GetType() == ctUnique) {
             CString statement;
             statement.Format(s_pszUniqueIndexFormat, name.GetString(), table->GetNameRef().GetString(),
                              GetIndexFields(table, constraint).GetString());
             AddTo(statements, name);
-            AddTo(statements, statement);
+            AddTo(statements, std::move(statement));
         }
     }
 }

@@ -436,7 +436,7 @@ void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector
             statement.AppendFormat(L" INCLUDE (%s)", included.GetString());
         }
         ValidateString(statement);
-        AddTo(statements, statement);
+        AddTo(statements, std::move(statement));
     }
 }
 
@@ -465,7 +465,7 @@ void VrlDbmsSqlServer::FormatDropTriggers(const VrlSchema* schema, std::vector<C
             statement.Format(L"IF EXISTS (SELECT * FROM sys.objects WHERE TYPE='TR' AND "
                              L"object_id=OBJECT_ID(N'%s'))\nDROP TRIGGER %s",
                              trigger.GetString(), trigger.GetString());
-            AddTo(statements, statement);
+            AddTo(statements, std::move(statement));
         }
     }
 }
@@ -510,7 +510,7 @@ void VrlDbmsSqlServer::GenerateTriggerDefs(const VrlSchema* /*schema*/,
         for (auto step = steps.rbegin(); step != steps.rend(); ++step) {
             statement += *step;
         }
-        AddTo(statements, statement);
+        AddTo(statements, std::move(statement));
     }
 }
 
@@ -642,7 +642,7 @@ void VrlDbmsSqlServer::GenerateUniqueConstraint(const VrlTable* table,
         statement.Format(L"ALTER TABLE %s WITH NOCHECK ADD CONSTRAINT %s UNIQUE NONCLUSTERED (%s)",
                          tableName.GetString(), name.GetString(), columns.GetString());
         ValidateString(statement);
-        AddTo(statements, statement);
+        AddTo(statements, std::move(statement));
     }
 }
 

@@ -816,13 +816,40 @@ void CString::Format(const wchar_t* format, ...) {
     va_end(args);
 }
 
+namespace {
+
+// The text of a format is built apart, since the arguments may point into
+// the string being formatted. One buffer per thread serves every call, so
+// that the result is allocated once at its exact length instead of growing
+// step by step; an unusually long text does not stay held by it. Nothing
+// that FormatInto calls formats in turn, so the buffer is never shared.
+class FormatScratch {
+public:
+    FormatScratch() : m_text(Buffer()) { m_text.clear(); }
+    ~FormatScratch() {
+        if (m_text.capacity() > kKeptCapacity)
+            std::wstring().swap(m_text);
+    }
+    FormatScratch(const FormatScratch&) = delete;
+    FormatScratch& operator=(const FormatScratch&) = delete;
+
+    std::wstring& Text() { return m_text; }
+
+private:
+    static constexpr size_t kKeptCapacity = 1 << 16;
+    static std::wstring& Buffer() {
+        thread_local std::wstring buffer;
+        return buffer;
+    }
+    std::wstring& m_text;
+};
+
+} // namespace
+
 void CString::FormatV(const wchar_t* format, va_list args) {
-    // Arguments may point into this string, so the text is built apart.
-    std::wstring result;
-    if (format != nullptr)
-        result.reserve(std::wcslen(format) + 64);
-    FormatInto(result, format, args);
-    m_str.swap(result);
+    FormatScratch scratch;
+    FormatInto(scratch.Text(), format, args);
+    m_str.assign(scratch.Text());
 }
 
 void CString::AppendFormat(const wchar_t* format, ...) {
@@ -833,7 +860,7 @@ void CString::AppendFormat(const wchar_t* format, ...) {
 }
 
 void CString::AppendFormatV(const wchar_t* format, va_list args) {
-    std::wstring result;
-    FormatInto(result, format, args);
-    m_str += result;
+    FormatScratch scratch;
+    FormatInto(scratch.Text(), format, args);
+    m_str += scratch.Text();
 }

@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "platform/PlatformTypes.h"
 
@@ -99,11 +100,30 @@ public:
     // UTF-8 form, for output.
     std::string ToUtf8() const;
 
-    friend CString operator+(const CString& a, const CString& b) { return CString(a.m_str + b.m_str); }
-    friend CString operator+(const CString& a, const wchar_t* b) { CString r(a); r += b; return r; }
-    friend CString operator+(const wchar_t* a, const CString& b) { CString r(a); r += b; return r; }
-    friend CString operator+(const CString& a, wchar_t b) { CString r(a); r += b; return r; }
-    friend CString operator+(wchar_t a, const CString& b) { CString r(a); r += b; return r; }
+    // Sums allocate once; a chain (a + b + c ...) keeps appending to the
+    // temporary of its first step instead of copying it at every step.
+    friend CString operator+(const CString& a, const CString& b) { return Concat(a, b); }
+    friend CString operator+(const CString& a, const wchar_t* b) { return Concat(a, b); }
+    friend CString operator+(const wchar_t* a, const CString& b) { return Concat(a, b); }
+    friend CString operator+(const CString& a, wchar_t b) { return Concat(a, b); }
+    friend CString operator+(wchar_t a, const CString& b) { return Concat(a, b); }
+    friend CString operator+(CString&& a, const CString& b) { a += b; return std::move(a); }
+    friend CString operator+(CString&& a, const wchar_t* b) { a += b; return std::move(a); }
+    friend CString operator+(CString&& a, wchar_t b) { a += b; return std::move(a); }
+
+    // The texts, CStrings and characters `parts` joined, in one allocation
+    // of the exact length. A null text counts as empty.
+    template <class... Parts> static CString Concat(const Parts&... parts) {
+        const std::wstring_view views[] = {PieceView(parts)...};
+        size_t length = 0;
+        for (std::wstring_view v : views)
+            length += v.size();
+        CString result;
+        result.m_str.reserve(length);
+        for (std::wstring_view v : views)
+            result.m_str += v;
+        return result;
+    }
 
     friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
@@ -117,6 +137,11 @@ public:
     friend bool operator>=(const CString& a, const CString& b) { return a.m_str >= b.m_str; }
 
 private:
+    static std::wstring_view PieceView(const CString& text) { return text.m_str; }
+    static std::wstring_view PieceView(const wchar_t* text) { return text ? text : L""; }
+    static std::wstring_view PieceView(const wchar_t& ch) { return std::wstring_view(&ch, 1); }
+    static std::wstring_view PieceView(std::wstring_view text) { return text; }
+
     std::wstring m_str;
 };
 

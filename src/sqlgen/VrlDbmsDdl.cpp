@@ -169,8 +169,8 @@ CString VrlDbms::FormatPrimaryKey(const VrlTable* table, const VrlConstraint* co
 }
 
 CString VrlDbms::FormatUniqueConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
-    const CString text = L"ALTER TABLE " + table->GetNameRef() + L" ADD CONSTRAINT " + constraint->GetNameRef() +
-                         L" UNIQUE(" + GetFields(constraint->GetFields()) + L")";
+    const CString text = L"ALTER TABLE " + table->GetNameRef() + L" ADD CONSTRAINT " +
+                         constraint->GetNameRef() + L" UNIQUE(" + GetFields(constraint->GetFields()) + L")";
     ValidateString(text);
     return text;
 }
@@ -186,7 +186,7 @@ CString VrlDbms::FormatCreateIndex(const wchar_t* index, const wchar_t* table, c
     CString name(index);
     if (m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2)
         name = VrlConversions::AnsiConstraintLimit(name); // copied at once: the buffer is shared
-    const CString text = L"CREATE INDEX " + name + L" ON " + CString(table) + L"(" + CString(columns) + L")";
+    const CString text = CString::Concat(L"CREATE INDEX ", name, L" ON ", table, L"(", columns, L")");
     ValidateString(text);
     return text;
 }
@@ -206,8 +206,8 @@ CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlCons
 
     CString statement;
     statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s FOREIGN KEY(%s) REFERENCES %s(%s) %s%s %s%s",
-                     table->GetNameRef().GetString(), constraint->GetNameRef().GetString(), columns.GetString(),
-                     constraint->GetRefTable().GetString(), referenced.GetString(),
+                     table->GetNameRef().GetString(), constraint->GetNameRef().GetString(),
+                     columns.GetString(), constraint->GetRefTable().GetString(), referenced.GetString(),
                      onDelete.IsEmpty() ? L"" : L"ON DELETE ", onDelete.GetString(),
                      onUpdate.IsEmpty() ? L"" : L"ON UPDATE ", onUpdate.GetString());
     ValidateString(statement);
@@ -215,9 +215,10 @@ CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlCons
         return statement;
 
     // Every other foreign key gets an index on its referencing columns.
-    const CString index = FormatCreateIndex(constraint->GetNameRef() + L"Index", table->GetNameRef(), columns);
+    const CString index =
+        FormatCreateIndex(constraint->GetNameRef() + L"Index", table->GetNameRef(), columns);
     ValidateString(index);
-    return statement + L";" + index;
+    return CString::Concat(statement, L';', index);
 }
 
 CString VrlDbms::FormatDropConstraint(const VrlTable* table, const wchar_t* name) const {

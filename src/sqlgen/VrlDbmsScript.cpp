@@ -110,16 +110,19 @@ void VrlDbms::GenerateForeignKeyConstraint(const VrlTable* table, std::vector<CS
         // The text may hold the key and its index joined by ';' (or on
         // separate lines); each becomes a statement of its own. Runs of
         // separators count as one, and a piece that is blank ends the text.
-        const std::wstring text = FormatForeignKeyConstraint(table, constraint).Str();
+        const CString formatted = FormatForeignKeyConstraint(table, constraint);
+        const std::wstring_view text = formatted.View();
+        const auto isSeparator = [](wchar_t ch) { return ch == L';' || ch == L'\n'; };
         size_t pos = 0;
         while (pos < text.size()) {
-            pos = text.find_first_not_of(L";\n", pos);
-            if (pos == std::wstring::npos)
+            while (pos < text.size() && isSeparator(text[pos]))
+                ++pos;
+            if (pos == text.size())
                 break;
-            size_t end = text.find_first_of(L";\n", pos);
-            if (end == std::wstring::npos)
-                end = text.size();
-            CString piece(std::wstring_view(text).substr(pos, end - pos));
+            size_t end = pos;
+            while (end < text.size() && !isSeparator(text[end]))
+                ++end;
+            CString piece(text.substr(pos, end - pos));
             piece.Trim();
             if (piece.IsEmpty())
                 break;

@@ -215,11 +215,17 @@ public:
     }
 
     Arg Make(Kind kind) {
-        static const wchar_t* const wide[] = {L"", L"text", L"\x00e9t\x00e9 \x65e5\x672c", L"\U0001F600x",
-                                              nullptr, L"%s%d%%", L"a much longer text, longer than the "
-                                                                  L"sixteen characters of a small buffer"};
-        static const char* const narrow[] = {"", "text", "\xc3\xa9t\xc3\xa9", "\xff\xfe broken \xc3",
-                                             nullptr, "%S%hs", "\xf0\x9f\x98\x80 four bytes"};
+        static const wchar_t* const wide[] = {L"",
+                                              L"text",
+                                              L"\x00e9t\x00e9 \x65e5\x672c",
+                                              L"\U0001F600x",
+                                              nullptr,
+                                              L"%s%d%%",
+                                              L"a much longer text, longer than the "
+                                              L"sixteen characters of a small buffer"};
+        static const char* const narrow[] = {
+            "",      "text",  "\xc3\xa9t\xc3\xa9",          "\xff\xfe broken \xc3",
+            nullptr, "%S%hs", "\xf0\x9f\x98\x80 four bytes"};
         static int target = 0;
         Arg a;
         a.kind = kind;
@@ -358,7 +364,8 @@ std::wstring Expected(const Token& t) {
     }
     if (t.conversion == L'c' || t.conversion == L'C') {
         const bool narrow = t.conversion == L'C' ? !t.widePrefix : t.narrowPrefix;
-        const wchar_t ch = narrow ? static_cast<wchar_t>(static_cast<unsigned char>(v.i)) : static_cast<wchar_t>(v.i);
+        const wchar_t ch =
+            narrow ? static_cast<wchar_t>(static_cast<unsigned char>(v.i)) : static_cast<wchar_t>(v.i);
         return Padded(width, left, std::wstring(1, ch));
     }
     std::string format = "%" + flags;
@@ -390,8 +397,7 @@ std::wstring Expected(const Token& t) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const uint8_t* zero = static_cast<const uint8_t*>(std::memchr(data, 0, size));
     const size_t formatSize = zero ? static_cast<size_t>(zero - data) : size;
-    const std::wstring format =
-        Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), formatSize));
+    const std::wstring format = Utf8ToWide(std::string_view(reinterpret_cast<const char*>(data), formatSize));
     Values values(zero ? zero + 1 : data + size, zero ? size - formatSize - 1 : 0);
 
     std::vector<Token> tokens = Scan(format.c_str());

@@ -18,11 +18,11 @@
 
 #include <sanitizer/asan_interface.h>
 
-#include "common/PublishTree.h"
 #include "FuzzSupport.h"
 #include "Generators.h"
 #include "SampleSchema.h"
 #include "SchemaFile.h"
+#include "common/PublishTree.h"
 #include "publish/PublishStoredProcedureGenerator.h"
 #include "sqlgen/VrlDbms.h"
 

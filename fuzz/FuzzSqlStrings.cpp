@@ -59,7 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(strings.Get(id, p1, p2, p3, p4, p5, p6).Str() == Reference(text.Str(), 0, args));
     // A template made of an argument text: its markers expand only here.
     const CString* rotated[6] = {&p2, &p3, &p4, &p5, &p6, &p1};
-    FUZZ_CHECK(strings.Get(id + 1, number, p2, p3, p4, p5, p6, p1).Str() == Reference(p1.Str(), number, rotated));
+    FUZZ_CHECK(strings.Get(id + 1, number, p2, p3, p4, p5, p6, p1).Str() ==
+               Reference(p1.Str(), number, rotated));
     FUZZ_CHECK(strings.Get(-1 - id, number, p1, p2, p3, p4, p5, p6).IsEmpty());
     return 0;
 }

@@ -19,10 +19,10 @@
 #include "support/VrlHostMessages.h"
 #include "support/VrlSchemaModule.h"
 
-#define FUZZ_CHECK(cond)                                                                           \
-    do {                                                                                           \
-        if (!(cond))                                                                               \
-            ::VrlSchemaFuzz::Fail(#cond, __FILE__, __LINE__);                                      \
+#define FUZZ_CHECK(cond)                                                                                     \
+    do {                                                                                                     \
+        if (!(cond))                                                                                         \
+            ::VrlSchemaFuzz::Fail(#cond, __FILE__, __LINE__);                                                \
     } while (0)
 
 namespace VrlSchemaFuzz {

@@ -60,10 +60,14 @@ bool ReadTime(const wchar_t*& p, int minHourDigits, bool allowFraction, VrlDateP
         ++p;
         if (!IsDigit(*p))
             return false;
-        double scale = 0.1;
-        f.fraction = 0.0;
-        for (; IsDigit(*p); ++p, scale /= 10.0)
-            f.fraction += (*p - L'0') * scale;
+        // Nine digits are kept as an integer count of nanoseconds: a sum of
+        // digit * 10^-k rounds up to 1.0 for a long run of nines, and no
+        // date value resolves finer than that anyway.
+        long nanoseconds = 0;
+        long unit = 100000000;
+        for (; IsDigit(*p); ++p, unit /= 10)
+            nanoseconds += (*p - L'0') * unit;
+        f.fraction = static_cast<double>(nanoseconds) / 1e9;
     }
     return true;
 }

@@ -1,6 +1,7 @@
 // COleDateTime: calendar fields and texts of automation dates.
 #include "platform/COleDateTime.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cwchar>
 
@@ -23,10 +24,26 @@ int DayOfYear(const SYSTEMTIME& t) {
     return before[t.wMonth - 1] + t.wDay + (t.wMonth > 2 && IsLeap(t.wYear) ? 1 : 0);
 }
 
+// "%0*d" of the value, written directly: every date literal of a script
+// passes here once per field, and the C library's wide printf costs more
+// than the rest of the literal.
 void AppendNumber(CString& out, int value, int width, bool trimZeros) {
+    if (value < 0) {
+        wchar_t buffer[16];
+        std::swprintf(buffer, 16, L"%0*d", trimZeros ? 1 : width, value);
+        out += buffer;
+        return;
+    }
     wchar_t buffer[16];
-    std::swprintf(buffer, 16, L"%0*d", trimZeros ? 1 : width, value);
-    out += buffer;
+    wchar_t* const end = buffer + 16;
+    wchar_t* p = end;
+    do {
+        *--p = static_cast<wchar_t>(L'0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    for (int digits = static_cast<int>(end - p); digits < (trimZeros ? 1 : std::min(width, 15)); ++digits)
+        *--p = L'0';
+    out.Append(p, static_cast<int>(end - p));
 }
 
 void AppendName(CString& out, const wchar_t* name, bool abbreviated) {

@@ -10,7 +10,9 @@
 #include "platform/CString.h"
 
 #include <algorithm>
+#include <charconv>
 #include <clocale>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
@@ -580,6 +582,20 @@ void AppendMagnitude(std::wstring& out, unsigned long long magnitude, bool negat
     out.append(p, static_cast<size_t>(end - p));
 }
 
+// "%f" of a finite value: to_chars with a precision is defined to give
+// printf's text in the C locale. Infinities and NaNs are left to the C library (false).
+bool AppendFixed6(std::wstring& out, double value) {
+    if (!std::isfinite(value))
+        return false;
+    char digits[400]; // DBL_MAX has 309 integer digits
+    const std::to_chars_result written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
+    if (written.ec != std::errc())
+        return false;
+    out.append(digits, written.ptr);
+    return true;
+}
+
 // Widths and precisions are capped, so that a malformed format cannot ask
 // for gigabytes of padding or overflow the count.
 constexpr int kMaxField = 1000000;
@@ -777,6 +793,16 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
         case L'a':
         case L'A': {
             const char conv = static_cast<char>(conversion);
+            if (conversion == L'f' && spec.size != Size::LongDouble && IsPlain(spec)) {
+                // Plain "%f" / "%lf" is how every floating literal is
+                // written; to_chars gives the same digits without the C
+                // library's cost.
+                const double value = va_arg(ap, double);
+                if (AppendFixed6(out, value))
+                    break;
+                AppendNumber(out, cLocale, NarrowFormat(spec, "", conv), value);
+                break;
+            }
             if (spec.size == Size::LongDouble)
                 AppendNumber(out, cLocale, NarrowFormat(spec, "L", conv), va_arg(ap, long double));
             else

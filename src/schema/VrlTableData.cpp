@@ -36,6 +36,10 @@ CString VrlTableData::GetColName(LONG col) const {
 }
 
 CComVariant VrlTableData::GetValue(LONG row, LONG col) const {
+    return GetValueRef(row, col);
+}
+
+const CComVariant& VrlTableData::GetValueRef(LONG row, LONG col) const {
     if (row < 0 || row >= GetRowCount() || col < 0 || col >= GetColCount())
         DuxException::Throw(4071, __FILE__, __LINE__);
     const size_t index = static_cast<size_t>(row) * m_pColumnNames->size() + static_cast<size_t>(col);

@@ -32,6 +32,9 @@ public:
     // Raise 4071 for an index out of range.
     CString GetColName(LONG col) const;
     CComVariant GetValue(LONG row, LONG col) const;
+    // The stored value itself (same index check), for readers that copy it
+    // only if they must.
+    const CComVariant& GetValueRef(LONG row, LONG col) const;
     CString GetUniqueIDColumn() const { return m_strUniqueIDColumn; }
 
     // The cache is bookkeeping beside the constant rows, so it may be used

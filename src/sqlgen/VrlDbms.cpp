@@ -270,8 +270,7 @@ CString VrlDbms::FormatValueAndVariant(const VrlField* field, COleVariant& value
 
 CString VrlDbms::FormatString(COleVariant& value) const {
     VrlConversions::ForceCast(value, VT_BSTR);
-    const CString text = BstrText(value);
-    CString result = WrapInQuotes(ReplaceQuotes(text));
+    CString result = WrapInQuotes(ReplaceQuotes(value.bstrVal ? value.bstrVal : L""));
     if (!IsAscii(result))
         result = AddUnicodePrefix(result);
     return result;
@@ -304,11 +303,11 @@ CString VrlDbms::ReplaceQuotes(const wchar_t* text) const {
 }
 
 CString VrlDbms::WrapInQuotes(const wchar_t* text) const {
-    return L'\'' + CString(text) + L'\'';
+    return CString::Concat(L'\'', text, L'\'');
 }
 
 CString VrlDbms::AddUnicodePrefix(const wchar_t* text) const {
-    return L'N' + CString(text);
+    return CString::Concat(L'N', text);
 }
 
 CString VrlDbms::FormatBool(COleVariant& value) const {

@@ -210,19 +210,23 @@ void VrlDbms::GetTableDefaultValues(VrlTable* table, std::vector<CString>& state
     if (columns.empty())
         return;
 
-    const CString prefix = L"INSERT INTO " + table->GetNameRef() + L"(" + columnList + L") VALUES (";
+    const CString prefix =
+        CString::Concat(L"INSERT INTO ", table->GetNameRef(), L"(", columnList, L") VALUES (");
     const LONG rowCount = data->GetRowCount();
     statements.reserve(static_cast<size_t>(rowCount));
+    // Each row is written into one reused buffer and then copied once at
+    // its final length.
+    std::wstring row;
     for (LONG r = 0; r < rowCount; ++r) {
-        CString statement = prefix;
+        row.assign(prefix.Str());
         for (size_t k = 0; k < columns.size(); ++k) {
             if (k > 0)
-                statement += L", ";
-            const COleVariant value(data->GetValue(r, columns[k]));
-            statement += FormatValue(fields[k], value);
+                row += L", ";
+            const COleVariant value(data->GetValueRef(r, columns[k]));
+            row += FormatValue(fields[k], value).Str();
         }
-        statement += L')';
-        statements.push_back(std::move(statement));
+        row += L')';
+        statements.emplace_back(row);
     }
 }
 

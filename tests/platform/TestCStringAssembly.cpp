@@ -1,0 +1,93 @@
+// The quick paths of string assembly: "%f" without the C library, sums and
+// Concat in one allocation, formatting through the per-thread buffer, and
+// decimal digits. Each must give exactly what the general path gives.
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <climits>
+#include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <string>
+
+#include "platform/CString.h"
+
+namespace {
+
+CString Fmt(const wchar_t* format, ...) {
+    va_list args;
+    va_start(args, format);
+    CString text;
+    text.FormatV(format, args);
+    va_end(args);
+    return text;
+}
+
+std::wstring PrintfFixed(double value) {
+    char text[512];
+    std::snprintf(text, sizeof text, "%f", value);
+    return std::wstring(text, text + std::char_traits<char>::length(text));
+}
+
+} // namespace
+
+TEST(CStringAssembly, PlainFixedMatchesTheCLibrary) {
+    const double values[] = {0.0,       -0.0,     1.5,     -0.125,     0.0000005,  0.0000015,
+                             0.0000025, 2.5e-7,   1e-300,  123456.789, 1e15 + 0.3, 9007199254740993.0,
+                             DBL_MAX,   -DBL_MAX, DBL_MIN, 0.1 + 0.2,  1.0 / 3.0,  999999.9999995};
+    for (double value : values)
+        EXPECT_EQ(Fmt(L"%lf", value).Str(), PrintfFixed(value)) << value;
+    EXPECT_EQ(Fmt(L"%f|%lf", 2.0, 0.5), L"2.000000|0.500000");
+    // Non-finite values and conversions with flags or width keep the C
+    // library's text.
+    EXPECT_EQ(Fmt(L"%f", INFINITY), L"inf");
+    EXPECT_EQ(Fmt(L"%f", -INFINITY), L"-inf");
+    EXPECT_EQ(Fmt(L"%9.2f|%+f", 3.14159, 1.0), L"     3.14|+1.000000");
+}
+
+TEST(CStringAssembly, ConcatAndSumsKeepTheirOperands) {
+    const CString a(L"alpha");
+    const CString b(L"beta");
+    const wchar_t* none = nullptr;
+    EXPECT_EQ(CString::Concat(a, L'(', none, L"", b, L')'), L"alpha(beta)");
+    EXPECT_EQ(CString::Concat(), L"");
+
+    // A chain appends to the temporary of its first step only.
+    const CString chained = a + L" " + b + L'!' + a;
+    EXPECT_EQ(chained, L"alpha beta!alpha");
+    EXPECT_EQ(a, L"alpha");
+    EXPECT_EQ(b, L"beta");
+    EXPECT_EQ(L'<' + a + L'>', L"<alpha>");
+    EXPECT_EQ(L"x" + a + none, L"xalpha");
+
+    CString self(L"ab");
+    self = self + self;
+    EXPECT_EQ(self, L"abab");
+    self = CString(self) + self;
+    EXPECT_EQ(self, L"abababab");
+}
+
+TEST(CStringAssembly, FormatReadsArgumentsThatPointIntoItself) {
+    CString text(L"name");
+    text.Format(L"[%s|%s]", text.GetString(), text.GetString());
+    EXPECT_EQ(text, L"[name|name]");
+    text.AppendFormat(L"<%s>", text.GetString());
+    EXPECT_EQ(text, L"[name|name]<[name|name]>");
+
+    // A text far longer than the shared buffer keeps is written whole, and
+    // the next short one is not disturbed by what came before.
+    const std::wstring big(200000, L'x');
+    CString large;
+    large.Format(L"%s%d", big.c_str(), 7);
+    EXPECT_EQ(large.GetLength(), 200001);
+    EXPECT_EQ(large[200000], L'7');
+    EXPECT_EQ(Fmt(L"%d-%s", 1, L"a"), L"1-a");
+}
+
+TEST(CStringAssembly, DecimalDigitsAtTheLimits) {
+    for (long long value : {0LL, -1LL, 42LL, LLONG_MAX, LLONG_MIN, static_cast<long long>(INT_MIN)}) {
+        std::wstring out(L"=");
+        AppendDecimal(out, value);
+        EXPECT_EQ(out, L"=" + std::to_wstring(value));
+    }
+}

@@ -150,7 +150,11 @@ void FormatCode(CString& out, const SYSTEMTIME& t, wchar_t code, bool trim) {
 void FormatInto(CString& out, const SYSTEMTIME& t, const wchar_t* format) {
     for (const wchar_t* p = format; *p != L'\0'; ++p) {
         if (*p != L'%') {
-            out += *p;
+            // The text between codes is copied a run at a time.
+            const wchar_t* run = p;
+            while (p[1] != L'\0' && p[1] != L'%')
+                ++p;
+            out.Append(run, static_cast<int>(p - run + 1));
             continue;
         }
         bool trim = false;
@@ -297,7 +301,9 @@ CString COleDateTime::Format(const wchar_t* format) const {
     if (!GetAsSystemTime(t))
         return kInvalidText;
     CString out;
-    FormatInto(out, t, format != nullptr ? format : L"");
+    const wchar_t* text = format != nullptr ? format : L"";
+    out.Preallocate(static_cast<int>(std::wcslen(text)) + 16);
+    FormatInto(out, t, text);
     return out;
 }
 

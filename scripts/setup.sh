@@ -1,10 +1,21 @@
 #!/bin/sh
-# Installs what building and testing vrlschema needs on a Debian machine and
-# makes a locale with a comma decimal point available for the locale tests.
+# Installs what building vrlschema needs on a Debian machine and makes a
+# locale with a comma decimal point available for the locale tests.
+# `setup.sh test` also installs what the whole test run needs: valgrind,
+# clang with its fuzzer runtime, and the SQL parsers of the parser check.
 # Safe to run again: it installs only what is missing.
 set -eu
+cd "$(dirname "$0")/.."
+full=false
+if [ "${1:-}" = test ]; then full=true; fi
 
-packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales valgrind"
+packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales"
+if $full; then
+    packages="$packages valgrind clang libclang-rt-14-dev sqlfluff"
+    # The parser check also needs Node.js with npm; the machine's own is used
+    # when it has one.
+    command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm"
+fi
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -21,4 +32,9 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Creating locale de_DE.UTF-8"
     $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+
+# node-sql-parser for the parser check, at the version pinned in its lock file.
+if $full && [ ! -d tests/validate/node_modules ]; then
+    (cd tests/validate && npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -241,7 +241,6 @@ CREATE TABLE ValidationScript(
 [ValidationScriptID] int Not Null,
 [Language] smallint  DEFAULT 1,
 [ScriptText] ntext,
-[CompiledAt],
 [PublishedBatchDefID] int Not Null DEFAULT 0,
 [AdminID] int  DEFAULT 0,
 [Referenced] bit Not Null DEFAULT NO)
@@ -250,8 +249,8 @@ GO
 CREATE TABLE PageRegion(
 [PageRegionID] int Not Null,
 [RecogOptID] int,
-[Left] int  DEFAULT 0,
-[Top] int  DEFAULT 0,
+[LeftEdge] int  DEFAULT 0,
+[TopEdge] int  DEFAULT 0,
 [Width] int  DEFAULT 0,
 [Height] int  DEFAULT 0,
 [PublishedBatchDefID] int Not Null DEFAULT 0,
@@ -338,7 +337,6 @@ CREATE TABLE BatchCatalog(
 [Name] nvarchar(128) Not Null,
 [Created] datetime Not Null,
 [PageCount] bigint,
-[Elapsed],
 [Guid] text Not Null,
 [AdminID] int  DEFAULT 0,
 [Referenced] bit Not Null DEFAULT NO)

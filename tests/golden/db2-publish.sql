@@ -1048,14 +1048,13 @@ BEGIN
 		SET NewID = plNextID + IDOffset - ( 
 			SELECT MIN(IDOffset) 
 			FROM NewIDTable); 
-	INSERT INTO ValidationScript(ValidationScriptID, PublishedBatchDefID, AdminID, Language,ScriptText,CompiledAt) 
+	INSERT INTO ValidationScript(ValidationScriptID, PublishedBatchDefID, AdminID, Language,ScriptText) 
 		SELECT t.NewID, 
 			plPublishedBatchDefID, 
 			t.AdminID, 
 			
 		ValidationScript.Language,
-		ValidationScript.ScriptText,
-		ValidationScript.CompiledAt 
+		ValidationScript.ScriptText 
 		FROM NewIDTable t, 
 			ValidationScript 
 		WHERE t.AdminID=ValidationScriptID AND 
@@ -1090,14 +1089,14 @@ BEGIN
 		SET NewID = plNextID + IDOffset - ( 
 			SELECT MIN(IDOffset) 
 			FROM NewIDTable); 
-	INSERT INTO PageRegion(PageRegionID, PublishedBatchDefID, AdminID, RecogOptID,Left,Top,Width,Height) 
+	INSERT INTO PageRegion(PageRegionID, PublishedBatchDefID, AdminID, RecogOptID,LeftEdge,TopEdge,Width,Height) 
 		SELECT t.NewID, 
 			plPublishedBatchDefID, 
 			t.AdminID, 
 			
 		PageRegion.RecogOptID,
-		PageRegion.Left,
-		PageRegion.Top,
+		PageRegion.LeftEdge,
+		PageRegion.TopEdge,
 		PageRegion.Width,
 		PageRegion.Height 
 		FROM NewIDTable t, 

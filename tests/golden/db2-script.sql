@@ -256,7 +256,6 @@ CREATE TABLE ValidationScript(
 ValidationScriptID int Not Null,
 Language smallint  DEFAULT 1,
 ScriptText DBCLOB,
-CompiledAt TIMESTAMP,
 PublishedBatchDefID int Not Null DEFAULT 0,
 AdminID int  DEFAULT 0,
 Referenced SMALLINT Not Null DEFAULT 0);
@@ -264,8 +263,8 @@ Referenced SMALLINT Not Null DEFAULT 0);
 CREATE TABLE PageRegion(
 PageRegionID int Not Null,
 RecogOptID int,
-Left int  DEFAULT 0,
-Top int  DEFAULT 0,
+LeftEdge int  DEFAULT 0,
+TopEdge int  DEFAULT 0,
 Width int  DEFAULT 0,
 Height int  DEFAULT 0,
 PublishedBatchDefID int Not Null DEFAULT 0,
@@ -348,7 +347,6 @@ PublishedBatchDefID int Not Null,
 Name VARGRAPHIC(128) Not Null,
 Created TIMESTAMP Not Null,
 PageCount bigint,
-Elapsed,
 Guid VARGRAPHIC(38) Not Null,
 AdminID int  DEFAULT 0,
 Referenced SMALLINT Not Null DEFAULT 0);
@@ -566,10 +564,7 @@ CREATE FUNCTION fnProcessName( plProcessID int)
 	RETURNS VARGRAPHIC(64) 
 	NOT DETERMINISTIC 
 BEGIN ATOMIC 
-	READS SQL DATA
-BEGIN ATOMIC
-	RETURN (SELECT Name FROM Processes WHERE ProcessID = plProcessID);
-END; 
+	RETURN (SELECT Name FROM Processes WHERE ProcessID = plProcessID); 
 END;
 
 CREATE VIEW vwBatchDefPublished AS
@@ -581,12 +576,9 @@ SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue q INNER JOIN Processes p ON p.
 CREATE PROCEDURE procGetBatchDef( plBatchDefID int) 
 BEGIN 
 	BEGIN 
-		DYNAMIC RESULT SETS 1
-BEGIN
-	DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR
-		SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID;
-	OPEN lCursor;
-END; 
+		DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR
+SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID; 
+	OPEN lCursor; 
 	END; 
 END;
 
@@ -604,12 +596,9 @@ END;
 CREATE PROCEDURE procListCatalog() 
 BEGIN 
 	BEGIN 
-		DYNAMIC RESULT SETS 1
-BEGIN
-	DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR
-		SELECT BatchID, Name, Created FROM BatchCatalog ORDER BY Created DESC;
-	OPEN lCursor;
-END; 
+		DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR
+SELECT BatchID, Name, Created FROM BatchCatalog ORDER BY Created DESC;
+		OPEN lCursor; 
 	END; 
 END;
 

@@ -249,7 +249,6 @@ CREATE TABLE ValidationScript(
 ValidationScriptID NUMBER(10)  Not Null,
 Language NUMBER(5) DEFAULT 1,
 ScriptText NCLOB,
-CompiledAt TIMESTAMP,
 PublishedBatchDefID NUMBER(10) DEFAULT 0 Not Null,
 AdminID NUMBER(10) DEFAULT 0,
 Referenced NUMBER(1) DEFAULT 0 Not Null)
@@ -258,8 +257,8 @@ Referenced NUMBER(1) DEFAULT 0 Not Null)
 CREATE TABLE PageRegion(
 PageRegionID NUMBER(10)  Not Null,
 RecogOptID NUMBER(10),
-Left NUMBER(10) DEFAULT 0,
-Top NUMBER(10) DEFAULT 0,
+LeftEdge NUMBER(10) DEFAULT 0,
+TopEdge NUMBER(10) DEFAULT 0,
 Width NUMBER(10) DEFAULT 0,
 Height NUMBER(10) DEFAULT 0,
 PublishedBatchDefID NUMBER(10) DEFAULT 0 Not Null,
@@ -347,7 +346,6 @@ PublishedBatchDefID NUMBER(10)  Not Null,
 Name NVARCHAR2(128)  Not Null,
 Created date  Not Null,
 PageCount NUMBER(21),
-Elapsed INTERVAL DAY TO SECOND,
 Guid VARCHAR2(38)  Not Null,
 AdminID NUMBER(10) DEFAULT 0,
 Referenced NUMBER(1) DEFAULT 0 Not Null)
@@ -654,11 +652,12 @@ CREATE OR REPLACE FUNCTION fnProcessName(plProcessID  NUMBER)
 	RETURN NVARCHAR2 
 	IS 
 BEGIN 
+	DECLARE
 		lName NVARCHAR2(64);
-BEGIN
-	SELECT Name INTO lName FROM Processes WHERE ProcessID = plProcessID;
-	RETURN lName;
-END;; 
+	BEGIN
+		SELECT Name INTO lName FROM Processes WHERE ProcessID = plProcessID;
+		RETURN lName;
+	END; 
 END;
 /
 
@@ -672,27 +671,21 @@ SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue q INNER JOIN Processes p ON p.
 
 CREATE OR REPLACE PROCEDURE procGetBatchDef(plBatchDefID  NUMBER, resultSet OUT SYS_REFCURSOR) AS 
 BEGIN 
-	BEGIN
-	OPEN resultSet FOR SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID;
-END;; 
+	OPEN resultSet FOR SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID; 
 END;
 /
 
 CREATE OR REPLACE PROCEDURE procRenameBatchDef(plBatchDefID  NUMBER, pstrName  NVARCHAR2, plVersionNum IN OUT NUMBER, pbDone OUT NUMBER) AS 
 BEGIN 
-	BEGIN
 	UPDATE BatchDef SET Name = pstrName, VersionNum = VersionNum + 1 WHERE BatchDefID = plBatchDefID;
 	SELECT VersionNum INTO plVersionNum FROM BatchDef WHERE BatchDefID = plBatchDefID;
-	pbDone := 1;
-END;; 
+	pbDone := 1; 
 END;
 /
 
 CREATE OR REPLACE PROCEDURE procListCatalog(resultSet OUT SYS_REFCURSOR) AS 
 BEGIN 
-	BEGIN
-	OPEN resultSet FOR SELECT BatchID, Name, Created FROM BatchCatalog ORDER BY Created DESC;
-END;; 
+	OPEN resultSet FOR SELECT BatchID, Name, Created FROM BatchCatalog ORDER BY Created DESC; 
 END;
 /
 

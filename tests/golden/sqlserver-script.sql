@@ -241,7 +241,6 @@ CREATE TABLE dbo.ValidationScript(
 ValidationScriptID int Not Null DEFAULT (NULL),
 Language smallint  DEFAULT (1),
 ScriptText nvarchar(max)  DEFAULT (NULL),
-CompiledAt datetime  DEFAULT (NULL),
 PublishedBatchDefID int Not Null DEFAULT (0),
 AdminID int  DEFAULT (0),
 Referenced bit Not Null DEFAULT (0))
@@ -250,8 +249,8 @@ GO
 CREATE TABLE dbo.PageRegion(
 PageRegionID int Not Null DEFAULT (NULL),
 RecogOptID int  DEFAULT (NULL),
-Left int  DEFAULT (0),
-Top int  DEFAULT (0),
+LeftEdge int  DEFAULT (0),
+TopEdge int  DEFAULT (0),
 Width int  DEFAULT (0),
 Height int  DEFAULT (0),
 PublishedBatchDefID int Not Null DEFAULT (0),
@@ -338,7 +337,6 @@ PublishedBatchDefID int Not Null DEFAULT (NULL),
 Name nvarchar(128) Not Null DEFAULT (NULL),
 Created datetime Not Null DEFAULT (NULL),
 PageCount bigint,
-Elapsed   DEFAULT (NULL),
 Guid CHAR(38) Not Null DEFAULT (NULL),
 AdminID int  DEFAULT (0),
 Referenced bit Not Null DEFAULT (0))

@@ -1,5 +1,7 @@
 #include "schema/CSchemaObjectCollection.h"
 
+#include <utility>
+
 namespace VrlSchemaLib {
 
 size_t CSchemaObjectCollection::FoldedHash::operator()(std::wstring_view name) const noexcept {
@@ -33,12 +35,14 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
     if (version > containerVersion)
         return false;
 
-    const CString& name = object->GetLowerName();
-    const auto found = m_oIndex.find(name.View());
+    // The index folds while it hashes and compares, so the stored name is
+    // searched as it is; only a new key is lowered, once.
+    const auto found = m_oIndex.find(object->GetNameRef().View());
     if (found == m_oIndex.end()) {
         // Also a dropped marker that meets nothing: it stays, so that an
         // older object of its name added later is still kept out.
-        m_oIndex.emplace(name.Str(), Entry{object, m_vObjects.size()});
+        CString lower = object->GetLowerName();
+        m_oIndex.emplace(std::move(lower.Str()), Entry{object, m_vObjects.size()});
         m_vObjects.push_back(object);
         return true;
     }
@@ -55,8 +59,7 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
 }
 
 void CSchemaObjectCollection::RemoveAt(size_t position) {
-    const CString name = m_vObjects[position]->GetLowerName();
-    m_oIndex.erase(m_oIndex.find(name.View()));
+    m_oIndex.erase(m_oIndex.find(m_vObjects[position]->GetNameRef().View()));
     m_vObjects.erase(m_vObjects.begin() + static_cast<std::ptrdiff_t>(position));
     // Drops are rare (one per removed object), so renumbering the entries
     // behind the gap keeps Add free of any search through the vector.

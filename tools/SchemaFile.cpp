@@ -815,9 +815,11 @@ std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::
     json doc;
     try {
         doc = json::parse(text.begin(), text.end());
-    } catch (const json::parse_error& e) {
+    } catch (const json::exception& e) {
         // The library's own text reads "[json.exception.parse_error.101] parse
-        // error at line 3, column 7: ..."; keep what follows the tag.
+        // error at line 3, column 7: ..."; keep what follows the tag. A number
+        // too large for a double is not a parse error there but out_of_range
+        // (406), raised while parsing all the same.
         std::string reason = e.what();
         const size_t tag = reason.find("] ");
         if (tag != std::string::npos)

@@ -7,6 +7,7 @@
 #include <memory>
 #include <vector>
 
+#include "DialectTestKit.h"
 #include "dialects/VrlDbmsDB2.h"
 #include "dialects/VrlDbmsOracle.h"
 #include "platform/COleDateTime.h"
@@ -17,55 +18,7 @@
 
 using namespace VrlSchemaLib;
 
-namespace {
-
-// Owns the objects of the small schemas the tests put together.
-class Kit {
-public:
-    template <class T, class... A> T* Make(A&&... args) {
-        T* object = new T(std::forward<A>(args)...);
-        m_objects.emplace_back(object);
-        return object;
-    }
-    VrlField* Field(const wchar_t* name, VrlDataType type = dtInteger, LONG length = 0,
-                    VrlNullType nullType = ntNotNull) {
-        return Make<VrlField>(name, VrlDataDefinition(type, length), COleVariant(), nullType, CString(L""), 0,
-                              paNone, VrlSchemaVersion(), 0, 0);
-    }
-    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
-                       bool nullable = false) {
-        return Make<VrlConstraint>(name, type, columns, VrlSchemaVersion(), clDefault, nullable);
-    }
-    VrlConstraint* Foreign(const wchar_t* name, VrlConstraintType type) {
-        return Make<VrlConstraint>(name, type, std::vector<CString>{L"A"}, L"Parent",
-                                   std::vector<CString>{L"ID"}, odNoAction, ouNoAction, VrlSchemaVersion());
-    }
-    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
-                    const std::vector<VrlConstraint*>& constraints = {}) {
-        return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
-    }
-    VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType inOut = ioIn) {
-        return Make<VrlParam>(name, VrlDataDefinition(type, length), inOut);
-    }
-    VrlProcedure* Procedure(const wchar_t* name, const std::vector<VrlParam*>& params, const wchar_t* body,
-                            int withSqlCode = 0) {
-        return Make<VrlProcedure>(name, params, body, L"", 0, VrlSchemaVersion(), withSqlCode);
-    }
-    VrlFunction* Function(const wchar_t* name, VrlDataDefinition returns,
-                          const std::vector<VrlParam*>& params, const wchar_t* body) {
-        return Make<VrlFunction>(name, returns, params, body, L"", VrlSchemaVersion());
-    }
-    const VrlSchema* Schema(const std::vector<VrlTable*>& tables,
-                            const std::vector<VrlProcedure*>& procedures = {},
-                            const std::vector<VrlFunction*>& functions = {}) {
-        return Make<VrlSchema>(VrlSchemaVersion(), tables, std::vector<VrlView*>{}, procedures, functions);
-    }
-
-private:
-    std::vector<std::unique_ptr<CObject>> m_objects;
-};
-
-} // namespace
+using Kit = DialectTestKit;
 
 TEST(DB2Names, NameColumnsAreComparedThroughTheirShadow) {
     Kit kit;

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "DialectTestKit.h"
 #include "dialects/VrlDbmsOracle.h"
 #include "platform/CException.h"
 #include "platform/COleDateTime.h"
@@ -19,46 +20,7 @@ using namespace VrlSchemaLib;
 
 namespace {
 
-// Owns the objects of the small schemas the tests put together.
-class Kit {
-public:
-    template <class T, class... A> T* Make(A&&... args) {
-        T* object = new T(std::forward<A>(args)...);
-        m_objects.emplace_back(object);
-        return object;
-    }
-    VrlField* Field(const wchar_t* name, VrlDataType type = dtInteger, LONG length = 0,
-                    VrlNullType nullType = ntNotNull) {
-        return Make<VrlField>(name, VrlDataDefinition(type, length), COleVariant(), nullType, CString(L""), 0,
-                              paNone, VrlSchemaVersion(), 0, 0);
-    }
-    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
-                       bool nullable = false) {
-        return Make<VrlConstraint>(name, type, columns, VrlSchemaVersion(), clDefault, nullable);
-    }
-    VrlConstraint* Foreign(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
-                           VrlOnDeleteType onDelete = odNoAction) {
-        return Make<VrlConstraint>(name, type, columns, L"Parent", std::vector<CString>{L"ID"}, onDelete,
-                                   ouCascade, VrlSchemaVersion());
-    }
-    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
-                    const std::vector<VrlConstraint*>& constraints = {}) {
-        return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
-    }
-    VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType inOut = ioIn) {
-        return Make<VrlParam>(name, VrlDataDefinition(type, length), inOut);
-    }
-    VrlProcedure* Procedure(const wchar_t* name, const std::vector<VrlParam*>& params, const wchar_t* body) {
-        return Make<VrlProcedure>(name, params, body, L"", 0, VrlSchemaVersion(), 0);
-    }
-    VrlFunction* Function(const wchar_t* name, VrlDataDefinition returns,
-                          const std::vector<VrlParam*>& params, const wchar_t* body) {
-        return Make<VrlFunction>(name, returns, params, body, L"", VrlSchemaVersion());
-    }
-
-private:
-    std::vector<std::unique_ptr<CObject>> m_objects;
-};
+using Kit = DialectTestKit;
 
 // The four drop blocks as the catalogue scripts spell them, "&n" to fill.
 const wchar_t* const kIndexBlock =
@@ -115,7 +77,7 @@ TEST(OracleDrops, ExportedBlocksAreTheCatalogueScripts) {
 
 TEST(OracleDrops, ForeignKeyDropsItsCompanionIndexToo) {
     Kit kit;
-    VrlTable* child = kit.Table(L"Child", {kit.Field(L"A")}, {kit.Foreign(L"FK_A", ctForeignKey, {L"A"})});
+    VrlTable* child = kit.Table(L"Child", {kit.Field(L"A")}, {kit.Foreign(L"FK_A", ctForeignKey)});
     VrlDbmsOracle dbms(nullptr, L"Test");
     EXPECT_STREQ(
         L"EXECUTE IMMEDIATE 'SELECT null FROM dual';\nDECLARE\n\tnCOUNT_CONSTRAINTS INTEGER;\nBEGIN\n"

@@ -139,6 +139,9 @@ COleVariant MakeValue(VARTYPE vt, const std::string& text) {
     return v;
 }
 
+// Whether a value is left exactly as it was, bit for bit: unlike
+// VariantValuesEqual, a NaN equals itself and 1.0 does not equal 1.00 as a
+// decimal, because a refused conversion must not touch the value at all.
 bool Same(const VARIANT& a, const VARIANT& b) {
     if (a.vt != b.vt)
         return false;

@@ -142,23 +142,22 @@ Range RangeOf(VrlDataType type) {
     }
 }
 
-// Longest text a column holds, or 0 for no limit.
-long TextLimit(const VrlField& field) {
-    switch (field.GetDataType()) {
-    case dtString:
-    case dtName:
-    case dtAnsiString:
-    case dtAnsiString26:
-        return field.GetLength() > 0 ? field.GetLength() : 0;
-    case dtString256:
-        return 256;
-    case dtGuid:
-    case dtGuid23:
-    case dtGuid28:
-        return 38;
-    default:
+// The length in the parentheses that close a written type ("nvarchar(50)",
+// "VARGRAPHIC(256)"), or 0 for a type without one ("NCLOB", "nvarchar(max)").
+long TrailingLength(const CString& type) {
+    const std::wstring& text = type.Str();
+    if (text.empty() || text.back() != L')')
         return 0;
+    const size_t open = text.rfind(L'(');
+    if (open == std::wstring::npos)
+        return 0;
+    long length = 0;
+    for (size_t i = open + 1; i + 1 < text.size(); ++i) {
+        if (text[i] < L'0' || text[i] > L'9' || length > 100000000)
+            return 0;
+        length = length * 10 + (text[i] - L'0');
     }
+    return length;
 }
 
 } // namespace
@@ -275,7 +274,10 @@ void VrlValueRules::CheckText(VrlCheckReport& report, const VrlField& field, con
                               const CString& subject, const CString& objectPath,
                               const std::string& jsonPath) const {
     const CString text = Text(value);
-    const long limit = TextLimit(field);
+    // What the column holds is what the target writes for it: a memo is
+    // 256 characters on one target and unbounded on the others.
+    const long limit =
+        TrailingLength(m_oGenerator.ConverToSqlDataType(field.GetDataType(), field.GetLength()));
     if (limit > 0 && text.GetLength() > limit) {
         report.Error("value-too-long", objectPath, jsonPath,
                      subject + L" has " + Number(text.GetLength()) + L" characters; the column holds " +

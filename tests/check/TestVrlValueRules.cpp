@@ -16,13 +16,13 @@ struct ValueCase {
     const char* code; // "" when the value is fine
 };
 
-std::string CodeOfDefault(const ValueCase& c) {
+std::string CodeOfDefault(const ValueCase& c, VrlCheckTarget target) {
     ObjectKeeper keep;
     VrlField* field = keep.New<VrlField>(L"Value", VrlDataDefinition(c.type, c.length), c.value, ntNull,
                                          CString(L""), 0, paNone, VrlSchemaVersion(), 0, 0);
     const VrlSchema schema = MakeSchema({keep.Table(L"Sample", {field})});
     VrlCheckOptions options;
-    options.target = VrlCheckTarget::SqlServer;
+    options.target = target;
     options.unicodeLiterals = true;
     const auto findings = VrlSchemaCheck::Run(schema, options);
     return findings.empty() ? std::string() : findings[0].code;
@@ -64,9 +64,17 @@ TEST(CheckValues, DefaultsAgainstColumnTypes) {
     };
     for (const ValueCase& c : cases) {
         const std::string value = c.value.vt == VT_BSTR ? CString(c.value.bstrVal).ToUtf8() : "(non-text)";
-        EXPECT_EQ(c.code, CodeOfDefault(c))
+        EXPECT_EQ(c.code, CodeOfDefault(c, VrlCheckTarget::SqlServer))
             << "type " << c.type << " length " << c.length << " value " << value;
     }
+}
+
+// A memo column is written as VARGRAPHIC(256) on DB2 only.
+TEST(CheckValues, TextLimitIsTheTargetsColumnLength) {
+    const ValueCase memo{dtMemo, 0, COleVariant(CString(L'x', 257)), ""};
+    EXPECT_EQ("", CodeOfDefault(memo, VrlCheckTarget::SqlServer));
+    EXPECT_EQ("", CodeOfDefault(memo, VrlCheckTarget::Oracle));
+    EXPECT_EQ("value-too-long", CodeOfDefault(memo, VrlCheckTarget::DB2));
 }
 
 TEST(CheckValues, ReservedWordsDifferByTarget) {

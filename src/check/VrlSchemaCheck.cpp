@@ -175,7 +175,7 @@ private:
         const VrlConstraintType type = constraint.GetType();
         m_oNames.Check(m_oReport, IsIndex(type) ? Kind::Index : Kind::Constraint, constraint.GetNameRef(),
                        path, jsonPath);
-        ConstraintName(table, constraint, path, jsonPath);
+        ConstraintName(constraint, path, jsonPath);
         Columns(table, constraint, constraint.GetFields(), "/fields", path);
         Columns(table, constraint, constraint.GetIncludedFields(), "/includedFields", path);
         if (IsForeignKey(type))
@@ -183,32 +183,36 @@ private:
     }
 
     // Constraint names are unique across the schema; Oracle and DB2 also
-    // put the indexes, shortened to 18 characters, into the same name space.
-    void ConstraintName(const VrlTable& table, const VrlConstraint& constraint, const CString& path,
-                        const std::string& jsonPath) {
+    // put the indexes, shortened to 18 characters, into the same name space,
+    // among them the index each foreign key gets (its name + "Index").
+    void ConstraintName(const VrlConstraint& constraint, const CString& path, const std::string& jsonPath) {
         const bool ansi =
             m_oOptions.target == VrlCheckTarget::Oracle || m_oOptions.target == VrlCheckTarget::DB2;
         const VrlConstraintType type = constraint.GetType();
-        if (IsIndex(type) && !ansi)
-            return;
-        const CString written = IsIndex(type)
-                                    ? CString(VrlConversions::AnsiConstraintLimit(constraint.GetNameRef()))
-                                    : constraint.GetNameRef();
-        const auto [it, added] = m_oConstraintNames.try_emplace(
-            Lower(written).Str(), Owner{path, jsonPath, constraint.GetNameRef()});
+        const CString& name = constraint.GetNameRef();
+        if (!IsIndex(type))
+            WrittenName(name, name, path, jsonPath);
+        if (ansi && (IsIndex(type) || IsForeignKey(type))) {
+            const CString index = IsIndex(type) ? name : name + L"Index";
+            WrittenName(index, CString(VrlConversions::AnsiConstraintLimit(index)), path, jsonPath);
+        }
+    }
+
+    void WrittenName(const CString& name, const CString& written, const CString& path,
+                     const std::string& jsonPath) {
+        const auto [it, added] =
+            m_oConstraintNames.try_emplace(Lower(written).Str(), Owner{path, jsonPath, name});
         if (added || it->second.objectPath == path)
             return;
-        if (it->second.name.CompareNoCase(constraint.GetNameRef()) == 0) {
+        if (it->second.name.CompareNoCase(name) == 0) {
             m_oReport.Error("duplicate-name", path, jsonPath,
-                            L"constraint name " + VrlCheckReport::Quoted(constraint.GetNameRef()) +
-                                L" is also used by " + it->second.objectPath + L" (table " +
-                                VrlCheckReport::Quoted(table.GetNameRef()) +
-                                L"); constraint names are unique across the schema on this target");
+                            L"constraint name " + VrlCheckReport::Quoted(name) + L" is also used by " +
+                                it->second.objectPath +
+                                L"; constraint names are unique across the schema on this target");
         } else {
             m_oReport.Error("name-shortened-collision", path, jsonPath,
-                            L"index name " + VrlCheckReport::Quoted(constraint.GetNameRef()) +
-                                L" is shortened to " + VrlCheckReport::Quoted(written) + L", the name of " +
-                                it->second.objectPath +
+                            L"index name " + VrlCheckReport::Quoted(name) + L" is shortened to " +
+                                VrlCheckReport::Quoted(written) + L", the name of " + it->second.objectPath +
                                 L"; make the first 13 characters of the names differ");
         }
     }

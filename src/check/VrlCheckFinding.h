@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "platform/CString.h"
+#include "../platform/CString.h"
 
 namespace VrlSchemaLib {
 

@@ -1,9 +1,9 @@
-#include "check/VrlCheckReport.h"
+#include "VrlCheckReport.h"
 
 #include <cstdio>
 #include <utility>
 
-#include "schemafile/SchemaFileRecord.h"
+#include "../schemafile/SchemaFileRecord.h"
 
 namespace VrlSchemaLib {
 

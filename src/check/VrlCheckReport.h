@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "check/VrlCheckFinding.h"
-#include "platform/CString.h"
+#include "../platform/CString.h"
+#include "VrlCheckFinding.h"
 
 namespace VrlSchemaLib {
 

@@ -1,10 +1,10 @@
-#include "check/VrlNameRules.h"
+#include "VrlNameRules.h"
 
 #include <cstdio>
 
-#include "check/VrlCheckReport.h"
-#include "check/VrlReservedWords.h"
-#include "sqlgen/VrlDbms.h"
+#include "../sqlgen/VrlDbms.h"
+#include "VrlCheckReport.h"
+#include "VrlReservedWords.h"
 
 namespace VrlSchemaLib {
 
@@ -52,17 +52,17 @@ CString CharacterName(wchar_t ch) {
 
 } // namespace
 
-VrlNameRules::VrlNameRules(VrlCheckTarget target, const VrlDbms& generator)
+VrlNameRules::VrlNameRules(Dialect target, const VrlDbms& generator)
     : m_eTarget(target), m_oGenerator(generator) {}
 
-int VrlNameRules::MaxLength(VrlCheckTarget target) {
+int VrlNameRules::MaxLength(Dialect target) {
     switch (target) {
-    case VrlCheckTarget::SqlServer:
-    case VrlCheckTarget::DB2:
+    case Dialect::SqlServer:
+    case Dialect::DB2:
         return 128;
-    case VrlCheckTarget::Oracle:
+    case Dialect::Oracle:
         return 30;
-    case VrlCheckTarget::Access:
+    case Dialect::Access:
         return 64;
     }
     return 128;
@@ -74,18 +74,18 @@ bool VrlNameRules::IsNameCharacter(wchar_t ch, bool first) const {
     // SQL Server takes letters of any script in a plain identifier; the
     // others only within quotes.
     if (ch >= 0xA0)
-        return m_eTarget == VrlCheckTarget::SqlServer;
+        return m_eTarget == Dialect::SqlServer;
     if (first)
         return false;
     if (ch >= L'0' && ch <= L'9')
         return true;
     switch (m_eTarget) {
-    case VrlCheckTarget::SqlServer:
+    case Dialect::SqlServer:
         return ch == L'$' || ch == L'#' || ch == L'@';
-    case VrlCheckTarget::Oracle:
-    case VrlCheckTarget::DB2:
+    case Dialect::Oracle:
+    case Dialect::DB2:
         return ch == L'$' || ch == L'#';
-    case VrlCheckTarget::Access:
+    case Dialect::Access:
         return false;
     }
     return false;
@@ -130,8 +130,7 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
     const int length =
         kind == Kind::Parameter ? m_oGenerator.FormatParameterName(name).GetLength() : name.GetLength();
     // Oracle and DB2 shorten index names to 18 characters themselves.
-    const bool shortened =
-        kind == Kind::Index && (m_eTarget == VrlCheckTarget::Oracle || m_eTarget == VrlCheckTarget::DB2);
+    const bool shortened = kind == Kind::Index && (m_eTarget == Dialect::Oracle || m_eTarget == Dialect::DB2);
     if (length > limit && !shortened) {
         report.Error("name-too-long", objectPath, jsonPath,
                      what + L" name " + VrlCheckReport::Quoted(name) + L" has " + Number(length) +

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "check/VrlCheckTarget.h"
-#include "platform/CString.h"
+#include "../platform/CString.h"
+#include "../schemafile/SchemaDialect.h"
 
 namespace VrlSchemaLib {
 
@@ -18,10 +18,10 @@ class VrlNameRules {
 public:
     enum class Kind { Table, Column, Constraint, Index, View, Procedure, Function, Parameter };
 
-    VrlNameRules(VrlCheckTarget target, const VrlDbms& generator);
+    VrlNameRules(Dialect target, const VrlDbms& generator);
 
     // Longest plain identifier of the target.
-    static int MaxLength(VrlCheckTarget target);
+    static int MaxLength(Dialect target);
 
     void Check(VrlCheckReport& report, Kind kind, const CString& name, const CString& objectPath,
                const std::string& jsonPath) const;
@@ -32,7 +32,7 @@ private:
     wchar_t FirstBadCharacter(const std::wstring& name) const;
     bool IsNameCharacter(wchar_t ch, bool first) const;
 
-    VrlCheckTarget m_eTarget;
+    Dialect m_eTarget;
     const VrlDbms& m_oGenerator;
 };
 

@@ -1,4 +1,4 @@
-#include "check/VrlReservedWords.h"
+#include "VrlReservedWords.h"
 
 #include <algorithm>
 #include <array>
@@ -179,15 +179,15 @@ struct WordList {
     }
 };
 
-const WordList& ListOf(VrlCheckTarget target) {
+const WordList& ListOf(Dialect target) {
     static const std::array<WordList, 4> lists = [] {
         std::array<WordList, 4> all;
         for (WordList& list : all)
             list.Add(s_aCommon);
-        all[static_cast<int>(VrlCheckTarget::SqlServer)].Add(s_aSqlServer);
-        all[static_cast<int>(VrlCheckTarget::Oracle)].Add(s_aOracle);
-        all[static_cast<int>(VrlCheckTarget::DB2)].Add(s_aDB2);
-        all[static_cast<int>(VrlCheckTarget::Access)].Add(s_aAccess);
+        all[static_cast<int>(Dialect::SqlServer)].Add(s_aSqlServer);
+        all[static_cast<int>(Dialect::Oracle)].Add(s_aOracle);
+        all[static_cast<int>(Dialect::DB2)].Add(s_aDB2);
+        all[static_cast<int>(Dialect::Access)].Add(s_aAccess);
         for (WordList& list : all)
             list.Seal();
         return all;
@@ -197,7 +197,7 @@ const WordList& ListOf(VrlCheckTarget target) {
 
 } // namespace
 
-bool VrlReservedWords::IsReserved(VrlCheckTarget target, std::wstring_view name) {
+bool VrlReservedWords::IsReserved(Dialect target, std::wstring_view name) {
     // The longest word has 17 letters; anything longer, or not plain ASCII,
     // is no reserved word.
     if (name.empty() || name.size() > 24)

@@ -6,14 +6,14 @@
 
 #include <string_view>
 
-#include "check/VrlCheckTarget.h"
+#include "../schemafile/SchemaDialect.h"
 
 namespace VrlSchemaLib {
 
 class VrlReservedWords {
 public:
     // Compared without regard to case.
-    static bool IsReserved(VrlCheckTarget target, std::wstring_view name);
+    static bool IsReserved(Dialect target, std::wstring_view name);
 };
 
 } // namespace VrlSchemaLib

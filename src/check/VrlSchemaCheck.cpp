@@ -1,20 +1,20 @@
-#include "check/VrlSchemaCheck.h"
+#include "VrlSchemaCheck.h"
 
 #include <memory>
 #include <string>
 #include <unordered_map>
 
-#include "check/VrlCheckReport.h"
-#include "check/VrlNameRules.h"
-#include "check/VrlValueRules.h"
-#include "dialects/VrlDbmsAccess.h"
-#include "dialects/VrlDbmsDB2.h"
-#include "dialects/VrlDbmsOracle.h"
-#include "dialects/VrlDbmsSqlServer.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTableData.h"
-#include "schemafile/SchemaFileRecord.h"
-#include "support/VrlConversions.h"
+#include "../dialects/VrlDbmsAccess.h"
+#include "../dialects/VrlDbmsDB2.h"
+#include "../dialects/VrlDbmsOracle.h"
+#include "../dialects/VrlDbmsSqlServer.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTableData.h"
+#include "../schemafile/SchemaFileRecord.h"
+#include "../support/VrlConversions.h"
+#include "VrlCheckReport.h"
+#include "VrlNameRules.h"
+#include "VrlValueRules.h"
 
 namespace VrlSchemaLib {
 
@@ -24,13 +24,13 @@ using Kind = VrlNameRules::Kind;
 
 std::unique_ptr<VrlDbms> MakeGenerator(const VrlSchema* schema, const VrlCheckOptions& options) {
     switch (options.target) {
-    case VrlCheckTarget::SqlServer:
+    case Dialect::SqlServer:
         return std::make_unique<VrlDbmsSqlServer>(schema, options.unicodeLiterals, L"");
-    case VrlCheckTarget::Oracle:
+    case Dialect::Oracle:
         return std::make_unique<VrlDbmsOracle>(schema, L"");
-    case VrlCheckTarget::DB2:
+    case Dialect::DB2:
         return std::make_unique<VrlDbmsDB2>(schema, L"");
-    case VrlCheckTarget::Access:
+    case Dialect::Access:
         return std::make_unique<VrlDbmsAccess>(schema, L"");
     }
     return nullptr;
@@ -186,8 +186,7 @@ private:
     // put the indexes, shortened to 18 characters, into the same name space,
     // among them the index each foreign key gets (its name + "Index").
     void ConstraintName(const VrlConstraint& constraint, const CString& path, const std::string& jsonPath) {
-        const bool ansi =
-            m_oOptions.target == VrlCheckTarget::Oracle || m_oOptions.target == VrlCheckTarget::DB2;
+        const bool ansi = m_oOptions.target == Dialect::Oracle || m_oOptions.target == Dialect::DB2;
         const VrlConstraintType type = constraint.GetType();
         const CString& name = constraint.GetNameRef();
         if (!IsIndex(type))

@@ -13,8 +13,8 @@
 
 #include <vector>
 
-#include "check/VrlCheckFinding.h"
-#include "check/VrlCheckTarget.h"
+#include "../schemafile/SchemaDialect.h"
+#include "VrlCheckFinding.h"
 
 namespace VrlSchemaLib {
 
@@ -22,7 +22,7 @@ class SchemaFileRecord;
 class VrlSchema;
 
 struct VrlCheckOptions {
-    VrlCheckTarget target = VrlCheckTarget::SqlServer;
+    Dialect target = Dialect::SqlServer;
     // SQL Server: texts are written with the N prefix.
     bool unicodeLiterals = false;
     // The reader's record when the model came from a schema file.

@@ -1,4 +1,4 @@
-#include "check/VrlValueRules.h"
+#include "VrlValueRules.h"
 
 #include <charconv>
 #include <cmath>
@@ -6,12 +6,12 @@
 #include <cstdio>
 #include <optional>
 
-#include "check/VrlCheckReport.h"
-#include "platform/CException.h"
-#include "platform/COleVariant.h"
-#include "schema/VrlField.h"
-#include "sqlgen/VrlDbms.h"
-#include "support/DuxException.h"
+#include "../platform/CException.h"
+#include "../platform/COleVariant.h"
+#include "../schema/VrlField.h"
+#include "../sqlgen/VrlDbms.h"
+#include "../support/DuxException.h"
+#include "VrlCheckReport.h"
 
 namespace VrlSchemaLib {
 
@@ -162,7 +162,7 @@ long TrailingLength(const CString& type) {
 
 } // namespace
 
-VrlValueRules::VrlValueRules(VrlCheckTarget target, const VrlDbms& generator, bool unicodeLiterals)
+VrlValueRules::VrlValueRules(Dialect target, const VrlDbms& generator, bool unicodeLiterals)
     : m_eTarget(target), m_oGenerator(generator), m_bUnicodeLiterals(unicodeLiterals) {}
 
 void VrlValueRules::Check(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
@@ -284,7 +284,7 @@ void VrlValueRules::CheckText(VrlCheckReport& report, const VrlField& field, con
                          Number(limit) + L" (shorten the value or lengthen the column)");
         return;
     }
-    if (m_eTarget == VrlCheckTarget::SqlServer && !m_bUnicodeLiterals && !VrlDbms::IsAscii(text)) {
+    if (m_eTarget == Dialect::SqlServer && !m_bUnicodeLiterals && !VrlDbms::IsAscii(text)) {
         report.Warning("literal-not-unicode", objectPath, jsonPath,
                        subject + L" holds characters beyond ASCII and is written without the N prefix, "
                                  L"so the server may turn them into \"?\"; generate with Unicode literals");

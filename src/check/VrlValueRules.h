@@ -6,9 +6,9 @@
 
 #include <string>
 
-#include "check/VrlCheckTarget.h"
-#include "platform/CString.h"
-#include "platform/Variant.h"
+#include "../platform/CString.h"
+#include "../platform/Variant.h"
+#include "../schemafile/SchemaDialect.h"
 
 namespace VrlSchemaLib {
 
@@ -18,7 +18,7 @@ class VrlField;
 
 class VrlValueRules {
 public:
-    VrlValueRules(VrlCheckTarget target, const VrlDbms& generator, bool unicodeLiterals);
+    VrlValueRules(Dialect target, const VrlDbms& generator, bool unicodeLiterals);
 
     // `what` names the value in messages ("default", "seed value").
     void Check(VrlCheckReport& report, const VrlField& field, const VARIANT& value, const wchar_t* what,
@@ -34,7 +34,7 @@ private:
     void CheckDate(VrlCheckReport& report, const VARIANT& value, const CString& subject,
                    const CString& objectPath, const std::string& jsonPath) const;
 
-    VrlCheckTarget m_eTarget;
+    Dialect m_eTarget;
     const VrlDbms& m_oGenerator;
     bool m_bUnicodeLiterals;
 };

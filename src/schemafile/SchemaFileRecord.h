@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/CString.h"
+#include "../platform/CString.h"
 
 namespace VrlSchemaLib {
 

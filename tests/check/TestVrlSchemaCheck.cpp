@@ -88,7 +88,7 @@ const CString kFk = L"tables/Orders/constraints/FK_Orders_Customer";
 
 struct RuleCase {
     const char* name;
-    VrlCheckTarget target;
+    Dialect target;
     std::function<void(Model&)> breakIt;
     const char* code;
     CString path;
@@ -96,7 +96,7 @@ struct RuleCase {
 };
 
 const std::vector<RuleCase>& RuleCases() {
-    using T = VrlCheckTarget;
+    using T = Dialect;
     const auto W = VrlCheckSeverity::Warning;
     static const std::vector<RuleCase> cases = {
         {"FkToMissingTable", T::SqlServer,
@@ -239,8 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, ::testing::ValuesIn(RuleCases()),
                          [](const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
 
 TEST(CheckModel, CleanModelPassesOnEveryTarget) {
-    for (VrlCheckTarget target :
-         {VrlCheckTarget::SqlServer, VrlCheckTarget::Oracle, VrlCheckTarget::DB2, VrlCheckTarget::Access}) {
+    for (Dialect target : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
         Model model;
         model.Seed({L"CustomerID", L"Title", L"Born"},
                    {CComVariant(1L), CComVariant(L"Ada"), CComVariant(L"")});
@@ -248,7 +247,7 @@ TEST(CheckModel, CleanModelPassesOnEveryTarget) {
         VrlCheckOptions options;
         options.target = target;
         const auto findings = VrlSchemaCheck::Run(schema, options);
-        EXPECT_TRUE(findings.empty()) << VrlCheckTargetName(target) << ":\n" << Describe(findings);
+        EXPECT_TRUE(findings.empty()) << DialectName(target) << ":\n" << Describe(findings);
     }
 }
 

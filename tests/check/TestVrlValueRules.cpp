@@ -16,7 +16,7 @@ struct ValueCase {
     const char* code; // "" when the value is fine
 };
 
-std::string CodeOfDefault(const ValueCase& c, VrlCheckTarget target) {
+std::string CodeOfDefault(const ValueCase& c, Dialect target) {
     ObjectKeeper keep;
     VrlField* field = keep.New<VrlField>(L"Value", VrlDataDefinition(c.type, c.length), c.value, ntNull,
                                          CString(L""), 0, paNone, VrlSchemaVersion(), 0, 0);
@@ -64,7 +64,7 @@ TEST(CheckValues, DefaultsAgainstColumnTypes) {
     };
     for (const ValueCase& c : cases) {
         const std::string value = c.value.vt == VT_BSTR ? CString(c.value.bstrVal).ToUtf8() : "(non-text)";
-        EXPECT_EQ(c.code, CodeOfDefault(c, VrlCheckTarget::SqlServer))
+        EXPECT_EQ(c.code, CodeOfDefault(c, Dialect::SqlServer))
             << "type " << c.type << " length " << c.length << " value " << value;
     }
 }
@@ -72,22 +72,22 @@ TEST(CheckValues, DefaultsAgainstColumnTypes) {
 // A memo column is written as VARGRAPHIC(256) on DB2 only.
 TEST(CheckValues, TextLimitIsTheTargetsColumnLength) {
     const ValueCase memo{dtMemo, 0, COleVariant(CString(L'x', 257)), ""};
-    EXPECT_EQ("", CodeOfDefault(memo, VrlCheckTarget::SqlServer));
-    EXPECT_EQ("", CodeOfDefault(memo, VrlCheckTarget::Oracle));
-    EXPECT_EQ("value-too-long", CodeOfDefault(memo, VrlCheckTarget::DB2));
+    EXPECT_EQ("", CodeOfDefault(memo, Dialect::SqlServer));
+    EXPECT_EQ("", CodeOfDefault(memo, Dialect::Oracle));
+    EXPECT_EQ("value-too-long", CodeOfDefault(memo, Dialect::DB2));
 }
 
 TEST(CheckValues, ReservedWordsDifferByTarget) {
     struct NameCase {
         const wchar_t* name;
-        VrlCheckTarget target;
+        Dialect target;
         bool reserved;
     };
     const NameCase cases[] = {
-        {L"Select", VrlCheckTarget::Access, true},     {L"Date", VrlCheckTarget::Oracle, true},
-        {L"Date", VrlCheckTarget::SqlServer, false},   {L"Identity", VrlCheckTarget::SqlServer, true},
-        {L"Rownum", VrlCheckTarget::DB2, false},       {L"rownum", VrlCheckTarget::Oracle, true},
-        {L"Selection", VrlCheckTarget::Oracle, false},
+        {L"Select", Dialect::Access, true},     {L"Date", Dialect::Oracle, true},
+        {L"Date", Dialect::SqlServer, false},   {L"Identity", Dialect::SqlServer, true},
+        {L"Rownum", Dialect::DB2, false},       {L"rownum", Dialect::Oracle, true},
+        {L"Selection", Dialect::Oracle, false},
     };
     for (const NameCase& c : cases) {
         ObjectKeeper keep;
@@ -96,7 +96,7 @@ TEST(CheckValues, ReservedWordsDifferByTarget) {
         options.target = c.target;
         const auto findings = VrlSchemaCheck::Run(schema, options);
         const bool reserved = findings.size() == 1 && findings[0].code == "name-reserved";
-        EXPECT_EQ(c.reserved, reserved) << CString(c.name).ToUtf8() << " on " << VrlCheckTargetName(c.target);
+        EXPECT_EQ(c.reserved, reserved) << CString(c.name).ToUtf8() << " on " << DialectName(c.target);
     }
 }
 

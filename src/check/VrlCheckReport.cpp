@@ -1,6 +1,5 @@
 #include "VrlCheckReport.h"
 
-#include <cstdio>
 #include <utility>
 
 #include "../schemafile/SchemaFileRecord.h"
@@ -42,17 +41,7 @@ std::string VrlCheckReport::PathOf(const void* object, const char* suffix, size_
 }
 
 CString VrlCheckReport::Shown(const CString& name) {
-    CString shown;
-    for (wchar_t ch : name.Str()) {
-        if (ch < 0x20 || ch == 0x7F) {
-            wchar_t escape[8];
-            std::swprintf(escape, 8, L"\\u%04X", static_cast<unsigned>(ch));
-            shown += escape;
-        } else {
-            shown += ch;
-        }
-    }
-    return shown;
+    return SchemaFileRecord::Shown(name);
 }
 
 CString VrlCheckReport::Quoted(const CString& name) {

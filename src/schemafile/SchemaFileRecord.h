@@ -48,6 +48,22 @@ public:
     void AddNote(Note note) { m_notes.push_back(std::move(note)); }
     const std::vector<Note>& GetNotes() const { return m_notes; }
 
+    // A name as object paths show it: control characters as \uXXXX.
+    static CString Shown(const CString& name) {
+        static const wchar_t digits[] = L"0123456789ABCDEF";
+        CString shown;
+        for (wchar_t ch : name.Str()) {
+            if (ch < 0x20 || ch == 0x7F) {
+                shown += L"\\u00";
+                shown += digits[(ch >> 4) & 0xF];
+                shown += digits[ch & 0xF];
+            } else {
+                shown += ch;
+            }
+        }
+        return shown;
+    }
+
 private:
     std::string m_fileName;
     std::unordered_map<const void*, std::string> m_paths;

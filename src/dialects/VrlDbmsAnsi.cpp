@@ -1,6 +1,6 @@
-#include "dialects/VrlDbmsAnsi.h"
+#include "VrlDbmsAnsi.h"
 
-#include "support/VrlConversions.h"
+#include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
 

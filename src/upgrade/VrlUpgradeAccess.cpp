@@ -1,4 +1,4 @@
-#include "upgrade/VrlUpgradeAccess.h"
+#include "VrlUpgradeAccess.h"
 
 namespace VrlSchemaLib {
 

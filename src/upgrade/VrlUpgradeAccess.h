@@ -4,7 +4,7 @@
 // older version.
 #pragma once
 
-#include "upgrade/VrlUpgradeDialect.h"
+#include "VrlUpgradeDialect.h"
 
 namespace VrlSchemaLib {
 

@@ -17,7 +17,7 @@
 // with statements of their own.
 #pragma once
 
-#include "upgrade/VrlUpgradeDialect.h"
+#include "VrlUpgradeDialect.h"
 
 namespace VrlSchemaLib {
 

@@ -1,10 +1,10 @@
-#include "upgrade/VrlUpgradeDialect.h"
+#include "VrlUpgradeDialect.h"
 
-#include "sqlgen/VrlDbms.h"
-#include "upgrade/VrlUpgradeAccess.h"
+#include "../sqlgen/VrlDbms.h"
+#include "VrlUpgradeAccess.h"
+#include "VrlUpgradeOracle.h"
+#include "VrlUpgradeSqlServer.h"
 #include "upgrade/VrlUpgradeDB2.h"
-#include "upgrade/VrlUpgradeOracle.h"
-#include "upgrade/VrlUpgradeSqlServer.h"
 
 namespace VrlSchemaLib {
 

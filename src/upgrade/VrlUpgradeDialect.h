@@ -17,8 +17,8 @@
 #include <memory>
 #include <vector>
 
-#include "platform/CString.h"
-#include "upgrade/VrlUpgradeStep.h"
+#include "../platform/CString.h"
+#include "VrlUpgradeStep.h"
 
 namespace VrlSchemaLib {
 

@@ -1,11 +1,11 @@
-#include "upgrade/VrlUpgradeOracle.h"
+#include "VrlUpgradeOracle.h"
 
 #include <cwchar>
 
-#include "dialects/VrlDbmsOracle.h"
-#include "schema/VrlField.h"
-#include "schema/VrlTable.h"
-#include "sqlgen/VrlDbms.h"
+#include "../dialects/VrlDbmsOracle.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlTable.h"
+#include "../sqlgen/VrlDbms.h"
 
 namespace VrlSchemaLib {
 

@@ -17,7 +17,7 @@
 // back afterwards.
 #pragma once
 
-#include "upgrade/VrlUpgradeDialect.h"
+#include "VrlUpgradeDialect.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "upgrade/VrlUpgradePlan.h"
+#include "VrlUpgradePlan.h"
 
 namespace VrlSchemaLib {
 

@@ -6,9 +6,9 @@
 
 #include <vector>
 
-#include "platform/CString.h"
-#include "schema/VrlSchemaVersion.h"
-#include "upgrade/VrlUpgradeStep.h"
+#include "../platform/CString.h"
+#include "../schema/VrlSchemaVersion.h"
+#include "VrlUpgradeStep.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "upgrade/VrlUpgradePlanner.h"
+#include "VrlUpgradePlanner.h"
 
 #include <array>
 #include <climits>
@@ -8,17 +8,17 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlTableData.h"
-#include "schema/VrlView.h"
-#include "sqlgen/VrlDbms.h"
-#include "upgrade/VrlUpgradeDialect.h"
-#include "upgrade/VrlUpgradeRefusal.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlTableData.h"
+#include "../schema/VrlView.h"
+#include "../sqlgen/VrlDbms.h"
+#include "VrlUpgradeDialect.h"
+#include "VrlUpgradeRefusal.h"
 
 namespace VrlSchemaLib {
 

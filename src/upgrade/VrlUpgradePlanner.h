@@ -23,7 +23,7 @@
 // older than `from`) is planned the same way.
 #pragma once
 
-#include "upgrade/VrlUpgradePlan.h"
+#include "VrlUpgradePlan.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "upgrade/VrlUpgradeRefusal.h"
+#include "VrlUpgradeRefusal.h"
 
 namespace VrlSchemaLib {
 

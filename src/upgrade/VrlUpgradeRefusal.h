@@ -7,8 +7,8 @@
 #include <stdexcept>
 #include <vector>
 
-#include "platform/CString.h"
-#include "schema/VrlSchemaVersion.h"
+#include "../platform/CString.h"
+#include "../schema/VrlSchemaVersion.h"
 
 namespace VrlSchemaLib {
 

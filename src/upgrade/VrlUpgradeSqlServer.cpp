@@ -1,8 +1,8 @@
-#include "upgrade/VrlUpgradeSqlServer.h"
+#include "VrlUpgradeSqlServer.h"
 
-#include "schema/VrlField.h"
-#include "schema/VrlTable.h"
-#include "sqlgen/VrlDbms.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlTable.h"
+#include "../sqlgen/VrlDbms.h"
 
 namespace VrlSchemaLib {
 

@@ -11,7 +11,7 @@
 // and the constraint dropped, and the default is put back afterwards.
 #pragma once
 
-#include "upgrade/VrlUpgradeDialect.h"
+#include "VrlUpgradeDialect.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "upgrade/VrlUpgradeStep.h"
+#include "VrlUpgradeStep.h"
 
 namespace VrlSchemaLib {
 

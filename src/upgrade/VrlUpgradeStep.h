@@ -7,7 +7,7 @@
 
 #include <vector>
 
-#include "platform/CString.h"
+#include "../platform/CString.h"
 
 namespace VrlSchemaLib {
 

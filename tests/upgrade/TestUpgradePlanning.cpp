@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "upgrade/UpgradeKit.h"
+#include "UpgradeKit.h"
 #include "upgrade/VrlUpgradeRefusal.h"
 
 using namespace VrlSchemaLib;

@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "upgrade/UpgradeKit.h"
+#include "UpgradeKit.h"
 
 using namespace VrlSchemaLib;
 

@@ -1,4 +1,4 @@
-#include "upgrade/VrlUpgradeDB2.h"
+#include "VrlUpgradeDB2.h"
 
 #include "../schema/VrlField.h"
 #include "../schema/VrlTable.h"

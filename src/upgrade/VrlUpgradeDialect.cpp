@@ -4,7 +4,7 @@
 #include "VrlUpgradeAccess.h"
 #include "VrlUpgradeOracle.h"
 #include "VrlUpgradeSqlServer.h"
-#include "upgrade/VrlUpgradeDB2.h"
+#include "VrlUpgradeDB2.h"
 
 namespace VrlSchemaLib {
 

@@ -2,9 +2,9 @@
 
 #include "../sqlgen/VrlDbms.h"
 #include "VrlUpgradeAccess.h"
+#include "VrlUpgradeDB2.h"
 #include "VrlUpgradeOracle.h"
 #include "VrlUpgradeSqlServer.h"
-#include "VrlUpgradeDB2.h"
 
 namespace VrlSchemaLib {
 

@@ -349,6 +349,16 @@ private:
         }
     }
     bool Touches(const VrlConstraint* constraint, const TablePair& pair) const;
+    bool ReferencesReshaped(const VrlConstraint* key) const {
+        const auto found = m_oPairsByName.find(Lower(key->GetRefTable()));
+        if (found == m_oPairsByName.end())
+            return false;
+        for (const CString& field : key->GetRefFields()) {
+            if (found->second->reshaped.count(Lower(field)) > 0)
+                return true;
+        }
+        return false;
+    }
     CString Definition(const VrlField* field) const;
 
     // ---- steps ----
@@ -373,8 +383,9 @@ private:
     const VrlSchema& m_rTo;
     bool m_bAllowLoss;
 
-    std::vector<TablePair> m_vPairs;              // schema order of `to`, then the dropped tables
-    std::unordered_set<CString> m_oDroppedTables; // lower-cased
+    std::vector<TablePair> m_vPairs; // schema order of `to`, then the dropped tables
+    std::unordered_map<CString, const TablePair*> m_oPairsByName; // lower-cased name in `to`
+    std::unordered_set<CString> m_oDroppedTables;                 // lower-cased
     std::unordered_set<CString>
         m_oReshapedTables; // lower-cased: columns altered or dropped, or the table dropped
     std::unordered_set<CString> m_oRekeyedTables; // lower-cased: a key or unique constraint is dropped
@@ -620,12 +631,13 @@ void Session::PlanForeignKeys() {
                     to != nullptr && !to->IsFaked() ? to->GetConstraint(key->GetNameRef()) : nullptr;
                 const CString refTable = Lower(key->GetRefTable());
                 // The keys of a dropped table go too, before any table is
-                // dropped or re-keyed. A key goes first when it changed or went, when its own
-                // columns change, and when what it points at changes: its
-                // table dropped, reshaped or re-keyed.
+                // dropped or re-keyed. A key goes first when it changed or
+                // went, when its own columns change, and when what it points
+                // at changes: its table dropped or re-keyed, or the columns
+                // it refers to altered or dropped.
                 const bool drop =
                     to == nullptr || !IsGenerated(next) || !IsForeignKey(next->GetType()) ||
-                    Touches(key, pair) || m_oReshapedTables.count(refTable) > 0 ||
+                    Touches(key, pair) || m_oDroppedTables.count(refTable) > 0 || ReferencesReshaped(key) ||
                     m_oRekeyedTables.count(refTable) > 0 ||
                     m_rGen.FormatAddConstraint(from, key) != m_rGen.FormatAddConstraint(to, next);
                 if (!drop)
@@ -850,6 +862,10 @@ VrlUpgradePlan Session::Run() {
     if (!m_vLosses.empty() && !m_bAllowLoss) {
         m_rGen.SetSchema(saved);
         throw VrlUpgradeRefusal(m_rFrom.GetSchemaVersion(), m_rTo.GetSchemaVersion(), m_vLosses);
+    }
+    for (const TablePair& pair : m_vPairs) {
+        if (pair.to != nullptr)
+            m_oPairsByName[Lower(pair.to->GetNameRef())] = &pair;
     }
     PlanTables();
     PlanRoutines();

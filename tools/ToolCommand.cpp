@@ -10,7 +10,7 @@
 
 #include "Generators.h"
 #include "SampleSchema.h"
-#include "schemafile/SchemaFile.h"
+#include "UpgradeCommand.h"
 #include "platform/CString.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"
@@ -19,6 +19,7 @@
 #include "schema/VrlSchema.h"
 #include "schema/VrlTable.h"
 #include "schema/VrlView.h"
+#include "schemafile/SchemaFile.h"
 #include "sqlgen/VrlDbms.h"
 #include "sqlgen/VrlSqlStrings.h"
 #include "support/DuxException.h"
@@ -43,6 +44,11 @@ const char* const kUsage =
     "                    with --table T, of the column or constraint NAME of table T\n"
     "  columns [TABLE]   the version-cut column list of every table (or of one)\n"
     "  all               every dialect's script, seed and publish texts into --out-dir\n"
+    "                    (and, for the sample, the upgrade from its oldest version)\n"
+    "  upgrade           the script from one schema version to another:\n"
+    "                    --from V --to V [--schema FILE], or --old FILE --new FILE;\n"
+    "                    --plan lists the steps instead, --allow-data-loss permits\n"
+    "                    steps that can lose data (refused otherwise)\n"
     "\n"
     "Options:\n"
     "  --schema FILE       schema file (default: the built-in sample schema)\n"
@@ -341,6 +347,11 @@ int RunAll(const Session& session, const Options& o, std::ostream& out) {
         // Access has no publish procedure: its file is written empty, so that
         // every dialect has one file of each kind.
         results.push_back({base + "-publish.sql", session.Publish(d)});
+        if (o.schemaFile.empty()) {
+            Output upgrade;
+            upgrade.text = SampleUpgradeScript(d, upgrade.statements);
+            results.push_back({base + "-upgrade.sql", upgrade});
+        }
     }
     std::error_code ec;
     std::filesystem::create_directories(o.outDir, ec);
@@ -412,6 +423,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return 0;
         }
     }
+    if (args[0] == "upgrade")
+        return RunUpgradeCommand(args, out, err);
     try {
         const Options o = ParseArgs(args);
         if (o.command.empty())

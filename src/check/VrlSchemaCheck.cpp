@@ -361,7 +361,9 @@ private:
                 break;
             case SchemaFileRecord::NoteKind::NoDialectText:
                 LeftOut(note.objectPath, note.jsonPath,
-                        note.objectPath.Find(L"views/") == 0 ? L"view" : L"routine");
+                        note.objectPath.Find(L"views/") == 0
+                            ? L"view"
+                            : (note.objectPath.Find(L"functions/") == 0 ? L"function" : L"procedure"));
                 break;
             }
         }

@@ -146,7 +146,7 @@ int64_t PublishLength(const VrlDbms& dbms) {
 
 void SamplePublish(benchmark::State& state, Dialect dialect) {
     const auto file =
-        VrlSchemaTool::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(), "sample-schema.json", dialect);
+        VrlSchemaLib::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(), "sample-schema.json", dialect);
     const auto dbms = Generator(dialect, file->GetSchema());
     int64_t bytes = 0;
     for (auto _ : state) {
@@ -163,7 +163,7 @@ void SampleAllDialects(benchmark::State& state) {
     for (auto _ : state) {
         if (!Guarded(state, [&] {
                 for (Dialect dialect : VrlSchemaTool::AllDialects()) {
-                    const auto file = VrlSchemaTool::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(),
+                    const auto file = VrlSchemaLib::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(),
                                                                        "sample-schema.json", dialect);
                     const auto dbms = Generator(dialect, file->GetSchema());
                     // GenerateDefaultValues starts its list afresh, so each

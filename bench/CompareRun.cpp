@@ -146,7 +146,7 @@ int Run(const Options& options) {
             keepParsed = keepParsed + doc.size();
         }
         const Clock::time_point t1 = Clock::now();
-        const auto file = VrlSchemaTool::SchemaFile::Parse(text, options.schemaPath, Dialect::SqlServer);
+        const auto file = VrlSchemaLib::SchemaFile::Parse(text, options.schemaPath, Dialect::SqlServer);
         const Clock::time_point t2 = Clock::now();
         statements = Script(file->GetSchema());
         const Clock::time_point t3 = Clock::now();
@@ -207,7 +207,7 @@ int main(int argc, char** argv) {
     InitVrlSchemaDll();
     try {
         return Run(options);
-    } catch (const VrlSchemaTool::SchemaFileError& e) {
+    } catch (const VrlSchemaLib::SchemaFileError& e) {
         std::fprintf(stderr, "%s\n", e.what());
     } catch (DuxException* e) {
         wchar_t message[512] = {};

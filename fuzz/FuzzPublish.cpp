@@ -21,7 +21,7 @@
 #include "FuzzSupport.h"
 #include "Generators.h"
 #include "SampleSchema.h"
-#include "SchemaFile.h"
+#include "schemafile/SchemaFile.h"
 #include "common/PublishTree.h"
 #include "publish/PublishStoredProcedureGenerator.h"
 #include "sqlgen/VrlDbms.h"
@@ -39,12 +39,12 @@ const Dialect kDialects[] = {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, 
 
 const VrlSchema* PickSchema(uint8_t choice, Dialect dialect) {
     static const VrlSchemaTest::PublishTree tree;
-    static std::unique_ptr<VrlSchemaTool::SchemaFile> samples[4];
+    static std::unique_ptr<VrlSchemaLib::SchemaFile> samples[4];
     if ((choice & 4) == 0)
         return tree.Schema();
-    std::unique_ptr<VrlSchemaTool::SchemaFile>& sample = samples[static_cast<int>(dialect)];
+    std::unique_ptr<VrlSchemaLib::SchemaFile>& sample = samples[static_cast<int>(dialect)];
     if (!sample)
-        sample = VrlSchemaTool::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(),
+        sample = VrlSchemaLib::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(),
                                                   VrlSchemaTool::kSampleSchemaName, dialect);
     return &sample->GetSchema();
 }

@@ -14,12 +14,13 @@
 
 #include "FuzzSupport.h"
 #include "Generators.h"
-#include "SchemaFile.h"
 #include "platform/COleException.h"
+#include "schemafile/SchemaFile.h"
 #include "sqlgen/VrlDbms.h"
 
 namespace {
 
+using namespace VrlSchemaLib;
 using namespace VrlSchemaTool;
 
 void Generate(const SchemaFile& file, Dialect dialect) {

@@ -4,9 +4,9 @@
 #include <memory>
 #include <vector>
 
-#include "SchemaFile.h"
 #include "platform/CString.h"
 #include "platform/PlatformTypes.h"
+#include "schemafile/SchemaFile.h"
 
 namespace VrlSchemaLib {
 class VrlDbms;
@@ -16,13 +16,14 @@ class VrlSchema;
 namespace VrlSchemaTool {
 
 // Every dialect, in the order `all` writes them.
-const std::vector<Dialect>& AllDialects();
+const std::vector<VrlSchemaLib::Dialect>& AllDialects();
 
 // A generator of `dialect` over `schema`. `constructionText` is the text the
 // generator is constructed with (for the publish procedure, the query that
 // stands in for the Queue table); the generator keeps a pointer to it, so it
 // must outlive the generator. `unicodeLiterals` applies to SQL Server only.
-std::unique_ptr<VrlSchemaLib::VrlDbms> MakeGenerator(Dialect dialect, const VrlSchemaLib::VrlSchema* schema,
+std::unique_ptr<VrlSchemaLib::VrlDbms> MakeGenerator(VrlSchemaLib::Dialect dialect,
+                                                     const VrlSchemaLib::VrlSchema* schema,
                                                      bool unicodeLiterals, const CString& constructionText);
 
 // The error the publish procedure raises when it does not fit the buffer.

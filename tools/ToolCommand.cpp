@@ -10,7 +10,7 @@
 
 #include "Generators.h"
 #include "SampleSchema.h"
-#include "SchemaFile.h"
+#include "schemafile/SchemaFile.h"
 #include "platform/CString.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"

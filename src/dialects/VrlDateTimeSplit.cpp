@@ -1,8 +1,8 @@
-#include "dialects/VrlDateTimeSplit.h"
+#include "VrlDateTimeSplit.h"
 
 #include <cmath>
 
-#include "platform/Variant.h"
+#include "../platform/Variant.h"
 
 namespace VrlSchemaLib {
 

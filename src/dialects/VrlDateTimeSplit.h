@@ -9,7 +9,7 @@
 // value a hair below a whole second is written as that second.
 #pragma once
 
-#include "platform/PlatformTypes.h"
+#include "../platform/PlatformTypes.h"
 
 namespace VrlSchemaLib {
 

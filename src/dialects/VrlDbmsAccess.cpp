@@ -1,13 +1,13 @@
-#include "dialects/VrlDbmsAccess.h"
+#include "VrlDbmsAccess.h"
 
-#include "dialects/VrlDbmsSqlServer.h"
-#include "platform/TimeZone.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlTable.h"
-#include "support/DuxException.h"
-#include "support/VrlConversions.h"
+#include "VrlDbmsSqlServer.h"
+#include "../platform/TimeZone.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlTable.h"
+#include "../support/DuxException.h"
+#include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
 

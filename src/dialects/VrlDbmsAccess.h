@@ -14,10 +14,10 @@
 
 #include <vector>
 
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
-#include "platform/CString.h"
-#include "sqlgen/VrlDbms.h"
+#include "../platform/COleDateTime.h"
+#include "../platform/COleVariant.h"
+#include "../platform/CString.h"
+#include "../sqlgen/VrlDbms.h"
 
 namespace VrlSchemaLib {
 

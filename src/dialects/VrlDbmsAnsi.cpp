@@ -1,8 +1,8 @@
-#include "dialects/VrlDbmsAnsi.h"
+#include "VrlDbmsAnsi.h"
 
 #include <string>
 
-#include "support/VrlConversions.h"
+#include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
 

@@ -8,7 +8,7 @@
 // concrete dialect does that in its own constructor.
 #pragma once
 
-#include "sqlgen/VrlDbms.h"
+#include "../sqlgen/VrlDbms.h"
 
 namespace VrlSchemaLib {
 

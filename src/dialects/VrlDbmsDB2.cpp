@@ -1,16 +1,16 @@
-#include "dialects/VrlDbmsDB2.h"
-#include "publish/PublishStoredProcedureGenerator.h"
+#include "VrlDbmsDB2.h"
+#include "../publish/PublishStoredProcedureGenerator.h"
 
-#include "dialects/VrlDateTimeSplit.h"
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
-#include "support/VrlConversions.h"
+#include "VrlDateTimeSplit.h"
+#include "../schema/ObjectExistsFormats.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlView.h"
+#include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
 

@@ -9,7 +9,7 @@
 // the publish procedure is cut into sub-procedures.
 #pragma once
 
-#include "dialects/VrlDbmsAnsi.h"
+#include "VrlDbmsAnsi.h"
 
 namespace VrlSchemaLib {
 

@@ -10,7 +10,7 @@
 // objects that did not compile.
 #pragma once
 
-#include "dialects/VrlDbmsAnsi.h"
+#include "VrlDbmsAnsi.h"
 
 namespace VrlSchemaLib {
 

@@ -1,14 +1,14 @@
-#include "dialects/VrlDbmsPostgres.h"
+#include "VrlDbmsPostgres.h"
 
-#include "dialects/VrlDateTimeSplit.h"
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
+#include "VrlDateTimeSplit.h"
+#include "../schema/ObjectExistsFormats.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlView.h"
 
 namespace VrlSchemaLib {
 

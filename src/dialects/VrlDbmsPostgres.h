@@ -15,7 +15,7 @@
 // itself). The publish procedure is not written for this target.
 #pragma once
 
-#include "dialects/VrlDbmsAnsi.h"
+#include "VrlDbmsAnsi.h"
 
 namespace VrlSchemaLib {
 

@@ -1,16 +1,16 @@
-#include "dialects/VrlDbmsSqlServer.h"
+#include "VrlDbmsSqlServer.h"
 
 #include <unordered_map>
 #include <unordered_set>
 
-#include "dialects/VrlDateTimeSplit.h"
-#include "platform/CException.h"
-#include "publish/PublishStoredProcedureGenerator.h"
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
+#include "VrlDateTimeSplit.h"
+#include "../platform/CException.h"
+#include "../publish/PublishStoredProcedureGenerator.h"
+#include "../schema/ObjectExistsFormats.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
 
 namespace VrlSchemaLib {
 

@@ -1,5 +1,5 @@
 // CComVariant: an owning VARIANT that reports failures as HRESULTs.
-#include "platform/CComVariant.h"
+#include "CComVariant.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // an HRESULT instead of throwing.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/Variant.h"
+#include "CString.h"
+#include "Variant.h"
 
 class CComVariant : public VARIANT {
 public:

@@ -1,5 +1,5 @@
 // The framework exception classes and their throw helpers.
-#include "platform/CException.h"
+#include "CException.h"
 
 #include <cwchar>
 

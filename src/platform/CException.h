@@ -3,8 +3,8 @@
 // the object when its auto-delete flag is set.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/PlatformTypes.h"
+#include "CObject.h"
+#include "PlatformTypes.h"
 
 class CException : public CObject {
     DECLARE_DYNAMIC(CException)

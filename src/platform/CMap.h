@@ -14,8 +14,8 @@
 #include <unordered_map>
 #include <utility>
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "CObject.h"
+#include "CString.h"
 
 // Opaque iteration cursor; nullptr when the walk is over.
 struct CPositionTag;

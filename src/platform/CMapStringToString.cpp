@@ -1,4 +1,4 @@
 // Run-time class information of CMapStringToString.
-#include "platform/CMapStringToString.h"
+#include "CMapStringToString.h"
 
 IMPLEMENT_DYNAMIC(CMapStringToString, CObject)

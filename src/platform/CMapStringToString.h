@@ -2,9 +2,9 @@
 // case-sensitive keys), iterated in insertion order like CMap.
 #pragma once
 
-#include "platform/CMap.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "CMap.h"
+#include "CObject.h"
+#include "CString.h"
 
 class CMapStringToString : public CObject {
     DECLARE_DYNAMIC(CMapStringToString)

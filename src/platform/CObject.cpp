@@ -1,5 +1,5 @@
 // Run-time class information of CObject and the derivation test.
-#include "platform/CObject.h"
+#include "CObject.h"
 
 const CRuntimeClass CObject::classCObject = {"CObject", static_cast<int>(sizeof(CObject)), nullptr};
 

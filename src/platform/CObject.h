@@ -3,7 +3,7 @@
 // whether it derives from a given class.
 #pragma once
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 class CObject;
 

@@ -1,5 +1,5 @@
 // COleDateTime: calendar fields and texts of automation dates.
-#include "platform/COleDateTime.h"
+#include "COleDateTime.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,8 +5,8 @@
 
 #include <ctime>
 
-#include "platform/CString.h"
-#include "platform/Variant.h"
+#include "CString.h"
+#include "Variant.h"
 
 class COleDateTime {
 public:

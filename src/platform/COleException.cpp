@@ -1,9 +1,9 @@
 // COleException and its throw helper.
-#include "platform/COleException.h"
+#include "COleException.h"
 
 #include <cwchar>
 
-#include "platform/SystemMessages.h"
+#include "SystemMessages.h"
 
 IMPLEMENT_DYNAMIC(COleException, CException)
 

@@ -1,7 +1,7 @@
 // COleException: a failed automation call, carrying its HRESULT.
 #pragma once
 
-#include "platform/CException.h"
+#include "CException.h"
 
 using SCODE = HRESULT;
 

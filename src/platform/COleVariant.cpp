@@ -1,5 +1,5 @@
 // COleVariant: an owning VARIANT whose failures are thrown as COleException.
-#include "platform/COleVariant.h"
+#include "COleVariant.h"
 
 #include <cstring>
 #include <cwchar>

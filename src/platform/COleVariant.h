@@ -2,10 +2,10 @@
 // of VariantChangeType (Variant.h); failures are thrown as COleException.
 #pragma once
 
-#include "platform/COleDateTime.h"
-#include "platform/COleException.h"
-#include "platform/CString.h"
-#include "platform/Variant.h"
+#include "COleDateTime.h"
+#include "COleException.h"
+#include "CString.h"
+#include "Variant.h"
 
 class COleVariant : public VARIANT {
 public:

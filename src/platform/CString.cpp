@@ -7,7 +7,7 @@
 // directly; every numeric conversion is rebuilt as a single narrow conversion
 // and given to snprintf under the "C" locale, so that the decimal point is
 // always '.' whatever locale the process runs in.
-#include "platform/CString.h"
+#include "CString.h"
 
 #include <algorithm>
 #include <charconv>
@@ -18,8 +18,8 @@
 #include <cwchar>
 #include <locale.h>
 
-#include "platform/CException.h"
-#include "platform/StringResources.h"
+#include "CException.h"
+#include "StringResources.h"
 
 // ---------------------------------------------------------------------------
 // UTF-8

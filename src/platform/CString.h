@@ -17,7 +17,7 @@
 #include <string_view>
 #include <utility>
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 class CString {
 public:

@@ -1,7 +1,7 @@
 // CStringArray operations with the framework's index checks.
-#include "platform/CStringArray.h"
+#include "CStringArray.h"
 
-#include "platform/CException.h"
+#include "CException.h"
 
 IMPLEMENT_DYNAMIC(CStringArray, CObject)
 

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "platform/CMap.h"
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "CMap.h"
+#include "CObject.h"
+#include "CString.h"
 
 class CStringArray : public CObject {
     DECLARE_DYNAMIC(CStringArray)

@@ -1,5 +1,5 @@
 // The window tree: children kept as a doubly linked list in creation order.
-#include "platform/CWnd.h"
+#include "CWnd.h"
 
 #include <cwchar>
 

@@ -4,8 +4,8 @@
 // its parent and detaches its children (which become top-level windows).
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
+#include "CObject.h"
+#include "CString.h"
 
 constexpr UINT GW_HWNDFIRST = 0;
 constexpr UINT GW_HWNDLAST = 1;

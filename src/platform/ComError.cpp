@@ -1,8 +1,8 @@
 // _com_error over the error object interfaces and the system message table.
-#include "platform/ComError.h"
+#include "ComError.h"
 
-#include "platform/SystemMessages.h"
-#include "platform/Variant.h"
+#include "SystemMessages.h"
+#include "Variant.h"
 
 namespace {
 

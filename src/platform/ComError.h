@@ -3,9 +3,9 @@
 // without one.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/ErrorInfo.h"
-#include "platform/PlatformTypes.h"
+#include "CString.h"
+#include "ErrorInfo.h"
+#include "PlatformTypes.h"
 
 class _com_error {
 public:

@@ -1,10 +1,10 @@
 // The error object and the thread-local error slot.
-#include "platform/ErrorInfo.h"
+#include "ErrorInfo.h"
 
 #include <atomic>
 #include <string>
 
-#include "platform/Variant.h"
+#include "Variant.h"
 
 const GUID GUID_NULL = {0, 0, 0, {0, 0, 0, 0, 0, 0, 0, 0}};
 const IID IID_IUnknown = {0x00000000, 0x0000, 0x0000, {0xC0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x46}};

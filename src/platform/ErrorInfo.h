@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 struct GUID {
     uint32_t Data1;

@@ -1,5 +1,5 @@
 // Module records and the list of live CDynLinkLibrary objects.
-#include "platform/ExtensionModule.h"
+#include "ExtensionModule.h"
 
 #include <algorithm>
 #include <mutex>

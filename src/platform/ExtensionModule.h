@@ -6,9 +6,9 @@
 
 #include <cstddef>
 
-#include "platform/CObject.h"
-#include "platform/ModuleLoader.h"
-#include "platform/StringResources.h"
+#include "CObject.h"
+#include "ModuleLoader.h"
+#include "StringResources.h"
 
 class CDynLinkLibrary;
 

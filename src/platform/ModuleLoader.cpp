@@ -1,5 +1,5 @@
 // Resource modules as text files beside the executable.
-#include "platform/ModuleLoader.h"
+#include "ModuleLoader.h"
 
 #include <cstring>
 #include <cwchar>
@@ -10,8 +10,8 @@
 #include <system_error>
 #include <unordered_map>
 
-#include "platform/CString.h"
-#include "platform/StringResources.h"
+#include "CString.h"
+#include "StringResources.h"
 
 struct HINSTANCE__ {
     std::wstring path;

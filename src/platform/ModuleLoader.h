@@ -7,7 +7,7 @@
 // Modules are looked for in the directory of the running executable only.
 #pragma once
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 struct HINSTANCE__;
 using HINSTANCE = HINSTANCE__*;

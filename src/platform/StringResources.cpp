@@ -2,7 +2,7 @@
 // index by id when it joins, so that a lookup costs one hash probe per table
 // rather than a scan of its entries. Registration is rare and lookups are
 // frequent, hence the shared lock.
-#include "platform/StringResources.h"
+#include "StringResources.h"
 
 #include <algorithm>
 #include <memory>

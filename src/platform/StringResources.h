@@ -6,7 +6,7 @@
 
 #include <cstddef>
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 struct StringResource {
     UINT id;

@@ -1,5 +1,5 @@
 // The built-in system message table and FormatMessageW over it.
-#include "platform/SystemMessages.h"
+#include "SystemMessages.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -5,7 +5,7 @@
 
 #include <cstdarg>
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 using HLOCAL = void*;
 

@@ -1,5 +1,5 @@
 // The local time zone from the C library, or the tests' stand-in.
-#include "platform/TimeZone.h"
+#include "TimeZone.h"
 
 #include <cstring>
 #include <ctime>

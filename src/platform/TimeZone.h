@@ -2,8 +2,8 @@
 // a process-wide override for tests.
 #pragma once
 
-#include "platform/PlatformTypes.h"
-#include "platform/Variant.h"
+#include "PlatformTypes.h"
+#include "Variant.h"
 
 using WCHAR = wchar_t;
 

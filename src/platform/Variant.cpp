@@ -2,7 +2,7 @@
 // listed in Variant.h; this file keeps them in one place: every source value
 // is first read into a Value (an integer, a real, a decimal, a text...), and
 // every target is produced from that.
-#include "platform/Variant.h"
+#include "Variant.h"
 
 #include <cfloat>
 #include <clocale>

@@ -65,7 +65,7 @@
 
 #include <cstddef>
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 using SHORT = int16_t;
 using USHORT = uint16_t;

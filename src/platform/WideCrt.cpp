@@ -1,5 +1,5 @@
 // The wide runtime routines on top of glibc and CString.
-#include "platform/WideCrt.h"
+#include "WideCrt.h"
 
 #include <cerrno>
 #include <clocale>
@@ -7,7 +7,7 @@
 #include <cstring>
 #include <locale.h>
 
-#include "platform/CString.h"
+#include "CString.h"
 
 LONG _wtol(const wchar_t* text) {
     if (text == nullptr)

@@ -10,7 +10,7 @@
 #include <cwchar>
 #include <cwctype>
 
-#include "platform/PlatformTypes.h"
+#include "PlatformTypes.h"
 
 using errno_t = int;
 

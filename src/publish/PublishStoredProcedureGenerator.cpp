@@ -1,14 +1,14 @@
-#include "publish/PublishStoredProcedureGenerator.h"
+#include "PublishStoredProcedureGenerator.h"
 
 #include <cwchar>
 
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "sqlgen/VrlSqlStrings.h"
-#include "support/DuxException.h"
-#include "support/VrlSchemaModule.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
+#include "../sqlgen/VrlSqlStrings.h"
+#include "../support/DuxException.h"
+#include "../support/VrlSchemaModule.h"
 
 namespace VrlSchemaLib {
 

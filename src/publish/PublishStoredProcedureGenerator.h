@@ -9,8 +9,8 @@
 // One instance serves one run.
 #pragma once
 
-#include "platform/CString.h"
-#include "platform/PlatformTypes.h"
+#include "../platform/CString.h"
+#include "../platform/PlatformTypes.h"
 
 namespace VrlSchemaLib {
 

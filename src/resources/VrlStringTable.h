@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "platform/StringResources.h"
+#include "../platform/StringResources.h"
 
 namespace VrlSchemaLib {
 

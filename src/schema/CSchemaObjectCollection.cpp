@@ -1,4 +1,4 @@
-#include "schema/CSchemaObjectCollection.h"
+#include "CSchemaObjectCollection.h"
 
 #include <utility>
 

@@ -23,9 +23,9 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/CString.h"
-#include "schema/VrlSchemaObject.h"
-#include "schema/VrlSchemaVersion.h"
+#include "../platform/CString.h"
+#include "VrlSchemaObject.h"
+#include "VrlSchemaVersion.h"
 
 namespace VrlSchemaLib {
 

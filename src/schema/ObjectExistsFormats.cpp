@@ -1,7 +1,7 @@
 // The catalogue queries of the three targets that have a catalogue to ask.
 // The records are constant-initialised (constexpr constructors over string
 // literals), so they exist before any dynamic initialisation of the process.
-#include "schema/ObjectExistsFormats.h"
+#include "ObjectExistsFormats.h"
 
 namespace VrlSchemaLib {
 

@@ -13,7 +13,7 @@
 // start-up code or generator runs.
 #pragma once
 
-#include "platform/CString.h"
+#include "../platform/CString.h"
 
 namespace VrlSchemaLib {
 

@@ -1,7 +1,7 @@
-#include "schema/VrlConstraint.h"
+#include "VrlConstraint.h"
 
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlTable.h"
+#include "ObjectExistsFormats.h"
+#include "VrlTable.h"
 
 namespace VrlSchemaLib {
 

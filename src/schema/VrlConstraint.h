@@ -11,9 +11,9 @@
 
 #include <vector>
 
-#include "platform/CString.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlSchemaObject.h"
+#include "../platform/CString.h"
+#include "VrlEnums.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "schema/VrlDataDefinition.h"
+#include "VrlDataDefinition.h"
 
 namespace VrlSchemaLib {
 

@@ -3,9 +3,9 @@
 // extended table (a second table that holds the value, used for memo text).
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "schema/VrlEnums.h"
+#include "../platform/CObject.h"
+#include "../platform/CString.h"
+#include "VrlEnums.h"
 
 namespace VrlSchemaLib {
 

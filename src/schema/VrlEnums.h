@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "schema/VrlSchemaVersion.h"
+#include "VrlSchemaVersion.h"
 
 namespace VrlSchemaLib {
 

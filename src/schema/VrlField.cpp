@@ -1,7 +1,7 @@
-#include "schema/VrlField.h"
+#include "VrlField.h"
 
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlTable.h"
+#include "ObjectExistsFormats.h"
+#include "VrlTable.h"
 
 namespace VrlSchemaLib {
 

@@ -8,11 +8,11 @@
 
 #include <map>
 
-#include "platform/COleVariant.h"
-#include "platform/CString.h"
-#include "schema/VrlDataDefinition.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlSchemaObject.h"
+#include "../platform/COleVariant.h"
+#include "../platform/CString.h"
+#include "VrlDataDefinition.h"
+#include "VrlEnums.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

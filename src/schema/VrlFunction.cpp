@@ -1,6 +1,6 @@
-#include "schema/VrlFunction.h"
+#include "VrlFunction.h"
 
-#include "schema/ObjectExistsFormats.h"
+#include "ObjectExistsFormats.h"
 
 namespace VrlSchemaLib {
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "schema/VrlDataDefinition.h"
-#include "schema/VrlProcedure.h"
+#include "VrlDataDefinition.h"
+#include "VrlProcedure.h"
 
 namespace VrlSchemaLib {
 

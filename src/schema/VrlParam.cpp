@@ -1,4 +1,4 @@
-#include "schema/VrlParam.h"
+#include "VrlParam.h"
 
 namespace VrlSchemaLib {
 

@@ -2,9 +2,9 @@
 // direction. Its existence query is its bare name.
 #pragma once
 
-#include "schema/VrlDataDefinition.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlSchemaObject.h"
+#include "VrlDataDefinition.h"
+#include "VrlEnums.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

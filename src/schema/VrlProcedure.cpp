@@ -1,7 +1,7 @@
-#include "schema/VrlProcedure.h"
+#include "VrlProcedure.h"
 
-#include "schema/ObjectExistsFormats.h"
-#include "support/DuxException.h"
+#include "ObjectExistsFormats.h"
+#include "../support/DuxException.h"
 
 namespace VrlSchemaLib {
 

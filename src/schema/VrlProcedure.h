@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "platform/CString.h"
-#include "schema/VrlParam.h"
-#include "schema/VrlSchemaObject.h"
+#include "../platform/CString.h"
+#include "VrlParam.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

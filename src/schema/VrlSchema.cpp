@@ -1,6 +1,6 @@
-#include "schema/VrlSchema.h"
+#include "VrlSchema.h"
 
-#include "support/DuxException.h"
+#include "../support/DuxException.h"
 
 namespace VrlSchemaLib {
 

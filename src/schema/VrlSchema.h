@@ -13,15 +13,15 @@
 
 #include <vector>
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "schema/CSchemaObjectCollection.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchemaVersion.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
+#include "../platform/CObject.h"
+#include "../platform/CString.h"
+#include "CSchemaObjectCollection.h"
+#include "VrlEnums.h"
+#include "VrlFunction.h"
+#include "VrlProcedure.h"
+#include "VrlSchemaVersion.h"
+#include "VrlTable.h"
+#include "VrlView.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "schema/VrlSchemaObject.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

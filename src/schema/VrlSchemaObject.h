@@ -4,10 +4,10 @@
 // a later version announces that the object is gone.
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "schema/VrlSchemaVersion.h"
-#include "support/COemMgr.h"
+#include "../platform/CObject.h"
+#include "../platform/CString.h"
+#include "VrlSchemaVersion.h"
+#include "../support/COemMgr.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "schema/VrlSchemaVersion.h"
+#include "VrlSchemaVersion.h"
 
 #include <cstdint>
 

@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "platform/PlatformTypes.h"
+#include "../platform/PlatformTypes.h"
 
 namespace VrlSchemaLib {
 

@@ -1,9 +1,9 @@
-#include "schema/VrlTable.h"
+#include "VrlTable.h"
 
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTableData.h"
-#include "support/DuxException.h"
+#include "ObjectExistsFormats.h"
+#include "VrlSchema.h"
+#include "VrlTableData.h"
+#include "../support/DuxException.h"
 
 namespace VrlSchemaLib {
 

@@ -11,14 +11,14 @@
 
 #include <vector>
 
-#include "platform/CMap.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
-#include "schema/CSchemaObjectCollection.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlField.h"
-#include "schema/VrlSchemaObject.h"
+#include "../platform/CMap.h"
+#include "../platform/CString.h"
+#include "../platform/CStringArray.h"
+#include "CSchemaObjectCollection.h"
+#include "VrlConstraint.h"
+#include "VrlEnums.h"
+#include "VrlField.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

@@ -1,6 +1,6 @@
-#include "schema/VrlTableData.h"
+#include "VrlTableData.h"
 
-#include "support/DuxException.h"
+#include "../support/DuxException.h"
 
 namespace VrlSchemaLib {
 

@@ -9,10 +9,10 @@
 
 #include <vector>
 
-#include "platform/CComVariant.h"
-#include "platform/CMapStringToString.h"
-#include "platform/COleVariant.h"
-#include "platform/CString.h"
+#include "../platform/CComVariant.h"
+#include "../platform/CMapStringToString.h"
+#include "../platform/COleVariant.h"
+#include "../platform/CString.h"
 
 namespace VrlSchemaLib {
 

@@ -1,7 +1,7 @@
-#include "schema/VrlTableTreeNames.h"
+#include "VrlTableTreeNames.h"
 
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
+#include "VrlSchema.h"
+#include "VrlTable.h"
 
 namespace VrlSchemaLib {
 

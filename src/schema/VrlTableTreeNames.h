@@ -7,9 +7,9 @@
 
 #include <vector>
 
-#include "platform/CMap.h"
-#include "platform/CString.h"
-#include "platform/CStringArray.h"
+#include "../platform/CMap.h"
+#include "../platform/CString.h"
+#include "../platform/CStringArray.h"
 
 namespace VrlSchemaLib {
 

@@ -1,6 +1,6 @@
-#include "schema/VrlView.h"
+#include "VrlView.h"
 
-#include "schema/ObjectExistsFormats.h"
+#include "ObjectExistsFormats.h"
 
 namespace VrlSchemaLib {
 

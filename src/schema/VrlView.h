@@ -1,8 +1,8 @@
 // VrlView: a view whose query text the caller writes, with the table it serves.
 #pragma once
 
-#include "platform/CString.h"
-#include "schema/VrlSchemaObject.h"
+#include "../platform/CString.h"
+#include "VrlSchemaObject.h"
 
 namespace VrlSchemaLib {
 

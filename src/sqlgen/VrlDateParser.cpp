@@ -1,4 +1,4 @@
-#include "sqlgen/VrlDateParser.h"
+#include "VrlDateParser.h"
 
 #include <cwchar>
 

@@ -14,7 +14,7 @@
 // must exist in its month.
 #pragma once
 
-#include "platform/PlatformTypes.h"
+#include "../platform/PlatformTypes.h"
 
 namespace VrlSchemaLib {
 

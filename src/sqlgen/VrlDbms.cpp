@@ -1,16 +1,16 @@
 // VrlDbms: construction, the type map, SQL words of the model's enumerations,
 // names and value literals. The DDL statements, scripts, existence probes and
 // routine shells live in the VrlDbms*.cpp files beside this one.
-#include "sqlgen/VrlDbms.h"
+#include "VrlDbms.h"
 
 #include <clocale>
 
-#include "platform/CException.h"
-#include "schema/VrlField.h"
-#include "schema/VrlSchema.h"
-#include "sqlgen/VrlDateParser.h"
-#include "support/DuxException.h"
-#include "support/VrlConversions.h"
+#include "../platform/CException.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlSchema.h"
+#include "VrlDateParser.h"
+#include "../support/DuxException.h"
+#include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
 

@@ -16,14 +16,14 @@
 #include <map>
 #include <vector>
 
-#include "platform/CObject.h"
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
-#include "platform/CString.h"
-#include "platform/PlatformTypes.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlSchemaVersion.h"
-#include "sqlgen/VrlSqlStrings.h"
+#include "../platform/CObject.h"
+#include "../platform/COleDateTime.h"
+#include "../platform/COleVariant.h"
+#include "../platform/CString.h"
+#include "../platform/PlatformTypes.h"
+#include "../schema/VrlEnums.h"
+#include "../schema/VrlSchemaVersion.h"
+#include "VrlSqlStrings.h"
 
 namespace VrlSchemaLib {
 

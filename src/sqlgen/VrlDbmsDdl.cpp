@@ -2,15 +2,15 @@
 // views, sequences) and the pieces they are built from.
 #include <string>
 
-#include "platform/CException.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
-#include "sqlgen/VrlDbms.h"
-#include "support/VrlConversions.h"
+#include "../platform/CException.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlView.h"
+#include "VrlDbms.h"
+#include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
 

@@ -1,8 +1,8 @@
 // VrlDbms: existence probes against the target's system catalogue, filled
 // from the dialect's ObjectExistsFormats record.
-#include "schema/ObjectExistsFormats.h"
-#include "schema/VrlSchemaObject.h"
-#include "sqlgen/VrlDbms.h"
+#include "../schema/ObjectExistsFormats.h"
+#include "../schema/VrlSchemaObject.h"
+#include "VrlDbms.h"
 
 namespace VrlSchemaLib {
 

@@ -1,13 +1,13 @@
 // VrlDbms: the CREATE statements of views, procedures and functions, the read
 // procedure of a buffered table and the version-cut column lists used when a
 // table's rows are copied.
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlParam.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
-#include "sqlgen/VrlDbms.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlParam.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlView.h"
+#include "VrlDbms.h"
 
 namespace VrlSchemaLib {
 

@@ -1,15 +1,15 @@
 // VrlDbms: whole creation scripts and seed-data statements. All tables come
 // first, then their keys and indexes, then every foreign key, so that no
 // statement refers to an object that does not exist yet.
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlTableData.h"
-#include "schema/VrlView.h"
-#include "sqlgen/VrlDbms.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlTableData.h"
+#include "../schema/VrlView.h"
+#include "VrlDbms.h"
 
 namespace VrlSchemaLib {
 

@@ -1,4 +1,4 @@
-#include "sqlgen/VrlSqlStrings.h"
+#include "VrlSqlStrings.h"
 
 #include <string>
 #include <string_view>

@@ -10,8 +10,8 @@
 //   a lone "&" at the end of a template stays "&".
 #pragma once
 
-#include "platform/CMap.h"
-#include "platform/CString.h"
+#include "../platform/CMap.h"
+#include "../platform/CString.h"
 
 namespace VrlSchemaLib {
 

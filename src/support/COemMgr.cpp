@@ -1,10 +1,10 @@
 // COemMgr: branding defaults, the optional "Oem.dll" overrides and the
 // placeholder replacement.
-#include "support/COemMgr.h"
+#include "COemMgr.h"
 
-#include "platform/CWnd.h"
-#include "platform/ModuleLoader.h"
-#include "platform/WideCrt.h"
+#include "../platform/CWnd.h"
+#include "../platform/ModuleLoader.h"
+#include "../platform/WideCrt.h"
 
 namespace VrlSchemaLib {
 

@@ -5,9 +5,9 @@
 // application (ids 1101 to 1107).
 #pragma once
 
-#include "platform/CObject.h"
-#include "platform/CString.h"
-#include "platform/PlatformTypes.h"
+#include "../platform/CObject.h"
+#include "../platform/CString.h"
+#include "../platform/PlatformTypes.h"
 
 class CWnd;
 

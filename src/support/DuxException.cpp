@@ -1,15 +1,16 @@
 // DuxException: construction, the diagnostic line, the raising helpers, the
 // conversion of COM errors and the bridge to thread error information.
-#include "support/DuxException.h"
+#include "DuxException.h"
 
 #include <cstdarg>
+#include <cwchar>
 #include <new>
 
-#include "platform/ComError.h"
-#include "platform/ErrorInfo.h"
-#include "platform/SystemMessages.h"
-#include "platform/WideCrt.h"
-#include "support/COemMgr.h"
+#include "../platform/ComError.h"
+#include "../platform/ErrorInfo.h"
+#include "../platform/SystemMessages.h"
+#include "../platform/WideCrt.h"
+#include "COemMgr.h"
 
 namespace VrlSchemaLib {
 
@@ -46,11 +47,25 @@ CString SystemMessage(LONG code) {
     return text;
 }
 
+// The library's raising sites pass __FILE__. The build normally maps it to
+// the path in the source tree already; a build that does not (a compiler
+// cache that rewrites paths, another compiler) would put the build machine's
+// folders into every diagnostic line, so the path is cut before its last
+// "src/" folder here too.
+CString SourceTreePath(CString file) {
+    const wchar_t* path = file.GetString();
+    const wchar_t* cut = nullptr;
+    for (const wchar_t* p = wcsstr(path, L"/src/"); p != nullptr; p = wcsstr(p + 1, L"/src/"))
+        cut = p + 1;
+    return cut == nullptr ? file : CString(cut);
+}
+
 } // namespace
 
 void DuxException::Raise(ULONG facility, LONG code, CString file, LONG line, const wchar_t* message) {
     // Running out of memory while raising is reported the framework's way.
-    DuxException* e = new (std::nothrow) DuxException(facility, code, std::move(file), line, message);
+    DuxException* e =
+        new (std::nothrow) DuxException(facility, code, SourceTreePath(std::move(file)), line, message);
     if (e == nullptr)
         AfxThrowMemoryException();
     throw e;

@@ -9,9 +9,9 @@
 // exception into thread error information plus an HRESULT.
 #pragma once
 
-#include "platform/CException.h"
-#include "platform/CString.h"
-#include "platform/PlatformTypes.h"
+#include "../platform/CException.h"
+#include "../platform/CString.h"
+#include "../platform/PlatformTypes.h"
 
 class _com_error;
 

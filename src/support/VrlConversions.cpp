@@ -1,4 +1,4 @@
-#include "support/VrlConversions.h"
+#include "VrlConversions.h"
 
 #include <clocale>
 #include <cmath>
@@ -6,11 +6,11 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/CMap.h"
-#include "platform/COleVariant.h"
-#include "platform/Variant.h"
-#include "platform/WideCrt.h"
-#include "support/DuxException.h"
+#include "../platform/CMap.h"
+#include "../platform/COleVariant.h"
+#include "../platform/Variant.h"
+#include "../platform/WideCrt.h"
+#include "DuxException.h"
 
 namespace VrlSchemaLib {
 

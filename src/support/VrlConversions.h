@@ -8,9 +8,9 @@
 // a point both serve as the decimal separator.
 #pragma once
 
-#include "platform/CMap.h"
-#include "platform/CString.h"
-#include "platform/PlatformTypes.h"
+#include "../platform/CMap.h"
+#include "../platform/CString.h"
+#include "../platform/PlatformTypes.h"
 
 class COleVariant;
 

@@ -7,7 +7,7 @@
 // 4100 is raised by the publish procedure generator with the capacity it
 // needs and the one it was given (both long).
 // 4086 ("Unknown Error.") is the library's own and is not repeated here.
-#include "support/VrlHostMessages.h"
+#include "VrlHostMessages.h"
 
 #include <iterator>
 

@@ -8,7 +8,7 @@
 
 #include <cstddef>
 
-#include "platform/StringResources.h"
+#include "../platform/StringResources.h"
 
 namespace VrlSchemaLib {
 

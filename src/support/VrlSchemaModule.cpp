@@ -1,9 +1,9 @@
 // The library's module record, its attach and detach handling, and the
 // process-wide identifier strings.
-#include "support/VrlSchemaModule.h"
+#include "VrlSchemaModule.h"
 
-#include "platform/ExtensionModule.h"
-#include "resources/VrlStringTable.h"
+#include "../platform/ExtensionModule.h"
+#include "../resources/VrlStringTable.h"
 
 namespace VrlSchemaLib {
 

@@ -7,7 +7,7 @@
 // at process exit (detach), so it exists before any exported operation runs.
 #pragma once
 
-#include "platform/PlatformTypes.h"
+#include "../platform/PlatformTypes.h"
 
 namespace VrlSchemaLib {
 

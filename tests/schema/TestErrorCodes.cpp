@@ -55,3 +55,20 @@ TEST_F(SchemaErrorTexts, NullNamesGiveAnEmptyName) {
     EXPECT_EQ(ExpectDux(4054, [&] { schema.GetField(L"Batch", nullptr); }),
               ExpectDux(4054, [&] { schema.GetField(L"Batch", L"Nope"); }));
 }
+
+// A diagnostic line names the raising site by its path in the source tree,
+// whatever folder the library was built in.
+TEST_F(SchemaErrorTexts, DiagnosticLineNamesTheSourceByItsTreePath) {
+    try {
+        schema.GetView(L"vwOrders");
+        FAIL() << "no exception";
+    } catch (DuxException* e) {
+        const CString text = DuxException::GetErrorMessage(e);
+        const LONG line = e->GetLineNo();
+        e->Delete();
+        CString expected;
+        expected.Format(L"[4072] DuxLib: The view 'vwOrders' was not found. (src/schema/VrlSchema.cpp:%ld)",
+                        line);
+        EXPECT_EQ(std::wstring(expected.GetString()), std::wstring(text.GetString()));
+    }
+}

@@ -2,8 +2,6 @@
 
 #include <string>
 
-#include "SampleSchema.h"
-#include "SchemaFile.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"
@@ -12,9 +10,9 @@
 #include "schema/VrlTable.h"
 #include "schema/VrlTableData.h"
 #include "schema/VrlView.h"
+#include "schemafile/SchemaFile.h"
 
 using namespace VrlSchemaLib;
-using namespace VrlSchemaTool;
 
 namespace {
 
@@ -55,6 +53,11 @@ const char* const kSmall = R"({
   "procedures": [{"name": "procA", "body": {"db2": "BEGIN END"}}],
   "trees": {"MarlowCaptureSetup": {"Person": ["Other"]}}
 })";
+
+// The reader is the library's; the sample it is tried on is the tool's default schema file.
+std::string SamplePath() {
+    return VRLSCHEMA_TEST_DATA_DIR "/../examples/sample-schema.json";
+}
 
 } // namespace
 
@@ -173,14 +176,13 @@ TEST(SchemaFile, MissingFileIsAnInputError) {
 TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersion) {
     for (Dialect d : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
         for (const char* v : {"25", "30", "35", "35.10001", "35.10002"}) {
-            auto file = SchemaFile::Parse(GetSampleSchemaText(), kSampleSchemaName, d, ParseVersion(v));
+            auto file = SchemaFile::Load(SamplePath(), d, ParseVersion(v));
             const VrlSchema& schema = file->GetSchema();
             const VrlTable* root = schema.GetTable(L"MarlowCaptureSetup");
             EXPECT_TRUE(root->IsFaked());
             EXPECT_GE(root->GetChildCount(), 13) << v;
         }
     }
-    auto at35 = SchemaFile::Parse(GetSampleSchemaText(), kSampleSchemaName, Dialect::SqlServer,
-                                  ParseVersion("35.10001"));
+    auto at35 = SchemaFile::Load(SamplePath(), Dialect::SqlServer, ParseVersion("35.10001"));
     EXPECT_EQ(15, at35->GetSchema().GetTable(L"MarlowCaptureSetup")->GetChildCount());
 }

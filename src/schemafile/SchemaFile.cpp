@@ -12,24 +12,22 @@
 #include <set>
 #include <sstream>
 
-#include "platform/COleVariant.h"
-#include "platform/Variant.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlDataDefinition.h"
-#include "schema/VrlEnums.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlParam.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlTableData.h"
-#include "schema/VrlView.h"
+#include "../platform/COleVariant.h"
+#include "../platform/Variant.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlDataDefinition.h"
+#include "../schema/VrlEnums.h"
+#include "../schema/VrlField.h"
+#include "../schema/VrlFunction.h"
+#include "../schema/VrlParam.h"
+#include "../schema/VrlProcedure.h"
+#include "../schema/VrlSchema.h"
+#include "../schema/VrlTable.h"
+#include "../schema/VrlTableData.h"
+#include "../schema/VrlView.h"
 
 using nlohmann::json;
-using namespace VrlSchemaLib;
-
-namespace VrlSchemaTool {
+namespace VrlSchemaLib {
 
 namespace {
 
@@ -79,33 +77,6 @@ const EnumNames kOnUpdate{1, {"ouNoAction", "ouCascade"}};
 const EnumNames kDirections{1, {"ioIn", "ioOut", "ioInOut"}};
 
 } // namespace
-
-const char* DialectName(Dialect dialect) {
-    switch (dialect) {
-    case Dialect::SqlServer:
-        return "sqlserver";
-    case Dialect::Oracle:
-        return "oracle";
-    case Dialect::DB2:
-        return "db2";
-    case Dialect::Access:
-        return "access";
-    }
-    return "";
-}
-
-std::optional<Dialect> ParseDialect(std::string_view name) {
-    const std::string lower = Lower(name);
-    for (Dialect d : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
-        if (lower == DialectName(d))
-            return d;
-    }
-    return std::nullopt;
-}
-
-SchemaFileError::SchemaFileError(const std::string& file, const std::string& path, const std::string& reason)
-    : std::runtime_error(file + ": " + (path.empty() ? "" : path + ": ") + reason), m_file(file),
-      m_path(path), m_reason(reason) {}
 
 std::optional<VrlSchemaVersion> ParseVersion(std::string_view text) {
     auto number = [](std::string_view part, long& out) {
@@ -843,4 +814,4 @@ std::unique_ptr<SchemaFile> SchemaFile::Load(const std::string& path, Dialect di
     return Parse(text.str(), path, dialect, version);
 }
 
-} // namespace VrlSchemaTool
+} // namespace VrlSchemaLib

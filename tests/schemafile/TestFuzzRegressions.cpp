@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "SchemaFile.h"
+#include "schemafile/SchemaFile.h"
 
-using namespace VrlSchemaTool;
+using namespace VrlSchemaLib;
 
 // A number beyond the range of a double is refused by the JSON reader with an
 // error of its own kind, which escaped the loader and ended the program.

@@ -1,1 +1,0 @@
-// Placeholder translation unit for a subsystem without sources of its own.

@@ -1,0 +1,18 @@
+// The target a schema file is read for: a file may give a view's or a
+// routine's text per target, and the reader keeps the one of the target asked
+// for.
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+namespace VrlSchemaLib {
+
+enum class Dialect { SqlServer, Oracle, DB2, Access };
+
+// The lower-case name of `dialect` as schema files and the tool spell it.
+const char* DialectName(Dialect dialect);
+// Accepts "sqlserver", "oracle", "db2", "access" (any letter case).
+std::optional<Dialect> ParseDialect(std::string_view name);
+
+} // namespace VrlSchemaLib

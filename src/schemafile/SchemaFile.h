@@ -1,0 +1,74 @@
+// SchemaFile: a whole versioned schema model read from one JSON file (the
+// format is described in docs/schema-format.md), from a path or from text, at
+// the version the file names or one the caller asks for, for one target. The file object owns every
+// schema object it builds -- the library's containers own nothing -- and keeps
+// them alive as long as the schema built over them is in use.
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "../platform/CComVariant.h"
+#include "../platform/CString.h"
+#include "../schema/VrlSchemaVersion.h"
+#include "SchemaDialect.h"
+#include "SchemaFileError.h"
+
+namespace VrlSchemaLib {
+class VrlField;
+class VrlConstraint;
+class VrlTable;
+class VrlTableData;
+class VrlParam;
+class VrlProcedure;
+class VrlFunction;
+class VrlView;
+class VrlSchema;
+
+// Parses "V" or "V.SP" (database version and service pack number).
+std::optional<VrlSchemaVersion> ParseVersion(std::string_view text);
+
+class SchemaFile {
+public:
+    // Builds the model described by `text`. `fileName` only names the file in
+    // errors. `version`, when given, replaces the version the file asks for.
+    // Raises SchemaFileError; nothing is kept of a refused file.
+    static std::unique_ptr<SchemaFile> Parse(std::string_view text, const std::string& fileName,
+                                             Dialect dialect,
+                                             std::optional<VrlSchemaVersion> version = std::nullopt);
+    // Reads and parses a file.
+    static std::unique_ptr<SchemaFile> Load(const std::string& path, Dialect dialect,
+                                            std::optional<VrlSchemaVersion> version = std::nullopt);
+
+    SchemaFile(const SchemaFile&) = delete;
+    SchemaFile& operator=(const SchemaFile&) = delete;
+    ~SchemaFile();
+
+    const VrlSchema& GetSchema() const { return *m_schema; }
+    VrlSchemaVersion GetVersion() const { return m_version; }
+
+private:
+    class Builder;
+    SchemaFile();
+
+    VrlSchemaVersion m_version;
+    // Owned objects, in construction order. The vectors handed to the
+    // library's constructors live here too, since seed data keeps pointers
+    // to its columns and values.
+    std::vector<std::unique_ptr<VrlField>> m_fields;
+    std::vector<std::unique_ptr<VrlConstraint>> m_constraints;
+    std::vector<std::unique_ptr<std::vector<CString>>> m_dataColumns;
+    std::vector<std::unique_ptr<std::vector<CComVariant>>> m_dataValues;
+    std::vector<std::unique_ptr<VrlTableData>> m_data;
+    std::vector<std::unique_ptr<VrlTable>> m_tables;
+    std::vector<std::unique_ptr<VrlParam>> m_params;
+    std::vector<std::unique_ptr<VrlProcedure>> m_procedures;
+    std::vector<std::unique_ptr<VrlFunction>> m_functions;
+    std::vector<std::unique_ptr<VrlView>> m_views;
+    std::unique_ptr<VrlSchema> m_schema;
+};
+
+} // namespace VrlSchemaLib

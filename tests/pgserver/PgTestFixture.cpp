@@ -15,17 +15,28 @@ public:
         }
         std::printf("PostgreSQL test server in %s\n", TheServer().Folder().c_str());
     }
-    void TearDown() override { TheServer().Stop(); }
+    void TearDown() override {
+        const RoundTripCounts& c = Counts();
+        std::printf("round trips: %d versions created and seeded, %d probes checked (%d present, %d absent), "
+                    "%d version pairs upgraded, %d second runs\n",
+                    c.versionsCreated, c.probesPresent + c.probesAbsent, c.probesPresent, c.probesAbsent,
+                    c.pairsUpgraded, c.secondRuns);
+        TheServer().Stop();
+    }
 };
 
 ::testing::Environment* const g_pServerEnvironment =
     ::testing::AddGlobalTestEnvironment(new ServerEnvironment);
 
-std::string DatabaseName(std::string text) {
+// Unique within the run, readable in the server's log, within the 63
+// bytes of an identifier.
+std::string DatabaseName(const std::string& test, const std::string& suffix) {
+    static int s_nCount = 0;
+    std::string text = "t" + std::to_string(++s_nCount) + "_" + suffix + "_" + test;
     for (char& ch : text) {
         ch = std::isalnum(static_cast<unsigned char>(ch)) ? static_cast<char>(std::tolower(ch)) : '_';
     }
-    return "t_" + text.substr(0, 50);
+    return text.substr(0, 60);
 }
 
 std::string Maintenance() {
@@ -34,13 +45,18 @@ std::string Maintenance() {
 
 } // namespace
 
+RoundTripCounts& Counts() {
+    static RoundTripCounts counts;
+    return counts;
+}
+
 PgServer& TheServer() {
     static PgServer server;
     return server;
 }
 
 std::unique_ptr<PgDatabase> PgTestFixture::CreateDatabase(const std::string& suffix) {
-    const std::string name = DatabaseName(m_name + "_" + suffix);
+    const std::string name = DatabaseName(m_name, suffix);
     PgDatabase admin(Maintenance());
     EXPECT_TRUE(admin.IsOpen()) << admin.Error();
     EXPECT_EQ("", admin.Execute("DROP DATABASE IF EXISTS " + name));

@@ -16,6 +16,16 @@ namespace VrlSchemaPgTest {
 
 PgServer& TheServer();
 
+// What the round trips did, printed when the server stops.
+struct RoundTripCounts {
+    int versionsCreated = 0;
+    int probesPresent = 0;
+    int probesAbsent = 0;
+    int pairsUpgraded = 0;
+    int secondRuns = 0;
+};
+RoundTripCounts& Counts();
+
 class PgTestFixture : public ::testing::Test {
 protected:
     void SetUp() override;

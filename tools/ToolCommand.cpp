@@ -10,6 +10,7 @@
 
 #include "Generators.h"
 #include "SampleSchema.h"
+#include "UpgradeCommand.h"
 #include "platform/CString.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"
@@ -43,7 +44,12 @@ const char* const kUsage =
     "                    with --table T, of the column or constraint NAME of table T\n"
     "  columns [TABLE]   the version-cut column list of every table (or of one)\n"
     "  all               every dialect's script, seed and publish texts into --out-dir\n"
-    "                    (postgres: script and seed)\n"
+    "                    (postgres: no publish; and, for the sample, the upgrade\n"
+    "                    from its oldest version)\n"
+    "  upgrade           the script from one schema version to another:\n"
+    "                    --from V --to V [--schema FILE], or --old FILE --new FILE;\n"
+    "                    --plan lists the steps instead, --allow-data-loss permits\n"
+    "                    steps that can lose data (refused otherwise)\n"
     "\n"
     "Options:\n"
     "  --schema FILE       schema file (default: the built-in sample schema)\n"
@@ -358,6 +364,11 @@ int RunAll(const Session& session, const Options& o, std::ostream& out) {
             notices.push_back(base + ": no publish procedure for this dialect, " + base +
                               "-publish.sql skipped");
         }
+        if (o.schemaFile.empty()) {
+            Output upgrade;
+            upgrade.text = SampleUpgradeScript(d, upgrade.statements);
+            results.push_back({base + "-upgrade.sql", upgrade});
+        }
     }
     std::error_code ec;
     std::filesystem::create_directories(o.outDir, ec);
@@ -431,6 +442,8 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
             return 0;
         }
     }
+    if (args[0] == "upgrade")
+        return RunUpgradeCommand(args, out, err);
     try {
         const Options o = ParseArgs(args);
         if (o.command.empty())

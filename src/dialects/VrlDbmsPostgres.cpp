@@ -1,6 +1,5 @@
 #include "VrlDbmsPostgres.h"
 
-#include "VrlDateTimeSplit.h"
 #include "../schema/ObjectExistsFormats.h"
 #include "../schema/VrlConstraint.h"
 #include "../schema/VrlField.h"
@@ -9,6 +8,7 @@
 #include "../schema/VrlSchema.h"
 #include "../schema/VrlTable.h"
 #include "../schema/VrlView.h"
+#include "VrlDateTimeSplit.h"
 
 namespace VrlSchemaLib {
 
@@ -194,8 +194,10 @@ CString VrlDbmsPostgres::FormatDropConstraint(const VrlTable* table, const VrlCo
         return FormatDropIndex(table, name);
     }
     if (type == ctPrimaryKey && lowered) {
-        return CString::Concat(FormatDropIndex(table, L"CI_" + name), L"; ",
-                               VrlDbmsAnsi::FormatDropConstraint(table, name.GetString()));
+        // The key first, as a foreign key goes before its index: a caller
+        // that splits the text finds the index named in the second piece.
+        return CString::Concat(VrlDbmsAnsi::FormatDropConstraint(table, name.GetString()), L"; ",
+                               FormatDropIndex(table, L"CI_" + name));
     }
     return VrlDbmsAnsi::FormatDropConstraint(table, constraint);
 }

@@ -199,7 +199,7 @@ TEST(PostgresKeys, CaseInsensitiveColumnsAreIndexedThroughLower) {
                  L"CI_PK_Profile ON Profile(lower(ProfileName))",
                  dbms.FormatAddConstraint(s.profile, key).GetString());
     const wchar_t* const dropKey =
-        L"DROP INDEX CI_PK_Profile; ALTER TABLE Profile DROP CONSTRAINT PK_Profile";
+        L"ALTER TABLE Profile DROP CONSTRAINT PK_Profile; DROP INDEX CI_PK_Profile";
     EXPECT_STREQ(dropKey, dbms.FormatDropConstraint(s.profile, key).GetString());
     EXPECT_STREQ(dropKey, dbms.FormatDropConstraint(s.profile, L"PK_Profile").GetString());
     EXPECT_STREQ(

@@ -3,7 +3,8 @@
 # locale with a comma decimal point available for the locale tests.
 # `setup.sh test` also installs what the whole test run needs: valgrind,
 # clang with its fuzzer runtime, the SQL parsers of the parser check, and
-# the PostgreSQL server and client library of the round-trip tests.
+# the PostgreSQL server and client library of the round-trip tests;
+# `setup.sh coverage` adds gcovr for scripts/coverage.sh.
 # Safe to run again: it installs only what is missing.
 set -eu
 cd "$(dirname "$0")/.."
@@ -17,6 +18,8 @@ if $full; then
     # when it has one.
     command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm"
 fi
+# `setup.sh coverage`: what scripts/coverage.sh needs beside the build.
+if [ "${1:-}" = coverage ]; then packages="$packages gcovr"; fi
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

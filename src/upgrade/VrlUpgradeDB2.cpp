@@ -33,6 +33,19 @@ void VrlUpgradeDB2::ApplyDefault(const VrlTable* table, const VrlField* older, c
     out.push_back(std::move(statement));
 }
 
+void VrlUpgradeDB2::ApplyNullability(const VrlTable* table, const VrlField* older, const VrlField* newer,
+                                     std::vector<VrlUpgradeStatement>& out) const {
+    const bool notNull = newer->GetNullType() == ntNotNull;
+    if (notNull == (older->GetNullType() == ntNotNull))
+        return;
+    VrlUpgradeStatement statement =
+        Unguarded(CString::Concat(L"ALTER TABLE ", table->GetNameRef(), L" ALTER COLUMN ",
+                                  newer->GetNameRef(), notNull ? L" SET NOT NULL" : L" DROP NOT NULL"));
+    statement.m_strProbe = CatalogueCase(m_rGenerator.FormatObjectExists(newer));
+    statement.m_bWhenFound = true;
+    out.push_back(std::move(statement));
+}
+
 CString VrlUpgradeDB2::Reorganize(const VrlTable* table) const {
     return CString::Concat(L"CALL SYSPROC.ADMIN_CMD('REORG TABLE ", table->GetNameRef(), L"')");
 }

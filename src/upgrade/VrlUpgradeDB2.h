@@ -13,8 +13,8 @@
 // names. A changed column type, length or nullability and a dropped column
 // leave the table in reorg-pending state, in which the next statements over
 // it fail; the table is reorganised before the plan goes on. The
-// generator's ALTER COLUMN sets the data type alone, so defaults are set
-// with statements of their own.
+// generator's ALTER COLUMN sets the data type alone, so defaults and
+// nullability are set with statements of their own.
 #pragma once
 
 #include "VrlUpgradeDialect.h"
@@ -29,6 +29,8 @@ public:
     CString CatalogueCase(const CString& probe) const override;
     void ApplyDefault(const VrlTable* table, const VrlField* older, const VrlField* newer,
                       std::vector<VrlUpgradeStatement>& out) const override;
+    void ApplyNullability(const VrlTable* table, const VrlField* older, const VrlField* newer,
+                          std::vector<VrlUpgradeStatement>& out) const override;
     CString Reorganize(const VrlTable* table) const override;
 };
 

@@ -54,6 +54,9 @@ void VrlUpgradeDialect::ReleaseColumn(const VrlTable*, const VrlField*,
 void VrlUpgradeDialect::ApplyDefault(const VrlTable*, const VrlField*, const VrlField*,
                                      std::vector<VrlUpgradeStatement>&) const {}
 
+void VrlUpgradeDialect::ApplyNullability(const VrlTable*, const VrlField*, const VrlField*,
+                                         std::vector<VrlUpgradeStatement>&) const {}
+
 CString VrlUpgradeDialect::Reorganize(const VrlTable*) const {
     return CString();
 }

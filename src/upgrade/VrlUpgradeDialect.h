@@ -66,6 +66,10 @@ public:
     // does not have. Default: nothing.
     virtual void ApplyDefault(const VrlTable* table, const VrlField* older, const VrlField* newer,
                               std::vector<VrlUpgradeStatement>& out) const;
+    // After a column was altered: give it the nullability of `newer` where
+    // the generator's ALTER COLUMN does not carry it. Default: nothing.
+    virtual void ApplyNullability(const VrlTable* table, const VrlField* older, const VrlField* newer,
+                                  std::vector<VrlUpgradeStatement>& out) const;
     // After the columns of a table were altered or dropped, the statement
     // that makes the table usable again. Default: empty (none needed).
     virtual CString Reorganize(const VrlTable* table) const;

@@ -29,6 +29,21 @@ bool VrlUpgradeOracle::GuardsItself(const CString& statement) const {
     return statement.GetLength() >= length && std::wcsncmp(statement.GetString(), block, length) == 0;
 }
 
+void VrlUpgradeOracle::ApplyNullability(const VrlTable* table, const VrlField*, const VrlField* newer,
+                                        std::vector<VrlUpgradeStatement>& out) const {
+    if (newer->GetNullType() != ntNotNull)
+        return;
+    // MODIFY ... NOT NULL fails on a column that is NOT NULL already: the
+    // guard looks for the column still nullable.
+    VrlUpgradeStatement statement = Unguarded(CString::Concat(
+        L"ALTER TABLE ", table->GetNameRef(), L" MODIFY (", newer->GetNameRef(), L" NOT NULL)"));
+    CString probe = m_rGenerator.FormatObjectExists(newer);
+    probe.TrimRight();
+    statement.m_strProbe = CatalogueCase(probe + L" AND NULLABLE = 'Y'");
+    statement.m_bWhenFound = true;
+    out.push_back(std::move(statement));
+}
+
 void VrlUpgradeOracle::ApplyDefault(const VrlTable* table, const VrlField* older, const VrlField* newer,
                                     std::vector<VrlUpgradeStatement>& out) const {
     CString clause = m_rGenerator.GetDefaultValue(newer);

@@ -13,8 +13,8 @@
 // The catalogue keeps unquoted names upper-cased, so probes are compared in
 // upper case. The generator's drop blocks for constraints and indexes look
 // in the catalogue themselves and run as they are. The generator's ALTER
-// COLUMN re-adds the column under its type alone, so the default is given
-// back afterwards.
+// COLUMN re-adds the column under its type alone, nullable and without a
+// default, so NOT NULL and the default are given back afterwards.
 #pragma once
 
 #include "VrlUpgradeDialect.h"
@@ -28,6 +28,8 @@ public:
     CString Guard(const CString& probe, bool whenFound, const CString& statement) const override;
     CString CatalogueCase(const CString& probe) const override;
     bool GuardsItself(const CString& statement) const override;
+    void ApplyNullability(const VrlTable* table, const VrlField* older, const VrlField* newer,
+                          std::vector<VrlUpgradeStatement>& out) const override;
     void ApplyDefault(const VrlTable* table, const VrlField* older, const VrlField* newer,
                       std::vector<VrlUpgradeStatement>& out) const override;
 };

@@ -17,6 +17,7 @@
 #include "../schema/VrlTableData.h"
 #include "../schema/VrlView.h"
 #include "../sqlgen/VrlDbms.h"
+#include "../support/VrlConversions.h"
 #include "VrlUpgradeDialect.h"
 #include "VrlUpgradeRefusal.h"
 
@@ -249,6 +250,15 @@ CString IndexNameOf(const CString& statement) {
     return statement.Mid(start, end - start);
 }
 
+CString NameAfter(const CString& text, const wchar_t* keyword);
+
+// The name a constraint or index statement gives its object: the word after
+// "CONSTRAINT " or, failing that, after "INDEX ".
+CString WrittenName(const CString& statement) {
+    return statement.Find(L"CONSTRAINT ") >= 0 ? NameAfter(statement, L"CONSTRAINT ")
+                                               : IndexNameOf(statement);
+}
+
 // The word after the first occurrence of `keyword` (trigger and procedure
 // names of creation texts).
 CString NameAfter(const CString& text, const wchar_t* keyword) {
@@ -300,6 +310,20 @@ private:
     CString Probe(const VrlSchemaObject* object) const {
         return m_pDialect->HasCatalogue() ? m_pDialect->CatalogueCase(m_rGen.FormatObjectExists(object))
                                           : CString();
+    }
+    // The probe of a constraint, naming it as `statement` writes it: the
+    // probes cut every constraint name to the ANSI identifier limit, the
+    // statements only index names, and the catalogue holds what the
+    // statement wrote.
+    CString ConstraintProbe(const VrlConstraint* constraint, const CString& statement) const {
+        if (!m_pDialect->HasCatalogue())
+            return CString();
+        CString probe = m_rGen.FormatObjectExists(constraint);
+        const CString written = WrittenName(statement);
+        const CString limited = VrlConversions::AnsiConstraintLimit(constraint->GetNameRef());
+        if (!written.IsEmpty() && written != limited)
+            probe.Replace(CString::Concat(L"N'", limited, L"'"), CString::Concat(L"N'", written, L"'"));
+        return m_pDialect->CatalogueCase(probe);
     }
     CString IndexProbe(const VrlTable* table, const CString& name) const {
         VrlConstraint index(name, ctIndex, std::vector<CString>{}, table->GetVersion());
@@ -366,6 +390,7 @@ private:
     void PlanConstraints(const TablePair& pair);
     void PlanForeignKeys();
     void PlanColumns(const TablePair& pair);
+    void FillNulls(const TablePair& pair, const ColumnChange& change);
     void AddConstraint(const VrlTable* table, const VrlConstraint* constraint);
     void DropConstraint(const VrlTable* table, const VrlConstraint* constraint);
     void AddShadowColumns(const VrlTable* table, int extraBefore);
@@ -523,6 +548,20 @@ void Session::AddShadowColumns(const VrlTable* table, int extraBefore) {
     }
 }
 
+// A column that becomes NOT NULL takes its default where it holds NULL, so
+// that the change does not fail on the rows it already has.
+void Session::FillNulls(const TablePair& pair, const ColumnChange& change) {
+    if (change.from->GetNullType() == ntNotNull || change.to->GetNullType() != ntNotNull ||
+        m_rGen.GetDefaultValue(change.to).IsEmpty())
+        return;
+    const CString column = m_rGen.FormatFieldName(change.to->GetNameRef());
+    const CString literal = m_rGen.FormatValue(change.to, change.to->GetDefaultValueRef());
+    Add(kAlterColumns, Kind::AlterColumn, pair.to->GetNameRef() + L"." + change.to->GetNameRef(),
+        CString::Concat(L"UPDATE ", pair.to->GetNameRef(), L" SET ", column, L" = ", literal, L" WHERE ",
+                        column, L" IS NULL"),
+        Probe(change.from), true);
+}
+
 void Session::PlanColumns(const TablePair& pair) {
     const VrlTable* table = pair.to;
     const CString& name = table->GetNameRef();
@@ -539,10 +578,15 @@ void Session::PlanColumns(const TablePair& pair) {
         m_pDialect->ReleaseColumn(pair.from, change.from, release);
         Add(kAlterColumns, Kind::DropDefault, object, std::move(release));
         if (change.alter) {
+            FillNulls(pair, change);
             Add(kAlterColumns, Kind::AlterColumn, object, m_rGen.FormatAlterColumn(table, change.to),
                 Probe(change.from), true, change.loses);
             altered = true;
         }
+        std::vector<VrlUpgradeStatement> nullability;
+        if (change.alter)
+            m_pDialect->ApplyNullability(table, change.from, change.to, nullability);
+        Add(kAlterColumns, Kind::AlterColumn, object, std::move(nullability), change.loses);
         std::vector<VrlUpgradeStatement> restore;
         m_pDialect->ApplyDefault(table, change.from, change.to, restore);
         Add(kAlterColumns, Kind::SetDefault, object, std::move(restore));
@@ -570,7 +614,8 @@ void Session::AddConstraint(const VrlTable* table, const VrlConstraint* constrai
     // for it); the others are companion indexes named in their text.
     const std::vector<CString> pieces = SplitJoined(m_rGen.FormatAddConstraint(table, constraint));
     for (size_t i = 0; i < pieces.size(); ++i) {
-        const CString probe = i == 0 ? Probe(constraint) : IndexProbe(table, IndexNameOf(pieces[i]));
+        const CString probe =
+            i == 0 ? ConstraintProbe(constraint, pieces[i]) : IndexProbe(table, IndexNameOf(pieces[i]));
         statements.push_back(Statement(pieces[i], probe, false));
     }
     Add(phase, AddKind(constraint->GetType()), table->GetNameRef() + L"." + constraint->GetNameRef(),
@@ -582,11 +627,23 @@ void Session::DropConstraint(const VrlTable* table, const VrlConstraint* constra
     const CString text = m_rGen.FormatDropConstraint(table, constraint);
     std::vector<VrlUpgradeStatement> statements;
     if (m_pDialect->GuardsItself(text)) {
-        statements.push_back(Statement(text, CString(), true));
+        // A constraint and its companion index come as two blocks in one
+        // text; each runs as a statement of its own.
+        int start = 0;
+        while (start < text.GetLength()) {
+            const int end = text.Find(L"END;", start);
+            const int stop = end < 0 ? text.GetLength() : end + 4;
+            CString block = text.Mid(start, stop - start);
+            block.Trim();
+            if (!block.IsEmpty())
+                statements.push_back(Statement(block, CString(), true));
+            start = stop;
+        }
     } else {
         const std::vector<CString> pieces = SplitJoined(text);
         for (size_t i = 0; i < pieces.size(); ++i) {
-            const CString probe = i == 0 ? Probe(constraint) : IndexProbe(table, IndexNameOf(pieces[i]));
+            const CString probe =
+                i == 0 ? ConstraintProbe(constraint, pieces[i]) : IndexProbe(table, IndexNameOf(pieces[i]));
             statements.push_back(Statement(pieces[i], probe, true));
         }
     }

@@ -74,7 +74,7 @@ CREATE TABLE DocDefSeparation(
 [DocDefSeparationID] int Not Null,
 [DocDefID] int Not Null,
 [AutoDocSepOptID] int,
-[PageCount] smallint  DEFAULT 1,
+[PageCount] smallint Not Null DEFAULT 1,
 [PublishedBatchDefID] int Not Null DEFAULT 0,
 [AdminID] int  DEFAULT 0,
 [Referenced] bit Not Null DEFAULT NO)
@@ -369,6 +369,9 @@ GO
 ALTER TABLE Queue ADD CONSTRAINT PK_Queue PRIMARY KEY CLUSTERED ([QueueID])
 GO
 
+CREATE INDEX IX_Queue_ProcessID ON Queue (ProcessID)
+GO
+
 ALTER TABLE FolderCreationRule ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY CLUSTERED ([FolderCreationRuleID])
 GO
 
@@ -376,6 +379,9 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT PK_BatchDef_DocDef PRIMARY KEY CLUSTE
 GO
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY CLUSTERED ([DocDefSeparationID])
+GO
+
+CREATE INDEX IX_DocDefSeparation_PageCount ON DocDefSeparation (PageCount)
 GO
 
 ALTER TABLE DocumentDef ADD CONSTRAINT PK_DocumentDef PRIMARY KEY CLUSTERED ([DocDefID])
@@ -495,16 +501,16 @@ GO
 CREATE INDEX FK_Queue_BatchDefIDIndex ON Queue([BatchDefID])
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_BatchDefIDIndex ON FolderCreationRule([BatchDefID])
+CREATE INDEX FK_FolderRule_BatchDefIDIndex ON FolderCreationRule([BatchDefID])
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY([ParentRuleID]) REFERENCES FolderCreationRule([FolderCreationRuleID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY([ParentRuleID]) REFERENCES FolderCreationRule([FolderCreationRuleID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_ParentRuleIDIndex ON FolderCreationRule([ParentRuleID])
+CREATE INDEX FK_FolderRule_ParentRuleIDIndex ON FolderCreationRule([ParentRuleID])
 GO
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -519,7 +525,7 @@ GO
 CREATE INDEX FK_BatchDef_DocDef_DocDefIDIndex ON BatchDef_DocDef([DocDefID])
 GO
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY([DocDefID]) REFERENCES DocumentDef([DocDefID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY([DocDefID]) REFERENCES DocumentDef([DocDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
 CREATE INDEX FK_DocDefSeparation_DocDefIDIndex ON DocDefSeparation([DocDefID])
@@ -549,22 +555,22 @@ GO
 CREATE INDEX FK_IndexFieldDef_DocDefIDIndex ON IndexFieldDef([DocDefID])
 GO
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageRecogOptID FOREIGN KEY([PageRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageOptID FOREIGN KEY([PageRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneRecogOptID FOREIGN KEY([ZoneRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneOptID FOREIGN KEY([ZoneRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SepSheetRecogOptID FOREIGN KEY([SepSheetRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SheetOptID FOREIGN KEY([SepSheetRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
 ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_StdRecogOptID FOREIGN KEY([StdRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_AutoDocSepOptID FOREIGN KEY([AutoDocSepOptID]) REFERENCES AutoDocSepOpt([AutoDocSepOptID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_SepOptID FOREIGN KEY([AutoDocSepOptID]) REFERENCES AutoDocSepOpt([AutoDocSepOptID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_AutoDocSep_IDOpt_AutoDocSepOptIDIndex ON AutoDocSep_IDOpt([AutoDocSepOptID])
+CREATE INDEX FK_AutoDocSep_IDOpt_SepOptIDIndex ON AutoDocSep_IDOpt([AutoDocSepOptID])
 GO
 
 ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN KEY([DictionaryID]) REFERENCES Dictionary([DictionaryID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -573,10 +579,10 @@ GO
 CREATE INDEX FK_DictionaryWord_DictionaryIDIndex ON DictionaryWord([DictionaryID])
 GO
 
-ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ExportConnectorID FOREIGN KEY([ExportConnectorID]) REFERENCES ExportConnector([ExportConnectorID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ConnectorID FOREIGN KEY([ExportConnectorID]) REFERENCES ExportConnector([ExportConnectorID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ExportField_ExportConnectorIDIndex ON ExportField([ExportConnectorID])
+CREATE INDEX FK_ExportField_ConnectorIDIndex ON ExportField([ExportConnectorID])
 GO
 
 ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN KEY([ProcessID]) REFERENCES Processes([ProcessID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -585,14 +591,14 @@ GO
 CREATE INDEX FK_ProcessReplaces_ProcessIDIndex ON ProcessReplaces([ProcessID])
 GO
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY([ReplacedProcessID]) REFERENCES Processes([ProcessID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY([ReplacedProcessID]) REFERENCES Processes([ProcessID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ProcessReplaces_ReplacedProcessIDIndex ON ProcessReplaces([ReplacedProcessID])
+CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces([ReplacedProcessID])
 GO
 
 CREATE VIEW vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0
 GO
 
 CREATE VIEW vwQueueProcess AS
@@ -600,6 +606,6 @@ SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue AS q INNER JOIN Processes AS p
 GO
 
 CREATE PROCEDURE procGetBatchDef (@lBatchDefID int ) AS 
-	SELECT * FROM BatchDef WHERE BatchDefID = [@lBatchDefID]
+	SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = [@lBatchDefID]
 GO
 

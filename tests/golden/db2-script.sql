@@ -38,7 +38,7 @@ RetainImages SMALLINT Not Null DEFAULT 1,
 Priority smallint Not Null DEFAULT 5,
 CreationDate TIMESTAMP  DEFAULT '2009-05-01 08:30:00.000000',
 ModifiedDate TIMESTAMP,
-ImageFolder VARGRAPHIC(260),
+ImageFolder VARGRAPHIC(400),
 Notes VARGRAPHIC(256),
 DeleteBatchDays int  DEFAULT 0,
 PublishedBatchDefID int Not Null DEFAULT 0,
@@ -98,7 +98,7 @@ CREATE TABLE DocDefSeparation(
 DocDefSeparationID int Not Null,
 DocDefID int Not Null,
 AutoDocSepOptID int,
-PageCount smallint  DEFAULT 1,
+PageCount smallint Not Null DEFAULT 1,
 PublishedBatchDefID int Not Null DEFAULT 0,
 AdminID int  DEFAULT 0,
 Referenced SMALLINT Not Null DEFAULT 0);
@@ -375,11 +375,15 @@ ALTER TABLE BatchFieldDef ADD CONSTRAINT PK_BatchFieldDef PRIMARY KEY(BatchField
 
 ALTER TABLE Queue ADD CONSTRAINT PK_Queue PRIMARY KEY(QueueID);
 
+CREATE INDEX IX_Queue_ProcessID ON Queue(ProcessID);
+
 ALTER TABLE FolderCreationRule ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY(FolderCreationRuleID);
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT PK_BatchDef_DocDef PRIMARY KEY(BatchDefID, DocDefID);
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY(DocDefSeparationID);
+
+CREATE INDEX IX_DocDefSepaQ8884 ON DocDefSeparation(PageCount);
 
 ALTER TABLE DocumentDef ADD CONSTRAINT PK_DocumentDef PRIMARY KEY(DocDefID);
 
@@ -459,13 +463,13 @@ ALTER TABLE Queue ADD CONSTRAINT FK_Queue_BatchDefID FOREIGN KEY(BatchDefID) REF
 
 CREATE INDEX FK_Queue_BatcQ8353 ON Queue(BatchDefID);
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION;
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
-CREATE INDEX FK_FolderCreaQ6873 ON FolderCreationRule(BatchDefID);
+CREATE INDEX FK_FolderRuleQ2439 ON FolderCreationRule(BatchDefID);
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID) ON DELETE NO ACTION ON UPDATE NO ACTION;
 
-CREATE INDEX FK_FolderCreaQ9376 ON FolderCreationRule(ParentRuleID);
+CREATE INDEX FK_FolderRuleQ0190 ON FolderCreationRule(ParentRuleID);
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
@@ -475,7 +479,7 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_DocDefID FOREIGN K
 
 CREATE INDEX FK_BatchDef_DQ0761 ON BatchDef_DocDef(DocDefID);
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
 CREATE INDEX FK_DocDefSepaQ5052 ON DocDefSeparation(DocDefID);
 
@@ -495,33 +499,33 @@ ALTER TABLE IndexFieldDef ADD CONSTRAINT FK_IndexFieldDef_DocDefID FOREIGN KEY(D
 
 CREATE INDEX FK_IndexFieldQ1561 ON IndexFieldDef(DocDefID);
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageRecogOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneRecogOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
 
-ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SepSheetRecogOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SheetOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
 
 ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_StdRecogOptID FOREIGN KEY(StdRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION;
 
-ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_AutoDocSepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE ON UPDATE NO ACTION;
+ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_SepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
-CREATE INDEX FK_AutoDocSepQ3454 ON AutoDocSep_IDOpt(AutoDocSepOptID);
+CREATE INDEX FK_AutoDocSepQ8414 ON AutoDocSep_IDOpt(AutoDocSepOptID);
 
 ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN KEY(DictionaryID) REFERENCES Dictionary(DictionaryID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
 CREATE INDEX FK_DictionaryQ1442 ON DictionaryWord(DictionaryID);
 
-ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ExportConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE ON UPDATE NO ACTION;
+ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
-CREATE INDEX FK_ExportFielQ2423 ON ExportField(ExportConnectorID);
+CREATE INDEX FK_ExportFielQ3179 ON ExportField(ExportConnectorID);
 
 ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN KEY(ProcessID) REFERENCES Processes(ProcessID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
 CREATE INDEX FK_ProcessRepQ8993 ON ProcessReplaces(ProcessID);
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID) ON DELETE NO ACTION ON UPDATE NO ACTION;
 
-CREATE INDEX FK_ProcessRepQ3977 ON ProcessReplaces(ReplacedProcessID);
+CREATE INDEX FK_ProcessRepQ9073 ON ProcessReplaces(ReplacedProcessID);
 
 CREATE FUNCTION CharIndex(sFindThis VARGRAPHIC(2000), sInThis VARGRAPHIC(2000)) 
 	RETURNS INT 
@@ -568,7 +572,7 @@ BEGIN ATOMIC
 END;
 
 CREATE VIEW vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0;
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0;
 
 CREATE VIEW vwQueueProcess AS
 SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue q INNER JOIN Processes p ON p.ProcessID = q.ProcessID;
@@ -577,7 +581,7 @@ CREATE PROCEDURE procGetBatchDef( plBatchDefID int)
 BEGIN 
 	BEGIN 
 		DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR
-SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID; 
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = plBatchDefID; 
 	OPEN lCursor; 
 	END; 
 END;

@@ -18,7 +18,7 @@ RetainImages NUMBER(1) DEFAULT 1 Not Null,
 Priority NUMBER(5) DEFAULT 5 Not Null,
 CreationDate date DEFAULT TO_DATE('05/01/2009 08:30:00','mm/dd/yyyy hh24:mi:ss'),
 ModifiedDate date,
-ImageFolder NVARCHAR2(260),
+ImageFolder NVARCHAR2(400),
 Notes NCLOB,
 DeleteBatchDays NUMBER(10) DEFAULT 0,
 PublishedBatchDefID NUMBER(10) DEFAULT 0 Not Null,
@@ -82,7 +82,7 @@ CREATE TABLE DocDefSeparation(
 DocDefSeparationID NUMBER(10)  Not Null,
 DocDefID NUMBER(10)  Not Null,
 AutoDocSepOptID NUMBER(10),
-PageCount NUMBER(5) DEFAULT 1,
+PageCount NUMBER(5) DEFAULT 1 Not Null,
 PublishedBatchDefID NUMBER(10) DEFAULT 0 Not Null,
 AdminID NUMBER(10) DEFAULT 0,
 Referenced NUMBER(1) DEFAULT 0 Not Null)
@@ -379,6 +379,9 @@ ALTER TABLE BatchFieldDef ADD CONSTRAINT PK_BatchFieldDef PRIMARY KEY(BatchField
 ALTER TABLE Queue ADD CONSTRAINT PK_Queue PRIMARY KEY(QueueID)
 /
 
+CREATE INDEX IX_Queue_ProcessID ON Queue(ProcessID)
+/
+
 ALTER TABLE FolderCreationRule ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY(FolderCreationRuleID)
 /
 
@@ -386,6 +389,9 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT PK_BatchDef_DocDef PRIMARY KEY(BatchD
 /
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY(DocDefSeparationID)
+/
+
+CREATE INDEX IX_DocDefSepaQ8884 ON DocDefSeparation(PageCount)
 /
 
 ALTER TABLE DocumentDef ADD CONSTRAINT PK_DocumentDef PRIMARY KEY(DocDefID)
@@ -511,16 +517,16 @@ ALTER TABLE Queue ADD CONSTRAINT FK_Queue_BatchDefID FOREIGN KEY(BatchDefID) REF
 CREATE INDEX FK_Queue_BatcQ8353 ON Queue(BatchDefID)
 /
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE
 /
 
-CREATE INDEX FK_FolderCreaQ6873 ON FolderCreationRule(BatchDefID)
+CREATE INDEX FK_FolderRuleQ2439 ON FolderCreationRule(BatchDefID)
 /
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID)
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID)
 /
 
-CREATE INDEX FK_FolderCreaQ9376 ON FolderCreationRule(ParentRuleID)
+CREATE INDEX FK_FolderRuleQ0190 ON FolderCreationRule(ParentRuleID)
 /
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE
@@ -535,7 +541,7 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_DocDefID FOREIGN K
 CREATE INDEX FK_BatchDef_DQ0761 ON BatchDef_DocDef(DocDefID)
 /
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID)
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE CASCADE
 /
 
 CREATE INDEX FK_DocDefSepaQ5052 ON DocDefSeparation(DocDefID)
@@ -565,22 +571,22 @@ ALTER TABLE IndexFieldDef ADD CONSTRAINT FK_IndexFieldDef_DocDefID FOREIGN KEY(D
 CREATE INDEX FK_IndexFieldQ1561 ON IndexFieldDef(DocDefID)
 /
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageRecogOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID)
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneRecogOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID)
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
-ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SepSheetRecogOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID)
+ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SheetOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
 ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_StdRecogOptID FOREIGN KEY(StdRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
-ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_AutoDocSepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE
+ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_SepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE
 /
 
-CREATE INDEX FK_AutoDocSepQ3454 ON AutoDocSep_IDOpt(AutoDocSepOptID)
+CREATE INDEX FK_AutoDocSepQ8414 ON AutoDocSep_IDOpt(AutoDocSepOptID)
 /
 
 ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN KEY(DictionaryID) REFERENCES Dictionary(DictionaryID) ON DELETE CASCADE
@@ -589,10 +595,10 @@ ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN
 CREATE INDEX FK_DictionaryQ1442 ON DictionaryWord(DictionaryID)
 /
 
-ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ExportConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE
+ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE
 /
 
-CREATE INDEX FK_ExportFielQ2423 ON ExportField(ExportConnectorID)
+CREATE INDEX FK_ExportFielQ3179 ON ExportField(ExportConnectorID)
 /
 
 ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN KEY(ProcessID) REFERENCES Processes(ProcessID) ON DELETE CASCADE
@@ -601,10 +607,10 @@ ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN 
 CREATE INDEX FK_ProcessRepQ8993 ON ProcessReplaces(ProcessID)
 /
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID)
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID)
 /
 
-CREATE INDEX FK_ProcessRepQ3977 ON ProcessReplaces(ReplacedProcessID)
+CREATE INDEX FK_ProcessRepQ9073 ON ProcessReplaces(ReplacedProcessID)
 /
 
 CREATE OR REPLACE FUNCTION CharIndex(sFindThis VARCHAR, sInThis VARCHAR) 
@@ -662,7 +668,7 @@ END;
 /
 
 CREATE VIEW vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0
 /
 
 CREATE VIEW vwQueueProcess AS
@@ -671,7 +677,7 @@ SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue q INNER JOIN Processes p ON p.
 
 CREATE OR REPLACE PROCEDURE procGetBatchDef(plBatchDefID  NUMBER, resultSet OUT SYS_REFCURSOR) AS 
 BEGIN 
-	OPEN resultSet FOR SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID; 
+	OPEN resultSet FOR SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = plBatchDefID; 
 END;
 /
 

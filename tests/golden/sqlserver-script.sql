@@ -10,7 +10,7 @@ RetainImages bit Not Null DEFAULT (1),
 Priority smallint Not Null DEFAULT (5),
 CreationDate datetime  DEFAULT (CONVERT(varchar(20), '2009-05-01T08:30:00', 126)),
 ModifiedDate datetime  DEFAULT (NULL),
-ImageFolder nvarchar(260)  DEFAULT (NULL),
+ImageFolder nvarchar(400)  DEFAULT (NULL),
 Notes nvarchar(max)  DEFAULT (NULL),
 DeleteBatchDays int  DEFAULT (0),
 PublishedBatchDefID int Not Null DEFAULT (0),
@@ -74,7 +74,7 @@ CREATE TABLE dbo.DocDefSeparation(
 DocDefSeparationID int Not Null DEFAULT (NULL),
 DocDefID int Not Null DEFAULT (NULL),
 AutoDocSepOptID int  DEFAULT (NULL),
-PageCount smallint  DEFAULT (1),
+PageCount smallint Not Null DEFAULT (1),
 PublishedBatchDefID int Not Null DEFAULT (0),
 AdminID int  DEFAULT (0),
 Referenced bit Not Null DEFAULT (0))
@@ -336,7 +336,7 @@ BatchDefID int Not Null DEFAULT (NULL),
 PublishedBatchDefID int Not Null DEFAULT (NULL),
 Name nvarchar(128) Not Null DEFAULT (NULL),
 Created datetime Not Null DEFAULT (NULL),
-PageCount bigint,
+PageCount bigint  DEFAULT (NULL),
 Guid CHAR(38) Not Null DEFAULT (NULL),
 AdminID int  DEFAULT (0),
 Referenced bit Not Null DEFAULT (0))
@@ -372,6 +372,9 @@ GO
 ALTER TABLE Queue WITH NOCHECK ADD CONSTRAINT PK_Queue PRIMARY KEY CLUSTERED (QueueID)
 GO
 
+CREATE NONCLUSTERED INDEX IX_Queue_ProcessID ON dbo.Queue (ProcessID)
+GO
+
 ALTER TABLE FolderCreationRule WITH NOCHECK ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY CLUSTERED (FolderCreationRuleID)
 GO
 
@@ -379,6 +382,9 @@ ALTER TABLE BatchDef_DocDef WITH NOCHECK ADD CONSTRAINT PK_BatchDef_DocDef PRIMA
 GO
 
 ALTER TABLE DocDefSeparation WITH NOCHECK ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY CLUSTERED (DocDefSeparationID)
+GO
+
+CREATE NONCLUSTERED INDEX IX_DocDefSeparation_PageCount ON dbo.DocDefSeparation (PageCount)
 GO
 
 ALTER TABLE DocumentDef WITH NOCHECK ADD CONSTRAINT PK_DocumentDef PRIMARY KEY CLUSTERED (DocDefID)
@@ -498,16 +504,16 @@ GO
 CREATE INDEX FK_Queue_BatchDefIDIndex ON Queue(BatchDefID)
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_BatchDefIDIndex ON FolderCreationRule(BatchDefID)
+CREATE INDEX FK_FolderRule_BatchDefIDIndex ON FolderCreationRule(BatchDefID)
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_ParentRuleIDIndex ON FolderCreationRule(ParentRuleID)
+CREATE INDEX FK_FolderRule_ParentRuleIDIndex ON FolderCreationRule(ParentRuleID)
 GO
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE NO ACTION ON UPDATE NO ACTION
@@ -522,7 +528,7 @@ GO
 CREATE INDEX FK_BatchDef_DocDef_DocDefIDIndex ON BatchDef_DocDef(DocDefID)
 GO
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
 CREATE INDEX FK_DocDefSeparation_DocDefIDIndex ON DocDefSeparation(DocDefID)
@@ -552,22 +558,22 @@ GO
 CREATE INDEX FK_IndexFieldDef_DocDefIDIndex ON IndexFieldDef(DocDefID)
 GO
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageRecogOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneRecogOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SepSheetRecogOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SheetOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
 ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_StdRecogOptID FOREIGN KEY(StdRecogOptID) REFERENCES RecogOpt(RecogOptID) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_AutoDocSepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_SepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_AutoDocSep_IDOpt_AutoDocSepOptIDIndex ON AutoDocSep_IDOpt(AutoDocSepOptID)
+CREATE INDEX FK_AutoDocSep_IDOpt_SepOptIDIndex ON AutoDocSep_IDOpt(AutoDocSepOptID)
 GO
 
 ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN KEY(DictionaryID) REFERENCES Dictionary(DictionaryID) ON DELETE NO ACTION ON UPDATE NO ACTION
@@ -576,10 +582,10 @@ GO
 CREATE INDEX FK_DictionaryWord_DictionaryIDIndex ON DictionaryWord(DictionaryID)
 GO
 
-ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ExportConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ExportField_ExportConnectorIDIndex ON ExportField(ExportConnectorID)
+CREATE INDEX FK_ExportField_ConnectorIDIndex ON ExportField(ExportConnectorID)
 GO
 
 ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN KEY(ProcessID) REFERENCES Processes(ProcessID) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -588,14 +594,14 @@ GO
 CREATE INDEX FK_ProcessReplaces_ProcessIDIndex ON ProcessReplaces(ProcessID)
 GO
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ProcessReplaces_ReplacedProcessIDIndex ON ProcessReplaces(ReplacedProcessID)
+CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces(ReplacedProcessID)
 GO
 
 CREATE VIEW dbo.vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0
 GO
 
 CREATE VIEW dbo.vwQueueProcess AS
@@ -615,7 +621,7 @@ END
 GO
 
 CREATE PROCEDURE dbo.procGetBatchDef (@lBatchDefID int ) AS 
-	SELECT * FROM BatchDef WHERE BatchDefID = @lBatchDefID
+	SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = @lBatchDefID
 GO
 
 CREATE PROCEDURE dbo.procRenameBatchDef (@lBatchDefID int , @strName NVARCHAR(64) , @lVersionNum int OUT, @bDone bit OUT) AS 

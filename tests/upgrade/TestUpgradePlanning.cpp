@@ -212,6 +212,30 @@ TEST(UpgradePlanning, ShortenedNamesAreThoseTheOlderCreationScriptWrote) {
     }
 }
 
+// Constraint names are written in full; the guards look for them in full,
+// although the targets' probes cut every constraint name.
+TEST(UpgradePlanning, GuardsLookForConstraintsByTheNameTheStatementWrites) {
+    const std::pair<Target, const char*> cases[] = {
+        {Target::Oracle, "CONSTRAINT_NAME = N'FK_ORDERSTOCUSTOMERACCOUNT'"},
+        {Target::DB2, "CONSTNAME = N'FK_ORDERSTOCUSTOMERACCOUNT'"},
+    };
+    for (const auto& [target, wanted] : cases) {
+        UpgradeKit kit;
+        auto customer = [&] {
+            return kit.Table(L"Customer", {kit.Field(L"ID")},
+                             {kit.Key(L"PK_Customer", ctPrimaryKey, {L"ID"})});
+        };
+        VrlTable* orders =
+            kit.Table(L"Orders", {kit.Field(L"ID"), kit.Field(L"CustomerID")},
+                      {kit.Foreign(L"FK_OrdersToCustomerAccount", {L"CustomerID"}, L"Customer", {L"ID"})});
+        const VrlUpgradePlan plan =
+            kit.Plan(target, kit.Schema(30, {customer()}), kit.Schema(35, {customer(), orders}));
+        ASSERT_EQ(VrlUpgradeStepKind::AddForeignKey, plan.m_vSteps.back().m_eKind);
+        EXPECT_NE(-1, plan.m_vSteps.back().m_vStatements[0].m_strGuarded.Find(CString(wanted)))
+            << plan.m_vSteps.back().m_vStatements[0].m_strGuarded.ToUtf8();
+    }
+}
+
 TEST(UpgradePlanning, DefaultConstraintsAndReorganisationOnlyWhereTheTargetNeedsThem) {
     struct Case {
         const char* change;

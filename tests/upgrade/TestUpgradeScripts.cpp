@@ -142,7 +142,11 @@ const Expected kExpected[] = {
                   L"BEGIN \n\tEXECUTE IMMEDIATE ''ALTER TABLE Customer RENAME COLUMN Name TO Name_OLD''; \n"
                   L"\tEXECUTE IMMEDIATE ''ALTER TABLE Customer ADD (Name NVARCHAR2(64))''; \n"
                   L"\tEXECUTE IMMEDIATE ''UPDATE Customer SET Name = Name_OLD''; \n"
-                  L"\tEXECUTE IMMEDIATE ''ALTER TABLE Customer DROP COLUMN Name_OLD''; \nEND;")},
+                  L"\tEXECUTE IMMEDIATE ''ALTER TABLE Customer DROP COLUMN Name_OLD''; \nEND;")
+     // The generator's ALTER COLUMN re-adds the column nullable.
+     ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TAB_COLUMNS WHERE TABLE_NAME = N'CUSTOMER' AND "
+                  L"COLUMN_NAME = N'NAME' AND NULLABLE = 'Y'",
+                  L"> 0", L"ALTER TABLE Customer MODIFY (Name NOT NULL)")},
     {"WidenColumn", Target::DB2,
      DB2_GUARD(
          L"SELECT COUNT(*) INTO nCount FROM SYSCAT.COLUMNS WHERE TABSCHEMA = CURRENT_SCHEMA AND TABNAME = "

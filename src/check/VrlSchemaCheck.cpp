@@ -7,6 +7,7 @@
 #include "../dialects/VrlDbmsAccess.h"
 #include "../dialects/VrlDbmsDB2.h"
 #include "../dialects/VrlDbmsOracle.h"
+#include "../dialects/VrlDbmsPostgres.h"
 #include "../dialects/VrlDbmsSqlServer.h"
 #include "../schema/VrlSchema.h"
 #include "../schema/VrlTableData.h"
@@ -32,6 +33,8 @@ std::unique_ptr<VrlDbms> MakeGenerator(const VrlSchema* schema, const VrlCheckOp
         return std::make_unique<VrlDbmsDB2>(schema, L"");
     case Dialect::Access:
         return std::make_unique<VrlDbmsAccess>(schema, L"");
+    case Dialect::Postgres:
+        return std::make_unique<VrlDbmsPostgres>(schema, L"");
     }
     return nullptr;
 }
@@ -187,13 +190,17 @@ private:
     // among them the index each foreign key gets (its name + "Index").
     void ConstraintName(const VrlConstraint& constraint, const CString& path, const std::string& jsonPath) {
         const bool ansi = m_oOptions.target == Dialect::Oracle || m_oOptions.target == Dialect::DB2;
+        // PostgreSQL keeps indexes and the indexes behind keys in one name
+        // space too, under their full names.
+        const bool indexesShareNames = ansi || m_oOptions.target == Dialect::Postgres;
         const VrlConstraintType type = constraint.GetType();
         const CString& name = constraint.GetNameRef();
         if (!IsIndex(type))
             WrittenName(name, name, path, jsonPath);
-        if (ansi && (IsIndex(type) || IsForeignKey(type))) {
+        if (indexesShareNames && (IsIndex(type) || IsForeignKey(type))) {
             const CString index = IsIndex(type) ? name : name + L"Index";
-            WrittenName(index, CString(VrlConversions::AnsiConstraintLimit(index)), path, jsonPath);
+            WrittenName(index, ansi ? CString(VrlConversions::AnsiConstraintLimit(index)) : index, path,
+                        jsonPath);
         }
     }
 

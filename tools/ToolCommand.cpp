@@ -41,12 +41,13 @@ const char* const kUsage =
     "  script            the creation script of the schema (statements joined by the\n"
     "                    dialect's batch separator)\n"
     "  seed              the INSERT statements of the tables' seed rows\n"
-    "  publish           the procedure procPublishBatchDef\n"
+    "  publish           the procedure procPublishBatchDef (not for postgres)\n"
     "  exists NAME       the catalogue probe of a table, view, procedure or function;\n"
     "                    with --table T, of the column or constraint NAME of table T\n"
     "  columns [TABLE]   the version-cut column list of every table (or of one)\n"
     "  all               every dialect's script, seed and publish texts into --out-dir\n"
-    "                    (and, for the sample, the upgrade from its oldest version)\n"
+    "                    (postgres: no publish; and, for the sample, the upgrade\n"
+    "                    from its oldest version)\n"
     "  upgrade           the script from one schema version to another:\n"
     "                    --from V --to V [--schema FILE], or --old FILE --new FILE;\n"
     "                    --plan lists the steps instead, --allow-data-loss permits\n"
@@ -57,7 +58,8 @@ const char* const kUsage =
     "\n"
     "Options:\n"
     "  --schema FILE       schema file (default: the built-in sample schema)\n"
-    "  --dialect NAME      sqlserver (default), oracle, db2 or access\n"
+    "  --dialect NAME      sqlserver (default), oracle, db2, access or postgres\n"
+    "                      (also written postgresql)\n"
     "  --db-version V[.SP] schema version to generate (default: the file's)\n"
     "  -o, --out FILE      write to FILE instead of standard output\n"
     "  --out-dir DIR       folder for `all` (default: out)\n"
@@ -72,6 +74,11 @@ const char* const kUsage =
     "  --help, --version, --list-dialects\n";
 
 struct UsageError {
+    std::string message;
+};
+
+// A request the tool understands but cannot carry out; exit status 1.
+struct UnsupportedError {
     std::string message;
 };
 
@@ -219,6 +226,9 @@ public:
     }
 
     Output Publish(Dialect dialect) const {
+        if (!HasPublishProcedure(dialect))
+            throw UnsupportedError{"the publish procedure is not written for " +
+                                   std::string(DialectName(dialect))};
         auto file = Load(dialect);
         auto dbms = Generator(dialect, *file);
         const CString text = PublishText(*dbms);
@@ -372,13 +382,20 @@ int RunAll(const Session& session, const Options& o, std::ostream& out) {
     // Everything is generated before anything is written, so that a failure
     // leaves no half-written folder behind.
     std::vector<Result> results;
+    std::vector<std::string> notices;
     for (Dialect d : AllDialects()) {
         const std::string base = DialectName(d);
         results.push_back({base + "-script.sql", session.Script(d)});
         results.push_back({base + "-seed.sql", session.Seed(d)});
         // Access has no publish procedure: its file is written empty, so that
-        // every dialect has one file of each kind.
-        results.push_back({base + "-publish.sql", session.Publish(d)});
+        // every dialect has one file of each kind. PostgreSQL has no publish
+        // text at all, and no file.
+        if (HasPublishProcedure(d)) {
+            results.push_back({base + "-publish.sql", session.Publish(d)});
+        } else {
+            notices.push_back(base + ": no publish procedure for this dialect, " + base +
+                              "-publish.sql skipped");
+        }
         if (o.schemaFile.empty()) {
             Output upgrade;
             upgrade.text = SampleUpgradeScript(d, upgrade.statements);
@@ -395,6 +412,8 @@ int RunAll(const Session& session, const Options& o, std::ostream& out) {
         out << path.string() << ": " << r.output.statements << " statements, " << r.output.text.size()
             << " bytes\n";
     }
+    for (const std::string& notice : notices)
+        out << notice << "\n";
     return 0;
 }
 
@@ -473,6 +492,9 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         err << "vrlschema: " << e.message << "\n"
             << "Try vrlschema --help.\n";
         return 2;
+    } catch (const UnsupportedError& e) {
+        err << "vrlschema: " << e.message << "\n";
+        return 1;
     } catch (const SchemaFileError& e) {
         err << e.what() << "\n";
         return 2;

@@ -28,6 +28,17 @@ bool VrlDbmsAnsi::CreateViewsBeforeFunctions() const {
     return false;
 }
 
+void VrlDbmsAnsi::GenerateSchemaFunctionsFirst(std::vector<CString>& statements) {
+    statements.clear();
+    const VrlSchema* schema = GetSchema();
+    GenerateTableDef(schema, statements);
+    GenerateFuncDef(schema, statements);
+    GenerateViewDef(schema, statements);
+    GenerateProcDef(schema, statements);
+    GenerateTriggerDefs(schema, statements);
+    AddTo(statements, Sql(52));
+}
+
 CString VrlDbmsAnsi::FormatBool(int value) const {
     return CString(value ? L"1" : L"0");
 }

@@ -30,6 +30,9 @@ public:
     CString FormatBool(int value) const override;
 
 protected:
+    // The creation script with the functions before the views: tables,
+    // functions, views, procedures, triggers, then template 52.
+    void GenerateSchemaFunctionsFirst(std::vector<CString>& statements);
     // Fills the first "%s" of a catalogue format with `name` and turns "%%"
     // into "%", without reading the name as a format.
     static CString FillExistsFormat(const wchar_t* format, const wchar_t* name);

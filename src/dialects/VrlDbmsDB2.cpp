@@ -1,7 +1,6 @@
 #include "VrlDbmsDB2.h"
 #include "../publish/PublishStoredProcedureGenerator.h"
 
-#include "VrlDateTimeSplit.h"
 #include "../schema/ObjectExistsFormats.h"
 #include "../schema/VrlConstraint.h"
 #include "../schema/VrlField.h"
@@ -11,6 +10,7 @@
 #include "../schema/VrlTable.h"
 #include "../schema/VrlView.h"
 #include "../support/VrlConversions.h"
+#include "VrlDateTimeSplit.h"
 
 namespace VrlSchemaLib {
 
@@ -141,14 +141,7 @@ VrlDbmsDB2::VrlDbmsDB2(const VrlSchema* schema, const wchar_t* name)
 VrlDbmsDB2::~VrlDbmsDB2() = default;
 
 void VrlDbmsDB2::GenerateSchema(std::vector<CString>& statements) {
-    statements.clear();
-    const VrlSchema* schema = GetSchema();
-    GenerateTableDef(schema, statements);
-    GenerateFuncDef(schema, statements);
-    GenerateViewDef(schema, statements);
-    GenerateProcDef(schema, statements);
-    GenerateTriggerDefs(schema, statements);
-    AddTo(statements, Sql(52));
+    GenerateSchemaFunctionsFirst(statements);
 }
 
 CString VrlDbmsDB2::CreateWhereComparison(const wchar_t* table, const wchar_t* field,

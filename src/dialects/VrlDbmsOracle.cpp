@@ -1,7 +1,6 @@
 #include "VrlDbmsOracle.h"
 #include "../publish/PublishStoredProcedureGenerator.h"
 
-#include "VrlDateTimeSplit.h"
 #include "../platform/CException.h"
 #include "../schema/ObjectExistsFormats.h"
 #include "../schema/VrlConstraint.h"
@@ -12,6 +11,7 @@
 #include "../schema/VrlTable.h"
 #include "../schema/VrlView.h"
 #include "../support/VrlConversions.h"
+#include "VrlDateTimeSplit.h"
 
 namespace VrlSchemaLib {
 
@@ -177,14 +177,7 @@ VrlDbmsOracle::VrlDbmsOracle(const VrlSchema* schema, const wchar_t* name)
 VrlDbmsOracle::~VrlDbmsOracle() = default;
 
 void VrlDbmsOracle::GenerateSchema(std::vector<CString>& statements) {
-    statements.clear();
-    const VrlSchema* schema = GetSchema();
-    GenerateTableDef(schema, statements);
-    GenerateFuncDef(schema, statements);
-    GenerateViewDef(schema, statements);
-    GenerateProcDef(schema, statements);
-    GenerateTriggerDefs(schema, statements);
-    AddTo(statements, Sql(52));
+    GenerateSchemaFunctionsFirst(statements);
 }
 
 // The catalogue keeps unquoted names upper-cased, and the blocks compare and

@@ -154,17 +154,8 @@ VrlDataType VrlDbmsPostgres::CastToBoolEquivalent(COleVariant&) const {
 }
 
 void VrlDbmsPostgres::GenerateSchema(std::vector<CString>& statements) {
-    // A view is checked against the functions it calls when it is created;
-    // PL/pgSQL bodies are not, so functions and procedures may come in any
-    // order after the tables.
-    statements.clear();
-    const VrlSchema* schema = GetSchema();
-    GenerateTableDef(schema, statements);
-    GenerateFuncDef(schema, statements);
-    GenerateViewDef(schema, statements);
-    GenerateProcDef(schema, statements);
-    GenerateTriggerDefs(schema, statements);
-    AddTo(statements, Sql(52));
+    // A view is checked against the functions it calls when it is created.
+    GenerateSchemaFunctionsFirst(statements);
 }
 
 CString VrlDbmsPostgres::CreateWhereComparison(const wchar_t* table, const wchar_t* field,

@@ -296,8 +296,7 @@ ModelObjects::ModelObjects(const VrlSchema& schema, const VrlDbms& dbms) {
     }
 }
 
-std::vector<std::string> CheckModel(PgDatabase& db, const VrlDbms& dbms, const VrlSchema& schema,
-                                    const ModelObjects& objects) {
+std::vector<std::string> CheckModel(PgDatabase& db, const VrlDbms& dbms, const ModelObjects& objects) {
     std::vector<std::string> out;
     Checker check(db, out);
     for (const VrlSchemaObject* object : objects.created) {
@@ -319,7 +318,6 @@ std::vector<std::string> CheckModel(PgDatabase& db, const VrlDbms& dbms, const V
                              Quoted(Lower(routine->GetNameRef())));
         }
     }
-    (void)schema;
     return out;
 }
 

@@ -39,7 +39,7 @@ private:
 // type, length, nullability, identity and default, keys and indexes with
 // their columns, views and routines.
 std::vector<std::string> CheckModel(PgDatabase& db, const VrlSchemaLib::VrlDbms& dbms,
-                                    const VrlSchemaLib::VrlSchema& schema, const ModelObjects& objects);
+                                    const ModelObjects& objects);
 
 // Runs the probe of each object and reports every wrong answer: present is
 // a count of 1 (a primary key: its name), absent a count of 0 (no row).

@@ -5,28 +5,17 @@
 #include <memory>
 
 #include "PgModelCheck.h"
+#include "PgSampleSchema.h"
 #include "PgTestFixture.h"
 #include "dialects/VrlDbmsPostgres.h"
-#include "schemafile/SchemaFile.h"
 
 using namespace VrlSchemaLib;
 using namespace VrlSchemaPgTest;
 
-namespace {
-
-const char* const kVersions[] = {"25", "30", "35", "35.10001", "35.10002"};
-
-std::unique_ptr<SchemaFile> LoadSample(const char* version) {
-    return SchemaFile::Load(VRLSCHEMA_SOURCE_DIR "/examples/sample-schema.json", Dialect::Postgres,
-                            ParseVersion(version));
-}
-
-} // namespace
-
 using PgSample = PgTestFixture;
 
 TEST_F(PgSample, EveryVersionCreatesSeedsAndAnswersItsProbes) {
-    for (const char* version : kVersions) {
+    for (const char* version : kSampleVersions) {
         SCOPED_TRACE(std::string("version ") + version);
         auto file = LoadSample(version);
         VrlDbmsPostgres dbms(&file->GetSchema(), L"Sample");
@@ -42,7 +31,7 @@ TEST_F(PgSample, EveryVersionCreatesSeedsAndAnswersItsProbes) {
         ++Counts().versionsCreated;
 
         const ModelObjects objects(file->GetSchema(), dbms);
-        errors = CheckModel(*db, dbms, file->GetSchema(), objects);
+        errors = CheckModel(*db, dbms, objects);
         EXPECT_TRUE(errors.empty()) << Join(errors);
         errors = CheckSeedRows(*db, file->GetSchema());
         EXPECT_TRUE(errors.empty()) << Join(errors);

@@ -7,22 +7,15 @@
 
 #include "PgCatalog.h"
 #include "PgExtraRows.h"
+#include "PgSampleSchema.h"
 #include "PgTestFixture.h"
 #include "dialects/VrlDbmsPostgres.h"
-#include "schemafile/SchemaFile.h"
 #include "upgrade/VrlUpgradePlanner.h"
 
 using namespace VrlSchemaLib;
 using namespace VrlSchemaPgTest;
 
 namespace {
-
-const char* const kVersions[] = {"25", "30", "35", "35.10001", "35.10002"};
-
-std::unique_ptr<SchemaFile> LoadSample(const char* version) {
-    return SchemaFile::Load(VRLSCHEMA_SOURCE_DIR "/examples/sample-schema.json", Dialect::Postgres,
-                            ParseVersion(version));
-}
 
 // Creation script and seed rows of `schema`.
 std::vector<std::string> Create(PgDatabase& db, const VrlSchema& schema) {
@@ -61,17 +54,18 @@ Rows RowCounts(PgDatabase& db, std::vector<std::string>& errors) {
 using PgUpgrade = PgTestFixture;
 
 TEST_F(PgUpgrade, EveryPairEndsWhereAFreshCreationDoesAndRunsTwice) {
-    for (size_t a = 0; a < std::size(kVersions); ++a) {
-        auto older = LoadSample(kVersions[a]);
-        for (size_t b = a + 1; b < std::size(kVersions); ++b) {
-            SCOPED_TRACE(std::string(kVersions[a]) + " -> " + kVersions[b]);
-            auto newer = LoadSample(kVersions[b]);
+    for (size_t a = 0; a < std::size(kSampleVersions); ++a) {
+        auto older = LoadSample(kSampleVersions[a]);
+        for (size_t b = a + 1; b < std::size(kSampleVersions); ++b) {
+            SCOPED_TRACE(std::string(kSampleVersions[a]) + " -> " + kSampleVersions[b]);
+            auto newer = LoadSample(kSampleVersions[b]);
 
-            std::unique_ptr<PgDatabase> fresh = CreateDatabase(std::string("fresh") + kVersions[b]);
+            std::unique_ptr<PgDatabase> fresh = CreateDatabase(std::string("fresh") + kSampleVersions[b]);
             std::vector<std::string> errors = Create(*fresh, newer->GetSchema());
             ASSERT_TRUE(errors.empty()) << Join(errors);
 
-            std::unique_ptr<PgDatabase> db = CreateDatabase(std::string(kVersions[a]) + "to" + kVersions[b]);
+            std::unique_ptr<PgDatabase> db =
+                CreateDatabase(std::string(kSampleVersions[a]) + "to" + kSampleVersions[b]);
             errors = Create(*db, older->GetSchema());
             ASSERT_TRUE(errors.empty()) << Join(errors);
             PgExtraRows extra;

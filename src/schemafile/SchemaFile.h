@@ -16,6 +16,7 @@
 #include "../schema/VrlSchemaVersion.h"
 #include "SchemaDialect.h"
 #include "SchemaFileError.h"
+#include "SchemaFileRecord.h"
 
 namespace VrlSchemaLib {
 class VrlField;
@@ -49,6 +50,9 @@ public:
 
     const VrlSchema& GetSchema() const { return *m_schema; }
     VrlSchemaVersion GetVersion() const { return m_version; }
+    // The JSON path of every object built and what the model merged away,
+    // for the model check.
+    const SchemaFileRecord& GetRecord() const { return m_record; }
 
 private:
     class Builder;
@@ -69,6 +73,7 @@ private:
     std::vector<std::unique_ptr<VrlFunction>> m_functions;
     std::vector<std::unique_ptr<VrlView>> m_views;
     std::unique_ptr<VrlSchema> m_schema;
+    SchemaFileRecord m_record;
 };
 
 } // namespace VrlSchemaLib

@@ -21,6 +21,9 @@ write_basic_package_version_file(${PROJECT_BINARY_DIR}/vrlschemaConfigVersion.cm
 install(FILES ${PROJECT_BINARY_DIR}/vrlschemaConfig.cmake ${PROJECT_BINARY_DIR}/vrlschemaConfigVersion.cmake
         DESTINATION ${VRLSCHEMA_CMAKE_DIR})
 
+# The .pc file finds its prefix from where it lies, so that an installed tree
+# can be moved (and `cmake --install --prefix` works without reconfiguring).
+file(RELATIVE_PATH VRLSCHEMA_PC_TO_PREFIX /prefix/${CMAKE_INSTALL_LIBDIR}/pkgconfig /prefix)
 configure_file(${CMAKE_CURRENT_LIST_DIR}/vrlschema.pc.in ${PROJECT_BINARY_DIR}/vrlschema.pc @ONLY)
 install(FILES ${PROJECT_BINARY_DIR}/vrlschema.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 

@@ -4,7 +4,8 @@
 # parser check of the generated scripts, label `validate`, in the normal build
 # only: its input does not depend on the build), then runs the normal build's
 # test programs once more under valgrind memcheck, and every fuzz target for
-# FUZZ_SECONDS (default 30) seconds.
+# FUZZ_SECONDS (default 30) seconds. Between them, the package check builds
+# and installs the library and builds the example host against it.
 # Installs what is missing first (see setup.sh). Safe to run again.
 set -eu
 cd "$(dirname "$0")/.."
@@ -23,6 +24,9 @@ for config in normal sanitize; do
     if [ "$config" = sanitize ]; then exclude="-LE validate"; fi
     (cd "$dir" && ctest --output-on-failure -j"$jobs" $exclude)
 done
+
+echo "== package: install, then build the example host against it"
+./scripts/package-check.sh build-package
 
 echo "== memcheck (normal build under valgrind)"
 ./scripts/memcheck.sh build-test-normal

@@ -6,11 +6,14 @@
 #include <cctype>
 #include <charconv>
 #include <fstream>
+#include <functional>
 #include <initializer_list>
 #include <limits>
 #include <map>
 #include <set>
 #include <sstream>
+#include <type_traits>
+#include <utility>
 
 #include "../platform/COleVariant.h"
 #include "../platform/Variant.h"
@@ -97,6 +100,61 @@ std::optional<VrlSchemaVersion> ParseVersion(std::string_view text) {
                             static_cast<VrlServicePackNum>(servicePack));
 }
 
+// Notes every key given twice in one object while the document is parsed
+// (the parser itself keeps the last value silently), with its JSON path.
+class DuplicateKeys {
+public:
+    bool operator()(int /*depth*/, json::parse_event_t event, json& parsed) {
+        switch (event) {
+        case json::parse_event_t::object_start:
+        case json::parse_event_t::array_start:
+            ElementStarts();
+            m_frames.push_back({event == json::parse_event_t::array_start, 0, {}, {}});
+            break;
+        case json::parse_event_t::object_end:
+        case json::parse_event_t::array_end:
+            m_frames.pop_back();
+            break;
+        case json::parse_event_t::key: {
+            Frame& frame = m_frames.back();
+            frame.key = parsed.get<std::string>();
+            if (!frame.keys.insert(frame.key).second && m_found.size() < SchemaFileError::kMaxProblems)
+                m_found.push_back({Path(), "the key \"" + frame.key + "\" is given twice in one object"});
+            break;
+        }
+        case json::parse_event_t::value:
+            ElementStarts();
+            break;
+        }
+        return true;
+    }
+
+    const std::vector<SchemaFileError::Problem>& Found() const { return m_found; }
+
+private:
+    struct Frame {
+        bool array;
+        size_t next; // index of the next element of an array
+        std::string key;
+        std::set<std::string> keys;
+    };
+
+    void ElementStarts() {
+        if (!m_frames.empty() && m_frames.back().array)
+            ++m_frames.back().next;
+    }
+
+    std::string Path() const {
+        std::string path;
+        for (const Frame& frame : m_frames)
+            path += "/" + (frame.array ? std::to_string(frame.next - 1) : frame.key);
+        return path;
+    }
+
+    std::vector<Frame> m_frames;
+    std::vector<SchemaFileError::Problem> m_found;
+};
+
 // One pass over the document; every reader knows the JSON path of what it
 // reads, so that an error names it.
 class SchemaFile::Builder {
@@ -104,11 +162,67 @@ public:
     Builder(SchemaFile& file, std::string fileName, Dialect dialect)
         : m_file(file), m_fileName(std::move(fileName)), m_dialect(dialect) {}
 
-    void Build(const json& doc, std::optional<VrlSchemaVersion> version);
+    // Raises one SchemaFileError with every error found (`errors` first).
+    void Build(const json& doc, std::optional<VrlSchemaVersion> version,
+               std::vector<SchemaFileError::Problem> errors);
 
 private:
+    void BuildModel(const json& doc, std::optional<VrlSchemaVersion> version);
+
     [[noreturn]] void Fail(const std::string& path, const std::string& reason) const {
         throw SchemaFileError(m_fileName, path, reason);
+    }
+
+    // The model's names end at a NUL, so a name that holds one would lose
+    // its tail unseen.
+    std::string Name(const json& j, const std::string& path) const {
+        std::string name = String(Require(j, path, "name"), path + "/name");
+        if (name.find('\0') != std::string::npos)
+            Fail(path + "/name", "the name holds the character U+0000, which no target accepts in a name");
+        return name;
+    }
+
+    // An error of one element of a list is noted and the next element read,
+    // so that one run reports many errors; the file is refused at the end
+    // (or once the list of errors is full).
+    void Note(const SchemaFileError& error) {
+        for (const SchemaFileError::Problem& problem : error.Problems()) {
+            m_errors.push_back(problem);
+            if (m_errors.size() >= SchemaFileError::kMaxProblems)
+                throw Full();
+        }
+    }
+    // Thrown past every list once the errors fill a refusal.
+    struct Full {};
+
+    // Model path of an element of `key` named `name`: "tables/T/fields/F".
+    std::string ModelPath(const std::string& parentPath, const char* key, const std::string& name) const {
+        return (parentPath.empty() ? std::string() : m_currentTable + "/") + key + "/" + name;
+    }
+
+    // A second element of one list with the name (without regard to case)
+    // and the version of an earlier one silently replaces it in the model.
+    void NoteDuplicate(std::map<std::string, std::string>& seen, const json& j, const std::string& parentPath,
+                       const char* key, const std::string& path) {
+        const json* name = Find(j, "name");
+        const json* dropped = Find(j, "dropped");
+        if (!name || !name->is_string() || (dropped && dropped->is_boolean() && dropped->get<bool>()))
+            return;
+        const VrlSchemaVersion version = OptVersion(j, path);
+        const std::string identity = Lower(name->get<std::string>()) + '\0' +
+                                     std::to_string(version.GetVersion()) + "." +
+                                     std::to_string(version.GetServicePackNumber());
+        const auto [it, added] = seen.try_emplace(identity, path);
+        if (!added) {
+            m_file.m_record.AddNote({SchemaFileRecord::NoteKind::Duplicate,
+                                     Wide(ModelPath(parentPath, key, name->get<std::string>())), path,
+                                     it->second});
+        }
+    }
+
+    void NoteNoDialectText(const char* key, const CString& name, const std::string& path) {
+        m_file.m_record.AddNote({SchemaFileRecord::NoteKind::NoDialectText,
+                                 Wide(std::string(key) + "/") + SchemaFileRecord::Shown(name), path, ""});
     }
 
     void CheckKeys(const json& j, const std::string& path, std::initializer_list<const char*> allowed) const {
@@ -379,7 +493,7 @@ private:
                   {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
                    "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
                    "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
-        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_fields, std::make_unique<VrlField>(name, version));
@@ -466,7 +580,7 @@ private:
         CheckKeys(j, path,
                   {"name", "type", "fields", "refTable", "refFields", "onDelete", "onUpdate", "clustered",
                    "includedFields", "supportNullableColumns", "version", "dropped"});
-        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_constraints, std::make_unique<VrlConstraint>(name, version));
@@ -548,9 +662,11 @@ private:
             Fail(path + "/uniqueIdColumn", "\"" + unique + "\" is not one of the columns");
         auto* cols = m_file.m_dataColumns.emplace_back(std::make_unique<std::vector<CString>>(columns)).get();
         auto* vals = m_file.m_dataValues.emplace_back(std::move(values)).get();
-        if (unique.empty())
-            return Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals));
-        return Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals, Wide(unique)));
+        const VrlTableData* data =
+            unique.empty() ? Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals))
+                           : Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals, Wide(unique)));
+        m_file.m_record.SetPath(data, path);
+        return data;
     }
 
     template <class T>
@@ -563,9 +679,20 @@ private:
         const std::string lp = path + "/" + key;
         if (!list->is_array())
             Fail(lp, std::string("expected an array, found ") + TypeName(*list));
+        std::map<std::string, std::string> seen;
         for (size_t i = 0; i < list->size(); ++i) {
-            if (T* item = (this->*read)((*list)[i], lp + "/" + std::to_string(i)))
-                out.push_back(item);
+            const std::string ip = lp + "/" + std::to_string(i);
+            try {
+                if (T* item = (this->*read)((*list)[i], ip)) {
+                    out.push_back(item);
+                    m_file.m_record.SetPath(item, ip);
+                    // Parameters are not merged: the model keeps every one.
+                    if constexpr (!std::is_same_v<T, VrlParam>)
+                        NoteDuplicate(seen, (*list)[i], path, key, ip);
+                }
+            } catch (const SchemaFileError& e) {
+                Note(e);
+            }
         }
         return out;
     }
@@ -575,11 +702,12 @@ private:
                   {"name", "version", "dropped", "descriptionId", "lightView", "bufferSize", "rootType",
                    "localeLookupField", "localeQuery", "fields", "constraints", "data", "englishData",
                    "rootTypes"});
-        const std::string nameUtf8 = String(Require(j, path, "name"), path + "/name");
+        const std::string nameUtf8 = Name(j, path);
         if (nameUtf8.empty())
             Fail(path + "/name", "empty table name");
         m_allTableNames.insert(Lower(nameUtf8));
         const CString name = Wide(nameUtf8);
+        m_currentTable = "tables/" + SchemaFileRecord::Shown(name).ToUtf8();
         // A table variant newer than the schema is read (so that its errors
         // are found) but left out. The others are built at the schema's own
         // version, so that their fields and constraints are merged at the
@@ -665,7 +793,7 @@ private:
 
     VrlParam* Param(const json& j, const std::string& path) {
         CheckKeys(j, path, {"name", "type", "length", "direction"});
-        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const CString name = Wide(Name(j, path));
         const json* d = Find(j, "direction");
         const auto direction =
             d ? static_cast<VrlInOutType>(Enum(*d, path + "/direction", kDirections, "direction")) : ioIn;
@@ -674,14 +802,16 @@ private:
 
     VrlView* View(const json& j, const std::string& path) {
         CheckKeys(j, path, {"name", "sql", "table", "version", "dropped"});
-        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_views, std::make_unique<VrlView>(name, version));
         }
         const std::optional<std::string> sql = DialectText(Require(j, path, "sql"), path + "/sql");
-        if (!sql)
+        if (!sql) {
+            NoteNoDialectText("views", name, path);
             return nullptr;
+        }
         return Keep(m_file.m_views,
                     std::make_unique<VrlView>(name, Wide(*sql), Wide(OptString(j, path, "table")), version));
     }
@@ -690,15 +820,17 @@ private:
         CheckKeys(j, path,
                   {"name", "parameters", "body", "table", "readonly", "explicitLocking", "insertAction",
                    "withSqlCode", "version", "dropped"});
-        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_procedures, std::make_unique<VrlProcedure>(name, version));
         }
         const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
         const std::optional<std::string> body = DialectText(Require(j, path, "body"), path + "/body");
-        if (!body)
+        if (!body) {
+            NoteNoDialectText("procedures", name, path);
             return nullptr;
+        }
         return Keep(m_file.m_procedures,
                     std::make_unique<VrlProcedure>(
                         name, params, Wide(*body), Wide(OptString(j, path, "table")),
@@ -708,7 +840,7 @@ private:
 
     VrlFunction* Function(const json& j, const std::string& path) {
         CheckKeys(j, path, {"name", "parameters", "body", "table", "returnType", "version", "dropped"});
-        const CString name = Wide(String(Require(j, path, "name"), path + "/name"));
+        const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_functions, std::make_unique<VrlFunction>(name, version));
@@ -718,8 +850,10 @@ private:
         const VrlDataDefinition returnType = Definition(ret, path + "/returnType");
         const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
         const std::optional<std::string> body = DialectText(Require(j, path, "body"), path + "/body");
-        if (!body)
+        if (!body) {
+            NoteNoDialectText("functions", name, path);
             return nullptr;
+        }
         return Keep(m_file.m_functions,
                     std::make_unique<VrlFunction>(name, returnType, params, Wide(*body),
                                                   Wide(OptString(j, path, "table")), version));
@@ -775,9 +909,29 @@ private:
     // Every version read; filled while reading, so it holds those of objects
     // left out of the schema too.
     mutable std::set<std::pair<int32_t, int32_t>> m_versions;
+    std::string m_currentTable;
+    std::vector<SchemaFileError::Problem> m_errors;
 };
 
-void SchemaFile::Builder::Build(const json& doc, std::optional<VrlSchemaVersion> version) {
+void SchemaFile::Builder::Build(const json& doc, std::optional<VrlSchemaVersion> version,
+                                std::vector<SchemaFileError::Problem> errors) {
+    m_errors = std::move(errors);
+    try {
+        BuildModel(doc, version);
+    } catch (const SchemaFileError& e) {
+        try {
+            Note(e);
+        } catch (const Full&) {
+        }
+    } catch (const Full&) {
+    }
+    if (m_errors.size() > SchemaFileError::kMaxProblems)
+        m_errors.resize(SchemaFileError::kMaxProblems);
+    if (!m_errors.empty())
+        throw SchemaFileError(m_fileName, m_errors);
+}
+
+void SchemaFile::Builder::BuildModel(const json& doc, std::optional<VrlSchemaVersion> version) {
     CheckKeys(doc, "", {"version", "tables", "views", "procedures", "functions", "trees"});
     const json* own = Find(doc, "version");
     if (!own && !version)
@@ -811,8 +965,9 @@ VrlSchemaVersion SchemaFile::GetIntroducedVersion(const VrlSchemaObject* object)
 std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::string& fileName,
                                               Dialect dialect, std::optional<VrlSchemaVersion> version) {
     json doc;
+    DuplicateKeys duplicates;
     try {
-        doc = json::parse(text.begin(), text.end());
+        doc = json::parse(text.begin(), text.end(), std::ref(duplicates));
     } catch (const json::exception& e) {
         // The library's own text reads "[json.exception.parse_error.101] parse
         // error at line 3, column 7: ..."; keep what follows the tag. A number
@@ -825,7 +980,8 @@ std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::
         throw SchemaFileError(fileName, "", reason);
     }
     std::unique_ptr<SchemaFile> file(new SchemaFile());
-    Builder(*file, fileName, dialect).Build(doc, version);
+    file->m_record = SchemaFileRecord(fileName);
+    Builder(*file, fileName, dialect).Build(doc, version, duplicates.Found());
     return file;
 }
 

@@ -17,6 +17,7 @@
 #include "../schema/VrlSchemaVersion.h"
 #include "SchemaDialect.h"
 #include "SchemaFileError.h"
+#include "SchemaFileRecord.h"
 
 namespace VrlSchemaLib {
 class VrlField;
@@ -58,6 +59,9 @@ public:
     // built at the schema's version, so that their fields merge at it; this
     // is where the version of the table variant read is kept.
     VrlSchemaVersion GetIntroducedVersion(const VrlSchemaObject* object) const;
+    // The JSON path of every object built and what the model merged away,
+    // for the model check.
+    const SchemaFileRecord& GetRecord() const { return m_record; }
 
 private:
     class Builder;
@@ -80,6 +84,7 @@ private:
     std::vector<std::unique_ptr<VrlFunction>> m_functions;
     std::vector<std::unique_ptr<VrlView>> m_views;
     std::unique_ptr<VrlSchema> m_schema;
+    SchemaFileRecord m_record;
 };
 
 } // namespace VrlSchemaLib

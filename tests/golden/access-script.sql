@@ -495,16 +495,16 @@ GO
 CREATE INDEX FK_Queue_BatchDefIDIndex ON Queue([BatchDefID])
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_BatchDefIDIndex ON FolderCreationRule([BatchDefID])
+CREATE INDEX FK_FolderRule_BatchDefIDIndex ON FolderCreationRule([BatchDefID])
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY([ParentRuleID]) REFERENCES FolderCreationRule([FolderCreationRuleID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY([ParentRuleID]) REFERENCES FolderCreationRule([FolderCreationRuleID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_ParentRuleIDIndex ON FolderCreationRule([ParentRuleID])
+CREATE INDEX FK_FolderRule_ParentRuleIDIndex ON FolderCreationRule([ParentRuleID])
 GO
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -549,22 +549,22 @@ GO
 CREATE INDEX FK_IndexFieldDef_DocDefIDIndex ON IndexFieldDef([DocDefID])
 GO
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageRecogOptID FOREIGN KEY([PageRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageOptID FOREIGN KEY([PageRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneRecogOptID FOREIGN KEY([ZoneRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneOptID FOREIGN KEY([ZoneRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SepSheetRecogOptID FOREIGN KEY([SepSheetRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SheetOptID FOREIGN KEY([SepSheetRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
 ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_StdRecogOptID FOREIGN KEY([StdRecogOptID]) REFERENCES RecogOpt([RecogOptID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_AutoDocSepOptID FOREIGN KEY([AutoDocSepOptID]) REFERENCES AutoDocSepOpt([AutoDocSepOptID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_SepOptID FOREIGN KEY([AutoDocSepOptID]) REFERENCES AutoDocSepOpt([AutoDocSepOptID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_AutoDocSep_IDOpt_AutoDocSepOptIDIndex ON AutoDocSep_IDOpt([AutoDocSepOptID])
+CREATE INDEX FK_AutoDocSep_IDOpt_SepOptIDIndex ON AutoDocSep_IDOpt([AutoDocSepOptID])
 GO
 
 ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN KEY([DictionaryID]) REFERENCES Dictionary([DictionaryID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -573,10 +573,10 @@ GO
 CREATE INDEX FK_DictionaryWord_DictionaryIDIndex ON DictionaryWord([DictionaryID])
 GO
 
-ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ExportConnectorID FOREIGN KEY([ExportConnectorID]) REFERENCES ExportConnector([ExportConnectorID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ConnectorID FOREIGN KEY([ExportConnectorID]) REFERENCES ExportConnector([ExportConnectorID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ExportField_ExportConnectorIDIndex ON ExportField([ExportConnectorID])
+CREATE INDEX FK_ExportField_ConnectorIDIndex ON ExportField([ExportConnectorID])
 GO
 
 ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN KEY([ProcessID]) REFERENCES Processes([ProcessID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -585,10 +585,10 @@ GO
 CREATE INDEX FK_ProcessReplaces_ProcessIDIndex ON ProcessReplaces([ProcessID])
 GO
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY([ReplacedProcessID]) REFERENCES Processes([ProcessID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY([ReplacedProcessID]) REFERENCES Processes([ProcessID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ProcessReplaces_ReplacedProcessIDIndex ON ProcessReplaces([ReplacedProcessID])
+CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces([ReplacedProcessID])
 GO
 
 CREATE VIEW vwBatchDefPublished AS

@@ -511,16 +511,16 @@ ALTER TABLE Queue ADD CONSTRAINT FK_Queue_BatchDefID FOREIGN KEY(BatchDefID) REF
 CREATE INDEX FK_Queue_BatcQ8353 ON Queue(BatchDefID)
 /
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE
 /
 
-CREATE INDEX FK_FolderCreaQ6873 ON FolderCreationRule(BatchDefID)
+CREATE INDEX FK_FolderRuleQ2439 ON FolderCreationRule(BatchDefID)
 /
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID)
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID)
 /
 
-CREATE INDEX FK_FolderCreaQ9376 ON FolderCreationRule(ParentRuleID)
+CREATE INDEX FK_FolderRuleQ0190 ON FolderCreationRule(ParentRuleID)
 /
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE
@@ -565,22 +565,22 @@ ALTER TABLE IndexFieldDef ADD CONSTRAINT FK_IndexFieldDef_DocDefID FOREIGN KEY(D
 CREATE INDEX FK_IndexFieldQ1561 ON IndexFieldDef(DocDefID)
 /
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageRecogOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID)
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_PageOptID FOREIGN KEY(PageRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
-ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneRecogOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID)
+ALTER TABLE AutoFormIDOpt ADD CONSTRAINT FK_AutoFormIDOpt_ZoneOptID FOREIGN KEY(ZoneRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
-ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SepSheetRecogOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID)
+ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_SheetOptID FOREIGN KEY(SepSheetRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
 ALTER TABLE AutoDocSepOpt ADD CONSTRAINT FK_AutoDocSepOpt_StdRecogOptID FOREIGN KEY(StdRecogOptID) REFERENCES RecogOpt(RecogOptID)
 /
 
-ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_AutoDocSepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE
+ALTER TABLE AutoDocSep_IDOpt ADD CONSTRAINT FK_AutoDocSep_IDOpt_SepOptID FOREIGN KEY(AutoDocSepOptID) REFERENCES AutoDocSepOpt(AutoDocSepOptID) ON DELETE CASCADE
 /
 
-CREATE INDEX FK_AutoDocSepQ3454 ON AutoDocSep_IDOpt(AutoDocSepOptID)
+CREATE INDEX FK_AutoDocSepQ8414 ON AutoDocSep_IDOpt(AutoDocSepOptID)
 /
 
 ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN KEY(DictionaryID) REFERENCES Dictionary(DictionaryID) ON DELETE CASCADE
@@ -589,10 +589,10 @@ ALTER TABLE DictionaryWord ADD CONSTRAINT FK_DictionaryWord_DictionaryID FOREIGN
 CREATE INDEX FK_DictionaryQ1442 ON DictionaryWord(DictionaryID)
 /
 
-ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ExportConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE
+ALTER TABLE ExportField ADD CONSTRAINT FK_ExportField_ConnectorID FOREIGN KEY(ExportConnectorID) REFERENCES ExportConnector(ExportConnectorID) ON DELETE CASCADE
 /
 
-CREATE INDEX FK_ExportFielQ2423 ON ExportField(ExportConnectorID)
+CREATE INDEX FK_ExportFielQ3179 ON ExportField(ExportConnectorID)
 /
 
 ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN KEY(ProcessID) REFERENCES Processes(ProcessID) ON DELETE CASCADE
@@ -601,10 +601,10 @@ ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ProcessID FOREIGN 
 CREATE INDEX FK_ProcessRepQ8993 ON ProcessReplaces(ProcessID)
 /
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID)
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID)
 /
 
-CREATE INDEX FK_ProcessRepQ3977 ON ProcessReplaces(ReplacedProcessID)
+CREATE INDEX FK_ProcessRepQ9073 ON ProcessReplaces(ReplacedProcessID)
 /
 
 CREATE OR REPLACE FUNCTION CharIndex(sFindThis VARCHAR, sInThis VARCHAR) 

@@ -1,0 +1,39 @@
+// VrlNameRules: whether a name can be written unquoted on one target, as the
+// generators write every name: not empty, no control characters or blanks,
+// only characters the target accepts in a plain identifier, within the
+// target's length, and no reserved word.
+#pragma once
+
+#include <string>
+
+#include "../platform/CString.h"
+#include "../schemafile/SchemaDialect.h"
+
+namespace VrlSchemaLib {
+
+class VrlCheckReport;
+class VrlDbms;
+
+class VrlNameRules {
+public:
+    enum class Kind { Table, Column, Constraint, Index, View, Procedure, Function, Parameter };
+
+    VrlNameRules(Dialect target, const VrlDbms& generator);
+
+    // Longest plain identifier of the target.
+    static int MaxLength(Dialect target);
+
+    void Check(VrlCheckReport& report, Kind kind, const CString& name, const CString& objectPath,
+               const std::string& jsonPath) const;
+
+private:
+    // The first character of `name` the target does not accept unquoted,
+    // or 0 when there is none.
+    wchar_t FirstBadCharacter(const std::wstring& name) const;
+    bool IsNameCharacter(wchar_t ch, bool first) const;
+
+    Dialect m_eTarget;
+    const VrlDbms& m_oGenerator;
+};
+
+} // namespace VrlSchemaLib

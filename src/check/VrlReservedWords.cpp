@@ -1,0 +1,215 @@
+#include "VrlReservedWords.h"
+
+#include <algorithm>
+#include <array>
+#include <string>
+#include <vector>
+
+namespace VrlSchemaLib {
+
+namespace {
+
+// Words every target reserves.
+const char* const s_aCommon[] = {
+    "ADD",     "ALL",       "ALTER",      "AND",     "ANY",    "AS",       "ASC",        "BEGIN",  "BETWEEN",
+    "BY",      "CASE",      "CHECK",      "CLOSE",   "COLUMN", "COMMIT",   "CONSTRAINT", "CREATE", "CROSS",
+    "CURSOR",  "DECLARE",   "DEFAULT",    "DELETE",  "DESC",   "DISTINCT", "DROP",       "ELSE",   "END",
+    "EXISTS",  "FETCH",     "FOR",        "FOREIGN", "FROM",   "FULL",     "FUNCTION",   "GRANT",  "GROUP",
+    "HAVING",  "IN",        "INDEX",      "INNER",   "INSERT", "INTO",     "IS",         "JOIN",   "KEY",
+    "LEFT",    "LIKE",      "NOT",        "NULL",    "ON",     "OPEN",     "OR",         "ORDER",  "OUTER",
+    "PRIMARY", "PROCEDURE", "REFERENCES", "REVOKE",  "RIGHT",  "ROLLBACK", "SELECT",     "SET",    "TABLE",
+    "THEN",    "TO",        "TRIGGER",    "UNION",   "UNIQUE", "UPDATE",   "USER",       "VALUES", "VIEW",
+    "WHEN",    "WHERE",     "WITH",
+};
+
+const char* const s_aSqlServer[] = {
+    "BACKUP",
+    "BREAK",
+    "BROWSE",
+    "BULK",
+    "CASCADE",
+    "CHECKPOINT",
+    "CLUSTERED",
+    "COALESCE",
+    "COLLATE",
+    "COMPUTE",
+    "CONTAINS",
+    "CONTINUE",
+    "CONVERT",
+    "CURRENT",
+    "CURRENT_DATE",
+    "CURRENT_TIME",
+    "CURRENT_TIMESTAMP",
+    "CURRENT_USER",
+    "DATABASE",
+    "DBCC",
+    "DEALLOCATE",
+    "DENY",
+    "DISK",
+    "DISTRIBUTED",
+    "DOUBLE",
+    "DUMP",
+    "ESCAPE",
+    "EXCEPT",
+    "EXEC",
+    "EXECUTE",
+    "EXIT",
+    "EXTERNAL",
+    "FILE",
+    "FILLFACTOR",
+    "FREETEXT",
+    "GOTO",
+    "HOLDLOCK",
+    "IDENTITY",
+    "IDENTITYCOL",
+    "IF",
+    "INTERSECT",
+    "KILL",
+    "LINENO",
+    "LOAD",
+    "MERGE",
+    "NATIONAL",
+    "NOCHECK",
+    "NONCLUSTERED",
+    "NULLIF",
+    "OF",
+    "OFF",
+    "OFFSETS",
+    "OPENQUERY",
+    "OPENROWSET",
+    "OPENXML",
+    "OPTION",
+    "OVER",
+    "PERCENT",
+    "PIVOT",
+    "PLAN",
+    "PRECISION",
+    "PRINT",
+    "PROC",
+    "PUBLIC",
+    "RAISERROR",
+    "READ",
+    "READTEXT",
+    "RECONFIGURE",
+    "REPLICATION",
+    "RESTORE",
+    "RESTRICT",
+    "RETURN",
+    "REVERT",
+    "ROWCOUNT",
+    "ROWGUIDCOL",
+    "RULE",
+    "SAVE",
+    "SCHEMA",
+    "SESSION_USER",
+    "SETUSER",
+    "SHUTDOWN",
+    "SOME",
+    "STATISTICS",
+    "SYSTEM_USER",
+    "TABLESAMPLE",
+    "TEXTSIZE",
+    "TOP",
+    "TRAN",
+    "TRANSACTION",
+    "TRUNCATE",
+    "TSEQUAL",
+    "UNPIVOT",
+    "UPDATETEXT",
+    "USE",
+    "VARYING",
+    "WAITFOR",
+    "WHILE",
+    "WRITETEXT",
+};
+
+const char* const s_aOracle[] = {
+    "ACCESS",   "AUDIT",    "CHAR",      "CLUSTER",    "COMMENT",    "COMPRESS",   "CONNECT",    "CURRENT",
+    "DATE",     "DECIMAL",  "EXCLUSIVE", "FILE",       "FLOAT",      "IDENTIFIED", "IMMEDIATE",  "INCREMENT",
+    "INITIAL",  "INTEGER",  "INTERSECT", "LEVEL",      "LOCK",       "LONG",       "MAXEXTENTS", "MINUS",
+    "MLSLABEL", "MODE",     "MODIFY",    "NOAUDIT",    "NOCOMPRESS", "NOWAIT",     "NUMBER",     "OF",
+    "OFFLINE",  "ONLINE",   "OPTION",    "PCTFREE",    "PRIOR",      "PRIVILEGES", "PUBLIC",     "RAW",
+    "RENAME",   "RESOURCE", "ROW",       "ROWID",      "ROWNUM",     "ROWS",       "SESSION",    "SHARE",
+    "SIZE",     "SMALLINT", "START",     "SUCCESSFUL", "SYNONYM",    "SYSDATE",    "UID",        "VALIDATE",
+    "VARCHAR",  "VARCHAR2", "WHENEVER",
+};
+
+const char* const s_aDB2[] = {
+    "ALIAS",        "ALLOCATE",  "AUDIT",        "CALL",         "CAPTURE",
+    "CCSID",        "CLUSTER",   "COLLECTION",   "COMMENT",      "CONCAT",
+    "CONDITION",    "CONNECT",   "CONNECTION",   "CONTAINS",     "CONTINUE",
+    "COUNT",        "CURRENT",   "CURRENT_DATE", "CURRENT_TIME", "CURRENT_TIMESTAMP",
+    "CURRENT_USER", "DATA",      "DATABASE",     "DAY",          "DAYS",
+    "DO",           "DOUBLE",    "DYNAMIC",      "ELSEIF",       "ENCODING",
+    "ESCAPE",       "EXCEPT",    "EXECUTE",      "EXIT",         "EXTERNAL",
+    "FENCED",       "FINAL",     "FREE",         "GENERATED",    "GO",
+    "GOTO",         "HANDLER",   "HOLD",         "HOUR",         "HOURS",
+    "IF",           "IMMEDIATE", "INOUT",        "INSENSITIVE",  "INTERSECT",
+    "ITERATE",      "LABEL",     "LANGUAGE",     "LEAVE",        "LOCATOR",
+    "LOCKSIZE",     "LOOP",      "MICROSECOND",  "MINUTE",       "MONTH",
+    "NULLS",        "OF",        "OPTIMIZE",     "OUT",          "PACKAGE",
+    "PART",         "PATH",      "PLAN",         "PRECISION",    "PROGRAM",
+    "QUERYNO",      "READS",     "RELEASE",      "RENAME",       "REPEAT",
+    "RESIGNAL",     "RESTRICT",  "RESULT",       "RETURN",       "RETURNS",
+    "ROW",          "ROWS",      "RUN",          "SAVEPOINT",    "SCHEMA",
+    "SCRATCHPAD",   "SECOND",    "SECONDS",      "SECURITY",     "SIGNAL",
+    "SIMPLE",       "SOME",      "SOURCE",       "SPECIFIC",     "STANDARD",
+    "STATIC",       "STOGROUP",  "SYNONYM",      "SYSTEM",       "TABLESPACE",
+    "UNDO",         "UNTIL",     "USING",        "VARIABLE",     "VARIANT",
+    "VOLUMES",      "WHILE",     "YEAR",         "YEARS",
+};
+
+const char* const s_aAccess[] = {
+    "ALPHANUMERIC", "AUTOINCREMENT", "BINARY",      "BIT",        "BOOLEAN",    "BYTE",      "CHAR",
+    "CHARACTER",    "COUNTER",       "CURRENCY",    "DATABASE",   "DATE",       "DATETIME",  "DOUBLE",
+    "FLOAT",        "GENERAL",       "GUID",        "IEEEDOUBLE", "IEEESINGLE", "INTEGER",   "LEVEL",
+    "LOGICAL",      "LONG",          "LONGBINARY",  "LONGTEXT",   "MEMO",       "MONEY",     "NUMBER",
+    "NUMERIC",      "OLEOBJECT",     "OWNERACCESS", "PARAMETERS", "PASSWORD",   "PERCENT",   "PIVOT",
+    "REAL",         "SHORT",         "SINGLE",      "SMALLINT",   "STRING",     "TEXT",      "TIME",
+    "TIMESTAMP",    "TINYINT",       "TOP",         "TRANSFORM",  "VALUE",      "VARBINARY", "VARCHAR",
+    "YESNO",
+};
+
+struct WordList {
+    std::vector<std::string> words; // sorted, upper case
+    template <size_t N> void Add(const char* const (&list)[N]) { words.insert(words.end(), list, list + N); }
+    void Seal() {
+        std::sort(words.begin(), words.end());
+        words.erase(std::unique(words.begin(), words.end()), words.end());
+    }
+};
+
+const WordList& ListOf(Dialect target) {
+    static const std::array<WordList, 4> lists = [] {
+        std::array<WordList, 4> all;
+        for (WordList& list : all)
+            list.Add(s_aCommon);
+        all[static_cast<int>(Dialect::SqlServer)].Add(s_aSqlServer);
+        all[static_cast<int>(Dialect::Oracle)].Add(s_aOracle);
+        all[static_cast<int>(Dialect::DB2)].Add(s_aDB2);
+        all[static_cast<int>(Dialect::Access)].Add(s_aAccess);
+        for (WordList& list : all)
+            list.Seal();
+        return all;
+    }();
+    return lists[static_cast<int>(target)];
+}
+
+} // namespace
+
+bool VrlReservedWords::IsReserved(Dialect target, std::wstring_view name) {
+    // The longest word has 17 letters; anything longer, or not plain ASCII,
+    // is no reserved word.
+    if (name.empty() || name.size() > 24)
+        return false;
+    std::string upper;
+    for (wchar_t ch : name) {
+        if (ch >= 0x80)
+            return false;
+        upper += static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
+    }
+    const std::vector<std::string>& words = ListOf(target).words;
+    return std::binary_search(words.begin(), words.end(), upper);
+}
+
+} // namespace VrlSchemaLib

@@ -1,0 +1,73 @@
+// SchemaFileRecord: what a schema-file reader knows about the model it built
+// that the model itself no longer shows. The containers merge objects by
+// name, so a second field "title" beside "Title" leaves no trace in the
+// schema; the reader notes such merges here, and the JSON path of every
+// object it built, so that the model check can point into the file.
+#pragma once
+
+#include <string>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "../platform/CString.h"
+
+namespace VrlSchemaLib {
+
+class SchemaFileRecord {
+public:
+    enum class NoteKind {
+        // An object of the same kind, name (without regard to case) and
+        // version as an earlier one in the same container: it replaced it.
+        Duplicate,
+        // A view or routine without a text for the dialect read for: it is
+        // not part of the model.
+        NoDialectText,
+    };
+    struct Note {
+        NoteKind kind;
+        CString objectPath; // as VrlCheckFinding::objectPath
+        std::string jsonPath;
+        std::string otherJsonPath; // Duplicate: the object it replaced
+    };
+
+    explicit SchemaFileRecord(std::string fileName = std::string()) : m_fileName(std::move(fileName)) {}
+
+    const std::string& GetFileName() const { return m_fileName; }
+
+    // `object` is any object the reader built (table, field, constraint,
+    // view, routine, parameter, table data).
+    void SetPath(const void* object, std::string jsonPath) { m_paths[object] = std::move(jsonPath); }
+    // The JSON path of `object`, or empty when the reader did not build it.
+    const std::string& GetPath(const void* object) const {
+        static const std::string none;
+        const auto it = m_paths.find(object);
+        return it == m_paths.end() ? none : it->second;
+    }
+
+    void AddNote(Note note) { m_notes.push_back(std::move(note)); }
+    const std::vector<Note>& GetNotes() const { return m_notes; }
+
+    // A name as object paths show it: control characters as \uXXXX.
+    static CString Shown(const CString& name) {
+        static const wchar_t digits[] = L"0123456789ABCDEF";
+        CString shown;
+        for (wchar_t ch : name.Str()) {
+            if (ch < 0x20 || ch == 0x7F) {
+                shown += L"\\u00";
+                shown += digits[(ch >> 4) & 0xF];
+                shown += digits[ch & 0xF];
+            } else {
+                shown += ch;
+            }
+        }
+        return shown;
+    }
+
+private:
+    std::string m_fileName;
+    std::unordered_map<const void*, std::string> m_paths;
+    std::vector<Note> m_notes;
+};
+
+} // namespace VrlSchemaLib

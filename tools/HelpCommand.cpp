@@ -67,13 +67,12 @@ std::string Synopsis(const CommandSpec& c) {
     return s;
 }
 
-const char* const kExitStatus =
-    "Exit status:\n"
-    "  0  success\n"
-    "  1  a generation error, or a file or standard output that could not be\n"
-    "     written\n"
-    "  2  a usage error, or a schema that cannot be read or does not hold what\n"
-    "     the command needs\n";
+const char* const kExitStatus = "Exit status:\n"
+                                "  0  success\n"
+                                "  1  a generation error, or a file or standard output that could not be\n"
+                                "     written\n"
+                                "  2  a usage error, or a schema that cannot be read or does not hold what\n"
+                                "     the command needs\n";
 
 } // namespace
 

@@ -2,7 +2,8 @@
 # Installs what building vrlschema needs on a Debian machine and makes a
 # locale with a comma decimal point available for the locale tests.
 # `setup.sh test` also installs what the whole test run needs: valgrind,
-# clang with its fuzzer runtime, and the SQL parsers of the parser check.
+# clang with its fuzzer runtime, and the SQL parsers of the parser check;
+# `setup.sh coverage` adds gcovr for scripts/coverage.sh.
 # Safe to run again: it installs only what is missing.
 set -eu
 cd "$(dirname "$0")/.."
@@ -16,6 +17,8 @@ if $full; then
     # when it has one.
     command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm"
 fi
+# `setup.sh coverage`: what scripts/coverage.sh needs beside the build.
+if [ "${1:-}" = coverage ]; then packages="$packages gcovr"; fi
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -6,6 +6,7 @@
 #include "FolderSwap.h"
 #include "OutputWriter.h"
 #include "SqlTexts.h"
+#include "UpgradeCommand.h"
 
 using namespace VrlSchemaLib;
 
@@ -27,6 +28,12 @@ int RunAll(const Invocation& invocation, ToolStreams& io) {
         const std::string base = DialectName(d);
         files.push_back({base + "-script.sql", texts.Script()});
         files.push_back({base + "-seed.sql", texts.Seed()});
+        // The sample tells an upgrade story: its oldest version to its newest.
+        if (s.schemaFile.empty()) {
+            SqlText upgrade;
+            upgrade.text = SampleUpgradeScript(d, upgrade.statements);
+            files.push_back({base + "-upgrade.sql", upgrade});
+        }
         // Access has no publish procedure.
         if (!s.publish || d == Dialect::Access)
             continue;

@@ -66,6 +66,19 @@ void RequireTarget(const Invocation& inv, const CommandSettings& s, OptionId id,
                      command};
 }
 
+std::optional<VrlSchemaVersion> VersionOption(const Invocation& inv, OptionId id,
+                                              const std::string& command) {
+    if (!inv.Has(id))
+        return std::nullopt;
+    const std::string text = inv.GetValue(id);
+    const std::optional<VrlSchemaVersion> version = ParseVersion(text);
+    if (!version)
+        throw UsageError{"--" + std::string(GetOption(id).name) + ": \"" + text +
+                             "\" is not a version (V or V.SP)",
+                         command};
+    return version;
+}
+
 } // namespace
 
 bool CommandSettings::Targets(Dialect dialect) const {
@@ -76,12 +89,13 @@ CommandSettings CommandSettings::From(const Invocation& inv) {
     const std::string command = inv.GetCommand() ? inv.GetCommand()->name : "";
     CommandSettings s;
     s.dialects = ParseDialects(inv, command);
-    if (inv.Has(OptionId::DbVersion)) {
-        const std::string text = inv.GetValue(OptionId::DbVersion);
-        s.version = ParseVersion(text);
-        if (!s.version)
-            throw UsageError{"\"" + text + "\" is not a version (V or V.SP)", command};
-    }
+    s.version = VersionOption(inv, OptionId::DbVersion, command);
+    s.from = VersionOption(inv, OptionId::From, command);
+    s.to = VersionOption(inv, OptionId::To, command);
+    s.oldFile = inv.GetValue(OptionId::Old);
+    s.newFile = inv.GetValue(OptionId::New);
+    s.plan = inv.Has(OptionId::Plan);
+    s.allowDataLoss = inv.Has(OptionId::AllowDataLoss);
     s.schemaFile = inv.GetValue(OptionId::Schema);
     s.outFile = inv.GetValue(OptionId::Out);
     s.outDir = inv.GetValue(OptionId::OutDir, s.outDir);

@@ -27,6 +27,13 @@ struct CommandSettings {
     bool split = false;
     bool publish = true;
     bool header = true;
+    // upgrade
+    std::optional<VrlSchemaLib::VrlSchemaVersion> from;
+    std::optional<VrlSchemaLib::VrlSchemaVersion> to;
+    std::string oldFile;
+    std::string newFile;
+    bool plan = false;
+    bool allowDataLoss = false;
 
     VrlSchemaLib::Dialect Target() const { return dialects.front(); }
     bool Targets(VrlSchemaLib::Dialect dialect) const;

@@ -6,6 +6,7 @@
 #include "GenerateCommands.h"
 #include "HelpCommand.h"
 #include "ListCommands.h"
+#include "UpgradeCommand.h"
 
 namespace VrlSchemaTool {
 
@@ -98,6 +99,22 @@ const std::vector<CommandSpec>& AllCommands() {
          0,
          0,
          &RunAll},
+        {"upgrade",
+         "",
+         "the script from one schema version to another",
+         "Writes the script that takes a database from one schema version to another: between two versions "
+         "of one schema file (--from V --to V, with --schema or the sample), or between two files (--old "
+         "FILE "
+         "--new FILE, each at its own version unless --from and --to say otherwise). Steps that can lose "
+         "data "
+         "are refused (exit status 2) unless --allow-data-loss permits them; each one permitted is named on "
+         "standard error. For the sample, all writes its upgrade from the oldest version to the newest too.",
+         {O::Schema, O::Dialect, O::Out, O::UnicodeLiterals, O::From, O::To, O::Old, O::New, O::Plan,
+          O::AllowDataLoss},
+         {},
+         0,
+         0,
+         &RunUpgrade},
         {"sample",
          "",
          "the built-in sample schema file",

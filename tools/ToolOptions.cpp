@@ -24,6 +24,13 @@ const std::vector<OptionSpec>& AllOptions() {
          "leave out the comment block that opens every SQL text (tool, command, dialect, schema version, "
          "source, time)"},
         {OptionId::Format, "format", 0, "FORMAT", "list: text (default) or json"},
+        {OptionId::From, "from", 0, "V[.SP]", "upgrade: the version the database has"},
+        {OptionId::To, "to", 0, "V[.SP]", "upgrade: the version to take it to"},
+        {OptionId::Old, "old", 0, "FILE", "upgrade: the schema file the database was made from"},
+        {OptionId::New, "new", 0, "FILE", "upgrade: the schema file to take it to"},
+        {OptionId::Plan, "plan", 0, nullptr, "upgrade: list the steps instead of writing the script"},
+        {OptionId::AllowDataLoss, "allow-data-loss", 0, nullptr,
+         "upgrade: permit steps that can lose data (refused otherwise)"},
         {OptionId::Help, "help", 'h', nullptr, "show the help of the command (or of the tool) and exit"},
         {OptionId::Version, "version", 0, nullptr, "show the tool's version and exit"},
         {OptionId::ListDialects, "list-dialects", 0, nullptr, "list the dialect names and exit"},

@@ -55,6 +55,9 @@ public:
 
     void SetSchema(const VrlSchema* schema) { m_pSchema = schema; }
     const VrlSqlStrings* GetSqlStrings() const { return &m_oSqlStrings; }
+    // The dialect code (cm_n*), for callers that add per-target text of
+    // their own around the generator's statements.
+    int GetDbmsType() const { return m_nDbmsType; }
 
     // Replaces every decimal separator of the current C locale by ".".
     static void FixDecimal(CString& text);

@@ -74,7 +74,7 @@ CREATE TABLE DocDefSeparation(
 [DocDefSeparationID] int Not Null,
 [DocDefID] int Not Null,
 [AutoDocSepOptID] int,
-[PageCount] smallint  DEFAULT 1,
+[PageCount] smallint Not Null DEFAULT 1,
 [PublishedBatchDefID] int Not Null DEFAULT 0,
 [AdminID] int  DEFAULT 0,
 [Referenced] bit Not Null DEFAULT NO)
@@ -369,6 +369,9 @@ GO
 ALTER TABLE Queue ADD CONSTRAINT PK_Queue PRIMARY KEY CLUSTERED ([QueueID])
 GO
 
+CREATE INDEX IX_Queue_ProcessID ON Queue (ProcessID)
+GO
+
 ALTER TABLE FolderCreationRule ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY CLUSTERED ([FolderCreationRuleID])
 GO
 
@@ -376,6 +379,9 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT PK_BatchDef_DocDef PRIMARY KEY CLUSTE
 GO
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY CLUSTERED ([DocDefSeparationID])
+GO
+
+CREATE INDEX IX_DocDefSeparation_PageCount ON DocDefSeparation (PageCount)
 GO
 
 ALTER TABLE DocumentDef ADD CONSTRAINT PK_DocumentDef PRIMARY KEY CLUSTERED ([DocDefID])
@@ -519,7 +525,7 @@ GO
 CREATE INDEX FK_BatchDef_DocDef_DocDefIDIndex ON BatchDef_DocDef([DocDefID])
 GO
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY([DocDefID]) REFERENCES DocumentDef([DocDefID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY([DocDefID]) REFERENCES DocumentDef([DocDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
 CREATE INDEX FK_DocDefSeparation_DocDefIDIndex ON DocDefSeparation([DocDefID])
@@ -592,7 +598,7 @@ CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces([ReplacedProc
 GO
 
 CREATE VIEW vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0
 GO
 
 CREATE VIEW vwQueueProcess AS
@@ -600,6 +606,6 @@ SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue AS q INNER JOIN Processes AS p
 GO
 
 CREATE PROCEDURE procGetBatchDef (@lBatchDefID int ) AS 
-	SELECT * FROM BatchDef WHERE BatchDefID = [@lBatchDefID]
+	SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = [@lBatchDefID]
 GO
 

@@ -38,7 +38,7 @@ RetainImages SMALLINT Not Null DEFAULT 1,
 Priority smallint Not Null DEFAULT 5,
 CreationDate TIMESTAMP  DEFAULT '2009-05-01 08:30:00.000000',
 ModifiedDate TIMESTAMP,
-ImageFolder VARGRAPHIC(260),
+ImageFolder VARGRAPHIC(400),
 Notes VARGRAPHIC(256),
 DeleteBatchDays int  DEFAULT 0,
 PublishedBatchDefID int Not Null DEFAULT 0,
@@ -98,7 +98,7 @@ CREATE TABLE DocDefSeparation(
 DocDefSeparationID int Not Null,
 DocDefID int Not Null,
 AutoDocSepOptID int,
-PageCount smallint  DEFAULT 1,
+PageCount smallint Not Null DEFAULT 1,
 PublishedBatchDefID int Not Null DEFAULT 0,
 AdminID int  DEFAULT 0,
 Referenced SMALLINT Not Null DEFAULT 0);
@@ -375,11 +375,15 @@ ALTER TABLE BatchFieldDef ADD CONSTRAINT PK_BatchFieldDef PRIMARY KEY(BatchField
 
 ALTER TABLE Queue ADD CONSTRAINT PK_Queue PRIMARY KEY(QueueID);
 
+CREATE INDEX IX_Queue_ProcessID ON Queue(ProcessID);
+
 ALTER TABLE FolderCreationRule ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY(FolderCreationRuleID);
 
 ALTER TABLE BatchDef_DocDef ADD CONSTRAINT PK_BatchDef_DocDef PRIMARY KEY(BatchDefID, DocDefID);
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY(DocDefSeparationID);
+
+CREATE INDEX IX_DocDefSepaQ8884 ON DocDefSeparation(PageCount);
 
 ALTER TABLE DocumentDef ADD CONSTRAINT PK_DocumentDef PRIMARY KEY(DocDefID);
 
@@ -475,7 +479,7 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_DocDefID FOREIGN K
 
 CREATE INDEX FK_BatchDef_DQ0761 ON BatchDef_DocDef(DocDefID);
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE NO ACTION ON UPDATE NO ACTION;
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE CASCADE ON UPDATE NO ACTION;
 
 CREATE INDEX FK_DocDefSepaQ5052 ON DocDefSeparation(DocDefID);
 
@@ -568,7 +572,7 @@ BEGIN ATOMIC
 END;
 
 CREATE VIEW vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0;
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0;
 
 CREATE VIEW vwQueueProcess AS
 SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue q INNER JOIN Processes p ON p.ProcessID = q.ProcessID;
@@ -577,7 +581,7 @@ CREATE PROCEDURE procGetBatchDef( plBatchDefID int)
 BEGIN 
 	BEGIN 
 		DECLARE lCursor CURSOR WITH HOLD WITH RETURN FOR
-SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID; 
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = plBatchDefID; 
 	OPEN lCursor; 
 	END; 
 END;

@@ -24,6 +24,8 @@ INSERT INTO Functions(FunctionID, Name, Category) VALUES (2, 'Delete Batch', 0);
 
 INSERT INTO Functions(FunctionID, Name, Category) VALUES (3, 'O''Brien''s Report', 1);
 
+INSERT INTO Functions(FunctionID, Name, Category) VALUES (4, 'Export Batch', 1);
+
 INSERT INTO VeskCProfile(ProfileGUID, Name, RescanLocation, RetainImages) VALUES ('{f5b31a9f-1511-49e5-ae47-d0c91c3ad2b3}', 'Default profile', 0, 0);
 
 INSERT INTO VGlobal(VGlobalID, Name, Value, Changed) VALUES (1, 'SiteName', 'Main site', NULL);

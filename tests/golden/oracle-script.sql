@@ -18,7 +18,7 @@ RetainImages NUMBER(1) DEFAULT 1 Not Null,
 Priority NUMBER(5) DEFAULT 5 Not Null,
 CreationDate date DEFAULT TO_DATE('05/01/2009 08:30:00','mm/dd/yyyy hh24:mi:ss'),
 ModifiedDate date,
-ImageFolder NVARCHAR2(260),
+ImageFolder NVARCHAR2(400),
 Notes NCLOB,
 DeleteBatchDays NUMBER(10) DEFAULT 0,
 PublishedBatchDefID NUMBER(10) DEFAULT 0 Not Null,
@@ -82,7 +82,7 @@ CREATE TABLE DocDefSeparation(
 DocDefSeparationID NUMBER(10)  Not Null,
 DocDefID NUMBER(10)  Not Null,
 AutoDocSepOptID NUMBER(10),
-PageCount NUMBER(5) DEFAULT 1,
+PageCount NUMBER(5) DEFAULT 1 Not Null,
 PublishedBatchDefID NUMBER(10) DEFAULT 0 Not Null,
 AdminID NUMBER(10) DEFAULT 0,
 Referenced NUMBER(1) DEFAULT 0 Not Null)
@@ -379,6 +379,9 @@ ALTER TABLE BatchFieldDef ADD CONSTRAINT PK_BatchFieldDef PRIMARY KEY(BatchField
 ALTER TABLE Queue ADD CONSTRAINT PK_Queue PRIMARY KEY(QueueID)
 /
 
+CREATE INDEX IX_Queue_ProcessID ON Queue(ProcessID)
+/
+
 ALTER TABLE FolderCreationRule ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY(FolderCreationRuleID)
 /
 
@@ -386,6 +389,9 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT PK_BatchDef_DocDef PRIMARY KEY(BatchD
 /
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY(DocDefSeparationID)
+/
+
+CREATE INDEX IX_DocDefSepaQ8884 ON DocDefSeparation(PageCount)
 /
 
 ALTER TABLE DocumentDef ADD CONSTRAINT PK_DocumentDef PRIMARY KEY(DocDefID)
@@ -535,7 +541,7 @@ ALTER TABLE BatchDef_DocDef ADD CONSTRAINT FK_BatchDef_DocDef_DocDefID FOREIGN K
 CREATE INDEX FK_BatchDef_DQ0761 ON BatchDef_DocDef(DocDefID)
 /
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID)
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE CASCADE
 /
 
 CREATE INDEX FK_DocDefSepaQ5052 ON DocDefSeparation(DocDefID)
@@ -662,7 +668,7 @@ END;
 /
 
 CREATE VIEW vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0
 /
 
 CREATE VIEW vwQueueProcess AS
@@ -671,7 +677,7 @@ SELECT q.QueueID, q.BatchDefID, p.Name FROM Queue q INNER JOIN Processes p ON p.
 
 CREATE OR REPLACE PROCEDURE procGetBatchDef(plBatchDefID  NUMBER, resultSet OUT SYS_REFCURSOR) AS 
 BEGIN 
-	OPEN resultSet FOR SELECT * FROM BatchDef WHERE BatchDefID = plBatchDefID; 
+	OPEN resultSet FOR SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = plBatchDefID; 
 END;
 /
 

@@ -10,7 +10,7 @@ RetainImages bit Not Null DEFAULT (1),
 Priority smallint Not Null DEFAULT (5),
 CreationDate datetime  DEFAULT (CONVERT(varchar(20), '2009-05-01T08:30:00', 126)),
 ModifiedDate datetime  DEFAULT (NULL),
-ImageFolder nvarchar(260)  DEFAULT (NULL),
+ImageFolder nvarchar(400)  DEFAULT (NULL),
 Notes nvarchar(max)  DEFAULT (NULL),
 DeleteBatchDays int  DEFAULT (0),
 PublishedBatchDefID int Not Null DEFAULT (0),
@@ -74,7 +74,7 @@ CREATE TABLE dbo.DocDefSeparation(
 DocDefSeparationID int Not Null DEFAULT (NULL),
 DocDefID int Not Null DEFAULT (NULL),
 AutoDocSepOptID int  DEFAULT (NULL),
-PageCount smallint  DEFAULT (1),
+PageCount smallint Not Null DEFAULT (1),
 PublishedBatchDefID int Not Null DEFAULT (0),
 AdminID int  DEFAULT (0),
 Referenced bit Not Null DEFAULT (0))
@@ -372,6 +372,9 @@ GO
 ALTER TABLE Queue WITH NOCHECK ADD CONSTRAINT PK_Queue PRIMARY KEY CLUSTERED (QueueID)
 GO
 
+CREATE NONCLUSTERED INDEX IX_Queue_ProcessID ON dbo.Queue (ProcessID)
+GO
+
 ALTER TABLE FolderCreationRule WITH NOCHECK ADD CONSTRAINT PK_FolderCreationRule PRIMARY KEY CLUSTERED (FolderCreationRuleID)
 GO
 
@@ -379,6 +382,9 @@ ALTER TABLE BatchDef_DocDef WITH NOCHECK ADD CONSTRAINT PK_BatchDef_DocDef PRIMA
 GO
 
 ALTER TABLE DocDefSeparation WITH NOCHECK ADD CONSTRAINT PK_DocDefSeparation PRIMARY KEY CLUSTERED (DocDefSeparationID)
+GO
+
+CREATE NONCLUSTERED INDEX IX_DocDefSeparation_PageCount ON dbo.DocDefSeparation (PageCount)
 GO
 
 ALTER TABLE DocumentDef WITH NOCHECK ADD CONSTRAINT PK_DocumentDef PRIMARY KEY CLUSTERED (DocDefID)
@@ -522,7 +528,7 @@ GO
 CREATE INDEX FK_BatchDef_DocDef_DocDefIDIndex ON BatchDef_DocDef(DocDefID)
 GO
 
-ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY(DocDefID) REFERENCES DocumentDef(DocDefID) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
 CREATE INDEX FK_DocDefSeparation_DocDefIDIndex ON DocDefSeparation(DocDefID)
@@ -595,7 +601,7 @@ CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces(ReplacedProce
 GO
 
 CREATE VIEW dbo.vwBatchDefPublished AS
-SELECT BatchDefID, Name, VersionNum FROM BatchDef WHERE PublishedBatchDefID <> 0
+SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE PublishedBatchDefID <> 0
 GO
 
 CREATE VIEW dbo.vwQueueProcess AS
@@ -615,7 +621,7 @@ END
 GO
 
 CREATE PROCEDURE dbo.procGetBatchDef (@lBatchDefID int ) AS 
-	SELECT * FROM BatchDef WHERE BatchDefID = @lBatchDefID
+	SELECT BatchDefID, Name, VersionNum, Priority FROM BatchDef WHERE BatchDefID = @lBatchDefID
 GO
 
 CREATE PROCEDURE dbo.procRenameBatchDef (@lBatchDefID int , @strName NVARCHAR(64) , @lVersionNum int OUT, @bDone bit OUT) AS 

@@ -37,6 +37,9 @@ GO
 INSERT INTO Functions(FunctionID, Name, Category) VALUES (3, 'O''Brien''s Report', 1)
 GO
 
+INSERT INTO Functions(FunctionID, Name, Category) VALUES (4, 'Export Batch', 1)
+GO
+
 INSERT INTO VeskCProfile(ProfileGUID, Name, RescanLocation, RetainImages) VALUES ('{f5b31a9f-1511-49e5-ae47-d0c91c3ad2b3}', 'Default profile', 0, 0)
 GO
 

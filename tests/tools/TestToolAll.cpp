@@ -14,13 +14,17 @@ namespace {
 const char* const kNotice = "vrlschema: the schema has no table BatchDef, which the publish procedure needs; "
                             "the publish procedure is left out\n";
 
-std::vector<std::string> Files(std::initializer_list<const char*> dialects, bool publish) {
+// The files all writes: for the sample, with its upgrade script.
+std::vector<std::string> Files(std::initializer_list<const char*> dialects, bool publish,
+                               bool sample = true) {
     std::vector<std::string> names;
     for (const char* d : dialects) {
-        for (const char* kind : {"publish", "script", "seed"}) {
-            if (std::string(kind) != "publish" || (publish && std::string(d) != "access"))
-                names.push_back(std::string(d) + "-" + kind + ".sql");
-        }
+        names.push_back(std::string(d) + "-script.sql");
+        names.push_back(std::string(d) + "-seed.sql");
+        if (publish && std::string(d) != "access")
+            names.push_back(std::string(d) + "-publish.sql");
+        if (sample)
+            names.push_back(std::string(d) + "-upgrade.sql");
     }
     std::sort(names.begin(), names.end());
     return names;
@@ -35,7 +39,7 @@ TEST(ToolAll, ASchemaWithoutPublishTablesGetsEveryScriptAndSeedAndANotice) {
         RunToolBinary({"all", "--schema", (dir / "shop.json").string(), "--out-dir", (dir / "D").string()});
     ASSERT_EQ(0, r.code) << r.err;
     EXPECT_EQ(kNotice, r.err);
-    EXPECT_EQ(Files({"sqlserver", "oracle", "db2", "access"}, false), Entries(dir / "D"));
+    EXPECT_EQ(Files({"sqlserver", "oracle", "db2", "access"}, false, false), Entries(dir / "D"));
     EXPECT_EQ(8, std::count(r.out.begin(), r.out.end(), '\n')) << r.out;
     EXPECT_NE(std::string::npos, ReadText(dir / "D" / "db2-script.sql").find("CREATE TABLE Orders"));
     EXPECT_EQ((std::vector<std::string>{"D", "shop.json"}), Entries(dir)) << "no temporary folder left";
@@ -44,7 +48,7 @@ TEST(ToolAll, ASchemaWithoutPublishTablesGetsEveryScriptAndSeedAndANotice) {
         {"all", "--schema", (dir / "shop.json").string(), "--out-dir", (dir / "E").string(), "--no-publish"});
     EXPECT_EQ(0, quiet.code);
     EXPECT_EQ("", quiet.err);
-    EXPECT_EQ(Files({"sqlserver", "oracle", "db2", "access"}, false), Entries(dir / "E"));
+    EXPECT_EQ(Files({"sqlserver", "oracle", "db2", "access"}, false, false), Entries(dir / "E"));
     std::filesystem::remove_all(dir);
 }
 
@@ -89,7 +93,7 @@ TEST(ToolAll, AFailureLeavesTheTargetFolderAsItWas) {
     const ToolRun again = RunToolBinary({"all", "--out-dir", target.string(), "--dialect", "sqlserver"});
     EXPECT_EQ(0, again.code) << again.err;
     EXPECT_EQ((std::vector<std::string>{"notes.txt", "sqlserver-publish.sql", "sqlserver-script.sql",
-                                        "sqlserver-seed.sql"}),
+                                        "sqlserver-seed.sql", "sqlserver-upgrade.sql"}),
               Entries(target));
     EXPECT_EQ(0u, ReadText(target / "sqlserver-script.sql").find("-- Written by vrlschema "));
     EXPECT_EQ(std::vector<std::string>{"D"}, Entries(dir));

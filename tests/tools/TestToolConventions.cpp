@@ -57,7 +57,8 @@ TEST(ToolConventions, UsageErrorsNameWhatIsWrongAndPointToTheHelp) {
         {{"list", "tabels"},
          "list: unknown kind \"tabels\" (did you mean tables?)\nTry vrlschema list --help."},
         {{"list", "--format", "xml"}, "unknown format \"xml\" (text or json)\nTry vrlschema list --help."},
-        {{"script", "--db-version", "x"}, "\"x\" is not a version (V or V.SP)\nTry vrlschema script --help."},
+        {{"script", "--db-version", "x"},
+         "--db-version: \"x\" is not a version (V or V.SP)\nTry vrlschema script --help."},
         {{"--schema", "s.json"}, "option --schema needs a command\nTry vrlschema --help."},
         {{}, "no command given\nTry vrlschema --help."},
     };

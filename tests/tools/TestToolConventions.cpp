@@ -59,6 +59,10 @@ TEST(ToolConventions, UsageErrorsNameWhatIsWrongAndPointToTheHelp) {
         {{"list", "--format", "xml"}, "unknown format \"xml\" (text or json)\nTry vrlschema list --help."},
         {{"script", "--db-version", "x"},
          "--db-version: \"x\" is not a version (V or V.SP)\nTry vrlschema script --help."},
+        {{"upgrade", "--from", "25", "--to", "30", "--split"},
+         "option --split does not apply to upgrade\nTry vrlschema upgrade --help."},
+        {{"upgrade", "--from", "25"},
+         "upgrade needs --from V --to V, or --old FILE --new FILE\nTry vrlschema upgrade --help."},
         {{"--schema", "s.json"}, "option --schema needs a command\nTry vrlschema --help."},
         {{}, "no command given\nTry vrlschema --help."},
     };

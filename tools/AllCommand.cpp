@@ -23,7 +23,7 @@ int RunAll(const Invocation& invocation, ToolStreams& io) {
     std::vector<File> files;
     bool publishNoticed = false;
     for (Dialect d : s.dialects) {
-        const auto file = context.Load(d);
+        const auto file = context.LoadChecked(d);
         const SqlTexts texts(*file, d, s, context.Source().GetName());
         const std::string base = DialectName(d);
         files.push_back({base + "-script.sql", texts.Script()});

@@ -18,6 +18,12 @@ std::unique_ptr<SchemaFile> CommandContext::Load(Dialect dialect) const {
     return m_source->Load(dialect, m_settings.version);
 }
 
+std::unique_ptr<SchemaFile> CommandContext::LoadChecked(Dialect dialect) const {
+    std::unique_ptr<SchemaFile> file = Load(dialect);
+    CheckBeforeGenerating(*file, dialect, m_settings.check, m_io.err);
+    return file;
+}
+
 void CommandContext::Write(std::string_view text) const {
     OutputWriter::Write(m_settings.outFile, m_io.out, text);
 }

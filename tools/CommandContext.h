@@ -26,6 +26,10 @@ public:
     // The schema for the command's (first) dialect.
     std::unique_ptr<VrlSchemaLib::SchemaFile> Load() const { return Load(m_settings.Target()); }
     std::unique_ptr<VrlSchemaLib::SchemaFile> Load(VrlSchemaLib::Dialect dialect) const;
+    // The schema, checked for `dialect` before anything is generated from
+    // it: raises CheckFailed on an error, shows the warnings otherwise.
+    std::unique_ptr<VrlSchemaLib::SchemaFile> LoadChecked(VrlSchemaLib::Dialect dialect) const;
+    std::unique_ptr<VrlSchemaLib::SchemaFile> LoadChecked() const { return LoadChecked(m_settings.Target()); }
     // To -o FILE, or standard output.
     void Write(std::string_view text) const;
     // One line of notice on standard error.

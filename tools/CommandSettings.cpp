@@ -44,7 +44,7 @@ std::vector<Dialect> ParseDialects(const Invocation& inv, const std::string& com
             start = comma + 1;
         }
     }
-    if (dialects.size() > 1 && command != "all")
+    if (dialects.size() > 1 && !inv.GetCommand()->Repeats(OptionId::Dialect))
         throw UsageError{"option --dialect takes one dialect for " + command, command};
     return dialects;
 }
@@ -110,6 +110,10 @@ CommandSettings CommandSettings::From(const Invocation& inv) {
     s.split = inv.Has(OptionId::Split);
     s.publish = !inv.Has(OptionId::NoPublish);
     s.header = !inv.Has(OptionId::NoHeader);
+    s.check.quiet = inv.Has(OptionId::Quiet);
+    s.check.strict = inv.Has(OptionId::Strict);
+    s.check.json = s.format == "json";
+    s.check.unicodeLiterals = s.unicodeLiterals;
 
     RequireTarget(inv, s, OptionId::UnicodeLiterals, {Dialect::SqlServer}, command);
     RequireTarget(inv, s, OptionId::Split, {Dialect::DB2}, command);

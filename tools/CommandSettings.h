@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "CheckCommand.h"
 #include "schema/VrlSchemaVersion.h"
 #include "schemafile/SchemaDialect.h"
 
@@ -27,6 +28,7 @@ struct CommandSettings {
     bool split = false;
     bool publish = true;
     bool header = true;
+    CheckSettings check;
     // upgrade
     std::optional<VrlSchemaLib::VrlSchemaVersion> from;
     std::optional<VrlSchemaLib::VrlSchemaVersion> to;

@@ -11,7 +11,7 @@ namespace VrlSchemaTool {
 namespace {
 
 template <class F> int Generate(const CommandContext& context, F text) {
-    const auto file = context.Load();
+    const auto file = context.LoadChecked();
     const SqlTexts texts(*file, context.Settings().Target(), context.Settings(), context.Source().GetName());
     context.Write(text(texts).text);
     return 0;

@@ -71,8 +71,9 @@ const char* const kExitStatus = "Exit status:\n"
                                 "  0  success\n"
                                 "  1  a generation error, or a file or standard output that could not be\n"
                                 "     written\n"
-                                "  2  a usage error, or a schema that cannot be read or does not hold what\n"
-                                "     the command needs\n";
+                                "  2  a usage error, a schema that cannot be read or does not hold what the\n"
+                                "     command needs or has an error the model check finds, or an upgrade\n"
+                                "     refused because it can lose data\n";
 
 } // namespace
 

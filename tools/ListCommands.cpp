@@ -131,7 +131,7 @@ const std::vector<std::string> kListKinds{"tables", "views", "procedures", "func
 int RunExists(const Invocation& invocation, ToolStreams& io) {
     const CommandContext context(invocation, io);
     const CommandSettings& s = context.Settings();
-    const auto file = context.Load();
+    const auto file = context.LoadChecked();
     const SqlTexts texts(*file, s.Target(), s, context.Source().GetName());
     const VrlSchema& schema = file->GetSchema();
     const std::string& nameUtf8 = invocation.GetOperands().front();
@@ -158,7 +158,7 @@ int RunExists(const Invocation& invocation, ToolStreams& io) {
 int RunColumns(const Invocation& invocation, ToolStreams& io) {
     const CommandContext context(invocation, io);
     const CommandSettings& s = context.Settings();
-    const auto file = context.Load();
+    const auto file = context.LoadChecked();
     const SqlTexts texts(*file, s.Target(), s, context.Source().GetName());
     const VrlSchema& schema = file->GetSchema();
     const VrlServicePackNum servicePack = file->GetVersion().GetServicePackNumber();

@@ -2,6 +2,7 @@
 
 #include <iostream>
 
+#include "CheckCommand.h"
 #include "Generators.h"
 #include "HelpCommand.h"
 #include "Invocation.h"
@@ -70,6 +71,9 @@ int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     } catch (const UsageError& e) {
         err << "vrlschema: " << e.message << "\n"
             << "Try vrlschema " << (e.command.empty() ? "" : e.command + " ") << "--help.\n";
+        return 2;
+    } catch (const CheckFailed&) {
+        // The findings have been written.
         return 2;
     } catch (const InputError& e) {
         err << "vrlschema: " << e.message << "\n";

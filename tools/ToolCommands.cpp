@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "AllCommand.h"
+#include "CheckCommand.h"
 #include "GenerateCommands.h"
 #include "HelpCommand.h"
 #include "ListCommands.h"
@@ -30,7 +31,7 @@ const std::vector<CommandSpec>& AllCommands() {
          "",
          "the creation script of the schema",
          "Writes the statements that create the schema's database, joined by the dialect's batch separator.",
-         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::UnicodeLiterals, O::NoHeader},
+         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::UnicodeLiterals, O::NoHeader, O::Quiet, O::Strict},
          {},
          0,
          0,
@@ -39,7 +40,7 @@ const std::vector<CommandSpec>& AllCommands() {
          "",
          "the INSERT statements of the tables' seed rows",
          "Writes one INSERT statement per seed row of the schema's tables.",
-         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::UnicodeLiterals, O::NoHeader},
+         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::UnicodeLiterals, O::NoHeader, O::Quiet, O::Strict},
          {},
          0,
          0,
@@ -50,7 +51,8 @@ const std::vector<CommandSpec>& AllCommands() {
          "Writes the procedure that publishes a batch definition. The schema must hold the tables the "
          "procedure walks (MarlowCaptureSetup, BatchDef and the setup tree below them). Access has no "
          "publish procedure.",
-         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::QueueSource, O::Split, O::NoHeader},
+         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::QueueSource, O::Split, O::NoHeader, O::Quiet,
+          O::Strict},
          {},
          0,
          0,
@@ -60,7 +62,7 @@ const std::vector<CommandSpec>& AllCommands() {
          "the catalogue probe of an object",
          "Writes the catalogue query that tells whether the table, view, procedure or function NAME exists; "
          "with --table, whether the column or constraint NAME of that table exists.",
-         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::Table},
+         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::Table, O::Quiet, O::Strict},
          {},
          1,
          1,
@@ -69,7 +71,7 @@ const std::vector<CommandSpec>& AllCommands() {
          "[TABLE]",
          "the version-cut column lists",
          "Writes the column list of every table, or of TABLE, as the generators cut it by version.",
-         {O::Schema, O::Dialect, O::DbVersion, O::Out},
+         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::Quiet, O::Strict},
          {},
          0,
          1,
@@ -94,11 +96,24 @@ const std::vector<CommandSpec>& AllCommands() {
          "written; on any failure the target folder is left as it was. The publish procedure is left out "
          "for Access, with --no-publish, and (with a notice) for a schema without the tables it walks.",
          {O::Schema, O::Dialect, O::DbVersion, O::OutDir, O::UnicodeLiterals, O::QueueSource, O::Split,
-          O::NoPublish, O::NoHeader},
+          O::NoPublish, O::NoHeader, O::Quiet, O::Strict},
          {O::Dialect},
          0,
          0,
          &RunAll},
+        {"check",
+         "",
+         "the findings of the model check",
+         "Checks the schema for each dialect --dialect names (default: sqlserver; repeated or as a comma "
+         "list for several) and lists the findings, one line each or as a JSON list. The exit status is 2 "
+         "when there is an error (with --strict, a warning too). script, seed, publish, exists, columns and "
+         "all run the check first and write nothing when it finds an error; they show its warnings on "
+         "standard error unless --quiet.",
+         {O::Schema, O::Dialect, O::DbVersion, O::Out, O::UnicodeLiterals, O::Format, O::Strict},
+         {O::Dialect},
+         0,
+         0,
+         &RunCheckCommand},
         {"upgrade",
          "",
          "the script from one schema version to another",

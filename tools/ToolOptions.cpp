@@ -23,7 +23,9 @@ const std::vector<OptionSpec>& AllOptions() {
         {OptionId::NoHeader, "no-header", 0, nullptr,
          "leave out the comment block that opens every SQL text (tool, command, dialect, schema version, "
          "source, time)"},
-        {OptionId::Format, "format", 0, "FORMAT", "list: text (default) or json"},
+        {OptionId::Format, "format", 0, "FORMAT", "list, check: text (default) or json"},
+        {OptionId::Quiet, "quiet", 0, nullptr, "no warnings of the model check on standard error"},
+        {OptionId::Strict, "strict", 0, nullptr, "warnings of the model check stop generation as errors do"},
         {OptionId::From, "from", 0, "V[.SP]", "upgrade: the version the database has"},
         {OptionId::To, "to", 0, "V[.SP]", "upgrade: the version to take it to"},
         {OptionId::Old, "old", 0, "FILE", "upgrade: the schema file the database was made from"},

@@ -20,6 +20,8 @@ enum class OptionId {
     NoPublish,
     NoHeader,
     Format,
+    Quiet,
+    Strict,
     From,
     To,
     Old,

@@ -99,17 +99,17 @@ wchar_t VrlNameRules::FirstBadCharacter(const std::wstring& name) const {
     return 0;
 }
 
-void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name, const CString& objectPath,
-                         const std::string& jsonPath) const {
+void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
+                         const VrlCheckPlace& place) const {
     const CString what = KindWord(kind);
     if (name.IsEmpty()) {
-        report.Error("name-empty", objectPath, jsonPath, L"the " + what + L" has no name; give it one");
+        report.Error("name-empty", place, L"the " + what + L" has no name; give it one");
         return;
     }
     std::wstring plain = name.Str();
     if (kind == Kind::Parameter && plain[0] == L'@') {
         const CString written = m_oGenerator.FormatParameterName(name);
-        report.Warning("param-at-prefix", objectPath, jsonPath,
+        report.Warning("param-at-prefix", place,
                        L"parameter " + VrlCheckReport::Quoted(name) + L" is written as " +
                            VrlCheckReport::Quoted(written) +
                            L" on this target: the generator adds the "
@@ -119,7 +119,7 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
             return;
     }
     if (const wchar_t bad = FirstBadCharacter(plain)) {
-        report.Error("name-invalid-char", objectPath, jsonPath,
+        report.Error("name-invalid-char", place,
                      what + L" name " + VrlCheckReport::Quoted(name) + L" holds " + CharacterName(bad) +
                          L", which this target accepts only in a quoted name and the generator writes "
                          L"names unquoted; use letters, digits and \"_\", starting with a letter");
@@ -132,13 +132,13 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
     // Oracle and DB2 shorten index names to 18 characters themselves.
     const bool shortened = kind == Kind::Index && (m_eTarget == Dialect::Oracle || m_eTarget == Dialect::DB2);
     if (length > limit && !shortened) {
-        report.Error("name-too-long", objectPath, jsonPath,
+        report.Error("name-too-long", place,
                      what + L" name " + VrlCheckReport::Quoted(name) + L" has " + Number(length) +
                          L" characters as written; this target allows at most " + Number(limit));
         return;
     }
     if (kind != Kind::Parameter && VrlReservedWords::IsReserved(m_eTarget, plain)) {
-        report.Warning("name-reserved", objectPath, jsonPath,
+        report.Warning("name-reserved", place,
                        what + L" name " + VrlCheckReport::Quoted(name) +
                            L" is a reserved word of this target and is written unquoted; rename it");
     }

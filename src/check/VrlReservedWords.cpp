@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace VrlSchemaLib {
@@ -200,16 +201,18 @@ const WordList& ListOf(Dialect target) {
 bool VrlReservedWords::IsReserved(Dialect target, std::wstring_view name) {
     // The longest word has 17 letters; anything longer, or not plain ASCII,
     // is no reserved word.
-    if (name.empty() || name.size() > 24)
+    char upper[24];
+    if (name.empty() || name.size() > sizeof upper)
         return false;
-    std::string upper;
-    for (wchar_t ch : name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        const wchar_t ch = name[i];
         if (ch >= 0x80)
             return false;
-        upper += static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
+        upper[i] = static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
     }
     const std::vector<std::string>& words = ListOf(target).words;
-    return std::binary_search(words.begin(), words.end(), upper);
+    return std::binary_search(words.begin(), words.end(), std::string_view(upper, name.size()),
+                              [](std::string_view a, std::string_view b) { return a < b; });
 }
 
 } // namespace VrlSchemaLib

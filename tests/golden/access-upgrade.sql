@@ -84,16 +84,16 @@ GO
 CREATE INDEX FK_BatchDefNotes_BatchDefIDIndex ON BatchDefNotes([BatchDefID])
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY([BatchDefID]) REFERENCES BatchDef([BatchDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_BatchDefIDIndex ON FolderCreationRule([BatchDefID])
+CREATE INDEX FK_FolderRule_BatchDefIDIndex ON FolderCreationRule([BatchDefID])
 GO
 
-ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY([ParentRuleID]) REFERENCES FolderCreationRule([FolderCreationRuleID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY([ParentRuleID]) REFERENCES FolderCreationRule([FolderCreationRuleID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_FolderCreationRule_ParentRuleIDIndex ON FolderCreationRule([ParentRuleID])
+CREATE INDEX FK_FolderRule_ParentRuleIDIndex ON FolderCreationRule([ParentRuleID])
 GO
 
 ALTER TABLE DocDefSeparation ADD CONSTRAINT FK_DocDefSeparation_DocDefID FOREIGN KEY([DocDefID]) REFERENCES DocumentDef([DocDefID]) ON DELETE CASCADE ON UPDATE NO ACTION
@@ -108,10 +108,10 @@ GO
 CREATE INDEX FK_ProcessReplaces_ProcessIDIndex ON ProcessReplaces([ProcessID])
 GO
 
-ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY([ReplacedProcessID]) REFERENCES Processes([ProcessID]) ON DELETE NO ACTION ON UPDATE NO ACTION
+ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY([ReplacedProcessID]) REFERENCES Processes([ProcessID]) ON DELETE NO ACTION ON UPDATE NO ACTION
 GO
 
-CREATE INDEX FK_ProcessReplaces_ReplacedProcessIDIndex ON ProcessReplaces([ReplacedProcessID])
+CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces([ReplacedProcessID])
 GO
 
 CREATE VIEW vwBatchDefPublished AS

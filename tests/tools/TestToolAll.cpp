@@ -79,7 +79,7 @@ TEST(ToolAll, AFailureLeavesTheTargetFolderAsItWas) {
     const auto target = dir / "D";
     std::filesystem::create_directories(target / "oracle-seed.sql");
     WriteText(target / "sqlserver-script.sql", "older");
-    const ToolRun r = RunToolBinary({"all", "--out-dir", target.string()});
+    const ToolRun r = RunToolBinary({"all", "--out-dir", target.string(), "--quiet"});
     EXPECT_EQ(1, r.code);
     EXPECT_EQ("vrlschema: " + (target / "oracle-seed.sql").string() + ": Is a directory\n", r.err);
     EXPECT_EQ("", r.out);
@@ -116,16 +116,6 @@ TEST(ToolAll, PublishNamesTheFirstTableItNeeds) {
              "constraints": [{"name": "PK", "type": "ctPrimaryKey", "fields": ["BatchDefID"]}]}],
           "trees": {"MarlowCaptureSetup": {"MarlowCaptureSetup": ["BatchDef"]}}})",
          "Nowhere"},
-        // The table a foreign key of a top-level table points to.
-        {R"({"version": 30, "tables": [
-            {"name": "MarlowCaptureSetup", "fields": []},
-            {"name": "BatchDef", "fields": [{"name": "BatchDefID", "type": "dtInteger"},
-                {"name": "OwnerID", "type": "dtInteger"}],
-             "constraints": [{"name": "PK", "type": "ctPrimaryKey", "fields": ["BatchDefID"]},
-                {"name": "FK", "type": "ctForeignKey", "fields": ["OwnerID"], "refTable": "Owner",
-                 "refFields": ["OwnerID"]}]}],
-          "trees": {"MarlowCaptureSetup": {"MarlowCaptureSetup": ["BatchDef"]}}})",
-         "Owner"},
     };
     for (const Case& c : cases) {
         const ToolRun r = RunToolBinary(ToolCall{{"publish", "--schema", "-"}, c.schema, "", "", {}});

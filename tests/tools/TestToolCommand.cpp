@@ -83,7 +83,7 @@ TEST(ToolCommand, BadSchemaFileIsAnInputErrorAndWritesNothing) {
 
 TEST(ToolCommand, GenerationErrorsExitWithOne) {
     // Access has no catalogue queries: the library refuses the probe.
-    const Result r = Tool({"exists", "BatchDef", "--dialect", "access"});
+    const Result r = Tool({"exists", "BatchDef", "--dialect", "access", "--quiet"});
     EXPECT_EQ(1, r.code);
     EXPECT_EQ(0u, r.err.find("[4111] DuxLib: ")) << r.err;
     EXPECT_EQ("", r.out);

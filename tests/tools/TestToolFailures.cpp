@@ -19,14 +19,17 @@ TEST(ToolFailures, WritesAndReadsReportThePathAndTheSystemsReason) {
         std::string err;
     };
     const std::vector<Case> cases{
-        {{"script"}, "/dev/full", 1, "vrlschema: standard output: No space left on device\n"},
+        {{"script", "--quiet"}, "/dev/full", 1, "vrlschema: standard output: No space left on device\n"},
         {{"sample"}, "/dev/full", 1, "vrlschema: standard output: No space left on device\n"},
-        {{"script", "-o", d}, "", 1, "vrlschema: " + d + ": Is a directory\n"},
-        {{"seed", "-o", d + "/none/x.sql"},
+        {{"script", "--quiet", "-o", d}, "", 1, "vrlschema: " + d + ": Is a directory\n"},
+        {{"seed", "--quiet", "-o", d + "/none/x.sql"},
          "",
          1,
          "vrlschema: " + d + "/none/x.sql: No such file or directory\n"},
-        {{"all", "--out-dir", d + "/plain"}, "", 1, "vrlschema: " + d + "/plain: Not a directory\n"},
+        {{"all", "--quiet", "--out-dir", d + "/plain"},
+         "",
+         1,
+         "vrlschema: " + d + "/plain: Not a directory\n"},
         {{"script", "--schema", d}, "", 2, d + ": Is a directory\n"},
         {{"list", "--schema", d + "/none.json"}, "", 2, d + "/none.json: No such file or directory\n"},
     };

@@ -73,7 +73,7 @@ struct Expected {
 #define MSSQL_DROP_DEFAULT(table, column)                                                                    \
     L"DECLARE @sDropDefault nvarchar(400)\n" MSSQL_DEFAULTS(                                                 \
         "@sDropDefault = N'ALTER TABLE " table " DROP CONSTRAINT ' + QUOTENAME(d.name)", table,              \
-        column) L"\nIF @sDropDefault IS NOT NULL EXEC(@sDropDefault)" GO
+        column) L"\nIF @sDropDefault IS NOT NULL EXEC sp_executesql @sDropDefault" GO
 #define GO L"\r\nGO\r\n\r\n"
 #define SLASH L"\r\n/\r\n\r\n"
 #define SEMI L";\r\n\r\n"
@@ -102,7 +102,8 @@ const Expected kExpected[] = {
     {"AddColumn", Target::SqlServer,
      L"IF (" MSSQL_COLUMN(
          "Customer",
-         "Phone") L") = 0\nEXEC(N'ALTER TABLE Customer ADD Phone nvarchar(20)  DEFAULT (NULL)')" GO},
+         "Phon"
+         "e") L") = 0\nEXEC sp_executesql N'ALTER TABLE Customer ADD Phone nvarchar(20)  DEFAULT (NULL)'" GO},
     {"AddColumn", Target::Oracle,
      ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TAB_COLUMNS WHERE TABLE_NAME = N'CUSTOMER' AND "
                   L"COLUMN_NAME = N'PHONE'",
@@ -119,12 +120,11 @@ const Expected kExpected[] = {
     // comes back after it.
     {"WidenColumn", Target::SqlServer,
      MSSQL_DROP_DEFAULT("Customer", "Name") L"IF (" MSSQL_COLUMN(
-         "Customer",
-         "Name") L") > 0\n"
-                 L"EXEC(N'ALTER TABLE Customer ALTER COLUMN Name nvarchar(64) Not "
-                 L"Null')" GO L"IF (" MSSQL_DEFAULTS(
-                     "COUNT(*)", "Customer",
-                     "Name") L") = 0\nEXEC(N'ALTER TABLE Customer ADD DEFAULT (NULL) FOR Name')" GO},
+         "Customer", "Name") L") > 0\n"
+                             L"EXEC sp_executesql N'ALTER TABLE Customer ALTER COLUMN Name nvarchar(64) Not "
+                             L"Null'" GO L"IF (" MSSQL_DEFAULTS(
+                                 "COUNT(*)", "Customer", "Name") L") = 0\nEXEC sp_executesql N'ALTER TABLE "
+                                                                 L"Customer ADD DEFAULT (NULL) FOR Name'" GO},
     {"WidenColumn", Target::Oracle,
      ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TAB_COLUMNS WHERE TABLE_NAME = N'CUSTOMER' AND "
                   L"COLUMN_NAME = N'NAME'",
@@ -147,10 +147,11 @@ const Expected kExpected[] = {
 
     {"DropColumnWithDefault", Target::SqlServer,
      MSSQL_DROP_DEFAULT(
-         "Customer", "Status") L"-- destructive: drop column Customer.Status\n"
-                               L"IF (" MSSQL_COLUMN(
-                                   "Customer",
-                                   "Status") L") > 0\nEXEC(N'ALTER TABLE Customer DROP COLUMN Status')" GO},
+         "Customer",
+         "Status") L"-- destructive: drop column Customer.Status\n"
+                   L"IF (" MSSQL_COLUMN(
+                       "Customer",
+                       "Status") L") > 0\nEXEC sp_executesql N'ALTER TABLE Customer DROP COLUMN Status'" GO},
     {"DropColumnWithDefault", Target::DB2,
      L"-- destructive: drop column Customer.Status\n" DB2_GUARD(
          L"SELECT COUNT(*) INTO nCount FROM SYSCAT.COLUMNS WHERE TABSCHEMA = CURRENT_SCHEMA AND TABNAME = "
@@ -162,16 +163,18 @@ const Expected kExpected[] = {
     {"NewTableWithForeignKey", Target::SqlServer,
      L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'Orders' AND TABLE_TYPE = "
      L"N'BASE "
-     L"TABLE') = 0\nEXEC(N'CREATE TABLE dbo.Orders(\nID int Not Null DEFAULT (NULL),\r\n"
+     L"TABLE') = 0\nEXEC sp_executesql N'CREATE TABLE dbo.Orders(\nID int Not Null DEFAULT (NULL),\r\n"
      L"CustomerID int Not Null DEFAULT "
-     L"(NULL))')" GO L"IF NOT EXISTS (SELECT CONSTRAINT_NAME FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE "
+     L"(NULL))'" GO L"IF NOT EXISTS (SELECT CONSTRAINT_NAME FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE "
      L"TABLE_NAME = "
      L"N'Orders' AND CONSTRAINT_TYPE = N'PRIMARY KEY')\n"
-     L"EXEC(N'ALTER TABLE Orders WITH NOCHECK ADD CONSTRAINT PK_Orders PRIMARY KEY NONCLUSTERED "
-     L"(ID)')" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = "
+     L"EXEC sp_executesql N'ALTER TABLE Orders WITH NOCHECK ADD CONSTRAINT PK_Orders PRIMARY KEY "
+     L"NONCLUSTERED "
+     L"(ID)'" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = "
      L"N'FK_Orders_Customer' AND TABLE_NAME = N'Orders' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0\n"
-     L"EXEC(N'ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) REFERENCES "
-     L"Customer(ID) ON DELETE NO ACTION ON UPDATE NO ACTION')" GO},
+     L"EXEC sp_executesql N'ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) "
+     L"REFERENCES "
+     L"Customer(ID) ON DELETE NO ACTION ON UPDATE NO ACTION'" GO},
     {"NewTableWithForeignKey", Target::Oracle,
      ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TABLES WHERE TABLE_NAME = N'ORDERS'", L"= 0",
                   L"CREATE TABLE Orders(\nID NUMBER(10)  Not Null,\r\nCustomerID NUMBER(10)  Not Null)")
@@ -186,11 +189,11 @@ const Expected kExpected[] = {
 
     {"ReplaceView", Target::SqlServer,
      L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND TABLE_TYPE = "
-     L"N'VIEW') > 0\nEXEC(N'DROP VIEW "
-     L"qryCustomer'"
-     L")" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND "
+     L"N'VIEW') > 0\nEXEC sp_executesql N'DROP VIEW "
+     L"qryCustomer"
+     L"'" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND "
      L"TABLE_TYPE = "
-     L"N'VIEW') = 0\nEXEC(N'CREATE VIEW dbo.qryCustomer AS\nSELECT ID, Name FROM Customer')" GO},
+     L"N'VIEW') = 0\nEXEC sp_executesql N'CREATE VIEW dbo.qryCustomer AS\nSELECT ID, Name FROM Customer'" GO},
 };
 
 TEST(UpgradeScripts, EachChangeKindWritesTheGeneratorsStatementsInTheTargetsGuardForm) {

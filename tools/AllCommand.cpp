@@ -4,6 +4,7 @@
 
 #include "CommandContext.h"
 #include "FolderSwap.h"
+#include "Generators.h"
 #include "OutputWriter.h"
 #include "SqlTexts.h"
 #include "UpgradeCommand.h"
@@ -22,6 +23,7 @@ int RunAll(const Invocation& invocation, ToolStreams& io) {
     // Everything is generated before anything is written.
     std::vector<File> files;
     bool publishNoticed = false;
+    std::vector<std::string> notices;
     for (Dialect d : s.dialects) {
         const auto file = context.LoadChecked(d);
         const SqlTexts texts(*file, d, s, context.Source().GetName());
@@ -37,6 +39,11 @@ int RunAll(const Invocation& invocation, ToolStreams& io) {
         // Access has no publish procedure.
         if (!s.publish || d == Dialect::Access)
             continue;
+        if (!HasPublishProcedure(d)) {
+            notices.push_back(base + ": no publish procedure for this dialect, " + base +
+                              "-publish.sql skipped");
+            continue;
+        }
         const std::string missing = texts.MissingPublishTable();
         if (missing.empty()) {
             files.push_back({base + "-publish.sql", texts.Publish()});
@@ -56,6 +63,8 @@ int RunAll(const Invocation& invocation, ToolStreams& io) {
         summary += swap.TargetPath(f.name).string() + ": " + std::to_string(f.text.statements) +
                    " statements, " + std::to_string(f.text.text.size()) + " bytes\n";
     }
+    for (const std::string& notice : notices)
+        summary += notice + "\n";
     OutputWriter::WriteStream(io.out, summary);
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "GenerateCommands.h"
 
 #include "CommandContext.h"
+#include "Generators.h"
 #include "SqlTexts.h"
 #include "ToolErrors.h"
 
@@ -29,8 +30,11 @@ int RunSeed(const Invocation& invocation, ToolStreams& io) {
 
 int RunPublish(const Invocation& invocation, ToolStreams& io) {
     const CommandContext context(invocation, io);
-    if (context.Settings().Target() == Dialect::Access)
+    const Dialect d = context.Settings().Target();
+    if (d == Dialect::Access)
         throw UsageError{"Access has no publish procedure", "publish"};
+    if (!HasPublishProcedure(d))
+        throw UnsupportedError{"the publish procedure is not written for " + std::string(DialectName(d))};
     return Generate(context, [](const SqlTexts& t) {
         const std::string missing = t.MissingPublishTable();
         if (!missing.empty())

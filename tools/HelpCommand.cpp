@@ -81,7 +81,8 @@ std::string ToolHelp() {
     std::string out = "Usage: vrlschema COMMAND [options] [operands]\n"
                       "       vrlschema help [COMMAND] | --help | --version | --list-dialects\n"
                       "\n"
-                      "Writes the SQL of a versioned schema for SQL Server, Oracle, DB2 and Access.\n"
+                      "Writes the SQL of a versioned schema for SQL Server, Oracle, DB2, Access and\n"
+                      "PostgreSQL.\n"
                       "\n"
                       "Commands:\n";
     for (const CommandSpec& c : AllCommands())

@@ -81,6 +81,9 @@ int RunTool(const std::vector<std::string>& args, std::istream& in, std::ostream
     } catch (const SchemaFileError& e) {
         err << e.what() << "\n";
         return 2;
+    } catch (const UnsupportedError& e) {
+        err << "vrlschema: " << e.message << "\n";
+        return 1;
     } catch (const OutputError& e) {
         err << "vrlschema: " << e.message << "\n";
         return 1;

@@ -21,6 +21,12 @@ struct InputError {
     std::string message;
 };
 
+// A request the tool understands but cannot carry out for the target asked
+// for: exit status 1.
+struct UnsupportedError {
+    std::string message;
+};
+
 // A file or standard output could not be written: exit status 1. The message
 // names the path and the system's reason.
 struct OutputError {

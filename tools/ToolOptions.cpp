@@ -7,7 +7,8 @@ const std::vector<OptionSpec>& AllOptions() {
         {OptionId::Schema, "schema", 0, "FILE",
          "schema file; - reads standard input (default: the built-in sample schema)"},
         {OptionId::Dialect, "dialect", 0, "NAME",
-         "sqlserver (default), oracle, db2 or access; for all, several names (repeated or as a comma list) "
+         "sqlserver (default), oracle, db2, access or postgres (also postgresql); for all and check, several "
+         "names (repeated or as a comma list) "
          "choose the targets (default: every one)"},
         {OptionId::DbVersion, "db-version", 0, "V[.SP]", "schema version to generate (default: the file's)"},
         {OptionId::Out, "out", 'o', "FILE", "write to FILE instead of standard output; - is standard output"},

@@ -64,6 +64,9 @@ int VrlNameRules::MaxLength(Dialect target) {
         return 30;
     case Dialect::Access:
         return 64;
+    case Dialect::Postgres:
+        // NAMEDATALEN - 1; the server cuts a longer name without an error.
+        return 63;
     }
     return 128;
 }
@@ -71,10 +74,10 @@ int VrlNameRules::MaxLength(Dialect target) {
 bool VrlNameRules::IsNameCharacter(wchar_t ch, bool first) const {
     if ((ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') || ch == L'_')
         return true;
-    // SQL Server takes letters of any script in a plain identifier; the
-    // others only within quotes.
+    // SQL Server and PostgreSQL take letters of any script in a plain
+    // identifier; the others only within quotes.
     if (ch >= 0xA0)
-        return m_eTarget == Dialect::SqlServer;
+        return m_eTarget == Dialect::SqlServer || m_eTarget == Dialect::Postgres;
     if (first)
         return false;
     if (ch >= L'0' && ch <= L'9')
@@ -85,6 +88,8 @@ bool VrlNameRules::IsNameCharacter(wchar_t ch, bool first) const {
     case Dialect::Oracle:
     case Dialect::DB2:
         return ch == L'$' || ch == L'#';
+    case Dialect::Postgres:
+        return ch == L'$';
     case Dialect::Access:
         return false;
     }

@@ -171,6 +171,61 @@ const char* const s_aAccess[] = {
     "YESNO",
 };
 
+// The reserved key words of PostgreSQL, also those it allows only as a
+// function or type name, beyond the common ones.
+const char* const s_aPostgres[] = {
+    "ANALYSE",
+    "ANALYZE",
+    "ARRAY",
+    "ASYMMETRIC",
+    "AUTHORIZATION",
+    "BINARY",
+    "BOTH",
+    "CAST",
+    "COLLATE",
+    "COLLATION",
+    "CONCURRENTLY",
+    "CURRENT_CATALOG",
+    "CURRENT_DATE",
+    "CURRENT_ROLE",
+    "CURRENT_SCHEMA",
+    "CURRENT_TIME",
+    "CURRENT_TIMESTAMP",
+    "CURRENT_USER",
+    "DEFERRABLE",
+    "DO",
+    "EXCEPT",
+    "FALSE",
+    "FREEZE",
+    "ILIKE",
+    "INITIALLY",
+    "INTERSECT",
+    "ISNULL",
+    "LATERAL",
+    "LEADING",
+    "LIMIT",
+    "LOCALTIME",
+    "LOCALTIMESTAMP",
+    "NATURAL",
+    "NOTNULL",
+    "OFFSET",
+    "ONLY",
+    "OVERLAPS",
+    "PLACING",
+    "RETURNING",
+    "SESSION_USER",
+    "SIMILAR",
+    "SOME",
+    "SYMMETRIC",
+    "TABLESAMPLE",
+    "TRAILING",
+    "TRUE",
+    "USING",
+    "VARIADIC",
+    "VERBOSE",
+    "WINDOW",
+};
+
 struct WordList {
     std::vector<std::string> words; // sorted, upper case
     template <size_t N> void Add(const char* const (&list)[N]) { words.insert(words.end(), list, list + N); }
@@ -181,14 +236,15 @@ struct WordList {
 };
 
 const WordList& ListOf(Dialect target) {
-    static const std::array<WordList, 4> lists = [] {
-        std::array<WordList, 4> all;
+    static const std::array<WordList, 5> lists = [] {
+        std::array<WordList, 5> all;
         for (WordList& list : all)
             list.Add(s_aCommon);
         all[static_cast<int>(Dialect::SqlServer)].Add(s_aSqlServer);
         all[static_cast<int>(Dialect::Oracle)].Add(s_aOracle);
         all[static_cast<int>(Dialect::DB2)].Add(s_aDB2);
         all[static_cast<int>(Dialect::Access)].Add(s_aAccess);
+        all[static_cast<int>(Dialect::Postgres)].Add(s_aPostgres);
         for (WordList& list : all)
             list.Seal();
         return all;

@@ -9,6 +9,7 @@
 #include "../dialects/VrlDbmsAccess.h"
 #include "../dialects/VrlDbmsDB2.h"
 #include "../dialects/VrlDbmsOracle.h"
+#include "../dialects/VrlDbmsPostgres.h"
 #include "../dialects/VrlDbmsSqlServer.h"
 #include "../schema/CSchemaObjectCollection.h"
 #include "../schema/VrlSchema.h"
@@ -35,6 +36,8 @@ std::unique_ptr<VrlDbms> MakeGenerator(const VrlSchema* schema, const VrlCheckOp
         return std::make_unique<VrlDbmsDB2>(schema, L"");
     case Dialect::Access:
         return std::make_unique<VrlDbmsAccess>(schema, L"");
+    case Dialect::Postgres:
+        return std::make_unique<VrlDbmsPostgres>(schema, L"");
     }
     return nullptr;
 }
@@ -202,14 +205,18 @@ private:
     // put the indexes, shortened to 18 characters, into the same name space,
     // among them the index each foreign key gets (its name + "Index").
     void ConstraintName(const VrlConstraint& constraint, const VrlCheckPlace& place) {
+        // PostgreSQL keeps indexes and the indexes behind keys in one name
+        // space too, under their full names.
+        const bool indexesShareNames = m_bAnsi || m_oOptions.target == Dialect::Postgres;
         const VrlConstraintType type = constraint.GetType();
         const CString& name = constraint.GetNameRef();
         if (!IsIndex(type))
             WrittenName(name, name, place);
-        if (m_bAnsi && (IsIndex(type) || IsForeignKey(type))) {
-            const CString index = IsIndex(type) ? name : name + L"Index";
-            const CString& written = m_oWritten.emplace_back(VrlConversions::AnsiConstraintLimit(index));
-            WrittenName(IsIndex(type) ? name : m_oWritten.emplace_back(index), written, place);
+        if (indexesShareNames && (IsIndex(type) || IsForeignKey(type))) {
+            const CString& index = IsIndex(type) ? name : m_oWritten.emplace_back(name + L"Index");
+            const CString& written =
+                m_bAnsi ? m_oWritten.emplace_back(VrlConversions::AnsiConstraintLimit(index)) : index;
+            WrittenName(index, written, place);
         }
     }
 

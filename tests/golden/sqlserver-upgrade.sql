@@ -120,20 +120,20 @@ IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = 
 EXEC sp_executesql N'CREATE INDEX FK_BatchDefNotes_BatchDefIDIndex ON BatchDefNotes(BatchDefID)'
 GO
 
-IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_FolderCreationRule_BatchDefID' AND TABLE_NAME = N'FolderCreationRule' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
-EXEC sp_executesql N'ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION'
+IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_FolderRule_BatchDefID' AND TABLE_NAME = N'FolderCreationRule' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
+EXEC sp_executesql N'ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_BatchDefID FOREIGN KEY(BatchDefID) REFERENCES BatchDef(BatchDefID) ON DELETE CASCADE ON UPDATE NO ACTION'
 GO
 
-IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = sys.indexes.object_id AND sys.objects.Type = 'U' AND sys.indexes.Name = N'FK_FolderCreationRule_BatchDefIDIndex' AND sys.objects.Name = N'FolderCreationRule') = 0
-EXEC sp_executesql N'CREATE INDEX FK_FolderCreationRule_BatchDefIDIndex ON FolderCreationRule(BatchDefID)'
+IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = sys.indexes.object_id AND sys.objects.Type = 'U' AND sys.indexes.Name = N'FK_FolderRule_BatchDefIDIndex' AND sys.objects.Name = N'FolderCreationRule') = 0
+EXEC sp_executesql N'CREATE INDEX FK_FolderRule_BatchDefIDIndex ON FolderCreationRule(BatchDefID)'
 GO
 
-IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_FolderCreationRule_ParentRuleID' AND TABLE_NAME = N'FolderCreationRule' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
-EXEC sp_executesql N'ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderCreationRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID) ON DELETE NO ACTION ON UPDATE NO ACTION'
+IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_FolderRule_ParentRuleID' AND TABLE_NAME = N'FolderCreationRule' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
+EXEC sp_executesql N'ALTER TABLE FolderCreationRule ADD CONSTRAINT FK_FolderRule_ParentRuleID FOREIGN KEY(ParentRuleID) REFERENCES FolderCreationRule(FolderCreationRuleID) ON DELETE NO ACTION ON UPDATE NO ACTION'
 GO
 
-IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = sys.indexes.object_id AND sys.objects.Type = 'U' AND sys.indexes.Name = N'FK_FolderCreationRule_ParentRuleIDIndex' AND sys.objects.Name = N'FolderCreationRule') = 0
-EXEC sp_executesql N'CREATE INDEX FK_FolderCreationRule_ParentRuleIDIndex ON FolderCreationRule(ParentRuleID)'
+IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = sys.indexes.object_id AND sys.objects.Type = 'U' AND sys.indexes.Name = N'FK_FolderRule_ParentRuleIDIndex' AND sys.objects.Name = N'FolderCreationRule') = 0
+EXEC sp_executesql N'CREATE INDEX FK_FolderRule_ParentRuleIDIndex ON FolderCreationRule(ParentRuleID)'
 GO
 
 IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_DocDefSeparation_DocDefID' AND TABLE_NAME = N'DocDefSeparation' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
@@ -152,12 +152,12 @@ IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = 
 EXEC sp_executesql N'CREATE INDEX FK_ProcessReplaces_ProcessIDIndex ON ProcessReplaces(ProcessID)'
 GO
 
-IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_ProcessReplaces_ReplacedProcessID' AND TABLE_NAME = N'ProcessReplaces' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
-EXEC sp_executesql N'ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedProcessID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID) ON DELETE NO ACTION ON UPDATE NO ACTION'
+IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = N'FK_ProcessReplaces_ReplacedID' AND TABLE_NAME = N'ProcessReplaces' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0
+EXEC sp_executesql N'ALTER TABLE ProcessReplaces ADD CONSTRAINT FK_ProcessReplaces_ReplacedID FOREIGN KEY(ReplacedProcessID) REFERENCES Processes(ProcessID) ON DELETE NO ACTION ON UPDATE NO ACTION'
 GO
 
-IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = sys.indexes.object_id AND sys.objects.Type = 'U' AND sys.indexes.Name = N'FK_ProcessReplaces_ReplacedProcessIDIndex' AND sys.objects.Name = N'ProcessReplaces') = 0
-EXEC sp_executesql N'CREATE INDEX FK_ProcessReplaces_ReplacedProcessIDIndex ON ProcessReplaces(ReplacedProcessID)'
+IF (SELECT COUNT(*) FROM sys.objects, sys.indexes WHERE sys.objects.object_id = sys.indexes.object_id AND sys.objects.Type = 'U' AND sys.indexes.Name = N'FK_ProcessReplaces_ReplacedIDIndex' AND sys.objects.Name = N'ProcessReplaces') = 0
+EXEC sp_executesql N'CREATE INDEX FK_ProcessReplaces_ReplacedIDIndex ON ProcessReplaces(ReplacedProcessID)'
 GO
 
 IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'vwBatchDefPublished' AND TABLE_TYPE = N'VIEW') = 0

@@ -89,6 +89,16 @@ struct Expected {
     L"\n"                                                                                                    \
     L"\t" count L";\n\tIF "                                                                                  \
     L"nCount " test L" THEN\n\t\tEXECUTE IMMEDIATE '" statement L"';\n\tEND IF;\nEND" SEMI
+#define PG_GUARD(count, test, statement)                                                                     \
+    L"DO $guard$\nDECLARE\n\tnCount "                                                                        \
+    L"integer;"                                                                                              \
+    L"\nBEGIN\n"                                                                                             \
+    L"\t" count L";\n\tIF "                                                                                  \
+                L"nCount " test L" THEN\n\t\tEXECUTE '" statement L"';\n\tEND IF;\nEND\n$guard$" SEMI
+#define PG_COLUMN(table, column)                                                                             \
+    L"SELECT COUNT(*) INTO nCount from information_schema.columns where table_schema = current_schema() "    \
+    L"and "                                                                                                  \
+    L"table_name = '" table L"' and column_name = '" column L"'"
 #define ACCESS_NOTE                                                                                          \
     L"-- Not guarded: Access has no catalogue to ask whether a step is needed.\n"                            \
     L"-- Run this script once, on a database of the older version.\n\n"
@@ -187,6 +197,41 @@ const Expected kExpected[] = {
                           L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) "
                           L"REFERENCES Customer(ID)")},
 
+    // PostgreSQL: lower-cased probes; the type change keeps the default.
+    {"AddColumn", Target::Postgres,
+     PG_GUARD(PG_COLUMN(L"customer", L"phone"), L"= 0", L"ALTER TABLE Customer ADD Phone varchar(20)")},
+    {"WidenColumn", Target::Postgres,
+     PG_GUARD(
+         PG_COLUMN(L"customer", L"name"), L"> 0",
+         L"ALTER TABLE Customer ALTER COLUMN Name TYPE varchar(64) USING Name::varchar(64), ALTER COLUMN "
+         L"Name SET NOT NULL")},
+    {"DropColumnWithDefault", Target::Postgres,
+     L"-- destructive: drop column Customer.Status\n" PG_GUARD(PG_COLUMN(L"customer", L"status"), L"> 0",
+                                                               L"ALTER TABLE Customer DROP COLUMN Status")},
+    {"NewTableWithForeignKey", Target::Postgres,
+     PG_GUARD(
+         L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_tables where schemaname = current_schema() and "
+         L"tablename = 'orders'",
+         L"= 0", L"CREATE TABLE Orders(\nID integer  Not Null,\r\nCustomerID integer  Not Null)")
+         PG_GUARD(
+             L"SELECT COUNT(*) INTO nCount FROM (select conname from pg_catalog.pg_constraint where conrelid "
+             L"= to_regclass('orders') and contype = 'p') p",
+             L"= 0", L"ALTER TABLE Orders ADD CONSTRAINT PK_Orders PRIMARY KEY(ID)")
+             PG_GUARD(
+                 L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_constraint where conname = "
+                 L"'fk_orders_customer' and conrelid = to_regclass('orders') and contype = 'f'",
+                 L"= 0",
+                 L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) REFERENCES "
+                 L"Customer(ID) ON DELETE NO ACTION ON UPDATE NO ACTION")},
+    {"ReplaceView", Target::Postgres,
+     PG_GUARD(L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_views where schemaname = current_schema() and "
+              L"viewname = 'qrycustomer'",
+              L"> 0", L"DROP VIEW qryCustomer")
+         PG_GUARD(
+             L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_views where schemaname = current_schema() and "
+             L"viewname = 'qrycustomer'",
+             L"= 0", L"CREATE VIEW qryCustomer AS\nSELECT ID, Name FROM Customer")},
+
     {"ReplaceView", Target::SqlServer,
      L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND TABLE_TYPE = "
      L"N'VIEW') > 0\nEXEC sp_executesql N'DROP VIEW "
@@ -212,7 +257,7 @@ TEST(UpgradeScripts, EachChangeKindWritesTheGeneratorsStatementsInTheTargetsGuar
 }
 
 TEST(UpgradeScripts, IdenticalSchemasNeedNoStepOnAnyTarget) {
-    for (Target target : {Target::SqlServer, Target::Oracle, Target::DB2, Target::Access}) {
+    for (Target target : {Target::SqlServer, Target::Oracle, Target::DB2, Target::Access, Target::Postgres}) {
         for (const Change& change : kChanges) {
             UpgradeKit kit;
             const VrlSchema* to = change.build(kit).second;

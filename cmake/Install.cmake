@@ -29,4 +29,8 @@ install(FILES ${PROJECT_BINARY_DIR}/vrlschema.pc DESTINATION ${CMAKE_INSTALL_LIB
 
 if(TARGET vrlschema_tool)
   install(TARGETS vrlschema_tool RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  install(FILES ${PROJECT_SOURCE_DIR}/docs/vrlschema.1 DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  # Where bash-completion looks for the completion of a command on demand.
+  install(FILES ${PROJECT_SOURCE_DIR}/tools/completion/vrlschema
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions)
 endif()

@@ -3,6 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include <ostream>
+#include <sstream>
+
+#include "CommandContext.h"
 
 #include "check/VrlSchemaCheck.h"
 
@@ -80,6 +83,15 @@ int RunCheck(const SchemaLoader& load, const std::vector<Dialect>& dialects, con
     if (settings.json)
         out << list.dump(2, ' ', false, nlohmann::json::error_handler_t::replace) << "\n";
     return failed ? 2 : 0;
+}
+
+int RunCheckCommand(const Invocation& invocation, ToolStreams& io) {
+    const CommandContext context(invocation, io);
+    std::ostringstream findings;
+    const int status = RunCheck([&](Dialect d) { return context.Load(d); }, context.Settings().dialects,
+                                context.Settings().check, findings);
+    context.Write(findings.str());
+    return status;
 }
 
 } // namespace VrlSchemaTool

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "ToolCommands.h"
 #include "check/VrlCheckFinding.h"
 #include "schemafile/SchemaFile.h"
 
@@ -37,6 +38,9 @@ void CheckBeforeGenerating(const VrlSchemaLib::SchemaFile& file, VrlSchemaLib::D
 // a JSON list. Returns 0 without errors, 2 with.
 int RunCheck(const SchemaLoader& load, const std::vector<VrlSchemaLib::Dialect>& dialects,
              const CheckSettings& settings, std::ostream& out);
+
+// The check command of the command table.
+int RunCheckCommand(const Invocation& invocation, ToolStreams& io);
 
 // One finding as a line: "file: JSON path: dialect: severity: code: object: message".
 std::string FindingLine(const std::string& file, VrlSchemaLib::Dialect dialect,

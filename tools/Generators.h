@@ -18,7 +18,8 @@ namespace VrlSchemaTool {
 // Every dialect, in the order `all` writes them.
 const std::vector<VrlSchemaLib::Dialect>& AllDialects();
 
-// Every dialect but PostgreSQL has a publish procedure (Access's is empty).
+// Every dialect but PostgreSQL has a publish procedure (Access's is empty, and
+// the tool writes none for it).
 bool HasPublishProcedure(VrlSchemaLib::Dialect dialect);
 
 // A generator of `dialect` over `schema`. `constructionText` is the text the

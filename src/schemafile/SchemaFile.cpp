@@ -315,6 +315,7 @@ private:
         } else {
             Fail(path, std::string("expected a version, found ") + TypeName(j));
         }
+        m_versions.insert(VersionKey(*v));
         return *v;
     }
 
@@ -712,7 +713,8 @@ private:
         // version, so that their fields and constraints are merged at the
         // version asked for; variants of one name then replace each other in
         // file order, oldest first.
-        const bool inSchema = OptVersion(j, path) <= m_file.m_version;
+        const VrlSchemaVersion introduced = OptVersion(j, path);
+        const bool inSchema = introduced <= m_file.m_version;
         const VrlSchemaVersion version = m_file.m_version;
         if (IsDroppedMarker(j, path)) {
             auto marker = std::make_unique<VrlTable>(name, version);
@@ -748,7 +750,10 @@ private:
         if (const json* roots = Find(j, "rootTypes"))
             TableRootTypes(*table, *roots, path + "/rootTypes");
         table->SetCurrentRootType(rootType);
-        return inSchema ? Keep(m_file.m_tables, std::move(table)) : nullptr;
+        if (!inSchema)
+            return nullptr;
+        m_file.m_tableVersions.emplace_back(table.get(), introduced);
+        return Keep(m_file.m_tables, std::move(table));
     }
 
     void TableRootTypes(VrlTable& table, const json& roots, const std::string& path) const {
@@ -893,10 +898,17 @@ private:
         return owner.emplace_back(std::move(object)).get();
     }
 
+    static std::pair<int32_t, int32_t> VersionKey(VrlSchemaVersion v) {
+        return {v.GetVersion(), v.GetServicePackNumber()};
+    }
+
     SchemaFile& m_file;
     std::string m_fileName;
     Dialect m_dialect;
     std::set<std::string> m_allTableNames;
+    // Every version read; filled while reading, so it holds those of objects
+    // left out of the schema too.
+    mutable std::set<std::pair<int32_t, int32_t>> m_versions;
     std::string m_currentTable;
     std::vector<SchemaFileError::Problem> m_errors;
 };
@@ -921,7 +933,12 @@ void SchemaFile::Builder::Build(const json& doc, std::optional<VrlSchemaVersion>
 
 void SchemaFile::Builder::BuildModel(const json& doc, std::optional<VrlSchemaVersion> version) {
     CheckKeys(doc, "", {"version", "tables", "views", "procedures", "functions", "trees"});
-    m_file.m_version = version ? *version : Version(Require(doc, "", "version"), "/version");
+    const json* own = Find(doc, "version");
+    if (!own && !version)
+        Require(doc, "", "version");
+    const std::optional<VrlSchemaVersion> fileVersion =
+        own ? std::optional<VrlSchemaVersion>(Version(*own, "/version")) : std::nullopt;
+    m_file.m_version = version ? *version : *fileVersion;
     const std::vector<VrlTable*> tables = Each<VrlTable>(doc, "", "tables", &Builder::Table);
     const std::vector<VrlView*> views = Each<VrlView>(doc, "", "views", &Builder::View);
     const std::vector<VrlProcedure*> procedures =
@@ -930,10 +947,20 @@ void SchemaFile::Builder::BuildModel(const json& doc, std::optional<VrlSchemaVer
     m_file.m_schema = std::make_unique<VrlSchema>(m_file.m_version, tables, views, procedures, functions);
     if (const json* trees = Find(doc, "trees"))
         Trees(*trees, "/trees");
+    for (const auto& [v, sp] : m_versions)
+        m_file.m_versionsNamed.emplace_back(v, sp);
 }
 
 SchemaFile::SchemaFile() = default;
 SchemaFile::~SchemaFile() = default;
+
+VrlSchemaVersion SchemaFile::GetIntroducedVersion(const VrlSchemaObject* object) const {
+    for (const auto& [table, version] : m_tableVersions) {
+        if (table == object)
+            return version;
+    }
+    return object->GetVersion();
+}
 
 std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::string& fileName,
                                               Dialect dialect, std::optional<VrlSchemaVersion> version) {

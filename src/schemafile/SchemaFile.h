@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "../platform/CComVariant.h"
@@ -28,6 +29,7 @@ class VrlProcedure;
 class VrlFunction;
 class VrlView;
 class VrlSchema;
+class VrlSchemaObject;
 
 // Parses "V" or "V.SP" (database version and service pack number).
 std::optional<VrlSchemaVersion> ParseVersion(std::string_view text);
@@ -50,6 +52,13 @@ public:
 
     const VrlSchema& GetSchema() const { return *m_schema; }
     VrlSchemaVersion GetVersion() const { return m_version; }
+    // Every version the file names (its own and its objects'), ascending,
+    // each once: the schemas one file can describe.
+    const std::vector<VrlSchemaVersion>& GetVersionsNamed() const { return m_versionsNamed; }
+    // The version that introduced `object` as the file gives it. Tables are
+    // built at the schema's version, so that their fields merge at it; this
+    // is where the version of the table variant read is kept.
+    VrlSchemaVersion GetIntroducedVersion(const VrlSchemaObject* object) const;
     // The JSON path of every object built and what the model merged away,
     // for the model check.
     const SchemaFileRecord& GetRecord() const { return m_record; }
@@ -59,6 +68,8 @@ private:
     SchemaFile();
 
     VrlSchemaVersion m_version;
+    std::vector<VrlSchemaVersion> m_versionsNamed;
+    std::vector<std::pair<const VrlSchemaObject*, VrlSchemaVersion>> m_tableVersions;
     // Owned objects, in construction order. The vectors handed to the
     // library's constructors live here too, since seed data keeps pointers
     // to its columns and values.

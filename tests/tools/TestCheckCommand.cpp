@@ -22,9 +22,10 @@ struct Result {
 };
 
 Result Tool(std::vector<std::string> args) {
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunTool(args, out, err);
+    const int code = RunTool(args, in, out, err);
     return {code, out.str(), err.str()};
 }
 

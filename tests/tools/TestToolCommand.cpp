@@ -20,9 +20,10 @@ struct Result {
 };
 
 Result Tool(std::vector<std::string> args) {
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int code = RunTool(args, out, err);
+    const int code = RunTool(args, in, out, err);
     return {code, out.str(), err.str()};
 }
 
@@ -54,7 +55,8 @@ TEST(ToolCommand, UsageAndInformation) {
     EXPECT_EQ(2, none.code);
     const Result bad = Tool({"script", "--dialect", "mysql"});
     EXPECT_EQ(2, bad.code);
-    EXPECT_EQ("vrlschema: unknown dialect \"mysql\" (try --list-dialects)\nTry vrlschema --help.\n", bad.err);
+    EXPECT_EQ("vrlschema: unknown dialect \"mysql\" (try --list-dialects)\nTry vrlschema script --help.\n",
+              bad.err);
     EXPECT_EQ(2, Tool({"frobnicate"}).code);
     EXPECT_EQ(2, Tool({"script", "--db-version", "x"}).code);
     EXPECT_EQ(2, Tool({"script", "--schema"}).code);
@@ -80,21 +82,11 @@ TEST(ToolCommand, BadSchemaFileIsAnInputErrorAndWritesNothing) {
 }
 
 TEST(ToolCommand, GenerationErrorsExitWithOne) {
-    const auto dir = TempDir("gen");
-    std::filesystem::create_directories(dir);
-    const auto schema = dir / "s.json";
-    // A memo column whose memo table is missing: the publish walk cannot
-    // resolve it and the library raises table-not-found.
-    std::ofstream(schema) << R"({"version": 30, "tables": [
-        {"name": "MarlowCaptureSetup", "fields": []},
-        {"name": "BatchDef", "fields": [{"name": "BatchDefID", "type": "dtInteger"},
-            {"name": "N", "type": "dtMemo", "extendedTable": "Nowhere", "extendedField": "N"}],
-         "constraints": [{"name": "PK", "type": "ctPrimaryKey", "fields": ["BatchDefID"]}]}],
-      "trees": {"MarlowCaptureSetup": {"MarlowCaptureSetup": ["BatchDef"]}}})";
-    const Result r = Tool({"publish", "--schema", schema.string()});
+    // Access has no catalogue queries: the library refuses the probe.
+    const Result r = Tool({"exists", "BatchDef", "--dialect", "access", "--quiet"});
     EXPECT_EQ(1, r.code);
-    EXPECT_EQ(0u, r.err.find("[4070] DuxLib: ")) << r.err;
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(0u, r.err.find("[4111] DuxLib: ")) << r.err;
+    EXPECT_EQ("", r.out);
 }
 
 TEST(ToolCommand, DbVersionCutsTheScript) {
@@ -136,10 +128,13 @@ TEST(ToolCommand, AllWritesEveryDialectWithASummary) {
     for (const char* d : {"sqlserver", "oracle", "db2", "access"}) {
         for (const char* kind : {"script", "seed", "publish"}) {
             const auto file = dir / (std::string(d) + "-" + kind + ".sql");
+            if (file.filename() == "access-publish.sql")
+                continue;
             EXPECT_TRUE(std::filesystem::exists(file)) << file;
             EXPECT_NE(std::string::npos, r.out.find(file.string() + ": ")) << r.out;
         }
     }
+    EXPECT_FALSE(std::filesystem::exists(dir / "access-publish.sql"));
     // PostgreSQL: script and seed, and a notice instead of a publish file.
     for (const char* kind : {"script", "seed"}) {
         EXPECT_GT(std::filesystem::file_size(dir / (std::string("postgres-") + kind + ".sql")), 0u) << kind;
@@ -149,7 +144,6 @@ TEST(ToolCommand, AllWritesEveryDialectWithASummary) {
               r.out.find("postgres: no publish procedure for this dialect, postgres-publish.sql skipped\n"))
         << r.out;
     EXPECT_TRUE(std::filesystem::exists(dir / "db2-publish.sql"));
-    EXPECT_EQ(0u, std::filesystem::file_size(dir / "access-publish.sql"));
     EXPECT_GT(std::filesystem::file_size(dir / "sqlserver-publish.sql"), 10000u);
     std::filesystem::remove_all(dir);
 }
@@ -192,7 +186,9 @@ TEST(ToolCommand, SampleSchemaMatchesTheReviewedScripts) {
     const bool update = std::getenv("VRLSCHEMA_UPDATE_GOLDEN") != nullptr;
     for (const char* d : {"sqlserver", "oracle", "db2", "access"}) {
         for (const char* kind : {"script", "seed", "publish"}) {
-            const Result r = Tool({kind, "--dialect", d});
+            if (std::string(d) == "access" && std::string(kind) == "publish")
+                continue;
+            const Result r = Tool({kind, "--dialect", d, "--no-header"});
             ASSERT_EQ(0, r.code) << r.err;
             const auto file = kGolden / (std::string(d) + "-" + kind + ".sql");
             if (update) {

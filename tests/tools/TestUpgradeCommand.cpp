@@ -21,9 +21,10 @@ struct Result {
 
 Result Upgrade(std::vector<std::string> args) {
     args.insert(args.begin(), "upgrade");
+    std::istringstream in;
     std::ostringstream out;
     std::ostringstream err;
-    const int code = VrlSchemaTool::RunTool(args, out, err);
+    const int code = VrlSchemaTool::RunTool(args, in, out, err);
     return {code, out.str(), err.str()};
 }
 
@@ -106,7 +107,7 @@ TEST(UpgradeCommand, RefusedDataLossAndBadRequestsExitWithTwo) {
                                                {"--old", wide, "--new", narrow, "--schema", wide}}) {
         const Result r = Upgrade(bad);
         EXPECT_EQ(2, r.code) << bad.back();
-        EXPECT_NE(std::string::npos, r.err.find("Try vrlschema --help.")) << r.err;
+        EXPECT_NE(std::string::npos, r.err.find("Try vrlschema upgrade --help.")) << r.err;
     }
     EXPECT_EQ(2, Upgrade({"--old", (dir / "missing.json").string(), "--new", narrow}).code);
     std::filesystem::remove_all(dir);

@@ -1,0 +1,35 @@
+#include "CommandContext.h"
+
+#include <ostream>
+
+#include "OutputWriter.h"
+
+using namespace VrlSchemaLib;
+
+namespace VrlSchemaTool {
+
+CommandContext::CommandContext(const Invocation& invocation, ToolStreams& io, bool readsSchema)
+    : m_settings(CommandSettings::From(invocation)), m_io(io) {
+    if (readsSchema)
+        m_source = std::make_unique<SchemaSource>(SchemaSource::Open(m_settings.schemaFile, io.in));
+}
+
+std::unique_ptr<SchemaFile> CommandContext::Load(Dialect dialect) const {
+    return m_source->Load(dialect, m_settings.version);
+}
+
+std::unique_ptr<SchemaFile> CommandContext::LoadChecked(Dialect dialect) const {
+    std::unique_ptr<SchemaFile> file = Load(dialect);
+    CheckBeforeGenerating(*file, dialect, m_settings.check, m_io.err);
+    return file;
+}
+
+void CommandContext::Write(std::string_view text) const {
+    OutputWriter::Write(m_settings.outFile, m_io.out, text);
+}
+
+void CommandContext::Notice(const std::string& line) const {
+    m_io.err << "vrlschema: " << line << "\n";
+}
+
+} // namespace VrlSchemaTool

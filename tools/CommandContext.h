@@ -1,0 +1,44 @@
+// What every schema command starts from: its checked settings, the schema
+// source they name, and the place its text goes to.
+#pragma once
+
+#include <memory>
+#include <string_view>
+
+#include "CommandSettings.h"
+#include "SchemaSource.h"
+#include "ToolCommands.h"
+
+namespace VrlSchemaTool {
+
+class Invocation;
+
+class CommandContext {
+public:
+    // Raises UsageError for bad settings and SchemaFileError for a source
+    // that cannot be read. `readsSchema` is false for commands that need no
+    // schema (sample).
+    CommandContext(const Invocation& invocation, ToolStreams& io, bool readsSchema = true);
+
+    const CommandSettings& Settings() const { return m_settings; }
+    const SchemaSource& Source() const { return *m_source; }
+    ToolStreams& Streams() const { return m_io; }
+    // The schema for the command's (first) dialect.
+    std::unique_ptr<VrlSchemaLib::SchemaFile> Load() const { return Load(m_settings.Target()); }
+    std::unique_ptr<VrlSchemaLib::SchemaFile> Load(VrlSchemaLib::Dialect dialect) const;
+    // The schema, checked for `dialect` before anything is generated from
+    // it: raises CheckFailed on an error, shows the warnings otherwise.
+    std::unique_ptr<VrlSchemaLib::SchemaFile> LoadChecked(VrlSchemaLib::Dialect dialect) const;
+    std::unique_ptr<VrlSchemaLib::SchemaFile> LoadChecked() const { return LoadChecked(m_settings.Target()); }
+    // To -o FILE, or standard output.
+    void Write(std::string_view text) const;
+    // One line of notice on standard error.
+    void Notice(const std::string& line) const;
+
+private:
+    CommandSettings m_settings;
+    std::unique_ptr<SchemaSource> m_source;
+    ToolStreams& m_io;
+};
+
+} // namespace VrlSchemaTool

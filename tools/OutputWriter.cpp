@@ -1,0 +1,59 @@
+#include "OutputWriter.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <ostream>
+#include <system_error>
+
+#include "ToolErrors.h"
+
+namespace VrlSchemaTool {
+
+namespace {
+
+// errno is 0 when the failure came from somewhere that did not set it.
+std::string Reason(int error) {
+    return error != 0 ? SystemReason(error) : "write error";
+}
+
+} // namespace
+
+std::string SystemReason(int error) {
+    return std::generic_category().message(error);
+}
+
+void OutputWriter::Write(const std::string& target, std::ostream& out, std::string_view text) {
+    if (target.empty() || target == "-")
+        WriteStream(out, text);
+    else
+        WriteFile(target, text);
+}
+
+void OutputWriter::WriteStream(std::ostream& out, std::string_view text) {
+    errno = 0;
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out)
+        throw OutputError{"standard output: " + Reason(errno)};
+}
+
+void OutputWriter::WriteFile(const std::filesystem::path& path, std::string_view text) {
+    std::error_code ec;
+    // Opening a folder for writing fails with its own reason on most systems,
+    // but not on all; say it the same way everywhere.
+    if (std::filesystem::is_directory(path, ec))
+        throw OutputError{path.string() + ": " + std::make_error_code(std::errc::is_a_directory).message()};
+    errno = 0;
+    std::FILE* f = std::fopen(path.string().c_str(), "wb");
+    if (!f)
+        throw OutputError{path.string() + ": " + Reason(errno)};
+    const bool written = std::fwrite(text.data(), 1, text.size(), f) == text.size() && std::fflush(f) == 0;
+    const int writeError = errno;
+    // Closing writes what the buffer still holds, so it can fail too.
+    const bool closed = std::fclose(f) == 0;
+    if (written && closed)
+        return;
+    throw OutputError{path.string() + ": " + Reason(written ? errno : writeError)};
+}
+
+} // namespace VrlSchemaTool

@@ -1,0 +1,27 @@
+// Writing a command's text where it was asked for. Every write is checked:
+// a failure raises OutputError naming the path (or standard output) and the
+// system's reason, never passes unnoticed.
+#pragma once
+
+#include <filesystem>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace VrlSchemaTool {
+
+// The system's text for an error number ("No space left on device").
+std::string SystemReason(int error);
+
+class OutputWriter {
+public:
+    // To `out` when `target` is empty or "-", otherwise to the file `target`.
+    static void Write(const std::string& target, std::ostream& out, std::string_view text);
+    // Writes `text` to `out` and flushes it, so that a full disk or a closed
+    // pipe shows now rather than when the process ends.
+    static void WriteStream(std::ostream& out, std::string_view text);
+    // Creates or replaces the file.
+    static void WriteFile(const std::filesystem::path& path, std::string_view text);
+};
+
+} // namespace VrlSchemaTool

@@ -14,9 +14,10 @@
 
 #include "Generators.h"
 #include "SampleSchema.h"
-#include "SchemaFile.h"
 #include "SyntheticSchema.h"
+#include "check/VrlSchemaCheck.h"
 #include "platform/CString.h"
+#include "schemafile/SchemaFile.h"
 #include "sqlgen/VrlDbms.h"
 #include "support/DuxException.h"
 #include "support/VrlHostMessages.h"
@@ -24,7 +25,7 @@
 
 using namespace VrlSchemaLib;
 using VrlSchemaBench::SyntheticSchema;
-using VrlSchemaTool::Dialect;
+using VrlSchemaLib::Dialect;
 
 namespace {
 
@@ -96,6 +97,22 @@ void GenerateSchema(benchmark::State& state, Dialect dialect) {
     state.SetBytesProcessed(bytes);
 }
 
+// The model check that runs before every generation; with seed rows every
+// value is checked against its column too.
+void CheckSchema(benchmark::State& state, Dialect dialect, bool seedRows) {
+    const SyntheticSchema& synthetic = Synthetic(static_cast<int>(state.range(0)), seedRows);
+    VrlCheckOptions options;
+    options.target = dialect;
+    options.unicodeLiterals = true;
+    size_t findings = 0;
+    for (auto _ : state) {
+        const std::vector<VrlCheckFinding> found = VrlSchemaCheck::Run(synthetic.GetSchema(), options);
+        findings = found.size();
+        benchmark::DoNotOptimize(found.data());
+    }
+    state.counters["findings"] = static_cast<double>(findings);
+}
+
 void GenerateDefaultValues(benchmark::State& state, Dialect dialect) {
     const SyntheticSchema& synthetic = Synthetic(static_cast<int>(state.range(0)), true);
     int64_t bytes = 0;
@@ -164,7 +181,7 @@ void SampleAllDialects(benchmark::State& state) {
         if (!Guarded(state, [&] {
                 for (Dialect dialect : VrlSchemaTool::AllDialects()) {
                     const auto file = VrlSchemaLib::SchemaFile::Parse(VrlSchemaTool::GetSampleSchemaText(),
-                                                                       "sample-schema.json", dialect);
+                                                                      "sample-schema.json", dialect);
                     const auto dbms = Generator(dialect, file->GetSchema());
                     // GenerateDefaultValues starts its list afresh, so each
                     // pass gets a list of its own.
@@ -206,6 +223,12 @@ void RegisterAll() {
     for (const NamedDialect& d : kDialects)
         sizes(benchmark::RegisterBenchmark((std::string("ObjectExists/") + d.name).c_str(), ObjectExists,
                                            d.dialect));
+    for (const NamedDialect& d : kDialects) {
+        sizes(benchmark::RegisterBenchmark((std::string("CheckSchema/") + d.name).c_str(), CheckSchema,
+                                           d.dialect, false));
+        sizes(benchmark::RegisterBenchmark((std::string("CheckSchemaWithSeedRows/") + d.name).c_str(),
+                                           CheckSchema, d.dialect, true));
+    }
     for (const NamedDialect& d : kDialects)
         benchmark::RegisterBenchmark((std::string("SamplePublish/") + d.name).c_str(), SamplePublish,
                                      d.dialect)

@@ -29,10 +29,10 @@
 #include <vector>
 
 #include "Generators.h"
-#include "SchemaFile.h"
 #include "SyntheticSchema.h"
 #include "platform/CString.h"
 #include "schema/VrlSchema.h"
+#include "schemafile/SchemaFile.h"
 #include "sqlgen/VrlDbms.h"
 #include "support/DuxException.h"
 #include "support/VrlHostMessages.h"
@@ -40,7 +40,7 @@
 
 using nlohmann::json;
 using namespace VrlSchemaLib;
-using VrlSchemaTool::Dialect;
+using VrlSchemaLib::Dialect;
 
 namespace {
 

@@ -69,8 +69,8 @@ CString TableName(int index) {
 
 } // namespace
 
-SyntheticSchema::SyntheticSchema(int tables, bool seedRows) {
-    const VrlSchemaVersion version;
+SyntheticSchema::SyntheticSchema(int tables, bool seedRows, int changeEvery) {
+    const VrlSchemaVersion version = changeEvery > 0 ? VrlSchemaVersion(30) : VrlSchemaVersion();
     m_fields.reserve(static_cast<size_t>(tables) * kColumnsPerTable);
     m_constraints.reserve(static_cast<size_t>(tables) * 4);
     m_tables.reserve(static_cast<size_t>(tables));
@@ -82,16 +82,27 @@ SyntheticSchema::SyntheticSchema(int tables, bool seedRows) {
     schemaTables.reserve(static_cast<size_t>(tables));
     for (int t = 1; t <= tables; ++t) {
         const CString name = TableName(t);
+        const bool changed = changeEvery > 0 && t % changeEvery == 0;
         std::vector<VrlField*> fields;
         for (const ColumnShape& c : kColumns) {
+            if (changed && CString(c.name) == L"Notes")
+                continue;
+            const LONG length = changed && CString(c.name) == L"Name" ? 100 : c.length;
             const COleVariant def = c.hasDefault ? DefaultFor(c.type) : COleVariant();
             const VrlNullType nullType =
                 c.type == dtInteger && c.name == kColumns[0].name ? ntNotNull : ntNull;
             auto field =
-                std::make_unique<VrlField>(c.name, VrlDataDefinition(c.type, c.length), def, nullType,
+                std::make_unique<VrlField>(c.name, VrlDataDefinition(c.type, length), def, nullType,
                                            CString(), 0, static_cast<VrlPasteAction>(0), version, 0, 0);
             fields.push_back(field.get());
             m_fields.push_back(std::move(field));
+        }
+        if (changed) {
+            fields.push_back(m_fields
+                                 .emplace_back(std::make_unique<VrlField>(
+                                     L"Extra", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull,
+                                     CString(), 0, static_cast<VrlPasteAction>(0), version, 0, 0))
+                                 .get());
         }
 
         std::vector<VrlConstraint*> constraints;

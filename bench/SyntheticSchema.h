@@ -26,8 +26,11 @@ public:
     static constexpr int kSeedRowsPerTable = 10;
 
     // `tables` tables named T00001...; with `seedRows`, each table carries
-    // kSeedRowsPerTable rows of seed data covering every column.
-    SyntheticSchema(int tables, bool seedRows);
+    // kSeedRowsPerTable rows of seed data covering every column. With
+    // `changeEvery` n > 0 the schema is a later version (30) in which every
+    // n-th table has changed: Name widened to 100, a column Extra added and
+    // the column Notes dropped (so its index over Name is recreated too).
+    SyntheticSchema(int tables, bool seedRows, int changeEvery = 0);
     SyntheticSchema(const SyntheticSchema&) = delete;
     SyntheticSchema& operator=(const SyntheticSchema&) = delete;
     ~SyntheticSchema();

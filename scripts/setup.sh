@@ -2,7 +2,8 @@
 # Installs what building vrlschema needs on a Debian machine and makes a
 # locale with a comma decimal point available for the locale tests.
 # `setup.sh test` also installs what the whole test run needs: valgrind,
-# clang with its fuzzer runtime, and the SQL parsers of the parser check;
+# clang with its fuzzer runtime, the SQL parsers of the parser check, and
+# the PostgreSQL server and client library of the round-trip tests;
 # `setup.sh coverage` adds gcovr for scripts/coverage.sh.
 # Safe to run again: it installs only what is missing.
 set -eu
@@ -12,7 +13,7 @@ if [ "${1:-}" = test ]; then full=true; fi
 
 packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev locales"
 if $full; then
-    packages="$packages valgrind clang libclang-rt-14-dev sqlfluff"
+    packages="$packages valgrind clang libclang-rt-14-dev sqlfluff postgresql libpq-dev"
     # The parser check also needs Node.js with npm; the machine's own is used
     # when it has one.
     command -v npm >/dev/null 2>&1 || packages="$packages nodejs npm"
@@ -35,6 +36,13 @@ fi
 if ! locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$'; then
     echo "Creating locale de_DE.UTF-8"
     $SUDO localedef -i de_DE -f UTF-8 de_DE.UTF-8
+fi
+
+# The round-trip tests start a private PostgreSQL cluster, which refuses to
+# run as root: under root its programs run as this unprivileged user.
+if $full && [ "$(id -u)" -eq 0 ] && ! id vrlschema-pg >/dev/null 2>&1; then
+    echo "Creating system user vrlschema-pg"
+    useradd --system --no-create-home --shell /usr/sbin/nologin vrlschema-pg
 fi
 
 # node-sql-parser for the parser check, at the version pinned in its lock file.

@@ -18,6 +18,9 @@ namespace VrlSchemaTool {
 // Every dialect, in the order `all` writes them.
 const std::vector<VrlSchemaLib::Dialect>& AllDialects();
 
+// Every dialect but PostgreSQL has a publish procedure (Access's is empty).
+bool HasPublishProcedure(VrlSchemaLib::Dialect dialect);
+
 // A generator of `dialect` over `schema`. `constructionText` is the text the
 // generator is constructed with (for the publish procedure, the query that
 // stands in for the Queue table); the generator keeps a pointer to it, so it

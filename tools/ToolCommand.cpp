@@ -6,8 +6,10 @@
 #include <iostream>
 #include <memory>
 #include <optional>
+#include <set>
 #include <sstream>
 
+#include "CheckCommand.h"
 #include "Generators.h"
 #include "SampleSchema.h"
 #include "UpgradeCommand.h"
@@ -39,20 +41,25 @@ const char* const kUsage =
     "  script            the creation script of the schema (statements joined by the\n"
     "                    dialect's batch separator)\n"
     "  seed              the INSERT statements of the tables' seed rows\n"
-    "  publish           the procedure procPublishBatchDef\n"
+    "  publish           the procedure procPublishBatchDef (not for postgres)\n"
     "  exists NAME       the catalogue probe of a table, view, procedure or function;\n"
     "                    with --table T, of the column or constraint NAME of table T\n"
     "  columns [TABLE]   the version-cut column list of every table (or of one)\n"
     "  all               every dialect's script, seed and publish texts into --out-dir\n"
-    "                    (and, for the sample, the upgrade from its oldest version)\n"
+    "                    (postgres: no publish; and, for the sample, the upgrade\n"
+    "                    from its oldest version)\n"
     "  upgrade           the script from one schema version to another:\n"
     "                    --from V --to V [--schema FILE], or --old FILE --new FILE;\n"
     "                    --plan lists the steps instead, --allow-data-loss permits\n"
     "                    steps that can lose data (refused otherwise)\n"
+    "  check             the findings of the model check (for every --dialect given);\n"
+    "                    exit code 2 when there is an error. Every command above runs\n"
+    "                    the check first and writes nothing when it finds an error\n"
     "\n"
     "Options:\n"
     "  --schema FILE       schema file (default: the built-in sample schema)\n"
-    "  --dialect NAME      sqlserver (default), oracle, db2 or access\n"
+    "  --dialect NAME      sqlserver (default), oracle, db2, access or postgres\n"
+    "                      (also written postgresql)\n"
     "  --db-version V[.SP] schema version to generate (default: the file's)\n"
     "  -o, --out FILE      write to FILE instead of standard output\n"
     "  --out-dir DIR       folder for `all` (default: out)\n"
@@ -61,9 +68,17 @@ const char* const kUsage =
     "                      (default: SELECT * FROM Queue)\n"
     "  --split             DB2 publish: write the sub-procedures as statements of\n"
     "                      their own, ahead of the main procedure\n"
+    "  --quiet             no check warnings on standard error\n"
+    "  --strict            check warnings stop generation as errors do\n"
+    "  --format json       check: the findings as a JSON list\n"
     "  --help, --version, --list-dialects\n";
 
 struct UsageError {
+    std::string message;
+};
+
+// A request the tool understands but cannot carry out; exit status 1.
+struct UnsupportedError {
     std::string message;
 };
 
@@ -79,6 +94,8 @@ struct Options {
     bool split = false;
     std::string queueSource = "SELECT * FROM Queue";
     std::string tableName;
+    std::vector<Dialect> dialects; // every --dialect, for check
+    CheckSettings check;
 };
 
 Options ParseArgs(const std::vector<std::string>& args) {
@@ -98,6 +115,15 @@ Options ParseArgs(const std::vector<std::string>& args) {
             if (!d)
                 throw UsageError{"unknown dialect \"" + name + "\" (try --list-dialects)"};
             o.dialect = *d;
+            o.dialects.push_back(*d);
+        } else if (a == "--quiet") {
+            o.check.quiet = true;
+        } else if (a == "--strict") {
+            o.check.strict = true;
+        } else if (a == "--format") {
+            if (value() != "json")
+                throw UsageError{"--format takes json"};
+            o.check.json = true;
         } else if (a == "--db-version") {
             const std::string& text = value();
             o.version = ParseVersion(text);
@@ -109,6 +135,7 @@ Options ParseArgs(const std::vector<std::string>& args) {
             o.outDir = value();
         } else if (a == "--unicode-literals") {
             o.unicodeLiterals = true;
+            o.check.unicodeLiterals = true;
         } else if (a == "--split") {
             o.split = true;
         } else if (a == "--queue-source") {
@@ -160,9 +187,19 @@ Output Join(const std::vector<CString>& statements, const std::string& separator
 
 class Session {
 public:
-    explicit Session(const Options& o) : m_options(o), m_queueSource(o.queueSource.c_str()) {}
+    Session(const Options& o, std::ostream& err)
+        : m_options(o), m_err(err), m_queueSource(o.queueSource.c_str()) {}
 
+    // The schema for `dialect`, checked before anything is generated from it.
+    // `all` loads a dialect's schema three times; its warnings are told once.
     std::unique_ptr<SchemaFile> Load(Dialect dialect) const {
+        std::unique_ptr<SchemaFile> file = LoadUnchecked(dialect);
+        if (m_checked.insert(dialect).second)
+            CheckBeforeGenerating(*file, dialect, m_options.check, m_err);
+        return file;
+    }
+
+    std::unique_ptr<SchemaFile> LoadUnchecked(Dialect dialect) const {
         if (m_options.schemaFile.empty())
             return SchemaFile::Parse(GetSampleSchemaText(), kSampleSchemaName, dialect, m_options.version);
         return SchemaFile::Load(m_options.schemaFile, dialect, m_options.version);
@@ -189,6 +226,9 @@ public:
     }
 
     Output Publish(Dialect dialect) const {
+        if (!HasPublishProcedure(dialect))
+            throw UnsupportedError{"the publish procedure is not written for " +
+                                   std::string(DialectName(dialect))};
         auto file = Load(dialect);
         auto dbms = Generator(dialect, *file);
         const CString text = PublishText(*dbms);
@@ -318,6 +358,8 @@ private:
     }
 
     const Options& m_options;
+    std::ostream& m_err;
+    mutable std::set<Dialect> m_checked;
     // Generators keep a pointer to their construction text: it lives here.
     const CString m_queueSource;
 };
@@ -340,13 +382,20 @@ int RunAll(const Session& session, const Options& o, std::ostream& out) {
     // Everything is generated before anything is written, so that a failure
     // leaves no half-written folder behind.
     std::vector<Result> results;
+    std::vector<std::string> notices;
     for (Dialect d : AllDialects()) {
         const std::string base = DialectName(d);
         results.push_back({base + "-script.sql", session.Script(d)});
         results.push_back({base + "-seed.sql", session.Seed(d)});
         // Access has no publish procedure: its file is written empty, so that
-        // every dialect has one file of each kind.
-        results.push_back({base + "-publish.sql", session.Publish(d)});
+        // every dialect has one file of each kind. PostgreSQL has no publish
+        // text at all, and no file.
+        if (HasPublishProcedure(d)) {
+            results.push_back({base + "-publish.sql", session.Publish(d)});
+        } else {
+            notices.push_back(base + ": no publish procedure for this dialect, " + base +
+                              "-publish.sql skipped");
+        }
         if (o.schemaFile.empty()) {
             Output upgrade;
             upgrade.text = SampleUpgradeScript(d, upgrade.statements);
@@ -363,12 +412,21 @@ int RunAll(const Session& session, const Options& o, std::ostream& out) {
         out << path.string() << ": " << r.output.statements << " statements, " << r.output.text.size()
             << " bytes\n";
     }
+    for (const std::string& notice : notices)
+        out << notice << "\n";
     return 0;
 }
 
-int Run(const Options& o, std::ostream& out) {
-    const Session session(o);
+int Run(const Options& o, std::ostream& out, std::ostream& err) {
+    const Session session(o, err);
     Output result;
+    if (o.command == "check") {
+        if (!o.operands.empty())
+            throw UsageError{"check takes no operands"};
+        const std::vector<Dialect> dialects =
+            o.dialects.empty() ? std::vector<Dialect>{o.dialect} : o.dialects;
+        return RunCheck([&](Dialect d) { return session.LoadUnchecked(d); }, dialects, o.check, out);
+    }
     if (o.command == "all") {
         if (!o.outFile.empty())
             throw UsageError{"all writes into --out-dir, not -o"};
@@ -429,13 +487,18 @@ int RunTool(const std::vector<std::string>& args, std::ostream& out, std::ostrea
         const Options o = ParseArgs(args);
         if (o.command.empty())
             throw UsageError{"no command given"};
-        return Run(o, out);
+        return Run(o, out, err);
     } catch (const UsageError& e) {
         err << "vrlschema: " << e.message << "\n"
             << "Try vrlschema --help.\n";
         return 2;
+    } catch (const UnsupportedError& e) {
+        err << "vrlschema: " << e.message << "\n";
+        return 1;
     } catch (const SchemaFileError& e) {
         err << e.what() << "\n";
+        return 2;
+    } catch (const CheckFailed&) {
         return 2;
     } catch (DuxException* e) {
         err << Diagnostic(e) << "\n";

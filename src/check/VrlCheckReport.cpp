@@ -6,14 +6,31 @@
 
 namespace VrlSchemaLib {
 
-void VrlCheckReport::Error(const char* code, const CString& objectPath, std::string jsonPath,
-                           const CString& message) {
-    Add(VrlCheckSeverity::Error, code, objectPath, std::move(jsonPath), message);
+CString VrlCheckPlace::ObjectPath() const {
+    CString path = parent ? parent->ObjectPath() : CString();
+    const auto step = [&path](const CString& piece) {
+        if (!path.IsEmpty())
+            path += L'/';
+        path += piece;
+    };
+    if (folder != nullptr)
+        step(folder);
+    if (name != nullptr) {
+        step(SchemaFileRecord::Shown(*name));
+    } else if (index >= 0) {
+        CString number;
+        number.Format(L"%ld", index);
+        step(number);
+    }
+    return path;
 }
 
-void VrlCheckReport::Warning(const char* code, const CString& objectPath, std::string jsonPath,
-                             const CString& message) {
-    Add(VrlCheckSeverity::Warning, code, objectPath, std::move(jsonPath), message);
+void VrlCheckReport::Error(const char* code, const VrlCheckPlace& place, const CString& message) {
+    Add(VrlCheckSeverity::Error, code, place.ObjectPath(), JsonPath(place), message);
+}
+
+void VrlCheckReport::Warning(const char* code, const VrlCheckPlace& place, const CString& message) {
+    Add(VrlCheckSeverity::Warning, code, place.ObjectPath(), JsonPath(place), message);
 }
 
 void VrlCheckReport::Add(VrlCheckSeverity severity, const char* code, const CString& objectPath,
@@ -26,26 +43,26 @@ void VrlCheckReport::Add(VrlCheckSeverity severity, const char* code, const CStr
     finding.message = message;
 }
 
-std::string VrlCheckReport::PathOf(const void* object, const char* suffix) const {
-    if (m_pRecord == nullptr)
+std::string VrlCheckReport::JsonPath(const VrlCheckPlace& place) const {
+    // The nearest place that names a model object gives the path.
+    const VrlCheckPlace* named = &place;
+    while (named != nullptr && named->object == nullptr)
+        named = named->parent;
+    if (m_pRecord == nullptr || named == nullptr)
         return std::string();
-    const std::string& path = m_pRecord->GetPath(object);
-    return path.empty() ? path : path + suffix;
-}
-
-std::string VrlCheckReport::PathOf(const void* object, const char* suffix, size_t index) const {
-    std::string path = PathOf(object, suffix);
-    if (!path.empty())
-        path += "/" + std::to_string(index);
+    std::string path = m_pRecord->GetPath(named->object);
+    if (path.empty())
+        return path;
+    path += named->jsonKey;
+    for (long index : {named->jsonIndex, named->jsonIndex2}) {
+        if (index >= 0)
+            path += "/" + std::to_string(index);
+    }
     return path;
 }
 
-CString VrlCheckReport::Shown(const CString& name) {
-    return SchemaFileRecord::Shown(name);
-}
-
 CString VrlCheckReport::Quoted(const CString& name) {
-    return L"\"" + Shown(name) + L"\"";
+    return L"\"" + SchemaFileRecord::Shown(name) + L"\"";
 }
 
 } // namespace VrlSchemaLib

@@ -64,6 +64,9 @@ int VrlNameRules::MaxLength(Dialect target) {
         return 30;
     case Dialect::Access:
         return 64;
+    case Dialect::Postgres:
+        // NAMEDATALEN - 1; the server cuts a longer name without an error.
+        return 63;
     }
     return 128;
 }
@@ -71,10 +74,10 @@ int VrlNameRules::MaxLength(Dialect target) {
 bool VrlNameRules::IsNameCharacter(wchar_t ch, bool first) const {
     if ((ch >= L'A' && ch <= L'Z') || (ch >= L'a' && ch <= L'z') || ch == L'_')
         return true;
-    // SQL Server takes letters of any script in a plain identifier; the
-    // others only within quotes.
+    // SQL Server and PostgreSQL take letters of any script in a plain
+    // identifier; the others only within quotes.
     if (ch >= 0xA0)
-        return m_eTarget == Dialect::SqlServer;
+        return m_eTarget == Dialect::SqlServer || m_eTarget == Dialect::Postgres;
     if (first)
         return false;
     if (ch >= L'0' && ch <= L'9')
@@ -85,6 +88,8 @@ bool VrlNameRules::IsNameCharacter(wchar_t ch, bool first) const {
     case Dialect::Oracle:
     case Dialect::DB2:
         return ch == L'$' || ch == L'#';
+    case Dialect::Postgres:
+        return ch == L'$';
     case Dialect::Access:
         return false;
     }
@@ -99,17 +104,17 @@ wchar_t VrlNameRules::FirstBadCharacter(const std::wstring& name) const {
     return 0;
 }
 
-void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name, const CString& objectPath,
-                         const std::string& jsonPath) const {
+void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
+                         const VrlCheckPlace& place) const {
     const CString what = KindWord(kind);
     if (name.IsEmpty()) {
-        report.Error("name-empty", objectPath, jsonPath, L"the " + what + L" has no name; give it one");
+        report.Error("name-empty", place, L"the " + what + L" has no name; give it one");
         return;
     }
     std::wstring plain = name.Str();
     if (kind == Kind::Parameter && plain[0] == L'@') {
         const CString written = m_oGenerator.FormatParameterName(name);
-        report.Warning("param-at-prefix", objectPath, jsonPath,
+        report.Warning("param-at-prefix", place,
                        L"parameter " + VrlCheckReport::Quoted(name) + L" is written as " +
                            VrlCheckReport::Quoted(written) +
                            L" on this target: the generator adds the "
@@ -119,7 +124,7 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
             return;
     }
     if (const wchar_t bad = FirstBadCharacter(plain)) {
-        report.Error("name-invalid-char", objectPath, jsonPath,
+        report.Error("name-invalid-char", place,
                      what + L" name " + VrlCheckReport::Quoted(name) + L" holds " + CharacterName(bad) +
                          L", which this target accepts only in a quoted name and the generator writes "
                          L"names unquoted; use letters, digits and \"_\", starting with a letter");
@@ -132,13 +137,13 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
     // Oracle and DB2 shorten index names to 18 characters themselves.
     const bool shortened = kind == Kind::Index && (m_eTarget == Dialect::Oracle || m_eTarget == Dialect::DB2);
     if (length > limit && !shortened) {
-        report.Error("name-too-long", objectPath, jsonPath,
+        report.Error("name-too-long", place,
                      what + L" name " + VrlCheckReport::Quoted(name) + L" has " + Number(length) +
                          L" characters as written; this target allows at most " + Number(limit));
         return;
     }
     if (kind != Kind::Parameter && VrlReservedWords::IsReserved(m_eTarget, plain)) {
-        report.Warning("name-reserved", objectPath, jsonPath,
+        report.Warning("name-reserved", place,
                        what + L" name " + VrlCheckReport::Quoted(name) +
                            L" is a reserved word of this target and is written unquoted; rename it");
     }

@@ -12,6 +12,7 @@
 namespace VrlSchemaLib {
 
 class VrlCheckReport;
+struct VrlCheckPlace;
 class VrlDbms;
 
 class VrlNameRules {
@@ -23,8 +24,7 @@ public:
     // Longest plain identifier of the target.
     static int MaxLength(Dialect target);
 
-    void Check(VrlCheckReport& report, Kind kind, const CString& name, const CString& objectPath,
-               const std::string& jsonPath) const;
+    void Check(VrlCheckReport& report, Kind kind, const CString& name, const VrlCheckPlace& place) const;
 
 private:
     // The first character of `name` the target does not accept unquoted,

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace VrlSchemaLib {
@@ -170,6 +171,61 @@ const char* const s_aAccess[] = {
     "YESNO",
 };
 
+// The reserved key words of PostgreSQL, also those it allows only as a
+// function or type name, beyond the common ones.
+const char* const s_aPostgres[] = {
+    "ANALYSE",
+    "ANALYZE",
+    "ARRAY",
+    "ASYMMETRIC",
+    "AUTHORIZATION",
+    "BINARY",
+    "BOTH",
+    "CAST",
+    "COLLATE",
+    "COLLATION",
+    "CONCURRENTLY",
+    "CURRENT_CATALOG",
+    "CURRENT_DATE",
+    "CURRENT_ROLE",
+    "CURRENT_SCHEMA",
+    "CURRENT_TIME",
+    "CURRENT_TIMESTAMP",
+    "CURRENT_USER",
+    "DEFERRABLE",
+    "DO",
+    "EXCEPT",
+    "FALSE",
+    "FREEZE",
+    "ILIKE",
+    "INITIALLY",
+    "INTERSECT",
+    "ISNULL",
+    "LATERAL",
+    "LEADING",
+    "LIMIT",
+    "LOCALTIME",
+    "LOCALTIMESTAMP",
+    "NATURAL",
+    "NOTNULL",
+    "OFFSET",
+    "ONLY",
+    "OVERLAPS",
+    "PLACING",
+    "RETURNING",
+    "SESSION_USER",
+    "SIMILAR",
+    "SOME",
+    "SYMMETRIC",
+    "TABLESAMPLE",
+    "TRAILING",
+    "TRUE",
+    "USING",
+    "VARIADIC",
+    "VERBOSE",
+    "WINDOW",
+};
+
 struct WordList {
     std::vector<std::string> words; // sorted, upper case
     template <size_t N> void Add(const char* const (&list)[N]) { words.insert(words.end(), list, list + N); }
@@ -180,14 +236,15 @@ struct WordList {
 };
 
 const WordList& ListOf(Dialect target) {
-    static const std::array<WordList, 4> lists = [] {
-        std::array<WordList, 4> all;
+    static const std::array<WordList, 5> lists = [] {
+        std::array<WordList, 5> all;
         for (WordList& list : all)
             list.Add(s_aCommon);
         all[static_cast<int>(Dialect::SqlServer)].Add(s_aSqlServer);
         all[static_cast<int>(Dialect::Oracle)].Add(s_aOracle);
         all[static_cast<int>(Dialect::DB2)].Add(s_aDB2);
         all[static_cast<int>(Dialect::Access)].Add(s_aAccess);
+        all[static_cast<int>(Dialect::Postgres)].Add(s_aPostgres);
         for (WordList& list : all)
             list.Seal();
         return all;
@@ -200,16 +257,18 @@ const WordList& ListOf(Dialect target) {
 bool VrlReservedWords::IsReserved(Dialect target, std::wstring_view name) {
     // The longest word has 17 letters; anything longer, or not plain ASCII,
     // is no reserved word.
-    if (name.empty() || name.size() > 24)
+    char upper[24];
+    if (name.empty() || name.size() > sizeof upper)
         return false;
-    std::string upper;
-    for (wchar_t ch : name) {
+    for (size_t i = 0; i < name.size(); ++i) {
+        const wchar_t ch = name[i];
         if (ch >= 0x80)
             return false;
-        upper += static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
+        upper[i] = static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
     }
     const std::vector<std::string>& words = ListOf(target).words;
-    return std::binary_search(words.begin(), words.end(), upper);
+    return std::binary_search(words.begin(), words.end(), std::string_view(upper, name.size()),
+                              [](std::string_view a, std::string_view b) { return a < b; });
 }
 
 } // namespace VrlSchemaLib

@@ -29,6 +29,11 @@ CString Text(const VARIANT& value) {
     return result;
 }
 
+// "seed value "abc"", for messages.
+CString Subject(const wchar_t* what, const VARIANT& value) {
+    return CString(what) + L" " + VrlCheckReport::Quoted(Text(value));
+}
+
 CString Number(long long value) {
     CString text;
     text.Format(L"%lld", value);
@@ -166,19 +171,18 @@ VrlValueRules::VrlValueRules(Dialect target, const VrlDbms& generator, bool unic
     : m_eTarget(target), m_oGenerator(generator), m_bUnicodeLiterals(unicodeLiterals) {}
 
 void VrlValueRules::Check(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
-                          const wchar_t* what, const CString& objectPath, const std::string& jsonPath) const {
+                          const wchar_t* what, const VrlCheckPlace& place) const {
     if (value.vt == VT_EMPTY || value.vt == VT_NULL)
         return;
-    const CString subject = CString(what) + L" " + VrlCheckReport::Quoted(Text(value));
     const VrlDataType type = field.GetDataType();
     if (IsIntegerType(type)) {
-        CheckInteger(report, field, value, subject, objectPath, jsonPath);
+        CheckInteger(report, field, value, what, place);
         return;
     }
     switch (type) {
     case dtSingle:
     case dtDouble:
-        CheckFloat(report, value, subject, objectPath, jsonPath);
+        CheckFloat(report, value, what, place);
         return;
     case dtString:
     case dtLongText:
@@ -191,15 +195,15 @@ void VrlValueRules::Check(VrlCheckReport& report, const VrlField& field, const V
     case dtGuid:
     case dtGuid23:
     case dtGuid28:
-        CheckText(report, field, value, subject, objectPath, jsonPath);
+        CheckText(report, field, value, what, place);
         return;
     case dtDateTime:
     case dtTimestamp:
-        CheckDate(report, value, subject, objectPath, jsonPath);
+        CheckDate(report, value, what, place);
         return;
     default:
-        report.Error("value-no-literal", objectPath, jsonPath,
-                     subject + L": the generator writes no literal for a column of type " +
+        report.Error("value-no-literal", place,
+                     Subject(what, value) + L": the generator writes no literal for a column of type " +
                          m_oGenerator.ConverToSqlDataType(type, field.GetLength()) +
                          L", so the value would be lost; leave it out");
         return;
@@ -207,8 +211,7 @@ void VrlValueRules::Check(VrlCheckReport& report, const VrlField& field, const V
 }
 
 void VrlValueRules::CheckInteger(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
-                                 const CString& subject, const CString& objectPath,
-                                 const std::string& jsonPath) const {
+                                 const wchar_t* what, const VrlCheckPlace& place) const {
     const VrlDataType type = field.GetDataType();
     if (type != dtBoolean && field.GetFlag(ffTimeOffset) && value.vt == VT_BSTR &&
         m_oGenerator.IsTimeOffsetFunction(Text(value)))
@@ -226,36 +229,38 @@ void VrlValueRules::CheckInteger(VrlCheckReport& report, const VrlField& field, 
             integer = value.llVal;
     }
     if (!integer && !number) {
-        report.Error("value-not-convertible", objectPath, jsonPath,
-                     subject + L" is not a whole number, which the " +
+        report.Error("value-not-convertible", place,
+                     Subject(what, value) + L" is not a whole number, which the " +
                          (type == dtBoolean ? CString(L"boolean") : CString(L"integer")) +
                          L" column needs (the generator would write 0); give a number");
         return;
     }
     if (!integer) {
         if (std::trunc(*number) != *number || std::fabs(*number) > 9.2e18) {
-            report.Error("value-out-of-range", objectPath, jsonPath,
-                         subject + L" has a fraction or is too large, and the column holds whole numbers; "
-                                   L"give a whole number");
+            report.Error("value-out-of-range", place,
+                         Subject(what, value) +
+                             L" has a fraction or is too large, and the column holds whole numbers; "
+                             L"give a whole number");
             return;
         }
         integer = static_cast<long long>(*number);
     }
     const Range range = RangeOf(type);
     if (*integer < range.low || *integer > range.high) {
-        report.Error("value-out-of-range", objectPath, jsonPath,
-                     subject + L" lies outside " + Number(range.low) + L" to " + Number(range.high) +
-                         L", the range of the column's type " +
+        report.Error("value-out-of-range", place,
+                     Subject(what, value) + L" lies outside " + Number(range.low) + L" to " +
+                         Number(range.high) + L", the range of the column's type " +
                          m_oGenerator.ConverToSqlDataType(type, field.GetLength()));
     }
 }
 
-void VrlValueRules::CheckFloat(VrlCheckReport& report, const VARIANT& value, const CString& subject,
-                               const CString& objectPath, const std::string& jsonPath) const {
+void VrlValueRules::CheckFloat(VrlCheckReport& report, const VARIANT& value, const wchar_t* what,
+                               const VrlCheckPlace& place) const {
     const std::optional<double> number = AsDouble(value);
     if (!number || !std::isfinite(*number)) {
-        report.Error("value-not-convertible", objectPath, jsonPath,
-                     subject + L" is not a number, which the floating-point column needs; give a number");
+        report.Error("value-not-convertible", place,
+                     Subject(what, value) +
+                         L" is not a number, which the floating-point column needs; give a number");
         return;
     }
     // Literals are written with six decimals.
@@ -264,35 +269,52 @@ void VrlValueRules::CheckFloat(VrlCheckReport& report, const VARIANT& value, con
     double back = 0;
     std::from_chars(written, written + std::char_traits<char>::length(written), back);
     if (back != *number) {
-        report.Error("value-out-of-range", objectPath, jsonPath,
-                     subject + L" is written with six decimals as " + CString(written) +
+        report.Error("value-out-of-range", place,
+                     Subject(what, value) + L" is written with six decimals as " + CString(written) +
                          L"; give a value with at most six decimals");
     }
 }
 
-void VrlValueRules::CheckText(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
-                              const CString& subject, const CString& objectPath,
-                              const std::string& jsonPath) const {
-    const CString text = Text(value);
+long VrlValueRules::TextLimit(VrlDataType type, long length) const {
+    const long long key = (static_cast<long long>(type) << 32) | static_cast<uint32_t>(length);
+    const auto found = m_oTextLimits.find(key);
+    if (found != m_oTextLimits.end())
+        return found->second;
     // What the column holds is what the target writes for it: a memo is
     // 256 characters on one target and unbounded on the others.
-    const long limit =
-        TrailingLength(m_oGenerator.ConverToSqlDataType(field.GetDataType(), field.GetLength()));
-    if (limit > 0 && text.GetLength() > limit) {
-        report.Error("value-too-long", objectPath, jsonPath,
-                     subject + L" has " + Number(text.GetLength()) + L" characters; the column holds " +
+    const long limit = TrailingLength(m_oGenerator.ConverToSqlDataType(type, length));
+    m_oTextLimits.emplace(key, limit);
+    return limit;
+}
+
+void VrlValueRules::CheckText(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
+                              const wchar_t* what, const VrlCheckPlace& place) const {
+    const CString converted = value.vt == VT_BSTR ? CString() : Text(value);
+    const wchar_t* text = value.vt == VT_BSTR ? value.bstrVal : converted.GetString();
+    const long length =
+        value.vt == VT_BSTR ? static_cast<long>(SysStringLen(value.bstrVal)) : converted.GetLength();
+    const long limit = TextLimit(field.GetDataType(), field.GetLength());
+    if (limit > 0 && length > limit) {
+        report.Error("value-too-long", place,
+                     Subject(what, value) + L" has " + Number(length) + L" characters; the column holds " +
                          Number(limit) + L" (shorten the value or lengthen the column)");
         return;
     }
     if (m_eTarget == Dialect::SqlServer && !m_bUnicodeLiterals && !VrlDbms::IsAscii(text)) {
-        report.Warning("literal-not-unicode", objectPath, jsonPath,
-                       subject + L" holds characters beyond ASCII and is written without the N prefix, "
-                                 L"so the server may turn them into \"?\"; generate with Unicode literals");
+        report.Warning("literal-not-unicode", place,
+                       Subject(what, value) + L" holds characters beyond ASCII and is written without the N "
+                                              L"prefix, so the server may turn them into \"?\"; generate "
+                                              L"with Unicode literals");
     }
 }
 
-void VrlValueRules::CheckDate(VrlCheckReport& report, const VARIANT& value, const CString& subject,
-                              const CString& objectPath, const std::string& jsonPath) const {
+void VrlValueRules::CheckDate(VrlCheckReport& report, const VARIANT& value, const wchar_t* what,
+                              const VrlCheckPlace& place) const {
+    // A date value the calendar can show is written as it is; anything else
+    // goes the generator's way, which may fail.
+    SYSTEMTIME calendar;
+    if (value.vt == VT_DATE && VariantTimeToSystemTime(value.date, &calendar))
+        return;
     COleVariant copy(value);
     bool converted = true;
     try {
@@ -305,9 +327,9 @@ void VrlValueRules::CheckDate(VrlCheckReport& report, const VARIANT& value, cons
         converted = false;
     }
     if (!converted) {
-        report.Error("value-not-convertible", objectPath, jsonPath,
-                     subject + L" is no date the generator can write; give a date "
-                               L"(\"2009-05-01T08:30:00\" or {\"vt\": \"VT_DATE\", ...})");
+        report.Error("value-not-convertible", place,
+                     Subject(what, value) + L" is no date the generator can write; give a date value or "
+                                            L"a date text such as \"2009-05-01 08:30:00\"");
     }
 }
 

@@ -5,14 +5,17 @@
 #pragma once
 
 #include <string>
+#include <unordered_map>
 
 #include "../platform/CString.h"
 #include "../platform/Variant.h"
+#include "../schema/VrlEnums.h"
 #include "../schemafile/SchemaDialect.h"
 
 namespace VrlSchemaLib {
 
 class VrlCheckReport;
+struct VrlCheckPlace;
 class VrlDbms;
 class VrlField;
 
@@ -22,21 +25,26 @@ public:
 
     // `what` names the value in messages ("default", "seed value").
     void Check(VrlCheckReport& report, const VrlField& field, const VARIANT& value, const wchar_t* what,
-               const CString& objectPath, const std::string& jsonPath) const;
+               const VrlCheckPlace& place) const;
 
 private:
     void CheckInteger(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
-                      const CString& subject, const CString& objectPath, const std::string& jsonPath) const;
-    void CheckFloat(VrlCheckReport& report, const VARIANT& value, const CString& subject,
-                    const CString& objectPath, const std::string& jsonPath) const;
-    void CheckText(VrlCheckReport& report, const VrlField& field, const VARIANT& value,
-                   const CString& subject, const CString& objectPath, const std::string& jsonPath) const;
-    void CheckDate(VrlCheckReport& report, const VARIANT& value, const CString& subject,
-                   const CString& objectPath, const std::string& jsonPath) const;
+                      const wchar_t* what, const VrlCheckPlace& place) const;
+    void CheckFloat(VrlCheckReport& report, const VARIANT& value, const wchar_t* what,
+                    const VrlCheckPlace& place) const;
+    void CheckText(VrlCheckReport& report, const VrlField& field, const VARIANT& value, const wchar_t* what,
+                   const VrlCheckPlace& place) const;
+    void CheckDate(VrlCheckReport& report, const VARIANT& value, const wchar_t* what,
+                   const VrlCheckPlace& place) const;
+
+    // Longest text a column of the type and length holds as the target writes
+    // it, or 0 for no limit.
+    long TextLimit(VrlDataType type, long length) const;
 
     Dialect m_eTarget;
     const VrlDbms& m_oGenerator;
     bool m_bUnicodeLiterals;
+    mutable std::unordered_map<long long, long> m_oTextLimits;
 };
 
 } // namespace VrlSchemaLib

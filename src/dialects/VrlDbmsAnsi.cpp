@@ -1,5 +1,7 @@
 #include "VrlDbmsAnsi.h"
 
+#include <string>
+
 #include "../support/VrlConversions.h"
 
 namespace VrlSchemaLib {
@@ -50,6 +52,25 @@ CString VrlDbmsAnsi::FillExistsFormat(const wchar_t* format, const wchar_t* name
 
 CString VrlDbmsAnsi::LimitName(const CString& name) {
     return CString(VrlConversions::AnsiConstraintLimit(name));
+}
+
+void VrlDbmsAnsi::RemoveParentheticals(CString& text) {
+    text.Trim();
+    const std::wstring& source = text.Str();
+    std::wstring result;
+    result.reserve(source.size());
+    for (size_t i = 0; i < source.size(); ++i) {
+        if (source[i] != L'(') {
+            result += source[i];
+            continue;
+        }
+        size_t close = source.find(L')', i + 1);
+        if (close == std::wstring::npos) {
+            break;
+        }
+        i = close;
+    }
+    text = CString(std::move(result));
 }
 
 } // namespace VrlSchemaLib

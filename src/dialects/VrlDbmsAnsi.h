@@ -36,6 +36,9 @@ protected:
     // `name` cut to the 18-character identifier limit of both targets,
     // copied out of the shared buffer of VrlConversions.
     static CString LimitName(const CString& name);
+    // Trims the text and removes every "(...)" group; a "(" without a
+    // closing ")" drops the rest. Groups do not nest: X(Y(Z)W)V gives XW)V.
+    static void RemoveParentheticals(CString& text);
 };
 
 } // namespace VrlSchemaLib

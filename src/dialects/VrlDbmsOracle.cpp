@@ -447,22 +447,7 @@ CString VrlDbmsOracle::FormatIndexField(const VrlTable* table, const wchar_t* fi
 }
 
 void VrlDbmsOracle::DropParentheticals(CString& text) const {
-    text.Trim();
-    const std::wstring& source = text.Str();
-    std::wstring result;
-    result.reserve(source.size());
-    for (size_t i = 0; i < source.size(); ++i) {
-        if (source[i] != L'(') {
-            result += source[i];
-            continue;
-        }
-        size_t close = source.find(L')', i + 1);
-        if (close == std::wstring::npos) {
-            break;
-        }
-        i = close;
-    }
-    text = CString(std::move(result));
+    RemoveParentheticals(text);
 }
 
 void VrlDbmsOracle::GenerateCaseInsenstiveIndex(const VrlTable* table, const VrlConstraint* constraint,

@@ -85,8 +85,7 @@ public:
     CString FormatIndexField(const VrlTable* table, const wchar_t* field,
                              const VrlConstraint* constraint) const override;
 
-    // Trims the text and removes every "(...)" group; a "(" without a
-    // closing ")" drops the rest. Groups do not nest: X(Y(Z)W)V gives XW)V.
+    // RemoveParentheticals of the ANSI base: X(Y(Z)W)V gives XW)V.
     virtual void DropParentheticals(CString& text) const;
     // Adds the NLSSORT index "CI_<constraint>" over the constraint's columns.
     virtual void GenerateCaseInsenstiveIndex(const VrlTable* table, const VrlConstraint* constraint,

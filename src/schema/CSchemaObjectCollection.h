@@ -53,7 +53,8 @@ public:
     // Same pointers in the same order under the same names.
     bool operator==(const CSchemaObjectCollection& other) const;
 
-private:
+    // Hash and equality of names without regard to case, for any map keyed
+    // by names as the model compares them.
     struct FoldedHash {
         using is_transparent = void;
         size_t operator()(std::wstring_view name) const noexcept;
@@ -62,6 +63,8 @@ private:
         using is_transparent = void;
         bool operator()(std::wstring_view a, std::wstring_view b) const noexcept;
     };
+
+private:
     struct Entry {
         VrlSchemaObject* object;
         size_t position; // index into m_vObjects

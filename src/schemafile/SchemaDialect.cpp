@@ -16,6 +16,8 @@ const char* DialectName(Dialect dialect) {
         return "db2";
     case Dialect::Access:
         return "access";
+    case Dialect::Postgres:
+        return "postgres";
     }
     return "";
 }
@@ -24,7 +26,10 @@ std::optional<Dialect> ParseDialect(std::string_view name) {
     std::string lower(name);
     std::transform(lower.begin(), lower.end(), lower.begin(),
                    [](unsigned char c) { return std::tolower(c); });
-    for (Dialect d : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
+    if (lower == "postgresql")
+        return Dialect::Postgres;
+    for (Dialect d :
+         {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access, Dialect::Postgres}) {
         if (lower == DialectName(d))
             return d;
     }

@@ -8,11 +8,12 @@
 
 namespace VrlSchemaLib {
 
-enum class Dialect { SqlServer, Oracle, DB2, Access };
+enum class Dialect { SqlServer, Oracle, DB2, Access, Postgres };
 
 // The lower-case name of `dialect` as schema files and the tool spell it.
 const char* DialectName(Dialect dialect);
-// Accepts "sqlserver", "oracle", "db2", "access" (any letter case).
+// Accepts "sqlserver", "oracle", "db2", "access", "postgres" and its long
+// form "postgresql" (any letter case).
 std::optional<Dialect> ParseDialect(std::string_view name);
 
 } // namespace VrlSchemaLib

@@ -343,7 +343,7 @@ private:
     std::optional<std::string> DialectText(const json& j, const std::string& path) const {
         if (j.is_string())
             return j.get<std::string>();
-        CheckKeys(j, path, {"sqlserver", "oracle", "db2", "access", "ansi", "default"});
+        CheckKeys(j, path, {"sqlserver", "oracle", "db2", "access", "postgres", "ansi", "default"});
         if (const json* v = Find(j, DialectName(m_dialect)))
             return String(*v, path + "/" + DialectName(m_dialect));
         if (const json* v = Find(j, "default"))

@@ -44,6 +44,7 @@ public:
     static constexpr int cm_nSqlServer = 1;
     static constexpr int cm_nOracle = 2;
     static constexpr int cm_nDB2 = 3;
+    static constexpr int cm_nPostgres = 4;
 
     // The name pointer is stored, not copied: it must outlive the generator.
     // `formats` may be null for a target without a catalogue to ask; such a

@@ -4,6 +4,7 @@
 #include "VrlUpgradeAccess.h"
 #include "VrlUpgradeDB2.h"
 #include "VrlUpgradeOracle.h"
+#include "VrlUpgradePostgres.h"
 #include "VrlUpgradeSqlServer.h"
 
 namespace VrlSchemaLib {
@@ -16,6 +17,8 @@ std::unique_ptr<VrlUpgradeDialect> VrlUpgradeDialect::For(const VrlDbms& generat
         return std::make_unique<VrlUpgradeOracle>(generator);
     case VrlDbms::cm_nDB2:
         return std::make_unique<VrlUpgradeDB2>(generator);
+    case VrlDbms::cm_nPostgres:
+        return std::make_unique<VrlUpgradePostgres>(generator);
     default:
         // A target the planner does not know gets the generator's statements
         // in order, without guards, as Access does.

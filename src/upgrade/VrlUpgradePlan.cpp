@@ -11,7 +11,17 @@ CString StepTitle(const VrlUpgradeStep& step) {
 } // namespace
 
 CString VrlUpgradePlan::WriteScript(const CString& header) const {
-    CString script = header + m_strHeaderNote;
+    size_t length = static_cast<size_t>(header.GetLength() + m_strHeaderNote.GetLength()) + 1;
+    for (const VrlUpgradeStep& step : m_vSteps) {
+        for (const VrlUpgradeStatement& statement : step.m_vStatements)
+            length += static_cast<size_t>(statement.m_strGuarded.GetLength() + m_strSeparator.GetLength());
+        if (step.m_bDestructive)
+            length += 64 + static_cast<size_t>(step.m_strObject.GetLength());
+    }
+    CString script;
+    script.Str().reserve(length);
+    script += header;
+    script += m_strHeaderNote;
     if (!script.IsEmpty())
         script += L"\n";
     for (const VrlUpgradeStep& step : m_vSteps) {

@@ -180,9 +180,88 @@ struct TablePair {
     std::vector<ColumnChange> changed; // altered, or only their default changed
     std::vector<const VrlField*> dropped;
     std::unordered_set<CString> reshaped; // lower-cased names of altered and dropped columns
+    bool fromFaked = false;
+    bool toFaked = false;
 
     bool IsReshaped() const { return !reshaped.empty(); }
 };
+
+// ---- quick model comparisons: equal models give equal statements, so the
+// generator is asked for texts only where the models differ ----
+
+// False when unsure (the texts then decide).
+bool SameValue(const COleVariant& a, const COleVariant& b) {
+    if (a.vt != b.vt)
+        return false;
+    switch (a.vt) {
+    case VT_EMPTY:
+    case VT_NULL:
+        return true;
+    case VT_I2:
+    case VT_BOOL:
+        return a.iVal == b.iVal;
+    case VT_I4:
+        return a.lVal == b.lVal;
+    case VT_I8:
+        return a.llVal == b.llVal;
+    case VT_I1:
+        return a.cVal == b.cVal;
+    case VT_R4:
+        return a.fltVal == b.fltVal;
+    case VT_R8:
+    case VT_DATE:
+        return a.dblVal == b.dblVal;
+    case VT_BSTR:
+        return CString(a.bstrVal) == CString(b.bstrVal);
+    default:
+        return false;
+    }
+}
+
+bool SameColumn(const VrlField* a, const VrlField* b) {
+    return a->GetDataType() == b->GetDataType() && a->GetLength() == b->GetLength() &&
+           (a->GetNullType() == ntNotNull) == (b->GetNullType() == ntNotNull) &&
+           a->GetNameRef() == b->GetNameRef() && SameValue(a->GetDefaultValueRef(), b->GetDefaultValueRef());
+}
+
+bool SameConstraint(const VrlConstraint* a, const VrlConstraint* b) {
+    return a->GetType() == b->GetType() && a->GetNameRef() == b->GetNameRef() &&
+           a->GetFields() == b->GetFields() && a->GetRefTable() == b->GetRefTable() &&
+           a->GetRefFields() == b->GetRefFields() && a->GetOnDeleteType() == b->GetOnDeleteType() &&
+           a->GetOnUpdateType() == b->GetOnUpdateType() && a->IsClustered() == b->IsClustered() &&
+           a->GetIncludedFields() == b->GetIncludedFields() &&
+           a->GetCaseInsensitiveFields() == b->GetCaseInsensitiveFields() &&
+           a->IsSupportNullableColumns() == b->IsSupportNullableColumns();
+}
+
+// Lookups by name, tried first at the position `hint`, where the object
+// usually is when both versions list their objects alike.
+const VrlField* FieldNamed(const VrlTable* table, LONG hint, const CString& name) {
+    if (hint < table->GetFieldCount()) {
+        const VrlField* field = table->GetField(hint);
+        if (field != nullptr && field->GetNameRef() == name)
+            return field;
+    }
+    return table->GetField(name);
+}
+
+const VrlConstraint* ConstraintNamed(const VrlTable* table, LONG hint, const CString& name) {
+    if (hint < table->GetConstraintCount()) {
+        const VrlConstraint* constraint = table->GetConstraint(hint);
+        if (constraint != nullptr && constraint->GetNameRef() == name)
+            return constraint;
+    }
+    return table->GetConstraint(name);
+}
+
+const VrlTable* TableNamed(const VrlSchema& schema, LONG hint, const CString& name) {
+    if (hint < schema.GetTableCount()) {
+        const VrlTable* table = schema.GetTable(hint);
+        if (table->GetNameRef() == name)
+            return table;
+    }
+    return schema.GetTableDontThrow(name);
+}
 
 bool IsWritten(const VrlField* field) {
     return field != nullptr && !field->IsFake() && field->GetDataType() != dtBinary;
@@ -373,6 +452,12 @@ private:
         }
     }
     bool Touches(const VrlConstraint* constraint, const TablePair& pair) const;
+    // The constraint is written differently in the two versions. Equal
+    // models over unchanged columns are written alike.
+    bool Changed(const TablePair& pair, const VrlConstraint* from, const VrlConstraint* to) const {
+        return !SameConstraint(from, to) &&
+               m_rGen.FormatAddConstraint(pair.from, from) != m_rGen.FormatAddConstraint(pair.to, to);
+    }
     bool ReferencesReshaped(const VrlConstraint* key) const {
         const auto found = m_oPairsByName.find(Lower(key->GetRefTable()));
         if (found == m_oPairsByName.end())
@@ -430,20 +515,25 @@ CString Session::Definition(const VrlField* field) const {
 }
 
 void Session::PairTables() {
+    m_vPairs.reserve(static_cast<size_t>(m_rTo.GetTableCount() + m_rFrom.GetTableCount()));
     for (LONG i = 0; i < m_rTo.GetTableCount(); ++i) {
         TablePair pair;
         pair.to = m_rTo.GetTable(i);
-        pair.from = m_rFrom.GetTableDontThrow(pair.to->GetNameRef());
-        if (pair.from != nullptr)
+        pair.from = TableNamed(m_rFrom, i, pair.to->GetNameRef());
+        pair.toFaked = pair.to->IsFaked();
+        if (pair.from != nullptr) {
+            pair.fromFaked = pair.from->IsFaked();
             CompareColumns(pair);
+        }
         m_vPairs.push_back(std::move(pair));
     }
     for (LONG i = 0; i < m_rFrom.GetTableCount(); ++i) {
         const VrlTable* table = m_rFrom.GetTable(i);
-        if (m_rTo.GetTableDontThrow(table->GetNameRef()) != nullptr)
+        if (TableNamed(m_rTo, i, table->GetNameRef()) != nullptr)
             continue;
         TablePair pair;
         pair.from = table;
+        pair.fromFaked = table->IsFaked();
         m_oDroppedTables.insert(Lower(table->GetNameRef()));
         m_oReshapedTables.insert(Lower(table->GetNameRef()));
         m_vPairs.push_back(std::move(pair));
@@ -455,11 +545,13 @@ void Session::CompareColumns(TablePair& pair) {
         const VrlField* to = pair.to->GetField(i);
         if (!IsWritten(to))
             continue;
-        const VrlField* from = pair.from->GetField(to->GetNameRef());
+        const VrlField* from = FieldNamed(pair.from, i, to->GetNameRef());
         if (!IsWritten(from)) {
             pair.added.push_back(to);
             continue;
         }
+        if (SameColumn(from, to))
+            continue;
         const bool alter =
             m_rGen.ConverToSqlDataType(from->GetDataType(), from->GetLength()) !=
                 m_rGen.ConverToSqlDataType(to->GetDataType(), to->GetLength()) ||
@@ -484,7 +576,7 @@ void Session::CompareColumns(TablePair& pair) {
     }
     for (LONG i = 0; i < pair.from->GetFieldCount(); ++i) {
         const VrlField* from = pair.from->GetField(i);
-        if (IsWritten(from) && !IsWritten(pair.to->GetField(from->GetNameRef()))) {
+        if (IsWritten(from) && !IsWritten(FieldNamed(pair.to, i, from->GetNameRef()))) {
             pair.dropped.push_back(from);
             pair.reshaped.insert(Lower(from->GetNameRef()));
         }
@@ -652,15 +744,14 @@ void Session::DropConstraint(const VrlTable* table, const VrlConstraint* constra
 }
 
 void Session::PlanConstraints(const TablePair& pair) {
-    if (pair.to->IsFaked())
+    if (pair.toFaked)
         return;
     for (LONG i = 0; i < pair.from->GetConstraintCount(); ++i) {
         const VrlConstraint* from = pair.from->GetConstraint(i);
         if (!IsGenerated(from) || IsForeignKey(from->GetType()))
             continue;
-        const VrlConstraint* to = pair.to->GetConstraint(from->GetNameRef());
-        if (!IsGenerated(to) || Touches(from, pair) ||
-            m_rGen.FormatAddConstraint(pair.from, from) != m_rGen.FormatAddConstraint(pair.to, to)) {
+        const VrlConstraint* to = ConstraintNamed(pair.to, i, from->GetNameRef());
+        if (!IsGenerated(to) || Touches(from, pair) || Changed(pair, from, to)) {
             DropConstraint(pair.from, from);
             m_oRekeyedTables.insert(Lower(pair.to->GetNameRef()));
             if (IsGenerated(to) && !IsForeignKey(to->GetType()))
@@ -670,7 +761,7 @@ void Session::PlanConstraints(const TablePair& pair) {
     for (LONG i = 0; i < pair.to->GetConstraintCount(); ++i) {
         const VrlConstraint* to = pair.to->GetConstraint(i);
         if (IsGenerated(to) && !IsForeignKey(to->GetType()) &&
-            !IsGenerated(pair.from->GetConstraint(to->GetNameRef())))
+            !IsGenerated(ConstraintNamed(pair.from, i, to->GetNameRef())))
             AddConstraint(pair.to, to);
     }
 }
@@ -679,24 +770,23 @@ void Session::PlanForeignKeys() {
     for (const TablePair& pair : m_vPairs) {
         const VrlTable* from = pair.from;
         const VrlTable* to = pair.to;
-        if (from != nullptr && !from->IsFaked()) {
+        if (from != nullptr && !pair.fromFaked) {
             for (LONG i = 0; i < from->GetConstraintCount(); ++i) {
                 const VrlConstraint* key = from->GetConstraint(i);
                 if (!IsGenerated(key) || !IsForeignKey(key->GetType()))
                     continue;
                 const VrlConstraint* next =
-                    to != nullptr && !to->IsFaked() ? to->GetConstraint(key->GetNameRef()) : nullptr;
+                    to != nullptr && !pair.toFaked ? ConstraintNamed(to, i, key->GetNameRef()) : nullptr;
                 const CString refTable = Lower(key->GetRefTable());
                 // The keys of a dropped table go too, before any table is
                 // dropped or re-keyed. A key goes first when it changed or
                 // went, when its own columns change, and when what it points
                 // at changes: its table dropped or re-keyed, or the columns
                 // it refers to altered or dropped.
-                const bool drop =
-                    to == nullptr || !IsGenerated(next) || !IsForeignKey(next->GetType()) ||
-                    Touches(key, pair) || m_oDroppedTables.count(refTable) > 0 || ReferencesReshaped(key) ||
-                    m_oRekeyedTables.count(refTable) > 0 ||
-                    m_rGen.FormatAddConstraint(from, key) != m_rGen.FormatAddConstraint(to, next);
+                const bool drop = to == nullptr || !IsGenerated(next) || !IsForeignKey(next->GetType()) ||
+                                  Touches(key, pair) || m_oDroppedTables.count(refTable) > 0 ||
+                                  ReferencesReshaped(key) || m_oRekeyedTables.count(refTable) > 0 ||
+                                  Changed(pair, key, next);
                 if (!drop)
                     continue;
                 DropConstraint(from, key);
@@ -704,14 +794,14 @@ void Session::PlanForeignKeys() {
                     AddConstraint(to, next);
             }
         }
-        if (to == nullptr || to->IsFaked())
+        if (to == nullptr || pair.toFaked)
             continue;
         for (LONG i = 0; i < to->GetConstraintCount(); ++i) {
             const VrlConstraint* key = to->GetConstraint(i);
             if (!IsGenerated(key) || !IsForeignKey(key->GetType()))
                 continue;
             const VrlConstraint* before =
-                from != nullptr && !from->IsFaked() ? from->GetConstraint(key->GetNameRef()) : nullptr;
+                from != nullptr && !pair.fromFaked ? ConstraintNamed(from, i, key->GetNameRef()) : nullptr;
             if (!IsGenerated(before) || !IsForeignKey(before->GetType()))
                 AddConstraint(to, key);
         }
@@ -800,14 +890,14 @@ void Session::PlanRoutines() {
 }
 
 void Session::PlanBufferProcedures(const VrlTable* from, const VrlTable* to) {
-    if (to->IsFaked() || !to->IsBuffered())
+    if (!to->IsBuffered() || to->IsFaked())
         return;
     const CString text = m_rGen.GetBufferFunctionDefinition(to);
     const CString name = NameAfter(text, L"PROCEDURE");
     if (text.IsEmpty() || name.IsEmpty())
         return;
     const CString probe = m_pDialect->HasCatalogue() ? m_rGen.FormatProcedureExists(name) : CString();
-    if (from != nullptr && !from->IsFaked() && from->IsBuffered()) {
+    if (from != nullptr && from->IsBuffered() && !from->IsFaked()) {
         if (m_rGen.GetBufferFunctionDefinition(from) == text)
             return;
         Add(kDropRoutines, Kind::DropProcedure, name, m_rGen.FormatDropProcedure(name.GetString()), probe,
@@ -821,41 +911,41 @@ void Session::PlanBufferProcedures(const VrlTable* from, const VrlTable* to) {
 void Session::PlanTriggers() {
     std::vector<CString> before;
     std::vector<CString> after;
-    std::vector<CString> drops;
     m_rGen.SetSchema(&m_rFrom);
     m_rGen.GenerateTriggerDefs(&m_rFrom, before);
-    m_rGen.FormatDropTriggers(&m_rFrom, drops);
     m_rGen.SetSchema(&m_rTo);
     m_rGen.GenerateTriggerDefs(&m_rTo, after);
-    std::unordered_map<CString, CString> beforeByName;
-    for (const CString& text : before)
-        beforeByName[NameAfter(text, L"TRIGGER")] = text;
+    std::unordered_map<CString, const CString*> afterByName;
+    for (const CString& text : after)
+        afterByName[NameAfter(text, L"TRIGGER")] = &text;
     std::unordered_set<CString> kept;
+    std::vector<CString> gone;
+    for (const CString& text : before) {
+        const CString name = NameAfter(text, L"TRIGGER");
+        const auto found = afterByName.find(name);
+        if (found != afterByName.end() && *found->second == text &&
+            !MentionsAny(NameAfter(text, L" ON"), m_oReshapedTables))
+            kept.insert(name);
+        else
+            gone.push_back(name);
+    }
+    if (!gone.empty()) {
+        // The generator's drop of a trigger tests for it itself.
+        std::vector<CString> drops;
+        m_rGen.FormatDropTriggers(&m_rFrom, drops);
+        for (const CString& name : gone) {
+            for (const CString& drop : drops) {
+                if (drop.Right(name.GetLength() + 1) == L" " + name)
+                    Add(kDropRoutines, Kind::DropTrigger, name, drop, CString(), true);
+            }
+        }
+    }
     for (const CString& text : after) {
         const CString name = NameAfter(text, L"TRIGGER");
-        const auto found = beforeByName.find(name);
-        const bool same = found != beforeByName.end() && found->second == text &&
-                          !MentionsAny(NameAfter(text, L" ON"), m_oReshapedTables);
-        if (same) {
-            kept.insert(name);
-            continue;
-        }
-        const CString probe = m_pDialect->HasCatalogue() ? m_pDialect->TriggerProbe(name) : CString();
-        Add(kCreateTriggers, Kind::CreateTrigger, name, text, probe, false);
-    }
-    for (const CString& name : [&] {
-             std::vector<CString> names;
-             for (const CString& text : before)
-                 names.push_back(NameAfter(text, L"TRIGGER"));
-             return names;
-         }()) {
         if (kept.count(name) > 0)
             continue;
-        // The generator's drop of a trigger tests for it itself.
-        for (const CString& drop : drops) {
-            if (drop.Right(name.GetLength() + 1) == L" " + name)
-                Add(kDropRoutines, Kind::DropTrigger, name, drop, CString(), true);
-        }
+        const CString probe = m_pDialect->HasCatalogue() ? m_pDialect->TriggerProbe(name) : CString();
+        Add(kCreateTriggers, Kind::CreateTrigger, name, text, probe, false);
     }
 }
 
@@ -935,6 +1025,10 @@ VrlUpgradePlan Session::Run() {
     plan.m_strSeparator =
         m_rGen.GetSqlStrings()->Get(6, CString(), CString(), CString(), CString(), CString(), CString());
     plan.m_strHeaderNote = m_pDialect->HeaderNote();
+    size_t steps = 0;
+    for (const auto& phase : m_aPhases)
+        steps += phase.size();
+    plan.m_vSteps.reserve(steps);
     for (auto& phase : m_aPhases) {
         for (VrlUpgradeStep& step : phase) {
             for (VrlUpgradeStatement& statement : step.m_vStatements) {

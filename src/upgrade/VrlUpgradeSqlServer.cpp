@@ -26,7 +26,7 @@ CString VrlUpgradeSqlServer::Guard(const CString& probe, bool whenFound, const C
         test = CString::Concat(L"IF (", probe, whenFound ? L") > 0" : L") = 0");
     else
         test = CString::Concat(whenFound ? L"IF EXISTS (" : L"IF NOT EXISTS (", probe, L")");
-    return CString::Concat(test, L"\nEXEC(N'", DoubleQuotes(statement), L"')");
+    return CString::Concat(test, L"\nEXEC sp_executesql N'", DoubleQuotes(statement), L"'");
 }
 
 bool VrlUpgradeSqlServer::WritesIndexType6() const {
@@ -42,9 +42,10 @@ void VrlUpgradeSqlServer::ReleaseColumn(const VrlTable* table, const VrlField* f
     // makes the statement its own guard.
     const CString drop = CString::Concat(L"N'ALTER TABLE ", DoubleQuotes(table->GetNameRef()),
                                          L" DROP CONSTRAINT ' + QUOTENAME(d.name)");
-    out.push_back(Unguarded(CString::Concat(L"DECLARE @sDropDefault nvarchar(400)\n",
-                                            DefaultConstraintsOf(table, field, L"@sDropDefault = " + drop),
-                                            L"\nIF @sDropDefault IS NOT NULL EXEC(@sDropDefault)")));
+    out.push_back(
+        Unguarded(CString::Concat(L"DECLARE @sDropDefault nvarchar(400)\n",
+                                  DefaultConstraintsOf(table, field, L"@sDropDefault = " + drop),
+                                  L"\nIF @sDropDefault IS NOT NULL EXEC sp_executesql @sDropDefault")));
 }
 
 void VrlUpgradeSqlServer::ApplyDefault(const VrlTable* table, const VrlField*, const VrlField* newer,

@@ -1,8 +1,8 @@
 // VrlUpgradeSqlServer: SQL Server upgrade steps. A statement runs through
-// EXEC behind an IF on its probe:
+// sp_executesql behind an IF on its probe:
 //
 //     IF (SELECT COUNT(*) FROM ...) = 0
-//     EXEC(N'<statement, quotes doubled>')
+//     EXEC sp_executesql N'<statement, quotes doubled>'
 //
 // (a probe that lists rows, such as the primary-key probe, is tested with
 // IF [NOT] EXISTS). A column written with a default carries a default

@@ -186,6 +186,16 @@ const std::vector<RuleCase>& RuleCases() {
         {"SixtyFiveCharactersOnAccess", T::Access,
          [](Model& m) { m.extraTables.push_back(m.keep.PlainTable(std::wstring(65, L'T').c_str())); },
          "name-too-long", CString(L"tables/") + std::wstring(65, L'T').c_str()},
+        {"SixtyFourCharactersOnPostgres", T::Postgres,
+         [](Model& m) { m.extraTables.push_back(m.keep.PlainTable(std::wstring(64, L'T').c_str())); },
+         "name-too-long", CString(L"tables/") + std::wstring(64, L'T').c_str()},
+        // The key's own index takes the name on this target.
+        {"IndexNamedLikeAKeyOnPostgres", T::Postgres,
+         [](Model& m) { m.customerKeys.push_back(m.Key(L"PK_Orders", ctIndex, {L"Title"})); },
+         "duplicate-name", L"tables/Orders/constraints/PK_Orders"},
+        {"ReservedWordOnPostgresOnly", T::Postgres,
+         [](Model& m) { m.customerFields.push_back(m.Column(L"Offset", dtInteger)); }, "name-reserved",
+         L"tables/Customer/fields/Offset", W},
         {"IndexNamesEqualOnceShortened", T::DB2,
          [](Model& m) {
              m.customerKeys.push_back(m.Key(L"IX_CustomerTitle_A1", ctIndex, {L"Title"}));
@@ -239,7 +249,8 @@ INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, ::testing::ValuesIn(RuleCases()),
                          [](const ::testing::TestParamInfo<RuleCase>& info) { return info.param.name; });
 
 TEST(CheckModel, CleanModelPassesOnEveryTarget) {
-    for (Dialect target : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
+    for (Dialect target :
+         {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access, Dialect::Postgres}) {
         Model model;
         model.Seed({L"CustomerID", L"Title", L"Born"},
                    {CComVariant(1L), CComVariant(L"Ada"), CComVariant(L"")});

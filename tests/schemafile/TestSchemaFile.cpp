@@ -49,7 +49,7 @@ const char* const kSmall = R"({
      "data": {"uniqueIdColumn": "PersonID", "columns": ["PersonID", "Name"], "rows": [[1, "Ada"], [2, null]]}},
     {"name": "Other", "fields": [{"name": "OtherID", "type": 1}]}
   ],
-  "views": [{"name": "vw", "sql": {"oracle": "SELECT 1 FROM dual", "default": "SELECT 1"}}],
+  "views": [{"name": "vw", "sql": {"oracle": "SELECT 1 FROM dual", "postgres": "SELECT 2", "default": "SELECT 1"}}],
   "procedures": [{"name": "procA", "body": {"db2": "BEGIN END"}}],
   "trees": {"MarlowCaptureSetup": {"Person": ["Other"]}}
 })";
@@ -106,6 +106,14 @@ TEST(SchemaFile, DialectTextsAndVersionOverride) {
     auto db2 = SchemaFile::Parse(kSmall, "t.json", Dialect::DB2, VrlSchemaVersion(25));
     EXPECT_EQ(1, db2->GetSchema().GetProcedureCount());
     EXPECT_TRUE(db2->GetSchema().GetTable(L"Person")->HasField(L"Old"));
+    // PostgreSQL under either of its names; its own text over the default.
+    for (const char* name : {"postgres", "PostgreSQL"}) {
+        ASSERT_EQ(Dialect::Postgres, ParseDialect(name)) << name;
+    }
+    EXPECT_STREQ("postgres", DialectName(Dialect::Postgres));
+    auto postgres = SchemaFile::Parse(kSmall, "t.json", Dialect::Postgres);
+    EXPECT_EQ(CString(L"SELECT 2"), postgres->GetSchema().GetView(0)->GetSQL());
+    EXPECT_EQ(0, postgres->GetSchema().GetProcedureCount());
 }
 
 TEST(SchemaFile, RefusesBadJsonWithItsPosition) {
@@ -174,7 +182,8 @@ TEST(SchemaFile, MissingFileIsAnInputError) {
 }
 
 TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersion) {
-    for (Dialect d : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
+    for (Dialect d :
+         {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access, Dialect::Postgres}) {
         for (const char* v : {"25", "30", "35", "35.10001", "35.10002"}) {
             auto file = SchemaFile::Load(SamplePath(), d, ParseVersion(v));
             const VrlSchema& schema = file->GetSchema();

@@ -47,7 +47,7 @@ TEST(ToolCommand, UsageAndInformation) {
     const Result help = Tool({"--help"});
     EXPECT_EQ(0, help.code);
     EXPECT_NE(std::string::npos, help.out.find("Usage: vrlschema COMMAND"));
-    EXPECT_EQ("sqlserver\noracle\ndb2\naccess\n", Tool({"--list-dialects"}).out);
+    EXPECT_EQ("sqlserver\noracle\ndb2\naccess\npostgres\n", Tool({"--list-dialects"}).out);
     EXPECT_EQ(0u, Tool({"--version"}).out.find("vrlschema "));
 
     const Result none = Tool({});
@@ -140,10 +140,33 @@ TEST(ToolCommand, AllWritesEveryDialectWithASummary) {
             EXPECT_NE(std::string::npos, r.out.find(file.string() + ": ")) << r.out;
         }
     }
+    // PostgreSQL: script and seed, and a notice instead of a publish file.
+    for (const char* kind : {"script", "seed"}) {
+        EXPECT_GT(std::filesystem::file_size(dir / (std::string("postgres-") + kind + ".sql")), 0u) << kind;
+    }
+    EXPECT_FALSE(std::filesystem::exists(dir / "postgres-publish.sql"));
+    EXPECT_NE(std::string::npos,
+              r.out.find("postgres: no publish procedure for this dialect, postgres-publish.sql skipped\n"))
+        << r.out;
     EXPECT_TRUE(std::filesystem::exists(dir / "db2-publish.sql"));
     EXPECT_EQ(0u, std::filesystem::file_size(dir / "access-publish.sql"));
     EXPECT_GT(std::filesystem::file_size(dir / "sqlserver-publish.sql"), 10000u);
     std::filesystem::remove_all(dir);
+}
+
+TEST(ToolCommand, PostgresByEitherNameWithoutPublishProcedure) {
+    const Result shortName = Tool({"script", "--dialect", "postgres"});
+    const Result longName = Tool({"script", "--dialect", "PostgreSQL"});
+    ASSERT_EQ(0, shortName.code) << shortName.err;
+    EXPECT_EQ(shortName.out, longName.out);
+    // The sample's routines have texts of their own for this dialect.
+    EXPECT_NE(std::string::npos, shortName.out.find("CREATE OR REPLACE PROCEDURE procRenameBatchDef(IN "
+                                                    "plBatchDefID integer, IN pstrName varchar, INOUT "
+                                                    "plVersionNum integer, OUT pbDone boolean)"));
+    const Result publish = Tool({"publish", "--dialect", "postgresql"});
+    EXPECT_EQ(1, publish.code);
+    EXPECT_EQ("", publish.out);
+    EXPECT_EQ("vrlschema: the publish procedure is not written for postgres\n", publish.err);
 }
 
 TEST(ToolCommand, Db2PublishSplitsItsSubProcedures) {

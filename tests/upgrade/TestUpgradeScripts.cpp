@@ -73,7 +73,7 @@ struct Expected {
 #define MSSQL_DROP_DEFAULT(table, column)                                                                    \
     L"DECLARE @sDropDefault nvarchar(400)\n" MSSQL_DEFAULTS(                                                 \
         "@sDropDefault = N'ALTER TABLE " table " DROP CONSTRAINT ' + QUOTENAME(d.name)", table,              \
-        column) L"\nIF @sDropDefault IS NOT NULL EXEC(@sDropDefault)" GO
+        column) L"\nIF @sDropDefault IS NOT NULL EXEC sp_executesql @sDropDefault" GO
 #define GO L"\r\nGO\r\n\r\n"
 #define SLASH L"\r\n/\r\n\r\n"
 #define SEMI L";\r\n\r\n"
@@ -89,6 +89,16 @@ struct Expected {
     L"\n"                                                                                                    \
     L"\t" count L";\n\tIF "                                                                                  \
     L"nCount " test L" THEN\n\t\tEXECUTE IMMEDIATE '" statement L"';\n\tEND IF;\nEND" SEMI
+#define PG_GUARD(count, test, statement)                                                                     \
+    L"DO $guard$\nDECLARE\n\tnCount "                                                                        \
+    L"integer;"                                                                                              \
+    L"\nBEGIN\n"                                                                                             \
+    L"\t" count L";\n\tIF "                                                                                  \
+                L"nCount " test L" THEN\n\t\tEXECUTE '" statement L"';\n\tEND IF;\nEND\n$guard$" SEMI
+#define PG_COLUMN(table, column)                                                                             \
+    L"SELECT COUNT(*) INTO nCount from information_schema.columns where table_schema = current_schema() "    \
+    L"and "                                                                                                  \
+    L"table_name = '" table L"' and column_name = '" column L"'"
 #define ACCESS_NOTE                                                                                          \
     L"-- Not guarded: Access has no catalogue to ask whether a step is needed.\n"                            \
     L"-- Run this script once, on a database of the older version.\n\n"
@@ -102,7 +112,8 @@ const Expected kExpected[] = {
     {"AddColumn", Target::SqlServer,
      L"IF (" MSSQL_COLUMN(
          "Customer",
-         "Phone") L") = 0\nEXEC(N'ALTER TABLE Customer ADD Phone nvarchar(20)  DEFAULT (NULL)')" GO},
+         "Phon"
+         "e") L") = 0\nEXEC sp_executesql N'ALTER TABLE Customer ADD Phone nvarchar(20)  DEFAULT (NULL)'" GO},
     {"AddColumn", Target::Oracle,
      ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TAB_COLUMNS WHERE TABLE_NAME = N'CUSTOMER' AND "
                   L"COLUMN_NAME = N'PHONE'",
@@ -119,12 +130,11 @@ const Expected kExpected[] = {
     // comes back after it.
     {"WidenColumn", Target::SqlServer,
      MSSQL_DROP_DEFAULT("Customer", "Name") L"IF (" MSSQL_COLUMN(
-         "Customer",
-         "Name") L") > 0\n"
-                 L"EXEC(N'ALTER TABLE Customer ALTER COLUMN Name nvarchar(64) Not "
-                 L"Null')" GO L"IF (" MSSQL_DEFAULTS(
-                     "COUNT(*)", "Customer",
-                     "Name") L") = 0\nEXEC(N'ALTER TABLE Customer ADD DEFAULT (NULL) FOR Name')" GO},
+         "Customer", "Name") L") > 0\n"
+                             L"EXEC sp_executesql N'ALTER TABLE Customer ALTER COLUMN Name nvarchar(64) Not "
+                             L"Null'" GO L"IF (" MSSQL_DEFAULTS(
+                                 "COUNT(*)", "Customer", "Name") L") = 0\nEXEC sp_executesql N'ALTER TABLE "
+                                                                 L"Customer ADD DEFAULT (NULL) FOR Name'" GO},
     {"WidenColumn", Target::Oracle,
      ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TAB_COLUMNS WHERE TABLE_NAME = N'CUSTOMER' AND "
                   L"COLUMN_NAME = N'NAME'",
@@ -147,10 +157,11 @@ const Expected kExpected[] = {
 
     {"DropColumnWithDefault", Target::SqlServer,
      MSSQL_DROP_DEFAULT(
-         "Customer", "Status") L"-- destructive: drop column Customer.Status\n"
-                               L"IF (" MSSQL_COLUMN(
-                                   "Customer",
-                                   "Status") L") > 0\nEXEC(N'ALTER TABLE Customer DROP COLUMN Status')" GO},
+         "Customer",
+         "Status") L"-- destructive: drop column Customer.Status\n"
+                   L"IF (" MSSQL_COLUMN(
+                       "Customer",
+                       "Status") L") > 0\nEXEC sp_executesql N'ALTER TABLE Customer DROP COLUMN Status'" GO},
     {"DropColumnWithDefault", Target::DB2,
      L"-- destructive: drop column Customer.Status\n" DB2_GUARD(
          L"SELECT COUNT(*) INTO nCount FROM SYSCAT.COLUMNS WHERE TABSCHEMA = CURRENT_SCHEMA AND TABNAME = "
@@ -162,16 +173,18 @@ const Expected kExpected[] = {
     {"NewTableWithForeignKey", Target::SqlServer,
      L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'Orders' AND TABLE_TYPE = "
      L"N'BASE "
-     L"TABLE') = 0\nEXEC(N'CREATE TABLE dbo.Orders(\nID int Not Null DEFAULT (NULL),\r\n"
+     L"TABLE') = 0\nEXEC sp_executesql N'CREATE TABLE dbo.Orders(\nID int Not Null DEFAULT (NULL),\r\n"
      L"CustomerID int Not Null DEFAULT "
-     L"(NULL))')" GO L"IF NOT EXISTS (SELECT CONSTRAINT_NAME FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE "
+     L"(NULL))'" GO L"IF NOT EXISTS (SELECT CONSTRAINT_NAME FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE "
      L"TABLE_NAME = "
      L"N'Orders' AND CONSTRAINT_TYPE = N'PRIMARY KEY')\n"
-     L"EXEC(N'ALTER TABLE Orders WITH NOCHECK ADD CONSTRAINT PK_Orders PRIMARY KEY NONCLUSTERED "
-     L"(ID)')" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = "
+     L"EXEC sp_executesql N'ALTER TABLE Orders WITH NOCHECK ADD CONSTRAINT PK_Orders PRIMARY KEY "
+     L"NONCLUSTERED "
+     L"(ID)'" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE CONSTRAINT_NAME = "
      L"N'FK_Orders_Customer' AND TABLE_NAME = N'Orders' AND CONSTRAINT_TYPE = N'FOREIGN KEY') = 0\n"
-     L"EXEC(N'ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) REFERENCES "
-     L"Customer(ID) ON DELETE NO ACTION ON UPDATE NO ACTION')" GO},
+     L"EXEC sp_executesql N'ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) "
+     L"REFERENCES "
+     L"Customer(ID) ON DELETE NO ACTION ON UPDATE NO ACTION'" GO},
     {"NewTableWithForeignKey", Target::Oracle,
      ORACLE_GUARD(L"SELECT COUNT(*) INTO nCount FROM USER_TABLES WHERE TABLE_NAME = N'ORDERS'", L"= 0",
                   L"CREATE TABLE Orders(\nID NUMBER(10)  Not Null,\r\nCustomerID NUMBER(10)  Not Null)")
@@ -184,13 +197,48 @@ const Expected kExpected[] = {
                           L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) "
                           L"REFERENCES Customer(ID)")},
 
+    // PostgreSQL: lower-cased probes; the type change keeps the default.
+    {"AddColumn", Target::Postgres,
+     PG_GUARD(PG_COLUMN(L"customer", L"phone"), L"= 0", L"ALTER TABLE Customer ADD Phone varchar(20)")},
+    {"WidenColumn", Target::Postgres,
+     PG_GUARD(
+         PG_COLUMN(L"customer", L"name"), L"> 0",
+         L"ALTER TABLE Customer ALTER COLUMN Name TYPE varchar(64) USING Name::varchar(64), ALTER COLUMN "
+         L"Name SET NOT NULL")},
+    {"DropColumnWithDefault", Target::Postgres,
+     L"-- destructive: drop column Customer.Status\n" PG_GUARD(PG_COLUMN(L"customer", L"status"), L"> 0",
+                                                               L"ALTER TABLE Customer DROP COLUMN Status")},
+    {"NewTableWithForeignKey", Target::Postgres,
+     PG_GUARD(
+         L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_tables where schemaname = current_schema() and "
+         L"tablename = 'orders'",
+         L"= 0", L"CREATE TABLE Orders(\nID integer  Not Null,\r\nCustomerID integer  Not Null)")
+         PG_GUARD(
+             L"SELECT COUNT(*) INTO nCount FROM (select conname from pg_catalog.pg_constraint where conrelid "
+             L"= to_regclass('orders') and contype = 'p') p",
+             L"= 0", L"ALTER TABLE Orders ADD CONSTRAINT PK_Orders PRIMARY KEY(ID)")
+             PG_GUARD(
+                 L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_constraint where conname = "
+                 L"'fk_orders_customer' and conrelid = to_regclass('orders') and contype = 'f'",
+                 L"= 0",
+                 L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders_Customer FOREIGN KEY(CustomerID) REFERENCES "
+                 L"Customer(ID) ON DELETE NO ACTION ON UPDATE NO ACTION")},
+    {"ReplaceView", Target::Postgres,
+     PG_GUARD(L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_views where schemaname = current_schema() and "
+              L"viewname = 'qrycustomer'",
+              L"> 0", L"DROP VIEW qryCustomer")
+         PG_GUARD(
+             L"SELECT COUNT(*) INTO nCount from pg_catalog.pg_views where schemaname = current_schema() and "
+             L"viewname = 'qrycustomer'",
+             L"= 0", L"CREATE VIEW qryCustomer AS\nSELECT ID, Name FROM Customer")},
+
     {"ReplaceView", Target::SqlServer,
      L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND TABLE_TYPE = "
-     L"N'VIEW') > 0\nEXEC(N'DROP VIEW "
-     L"qryCustomer'"
-     L")" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND "
+     L"N'VIEW') > 0\nEXEC sp_executesql N'DROP VIEW "
+     L"qryCustomer"
+     L"'" GO L"IF (SELECT COUNT(*) FROM INFORMATION_SCHEMA.TABLES WHERE TABLE_NAME = N'qryCustomer' AND "
      L"TABLE_TYPE = "
-     L"N'VIEW') = 0\nEXEC(N'CREATE VIEW dbo.qryCustomer AS\nSELECT ID, Name FROM Customer')" GO},
+     L"N'VIEW') = 0\nEXEC sp_executesql N'CREATE VIEW dbo.qryCustomer AS\nSELECT ID, Name FROM Customer'" GO},
 };
 
 TEST(UpgradeScripts, EachChangeKindWritesTheGeneratorsStatementsInTheTargetsGuardForm) {
@@ -209,7 +257,7 @@ TEST(UpgradeScripts, EachChangeKindWritesTheGeneratorsStatementsInTheTargetsGuar
 }
 
 TEST(UpgradeScripts, IdenticalSchemasNeedNoStepOnAnyTarget) {
-    for (Target target : {Target::SqlServer, Target::Oracle, Target::DB2, Target::Access}) {
+    for (Target target : {Target::SqlServer, Target::Oracle, Target::DB2, Target::Access, Target::Postgres}) {
         for (const Change& change : kChanges) {
             UpgradeKit kit;
             const VrlSchema* to = change.build(kit).second;

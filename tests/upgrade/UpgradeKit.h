@@ -9,6 +9,7 @@
 #include "dialects/VrlDbmsAccess.h"
 #include "dialects/VrlDbmsDB2.h"
 #include "dialects/VrlDbmsOracle.h"
+#include "dialects/VrlDbmsPostgres.h"
 #include "dialects/VrlDbmsSqlServer.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlConstraint.h"
@@ -18,7 +19,7 @@
 #include "schema/VrlView.h"
 #include "upgrade/VrlUpgradePlanner.h"
 
-enum class Target { SqlServer, Oracle, DB2, Access };
+enum class Target { SqlServer, Oracle, DB2, Access, Postgres };
 
 class UpgradeKit {
 public:
@@ -73,6 +74,8 @@ public:
             return std::make_unique<VrlDbmsDB2>(schema, L"Test");
         case Target::Access:
             return std::make_unique<VrlDbmsAccess>(schema, L"Test");
+        case Target::Postgres:
+            return std::make_unique<VrlDbmsPostgres>(schema, L"Test");
         }
         return nullptr;
     }

@@ -15,8 +15,15 @@ Access (Jet) has no parser of its own anywhere; its DDL is the SQL Server text
 with bracketed names and Jet literals, so it is read with sqlfluff's T-SQL
 grammar, and Jet's own literals (#date#, "" and YES/NO) are listed as gaps.
 
+With --tool and --upgrade-versions it also reads the upgrade scripts the
+tool writes between every two of the given versions of the sample, both
+ways, for every dialect. A guarded step is read whole, and so are its
+probe and the statement it runs (unquoted from the dynamic SQL), so that the
+generator's text is parsed even where the guard is a procedural block.
+
 Usage: validate.py [--golden DIR] [--gaps FILE] [--prescribed FILE] [--no-install]
                    [--results FILE] [--unused-ok] [--verbose]
+                   [--tool PROGRAM --upgrade-versions V V ...]
 """
 
 import argparse
@@ -120,6 +127,7 @@ class Statement:
     units: list = field(default_factory=list)
     outcome: str = ""
     detail: str = ""
+    upgrade: bool = False
 
 
 @dataclass
@@ -288,7 +296,54 @@ def embedded_dml(text):
     return pieces
 
 
-def build_statements(golden_dir):
+# Dynamic SQL of the upgrade guards and of the generator's own blocks:
+# EXEC sp_executesql N'...' of T-SQL and EXECUTE IMMEDIATE '...' of PL/SQL
+# and SQL PL.
+_DYNAMIC = re.compile(r"(?:\bEXEC sp_executesql N|\bEXECUTE IMMEDIATE )'((?:[^']|'')*)'")
+_COUNT_INTO = re.compile(r"\tSELECT COUNT\(\*\) INTO nCount (FROM [^;]*);")
+
+
+def without_comments(text):
+    """The statement without the comment lines in front of it (the script
+    header, the marks of destructive steps)."""
+    lines = text.replace("\r\n", "\n").split("\n")
+    while lines and (lines[0].startswith("--") or not lines[0].strip()):
+        lines.pop(0)
+    return "\n".join(lines)
+
+
+def upgrade_parts(text):
+    """The texts inside one upgrade statement that are SQL of their own:
+    the probe of a PL/SQL or SQL PL guard, and every dynamic statement,
+    unquoted, and the dynamic statements inside those."""
+    parts = [f"SELECT COUNT(*) {m.group(1)}" for m in _COUNT_INTO.finditer(text)]
+    pending = [text]
+    while pending:
+        for match in _DYNAMIC.finditer(pending.pop()):
+            inner = match.group(1).replace("''", "'")
+            parts.append(inner)
+            pending.append(inner)
+    return parts
+
+
+def upgrade_statements(tool, versions):
+    statements = []
+    pairs = [(a, b) for a in versions for b in versions if a != b]
+    for dialect, separator in SEPARATORS.items():
+        for older, newer in pairs:
+            command = [tool, "upgrade", "--from", older, "--to", newer, "--dialect", dialect, "--allow-data-loss"]
+            done = subprocess.run(command, capture_output=True)
+            if done.returncode != 0:
+                raise SetupError(f"'{' '.join(command)}' failed:\n{done.stderr.decode(errors='replace')[-2000:]}")
+            text = done.stdout.decode("utf-8")
+            for number, part in enumerate(split_script(text, separator), 1):
+                statement = Statement(dialect, f"upgrade {dialect} {older}->{newer} #{number}", without_comments(part))
+                statement.upgrade = True
+                statements.append(statement)
+    return statements
+
+
+def build_statements(golden_dir, tool=None, versions=()):
     statements = []
     for dialect, separator in SEPARATORS.items():
         for kind in SCRIPT_KINDS:
@@ -303,6 +358,8 @@ def build_statements(golden_dir):
                 statements += [Statement(dialect, f"{origin} subroutine {i}", sub)
                                for i, sub in enumerate(subroutines, 1)]
                 statements.append(Statement(dialect, origin, part))
+    if tool:
+        statements += upgrade_statements(tool, versions)
     for statement in statements:
         parsers = PARSERS[statement.dialect]
         key = statement.origin
@@ -314,9 +371,16 @@ def build_statements(golden_dir):
                                for i, p in enumerate(pieces, 1)]
         else:
             statement.units = [Unit(key, statement.dialect, statement.text, parsers)]
-            if _ROUTINE.match(statement.text):
-                statement.units += [Unit(f"{key} dml {i}", statement.dialect, p, parsers)
-                                    for i, p in enumerate(embedded_dml(statement.text), 1)]
+            texts = [statement.text]
+            if statement.upgrade:
+                parts = upgrade_parts(statement.text)
+                statement.units += [Unit(f"{key} part {i}", statement.dialect, p, parsers)
+                                    for i, p in enumerate(parts, 1)]
+                texts += parts
+            for n, text in enumerate(texts):
+                if _ROUTINE.match(text):
+                    statement.units += [Unit(f"{key} {n} dml {i}", statement.dialect, p, parsers)
+                                        for i, p in enumerate(embedded_dml(text), 1)]
     return statements
 
 
@@ -336,7 +400,12 @@ def parse_units(units, python, node, workers):
     can take a minute; node-sql-parser is fast and gets one process."""
     by_id = {}
     fluff_jobs, nsp_jobs = [], []
+    # The upgrade scripts between many pairs of versions repeat their
+    # statements: each text is parsed once and its results shared.
+    twins = {}
     for unit in units:
+        twins.setdefault((unit.dialect, unit.text), []).append(unit)
+    for unit in [group[0] for group in twins.values()]:
         for engine, grammar in unit.parsers:
             job_id = len(by_id)
             by_id[job_id] = (unit, f"{engine}:{grammar}")
@@ -360,7 +429,8 @@ def parse_units(units, python, node, workers):
         for future in futures:
             for result in future.result():
                 unit, name = by_id[result["id"]]
-                unit.results[name] = (result["ok"], result["error"])
+                for twin in twins[(unit.dialect, unit.text)]:
+                    twin.results[name] = (result["ok"], result["error"])
 
 
 # ------------------------------------------------------------------ gaps ---
@@ -456,18 +526,21 @@ def save_results(path, units):
 
 
 def load_results(path, units):
+    """Restores the saved results of every unit whose text is unchanged;
+    returns the units still to parse."""
     if not os.path.exists(path):
-        return False
+        return units
     with open(path, encoding="utf-8") as handle:
-        saved = {key: (text, results) for key, text, results in json.load(handle)}
+        saved = {(text, tuple(sorted(results))): results for _, text, results in json.load(handle)}
+    missing = []
     for unit in units:
-        text, results = saved.get(unit.key, ("", {}))
-        if text != unit.text or sorted(results) != sorted(f"{e}:{g}" for e, g in unit.parsers):
-            return False
-    for unit in units:
-        unit.results = {name: tuple(value) for name, value in saved[unit.key][1].items()}
-    print(f"Reusing the parser results in {path}")
-    return True
+        results = saved.get((unit.text, tuple(sorted(f"{e}:{g}" for e, g in unit.parsers))))
+        if results is None:
+            missing.append(unit)
+        else:
+            unit.results = {name: tuple(value) for name, value in results.items()}
+    print(f"Reusing the parser results in {path} for {len(units) - len(missing)} of {len(units)} texts")
+    return missing
 
 
 def self_check(python, node, workers):
@@ -491,6 +564,9 @@ def main():
     options.add_argument("--no-install", action="store_true", help="only use parsers already installed")
     options.add_argument("--workers", type=int, default=max(2, min(4, os.cpu_count() or 2)))
     options.add_argument("--verbose", action="store_true", help="list every gap match")
+    options.add_argument("--tool", help="the vrlschema program, to write the upgrade scripts")
+    options.add_argument("--upgrade-versions", nargs="*", default=[], help="versions of the sample between"
+                         " which the upgrade scripts are read")
     options.add_argument("--results", help="keep parser results in this file and reuse them while the"
                          " statements are unchanged (for editing parser-gaps.txt)")
     args = options.parse_args()
@@ -500,13 +576,13 @@ def main():
         python, node = ensure_parsers(not args.no_install)
         gaps = load_gaps(args.gaps, "parser-gaps.txt")
         prescribed = load_gaps(args.prescribed, "prescribed.txt")
-        statements = build_statements(args.golden)
+        statements = build_statements(args.golden, args.tool, args.upgrade_versions)
         if not self_check(python, node, args.workers):
             return 1
         units = [unit for statement in statements for unit in statement.units]
-        reused = load_results(args.results, units) if args.results else False
-        if not reused:
-            parse_units(units, python, node, args.workers)
+        missing = load_results(args.results, units) if args.results else units
+        if missing:
+            parse_units(missing, python, node, args.workers)
             if args.results:
                 save_results(args.results, units)
         retries = rewrite_rejected(units, prescribed, gaps)
@@ -535,17 +611,25 @@ def main():
 
     print(f"{'dialect':<10} {'checked':>7} {'accepted':>8} {'gaps':>5} {'prescribed':>10} {'failed':>6}"
           "  accepted share")
-    for dialect in SEPARATORS:
-        mine = [s for s in statements if s.dialect == dialect]
+    groups = [(d, d, False) for d in SEPARATORS] + [(d, f"{d} upg", True) for d in SEPARATORS]
+    for dialect, label, upgrade in groups:
+        mine = [s for s in statements if s.dialect == dialect and s.upgrade == upgrade]
+        if upgrade and not mine:
+            continue
         counts = {k: sum(1 for s in mine if s.outcome == k) for k in ("accepted", "gap", "prescribed", "failed")}
         share = 100.0 * counts["accepted"] / len(mine) if mine else 0.0
-        print(f"{dialect:<10} {len(mine):>7} {counts['accepted']:>8} {counts['gap']:>5} {counts['prescribed']:>10}"
+        print(f"{label:<10} {len(mine):>7} {counts['accepted']:>8} {counts['gap']:>5} {counts['prescribed']:>10}"
               f" {counts['failed']:>6}  {share:5.1f}%")
         for statement in mine:
             if statement.outcome == "prescribed":
                 lines = sorted({g.where() for u in statement.units for g in u.gaps if g.prescribed})
                 first = statement.text.replace("\r", "").lstrip().split("\n")[0].strip()
                 print(f"    prescribed {statement.origin} ({', '.join(lines)}): {first[:120]}")
+    # A guard of PL/SQL or SQL PL is a gap as a whole; what it runs is read.
+    parts = [u for s in statements if s.upgrade for u in s.units if " part " in u.key]
+    if parts:
+        print(f"upgrade steps: {len(parts)} probes and guarded statements read on their own, "
+              f"{sum(1 for u in parts if u.accepted_by())} accepted by a parser, the others gaps")
     pieces = sum(len(s.units) - 1 for s in statements if len(s.units) > 1)
     print(f"({pieces} pieces of routines parsed besides the statements; {time.monotonic() - started:.0f} s)")
     stale = len(unused) if not args.unused_ok else 0

@@ -5,19 +5,11 @@
 #include <clocale>
 #include <string>
 
+#include "common/Fmt.h"
 #include "platform/CString.h"
 #include "platform/StringResources.h"
 
 namespace {
-
-CString Fmt(const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    CString result;
-    result.FormatV(format, args);
-    va_end(args);
-    return result;
-}
 
 // Runs the body under a locale whose decimal point is a comma, restoring the
 // previous locale afterwards. The locale is part of the test set-up: a
@@ -39,6 +31,22 @@ TEST(CStringFormat, StringAndCharacterConversionsAreWide) {
     EXPECT_EQ(Fmt(L"%ls|%lc|%ws", L"x", L'y', L"z"), L"x|y|z");
     EXPECT_EQ(Fmt(L"<%5s><%-5s><%.2s>", L"ab", L"ab", L"abcdef"), L"<   ab><ab   ><ab>");
     EXPECT_EQ(Fmt(L"%s", static_cast<const wchar_t*>(nullptr)), L"(null)");
+}
+
+// Width and precision of the wide text conversions: padding on either
+// side, cutting to the precision (zero included), widths and precisions
+// from the argument list, and characters that take no precision.
+TEST(CStringFormat, WidthAndPrecisionOfTextsAndCharacters) {
+    EXPECT_EQ(Fmt(L"[%.0s][%.1s][%.3s][%.9s]", L"abc", L"abc", L"abc", L"abc"), L"[][a][abc][abc]");
+    EXPECT_EQ(Fmt(L"[%1s][%3s][%4s]", L"abc", L"abc", L"abc"), L"[abc][abc][ abc]");
+    EXPECT_EQ(Fmt(L"[%5.2s][%-5.2s]", L"abc", L"abc"), L"[   ab][ab   ]");
+    EXPECT_EQ(Fmt(L"[%*s][%*s][%-*s]", 4, L"ab", -4, L"ab", 3, L"ab"), L"[  ab][ab  ][ab ]");
+    EXPECT_EQ(Fmt(L"[%*.*s][%.*s]", 5, 1, L"xyz", 0, L"xyz"), L"[    x][]");
+    EXPECT_EQ(Fmt(L"[%3c][%-3c][%.0c][%1c]", L'a', L'b', L'c', L'd'), L"[  a][b  ][c][d]");
+    EXPECT_EQ(Fmt(L"[%4hs][%.2hs][%-4S]", "ab", "\xc3\xa9\xe4\xb8\xadx", "cd"),
+              L"[  ab][\u00e9\u4e2d][cd  ]");
+    EXPECT_EQ(Fmt(L"[%6.3ls]", L"\u00e9\u00e9\u00e9\u00e9"), L"[   \u00e9\u00e9\u00e9]");
+    EXPECT_EQ(Fmt(L"[%.3d][%6.3d][%-6.2f][%.0f]", 7, -7, 1.005, 2.5), L"[007][  -007][1.00  ][2]");
 }
 
 TEST(CStringFormat, UpperCaseSAndHsAreNarrowUtf8) {
@@ -91,14 +99,6 @@ TEST(CStringFormat, LongOutputsAreComplete) {
     EXPECT_EQ(text.Right(3), L"q>9");
     EXPECT_EQ(Fmt(L"%300d", 1).GetLength(), 300);
     EXPECT_EQ(Fmt(L"%.200f", 1.0).GetLength(), 202);
-}
-
-TEST(CStringFormat, ArgumentsMayPointIntoTheTargetString) {
-    CString s(L"abc");
-    s.Format(L"%s+%s", s.GetString(), s.GetString());
-    EXPECT_EQ(s, L"abc+abc");
-    s.AppendFormat(L"|%s", s.GetString());
-    EXPECT_EQ(s, L"abc+abc|abc+abc");
 }
 
 TEST(CStringSearch, FindAndReverseFindAtTheEdges) {
@@ -195,17 +195,71 @@ TEST(CStringCase, MakeUpperAndLowerLeaveOtherCharactersAlone) {
     EXPECT_EQ(CString(L"abc").MakeReverse(), L"cba");
 }
 
-TEST(CStringUtf8, RoundTripsAndReplacesMalformedInput) {
-    const std::wstring wide = L"A\u00e9\u4e2d\U0001F600";
-    EXPECT_EQ(WideToUtf8(wide), "A\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80");
-    EXPECT_EQ(Utf8ToWide(WideToUtf8(wide)), wide);
-    EXPECT_EQ(CString("x\xc3\xa9").GetLength(), 2);
-    EXPECT_EQ(Utf8ToWide("a\xff"
-                         "b"),
-              L"a\ufffdb");
-    EXPECT_EQ(Utf8ToWide("a\xc3"), L"a\ufffd");
-    EXPECT_EQ(Utf8ToWide("\xc0\xaf"), L"\ufffd");                                         // overlong
-    EXPECT_EQ(WideToUtf8(std::wstring(1, static_cast<wchar_t>(0xD800))), "\xef\xbf\xbd"); // lone surrogate
+// Each boundary of the encoding: the last and first code point of every
+// sequence length, surrogates paired and alone, and the malformed forms.
+TEST(CStringUtf8, WideToUtf8AtEveryBoundary) {
+    const struct {
+        std::wstring wide;
+        const char* utf8;
+    } cases[] = {
+        {L"A\u00e9\u4e2d\U0001F600", "A\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80"},
+        {{wchar_t(0x7F)}, "\x7f"},
+        {{wchar_t(0x80)}, "\xc2\x80"},
+        {{wchar_t(0x7FF)}, "\xdf\xbf"},
+        {{wchar_t(0x800)}, "\xe0\xa0\x80"},
+        {{wchar_t(0xFFFF)}, "\xef\xbf\xbf"},
+        {{wchar_t(0x10000)}, "\xf0\x90\x80\x80"},
+        {{wchar_t(0x10FFFF)}, "\xf4\x8f\xbf\xbf"},
+        {{wchar_t(0x110000)}, "\xef\xbf\xbd"},
+        {{wchar_t(0xD83D), wchar_t(0xDE00)}, "\xf0\x9f\x98\x80"}, // a pair from UTF-16 text
+        {{wchar_t(0xD800), wchar_t(0xDC00)}, "\xf0\x90\x80\x80"},
+        {{wchar_t(0xDBFF), wchar_t(0xDFFF)}, "\xf4\x8f\xbf\xbf"},
+        {{wchar_t(0xD800)}, "\xef\xbf\xbd"},
+        {{wchar_t(0xDC00), wchar_t(0xD800)}, "\xef\xbf\xbd\xef\xbf\xbd"},
+        {{wchar_t(0xD800), L'a'},
+         "\xef\xbf\xbd"
+         "a"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.utf8, WideToUtf8(c.wide)) << c.utf8;
+        EXPECT_EQ(c.utf8, CString(c.wide.c_str(), static_cast<int>(c.wide.size())).ToUtf8());
+    }
+}
+
+TEST(CStringUtf8, Utf8ToWideAtEveryBoundaryAndReplacesMalformedInput) {
+    const std::wstring bad(1, L'\ufffd');
+    const struct {
+        const char* utf8;
+        std::wstring wide;
+    } cases[] = {
+        {"\x7f", {wchar_t(0x7F)}},
+        {"\xc2\x80", {wchar_t(0x80)}},
+        {"\xdf\xbf", {wchar_t(0x7FF)}},
+        {"\xe0\xa0\x80", {wchar_t(0x800)}},
+        {"\xef\xbf\xbf", {wchar_t(0xFFFF)}},
+        {"\xf0\x90\x80\x80", {wchar_t(0x10000)}},
+        {"\xf4\x8f\xbf\xbf", {wchar_t(0x10FFFF)}},
+        {"\xf4\x90\x80\x80", bad}, // past U+10FFFF
+        {"\xed\xa0\x80", bad},     // an encoded surrogate
+        {"\xc0\xaf", bad},         // overlong forms of each length
+        {"\xc1\xbf", bad},
+        {"\xe0\x9f\xbf", bad},
+        {"\xf0\x8f\xbf\xbf", bad},
+        {"a\xff"
+         "b",
+         L"a" + bad + L"b"},   // a byte that starts nothing
+        {"\x80", bad},         // a lone continuation byte
+        {"a\xc3", L"a" + bad}, // cut short at the end
+        {"\xe2\x82"
+         "x",
+         bad + L"x"}, // cut short before a plain byte
+        {"\xc3\x28", bad + L"("},
+        {"\xf8\x88\x80\x80\x80", bad + bad + bad + bad + bad},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.wide, Utf8ToWide(c.utf8)) << c.utf8;
+        EXPECT_EQ(c.wide, std::wstring(CString(c.utf8).GetString()));
+    }
     EXPECT_EQ(CString(static_cast<const char*>(nullptr)), L"");
 }
 

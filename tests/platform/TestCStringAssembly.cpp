@@ -10,18 +10,10 @@
 #include <cstdio>
 #include <string>
 
+#include "common/Fmt.h"
 #include "platform/CString.h"
 
 namespace {
-
-CString Fmt(const wchar_t* format, ...) {
-    va_list args;
-    va_start(args, format);
-    CString text;
-    text.FormatV(format, args);
-    va_end(args);
-    return text;
-}
 
 std::wstring PrintfFixed(double value) {
     char text[512];

@@ -5,6 +5,7 @@
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
 #include "platform/TimeZone.h"
+#include "platform/Variant.h"
 
 TEST(OleDateTime, FieldsStatusAndRange) {
     COleDateTime d(2024, 1, 31, 13, 45, 7);
@@ -111,4 +112,39 @@ TEST(TimeZone, OverrideAndRealZone) {
     localtime_r(&now, &local);
     const LONG inForce = info.Bias + (id == TIME_ZONE_ID_DAYLIGHT ? info.DaylightBias : info.StandardBias);
     EXPECT_EQ(inForce, -local.tm_gmtoff / 60);
+}
+
+// The Gregorian rule at each of its turns: every fourth year, but not every
+// hundredth, yet every four-hundredth. Day numbers and week numbers of the
+// last day worked out from the calendar by hand.
+TEST(OleDateTimeCalendar, LeapYearsAtEveryTurnOfTheRule) {
+    struct Case {
+        int year;
+        bool leap;
+        DATE march1;
+        const wchar_t* lastDay; // "%j %U %W %a" of 31 December
+    };
+    const Case cases[] = {
+        {1600, true, -109511, L"366 53 52 Sun"}, {1700, false, -72987, L"365 52 52 Fri"},
+        {1800, false, -36463, L"365 52 52 Wed"}, {1900, false, 61, L"365 52 53 Mon"},
+        {2000, true, 36586, L"366 53 52 Sun"},   {2023, false, 44986, L"365 53 52 Sun"},
+        {2024, true, 45352, L"366 52 53 Tue"},   {2100, false, 73110, L"365 52 52 Fri"},
+        {2400, true, 182683, L"366 53 52 Sun"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.year);
+        const COleDateTime feb29(c.year, 2, 29, 0, 0, 0);
+        EXPECT_EQ(c.leap ? COleDateTime::valid : COleDateTime::invalid, feb29.GetStatus());
+        EXPECT_EQ(c.march1, DATE(COleDateTime(c.year, 3, 1, 0, 0, 0)));
+        const COleDateTime dayBefore(c.march1 - 1);
+        EXPECT_EQ(c.leap ? 29 : 28, dayBefore.GetDay());
+        EXPECT_EQ(c.leap ? 60 : 59, dayBefore.GetDayOfYear());
+        const COleDateTime last(c.year, 12, 31, 0, 0, 0);
+        EXPECT_EQ(c.leap ? 366 : 365, last.GetDayOfYear());
+        EXPECT_STREQ(c.lastDay, last.Format(L"%j %U %W %a").GetString());
+        SYSTEMTIME t{};
+        t.wYear = static_cast<WORD>(c.year), t.wMonth = 2, t.wDay = 29;
+        DATE d = 0;
+        EXPECT_EQ(c.leap, static_cast<bool>(SystemTimeToVariantTime(&t, &d)));
+    }
 }

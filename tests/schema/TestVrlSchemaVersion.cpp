@@ -2,17 +2,10 @@
 
 #include <cstdint>
 
-#include "schema/VrlSchemaVersion.h"
+#include "SchemaTestObjects.h"
 
 using namespace VrlSchemaLib;
-
-namespace {
-
-VrlSchemaVersion V(int32_t version, int32_t servicePack = 0) {
-    return VrlSchemaVersion(version, servicePack);
-}
-
-} // namespace
+using VrlSchemaTest::V;
 
 TEST(VrlSchemaVersion, DefaultsToVersion25WithoutServicePack) {
     VrlSchemaVersion v;

@@ -130,18 +130,6 @@ TEST_F(VrlTableTest, RootTypeRecordsFollowTheCurrentRootType) {
     EXPECT_STREQ(L"StatsName", table->GetExternalName());
     EXPECT_EQ(0x10, table->GetFlag(static_cast<VrlTableFlag>(0x10)));
     EXPECT_EQ(VrlDbVersion35, table->GetDatabaseVersion());
-
-    table->SetImportRoutine(L"imp");
-    table->SetConvertRoutine(L"conv");
-    table->SetStatusColumnName(L"Status");
-    table->SetOldName(L"Old");
-    table->SetDbVersionTable(L"Versions");
-    EXPECT_STREQ(L"imp", table->GetImportRoutine());
-    EXPECT_STREQ(L"conv", table->GetConvertRoutine());
-    EXPECT_STREQ(L"Status", table->GetStatusColumnName());
-    EXPECT_STREQ(L"Old", table->GetOldName());
-    EXPECT_STREQ(L"Versions", table->GetDbVersionTable());
-    EXPECT_STREQ(L"", table->GetDbVersionColumn());
 }
 
 TEST_F(VrlTableTest, ReadingWithoutARecordRaisesInvalidRootType) {

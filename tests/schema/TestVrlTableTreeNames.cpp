@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
 #include "schema/VrlTableTreeNames.h"
@@ -29,10 +31,24 @@ protected:
         tables.push_back(table);
         return table;
     }
-    VrlSchema Schema() const { return VrlSchemaTest::MakeSchema(tables); }
+    // The names one walk from `root` lists, after those already in `names`.
+    CString Walk(VrlTable* root, CStringArray& names) {
+        if (!tree) {
+            schema = VrlSchemaTest::MakeSchema(tables);
+            tree = std::make_unique<VrlTableTreeNames>(&schema);
+        }
+        tree->GetNames(root, names);
+        return Joined(names);
+    }
+    CString Walk(VrlTable* root) {
+        CStringArray names;
+        return Walk(root, names);
+    }
 
     VrlSchemaTest::ObjectKeeper keep;
     std::vector<VrlTable*> tables;
+    VrlSchema schema = VrlSchemaTest::MakeSchema({});
+    std::unique_ptr<VrlTableTreeNames> tree;
 };
 
 } // namespace
@@ -49,12 +65,9 @@ TEST_F(VrlTableTreeNamesTest, WalksDepthFirstAndListsEachTableOnce) {
     beta->SetChild(L"Gamma"); // met again from a second parent
     gamma->SetChild(L"Delta");
 
-    VrlSchema schema = Schema();
-    VrlTableTreeNames tree(&schema);
     CStringArray names;
     names.Add(L"Existing");
-    tree.GetNames(root, names);
-    EXPECT_EQ(L"Existing,Alpha,Gamma,Delta,Beta", Joined(names));
+    EXPECT_EQ(L"Existing,Alpha,Gamma,Delta,Beta", Walk(root, names));
 }
 
 TEST_F(VrlTableTreeNamesTest, FakedChildrenHideTheirSubtree) {
@@ -66,11 +79,7 @@ TEST_F(VrlTableTreeNamesTest, FakedChildrenHideTheirSubtree) {
     root->SetChild(L"Other");
     group->SetChild(L"Real");
 
-    VrlSchema schema = Schema();
-    VrlTableTreeNames tree(&schema);
-    CStringArray names;
-    tree.GetNames(root, names);
-    EXPECT_EQ(L"Other", Joined(names));
+    EXPECT_EQ(L"Other", Walk(root));
 }
 
 TEST_F(VrlTableTreeNamesTest, MemoTablesFollowEverySubtreeThatUsesThem) {
@@ -81,16 +90,9 @@ TEST_F(VrlTableTreeNamesTest, MemoTablesFollowEverySubtreeThatUsesThem) {
     root->SetChild(L"Doc");
     doc->SetChild(L"Page");
 
-    VrlSchema schema = Schema();
-    VrlTableTreeNames tree(&schema);
-    CStringArray names;
-    tree.GetNames(root, names);
-    EXPECT_EQ(L"Doc,Page,Notes,Notes", Joined(names));
-
+    EXPECT_EQ(L"Doc,Page,Notes,Notes", Walk(root));
     // The seen set outlives the call: a second walk adds the memo names only.
-    CStringArray again;
-    tree.GetNames(root, again);
-    EXPECT_EQ(L"Notes,Notes", Joined(again));
+    EXPECT_EQ(L"Notes,Notes", Walk(root));
     (void)page;
 }
 
@@ -101,11 +103,7 @@ TEST_F(VrlTableTreeNamesTest, CyclesInChildListsAreNotFollowed) {
     folder->SetChild(L"Item");
     item->SetChild(L"Folder");
 
-    VrlSchema schema = Schema();
-    VrlTableTreeNames tree(&schema);
-    CStringArray names;
-    tree.GetNames(folder, names);
-    EXPECT_EQ(L"Folder,Item", Joined(names));
+    EXPECT_EQ(L"Folder,Item", Walk(folder));
 }
 
 TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
@@ -113,12 +111,10 @@ TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
     Add(L"Known");
     root->SetChild(L"Known");
     root->SetChild(L"Unknown");
-    VrlSchema schema = Schema();
-    VrlTableTreeNames tree(&schema);
     CStringArray names;
-    ExpectDux(4070, [&] { tree.GetNames(root, names); });
+    ExpectDux(4070, [&] { Walk(root, names); });
     EXPECT_EQ(L"Known", Joined(names));
 
     VrlTable marker(L"Gone", V(30));
-    ExpectDux(4111, [&] { tree.GetNames(&marker, names); });
+    ExpectDux(4111, [&] { Walk(&marker, names); });
 }

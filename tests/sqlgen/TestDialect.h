@@ -71,6 +71,19 @@ public:
                              version, 0, 0);
     }
 
+    // A primary key, unique constraint or index over one column or a list.
+    template <class COLUMNS>
+    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, COLUMNS columns) {
+        return New<VrlConstraint>(name, type, columns, VrlSchemaVersion());
+    }
+
+    // A one-column foreign key that takes no action on update.
+    VrlConstraint* Fk(const wchar_t* name, VrlConstraintType type, const wchar_t* column,
+                      const wchar_t* refTable, const wchar_t* refColumn, VrlOnDeleteType onDelete) {
+        return New<VrlConstraint>(name, type, column, refTable, refColumn, onDelete, ouNoAction, clDefault,
+                                  VrlSchemaVersion());
+    }
+
     VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
                     const std::vector<VrlConstraint*>& constraints = {}, LONG bufferSize = 0,
                     const VrlTableData* data = nullptr) {

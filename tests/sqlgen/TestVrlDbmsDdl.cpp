@@ -26,8 +26,7 @@ protected:
                           constraints);
     }
     VrlConstraint* Fk(const wchar_t* name, VrlConstraintType type, VrlOnDeleteType onDelete = odCascade) {
-        return keep.New<VrlConstraint>(name, type, L"CustomerID", L"Customer", L"ID", onDelete, ouNoAction,
-                                       clDefault, VrlSchemaVersion());
+        return keep.Fk(name, type, L"CustomerID", L"Customer", L"ID", onDelete);
     }
 };
 
@@ -99,14 +98,11 @@ TEST_F(DbmsDdl, ColumnStatements) {
 
 TEST_F(DbmsDdl, KeysAndIndexes) {
     VrlTable* table = Orders();
-    auto* pk = keep.New<VrlConstraint>(L"PK_Orders", ctPrimaryKey, L"ID", VrlSchemaVersion());
-    auto* pk2 = keep.New<VrlConstraint>(L"PK_Two", ctPrimaryKey, std::vector<CString>{L"ID", L"Code"},
-                                        VrlSchemaVersion());
-    auto* unique = keep.New<VrlConstraint>(L"UQ_Orders", ctUnique,
-                                           std::vector<CString>{L"Code", L"CustomerID"}, VrlSchemaVersion());
-    auto* index = keep.New<VrlConstraint>(L"IX_Orders", ctIndex, std::vector<CString>{L"Code", L"CustomerID"},
-                                          VrlSchemaVersion());
-    auto* index6 = keep.New<VrlConstraint>(L"IX6", ctIndex6, L"Code", VrlSchemaVersion());
+    auto* pk = keep.Key(L"PK_Orders", ctPrimaryKey, L"ID");
+    auto* pk2 = keep.Key(L"PK_Two", ctPrimaryKey, std::vector<CString>{L"ID", L"Code"});
+    auto* unique = keep.Key(L"UQ_Orders", ctUnique, std::vector<CString>{L"Code", L"CustomerID"});
+    auto* index = keep.Key(L"IX_Orders", ctIndex, std::vector<CString>{L"Code", L"CustomerID"});
+    auto* index6 = keep.Key(L"IX6", ctIndex6, L"Code");
 
     EXPECT_EQ(CString(L"ALTER TABLE Orders ADD CONSTRAINT PK_Orders PRIMARY KEY(ID)"),
               dbms.FormatAddConstraint(table, pk));
@@ -149,9 +145,9 @@ TEST_F(DbmsDdl, ForeignKeyComesWithItsIndexExceptType7) {
 
 TEST_F(DbmsDdl, ConstraintKindsWithoutStatementAreNotSupported) {
     VrlTable* table = Orders();
-    auto* notGenerated = keep.New<VrlConstraint>(L"U8", ctUniqueNotGenerated, L"Code", VrlSchemaVersion());
+    auto* notGenerated = keep.Key(L"U8", ctUniqueNotGenerated, L"Code");
     auto* fk5 = Fk(L"FK5", ctForeignKeyNotGenerated);
-    auto* odd = keep.New<VrlConstraint>(L"X", static_cast<VrlConstraintType>(9), L"Code", VrlSchemaVersion());
+    auto* odd = keep.Key(L"X", static_cast<VrlConstraintType>(9), L"Code");
     for (VrlConstraint* c : {notGenerated, fk5, odd})
         EXPECT_TRUE(RaisesNotSupported([&] { dbms.FormatAddConstraint(table, c); })) << c->GetName().ToUtf8();
 }
@@ -165,8 +161,7 @@ TEST_F(DbmsDdl, DropsTakeCompanionIndexesAlong) {
     EXPECT_EQ(CString(L"ALTER TABLE Orders DROP CONSTRAINT FK7"),
               dbms.FormatDropConstraint(table, Fk(L"FK7", ctForeignKey7)));
     EXPECT_EQ(CString(L"DROP INDEX Orders.IX"),
-              dbms.FormatDropConstraint(
-                  table, keep.New<VrlConstraint>(L"IX", ctIndex6, L"Code", VrlSchemaVersion())));
+              dbms.FormatDropConstraint(table, keep.Key(L"IX", ctIndex6, L"Code")));
     EXPECT_EQ(CString(L"ALTER TABLE Orders DROP CONSTRAINT PK_Orders"),
               dbms.FormatDropPrimaryKey(table, L"PK_Orders"));
     EXPECT_EQ(CString(L"DROP INDEX Orders.IX_Code"), dbms.FormatDropIndex(table, L"IX_Code"));
@@ -203,8 +198,8 @@ TEST_F(DbmsDdl, OracleIndexesOfNullableColumnsGetAConstantColumn) {
 
 TEST_F(DbmsDdl, StatementsPassThroughValidateString) {
     VrlTable* table = Orders();
-    auto* unique = keep.New<VrlConstraint>(L"UQ", ctUnique, L"Code", VrlSchemaVersion());
-    auto* index = keep.New<VrlConstraint>(L"IX", ctIndex, L"Code", VrlSchemaVersion());
+    auto* unique = keep.Key(L"UQ", ctUnique, L"Code");
+    auto* index = keep.Key(L"IX", ctIndex, L"Code");
     dbms.RefuseTextsContaining(L"UNIQUE(");
     EXPECT_TRUE(RaisesNotSupported([&] { dbms.FormatUniqueConstraint(table, unique); }));
     dbms.RefuseTextsContaining(L"CREATE INDEX");

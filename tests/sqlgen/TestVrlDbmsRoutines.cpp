@@ -14,11 +14,9 @@ namespace {
 class DbmsExists : public ::testing::Test {
 protected:
     Keeper keep;
-    VrlTable* person =
-        keep.Table(L"Person", {keep.Field(L"Age", dtInteger)},
-                   {keep.New<VrlConstraint>(L"PK_Person", ctPrimaryKey, L"Age", VrlSchemaVersion()),
-                    keep.New<VrlConstraint>(L"FK_Person", ctForeignKey, L"Age", L"R", L"ID", odCascade,
-                                            ouNoAction, clDefault, VrlSchemaVersion())});
+    VrlTable* person = keep.Table(L"Person", {keep.Field(L"Age", dtInteger)},
+                                  {keep.Key(L"PK_Person", ctPrimaryKey, L"Age"),
+                                   keep.Fk(L"FK_Person", ctForeignKey, L"Age", L"R", L"ID", odCascade)});
 };
 
 class DbmsRoutines : public ::testing::Test {
@@ -137,9 +135,8 @@ TEST_F(DbmsRoutines, Views) {
 }
 
 TEST_F(DbmsRoutines, BufferedTableReader) {
-    VrlTable* items =
-        keep.Table(L"Items", {keep.Field(L"Code", dtString, 12, COleVariant(), ntNotNull)},
-                   {keep.New<VrlConstraint>(L"PK_Items", ctPrimaryKey, L"Code", VrlSchemaVersion())}, 50);
+    VrlTable* items = keep.Table(L"Items", {keep.Field(L"Code", dtString, 12, COleVariant(), ntNotNull)},
+                                 {keep.Key(L"PK_Items", ctPrimaryKey, L"Code")}, 50);
     EXPECT_EQ(
         CString(L"CREATE PROCEDURE prcItemsBuf @key nvarchar(12) AS SELECT TOP 50 * FROM Items WHERE Code > "
                 L"@key ORDER BY Code"),

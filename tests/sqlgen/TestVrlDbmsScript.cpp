@@ -40,23 +40,18 @@ protected:
         VrlTable* customer = keep.Table(
             L"Customer",
             {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull), keep.Field(L"Name", dtString, 30)},
-            {keep.New<VrlConstraint>(L"PK_Customer", ctPrimaryKey, L"ID", VrlSchemaVersion()),
-             keep.New<VrlConstraint>(L"IX_CustomerName", ctIndex, L"Name", VrlSchemaVersion()),
-             keep.New<VrlConstraint>(L"UQ_Customer", ctUnique, L"Name", VrlSchemaVersion()),
-             keep.New<VrlConstraint>(L"IX6", ctIndex6, L"Name", VrlSchemaVersion())});
+            {keep.Key(L"PK_Customer", ctPrimaryKey, L"ID"), keep.Key(L"IX_CustomerName", ctIndex, L"Name"),
+             keep.Key(L"UQ_Customer", ctUnique, L"Name"), keep.Key(L"IX6", ctIndex6, L"Name")});
         VrlTable* orders = keep.Table(
             L"Orders",
             {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull), keep.Field(L"CustomerID", dtInteger)},
-            {keep.New<VrlConstraint>(L"FK_OrdersCustomer", ctForeignKey, L"CustomerID", L"Customer", L"ID",
-                                     odNoAction, ouNoAction, clDefault, VrlSchemaVersion()),
-             keep.New<VrlConstraint>(L"PK_Orders", ctPrimaryKey, L"ID", VrlSchemaVersion()),
-             keep.New<VrlConstraint>(L"FK_Orders7", ctForeignKey7, L"CustomerID", L"Customer", L"ID",
-                                     odNoAction, ouNoAction, clDefault, VrlSchemaVersion())},
+            {keep.Fk(L"FK_OrdersCustomer", ctForeignKey, L"CustomerID", L"Customer", L"ID", odNoAction),
+             keep.Key(L"PK_Orders", ctPrimaryKey, L"ID"),
+             keep.Fk(L"FK_Orders7", ctForeignKey7, L"CustomerID", L"Customer", L"ID", odNoAction)},
             25);
         // A buffered table with only fake columns: nothing at all.
-        VrlTable* faked =
-            keep.Table(L"Faked", {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull, 1)},
-                       {keep.New<VrlConstraint>(L"PK_Faked", ctPrimaryKey, L"ID", VrlSchemaVersion())}, 10);
+        VrlTable* faked = keep.Table(L"Faked", {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull, 1)},
+                                     {keep.Key(L"PK_Faked", ctPrimaryKey, L"ID")}, 10);
         auto* param = keep.New<VrlParam>(L"lID", VrlDataDefinition(dtInteger, 0), ioIn);
         auto* view = keep.New<VrlView>(L"vOrders", L"SELECT ID FROM Orders", L"Orders");
         auto* emptyView = keep.New<VrlView>(L"", L"SELECT 1", L"");
@@ -143,8 +138,8 @@ TEST_F(DbmsScript, PrimaryKeysOfScriptsUseTheBaseStatement) {
         using TestDialect::FormatPrimaryKey;
         CString FormatPrimaryKey(const VrlTable*, const VrlConstraint*) const override { return L"OWN"; }
     } dbms;
-    VrlTable* table = keep.Table(L"T", {keep.Field(L"ID", dtInteger)},
-                                 {keep.New<VrlConstraint>(L"PK_T", ctPrimaryKey, L"ID", VrlSchemaVersion())});
+    VrlTable* table =
+        keep.Table(L"T", {keep.Field(L"ID", dtInteger)}, {keep.Key(L"PK_T", ctPrimaryKey, L"ID")});
     std::vector<CString> statements;
     dbms.GeneratePrimaryKeyConstraint(table, statements);
     EXPECT_EQ(CString(L"ALTER TABLE T ADD CONSTRAINT PK_T PRIMARY KEY(ID)"), JoinStatements(statements));
@@ -160,10 +155,8 @@ TEST_F(DbmsScript, ForeignKeyTextsAreSplitIntoStatements) {
         }
     } dbms;
     VrlTable* table = keep.Table(L"T", {keep.Field(L"ID", dtInteger)},
-                                 {keep.New<VrlConstraint>(L"FK1", ctForeignKey, L"ID", L"R", L"ID", odCascade,
-                                                          ouNoAction, clDefault, VrlSchemaVersion()),
-                                  keep.New<VrlConstraint>(L"FK2", ctForeignKey, L"ID", L"R", L"ID", odCascade,
-                                                          ouNoAction, clDefault, VrlSchemaVersion())});
+                                 {keep.Fk(L"FK1", ctForeignKey, L"ID", L"R", L"ID", odCascade),
+                                  keep.Fk(L"FK2", ctForeignKey, L"ID", L"R", L"ID", odCascade)});
     std::vector<CString> statements;
     dbms.text = L" A ;;\nB\n; C;";
     dbms.GenerateForeignKeyConstraint(table, statements);
@@ -178,10 +171,8 @@ TEST_F(DbmsScript, ForeignKeyTextsAreSplitIntoStatements) {
 TEST_F(DbmsScript, TwoForeignKeysGiveKeyIndexKeyIndex) {
     TestDialect dbms(nullptr);
     VrlTable* table = keep.Table(L"T", {keep.Field(L"A", dtInteger), keep.Field(L"B", dtInteger)},
-                                 {keep.New<VrlConstraint>(L"FKA", ctForeignKey, L"A", L"R", L"ID", odCascade,
-                                                          ouNoAction, clDefault, VrlSchemaVersion()),
-                                  keep.New<VrlConstraint>(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade,
-                                                          ouNoAction, clDefault, VrlSchemaVersion())});
+                                 {keep.Fk(L"FKA", ctForeignKey, L"A", L"R", L"ID", odCascade),
+                                  keep.Fk(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade)});
     std::vector<CString> statements;
     dbms.GenerateTableForeignKeyConstraints(table, statements);
     EXPECT_EQ(
@@ -239,9 +230,8 @@ TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {
         fields.push_back(keep.Field(L"ParentID", dtInteger));
         tables.push_back(
             keep.Table(name, fields,
-                       {keep.New<VrlConstraint>(L"PK_" + name, ctPrimaryKey, L"ID", VrlSchemaVersion()),
-                        keep.New<VrlConstraint>(L"FK_" + name, ctForeignKey, L"ParentID", L"Table0", L"ID",
-                                                odNoAction, ouNoAction, clDefault, VrlSchemaVersion())}));
+                       {keep.Key(L"PK_" + name, ctPrimaryKey, L"ID"),
+                        keep.Fk(L"FK_" + name, ctForeignKey, L"ParentID", L"Table0", L"ID", odNoAction)}));
     }
     TestDialect dbms(keep.Schema(tables));
     std::vector<CString> statements;

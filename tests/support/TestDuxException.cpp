@@ -120,22 +120,47 @@ TEST_F(DuxExceptionTest, MissingOrEmptyResourcesFallBackToUnknownError) {
               ExpectDux(4999, [] { DuxException::Throw(4999, __FILE__, __LINE__); }));
 }
 
+// Every host text as its raising sites produce it: the codes that also
+// serve a missing name read no argument, the others read the name.
 TEST_F(DuxExceptionTest, HostMessagesReadTheArgumentsOfTheirRaisingSites) {
+    const struct {
+        LONG code;
+        const wchar_t* name; // nullptr: raised without arguments
+        const wchar_t* text;
+    } cases[] = {
+        {4054, L"Batch", L"The field was not found, or no field name was given."},
+        {4055, nullptr, L"The field index is out of range."},
+        {4070, nullptr, L"The table was not found, or no table name was given."},
+        {4070, L"Batch", L"The table was not found, or no table name was given."},
+        {4071, nullptr, L"The index is out of range."},
+        {4072, L"vwOrders", L"The view 'vwOrders' was not found."},
+        {4073, nullptr, L"The view index is out of range."},
+        {4074, L"procPut", L"The procedure or parameter 'procPut' was not found."},
+        {4075, nullptr, L"The procedure index is out of range."},
+        {4076, L"fnPut", L"The function 'fnPut' was not found."},
+        {4077, nullptr, L"The function index is out of range."},
+        {4078, nullptr, L"The constraint index is out of range."},
+        {4079, nullptr, L"No import routine was given."},
+        {4080, nullptr, L"No convert routine was given."},
+        {4081, nullptr, L"No external name or status column name was given."},
+        {4082, nullptr, L"No child table name was given."},
+        {4083, nullptr, L"No translate table name was given."},
+        {4084, nullptr, L"The child index is out of range."},
+        {4085, nullptr, L"No parent key table name was given."},
+        {4111, L"Invalid Root Type: Export", L"Invalid Root Type: Export"},
+    };
+    for (const auto& c : cases) {
+        const CString text =
+            c.name ? ExpectDux(c.code, [&] { DuxException::Throw(c.code, __FILE__, __LINE__, c.name); })
+                   : ExpectDux(c.code, [&] { DuxException::Throw(c.code, __FILE__, __LINE__); });
+        EXPECT_EQ(CString(c.text), text) << c.code;
+    }
     EXPECT_EQ(CString(L"The value cannot be converted to the requested type (variant type 7)."),
               ExpectDux(4023, [] { DuxException::Throw(4023, __FILE__, __LINE__, 7); }));
-    EXPECT_EQ(CString(L"The view 'vwOrders' was not found."),
-              ExpectDux(4072, [] { DuxException::Throw(4072, __FILE__, __LINE__, L"vwOrders"); }));
-    EXPECT_EQ(CString(L"Invalid Root Type: Export"), ExpectDux(4111, [] {
-                  DuxException::Throw(4111, __FILE__, __LINE__, L"Invalid Root Type: Export");
-              }));
     EXPECT_EQ(CString(L"The text does not fit the buffer: 120 characters are needed, the buffer holds 40."),
               ExpectDux(4100, [] { DuxException::Throw(4100, __FILE__, __LINE__, 120L, 40L); }));
-    // The null-name form of 4070 passes no argument; the not-found form
-    // passes the name, which the text leaves alone.
-    EXPECT_EQ(ExpectDux(4070, [] { DuxException::Throw(4070, __FILE__, __LINE__); }),
-              ExpectDux(4070, [] { DuxException::Throw(4070, __FILE__, __LINE__, L"Batch"); }));
-    EXPECT_FALSE(
-        ExpectDux(4054, [] { DuxException::Throw(4054, __FILE__, __LINE__, L"T", L"F"); }).IsEmpty());
+    EXPECT_EQ(CString(L"The field was not found, or no field name was given."),
+              ExpectDux(4054, [] { DuxException::Throw(4054, __FILE__, __LINE__, L"T", L"F"); }));
 }
 
 TEST_F(DuxExceptionTest, ComErrorOfInterfaceFacilityUsesTheResourceText) {

@@ -32,7 +32,10 @@ Result Tool(std::vector<std::string> args) {
 class CheckCommand : public ::testing::Test {
 protected:
     void SetUp() override {
-        m_dir = std::filesystem::temp_directory_path() / "vrlschema-test-check";
+        // One folder per test: ctest runs the tests of this suite in parallel.
+        m_dir = std::filesystem::temp_directory_path() /
+                ("vrlschema-test-check-" +
+                 std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(m_dir);
         std::filesystem::create_directories(m_dir);
         // A foreign key to a table the schema lacks.

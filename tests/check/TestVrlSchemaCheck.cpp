@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <ostream>
 #include <string>
 
 #include "check/VrlSchemaCheck.h"
@@ -94,6 +95,12 @@ struct RuleCase {
     CString path;
     VrlCheckSeverity severity = VrlCheckSeverity::Error;
 };
+
+// gtest would otherwise print a case as its raw bytes, padding included,
+// which memcheck reports as a read of uninitialised memory.
+void PrintTo(const RuleCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 const std::vector<RuleCase>& RuleCases() {
     using T = Dialect;

@@ -94,12 +94,12 @@ TEST_F(CheckCommand, AnErrorStopsEveryGeneratingCommandBeforeItWrites) {
 
 TEST_F(CheckCommand, WarningsGoToStandardErrorUnlessQuietAndStopWhenStrict) {
     // The sample's auto-increment key is a plain integer on Oracle.
-    const Result plain = Tool({"script", "--dialect", "oracle"});
+    const Result plain = Tool({"script", "--dialect", "oracle", "--no-header"});
     EXPECT_EQ(0, plain.code) << plain.err;
     EXPECT_NE(std::string::npos, plain.err.find("oracle: warning: autoincrement-plain: ")) << plain.err;
     EXPECT_FALSE(plain.out.empty());
 
-    const Result quiet = Tool({"script", "--dialect", "oracle", "--quiet"});
+    const Result quiet = Tool({"script", "--dialect", "oracle", "--quiet", "--no-header"});
     EXPECT_EQ(0, quiet.code);
     EXPECT_EQ("", quiet.err);
     EXPECT_EQ(plain.out, quiet.out);

@@ -149,8 +149,8 @@ TEST(ToolCommand, AllWritesEveryDialectWithASummary) {
 }
 
 TEST(ToolCommand, PostgresByEitherNameWithoutPublishProcedure) {
-    const Result shortName = Tool({"script", "--dialect", "postgres"});
-    const Result longName = Tool({"script", "--dialect", "PostgreSQL"});
+    const Result shortName = Tool({"script", "--dialect", "postgres", "--no-header"});
+    const Result longName = Tool({"script", "--dialect", "PostgreSQL", "--no-header"});
     ASSERT_EQ(0, shortName.code) << shortName.err;
     EXPECT_EQ(shortName.out, longName.out);
     // The sample's routines have texts of their own for this dialect.

@@ -29,7 +29,6 @@
 namespace {
 
 using namespace VrlSchemaLib;
-using VrlSchemaTool::Dialect;
 
 constexpr long kBufferTooSmall = PublishStoredProcedureGenerator::cm_lBufferTooSmall;
 constexpr size_t kGuard = 64;

@@ -893,6 +893,8 @@ HRESULT VarDecCmp(const DECIMAL* left, const DECIMAL* right) {
     const bool rightNegative = !rightZero && (right->sign & DECIMAL_NEG) != 0;
     if (leftNegative != rightNegative)
         return leftNegative ? VARCMP_LT : VARCMP_GT;
+    if (leftZero && rightZero)
+        return VARCMP_EQ; // zeros of any scale: the aligned digits would differ in length
     const std::string a = aligned(*left, scale), b = aligned(*right, scale);
     int order = a.size() != b.size() ? (a.size() < b.size() ? -1 : 1) : a.compare(b);
     if (leftNegative)

@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "common/ExpectDux.h"
+#include "platform/CaseFile.h"
 #include "platform/ComError.h"
 #include "platform/ErrorInfo.h"
 #include "platform/StringResources.h"
@@ -40,6 +41,7 @@ template <class F, class C> void WithDux(F&& call, C&& check) {
         call();
         ADD_FAILURE() << "nothing was thrown";
     } catch (DuxException* e) {
+        VrlSchemaTest::RecordDuxCode(e->GetError(), e->GetFile().GetString(), e->GetLineNo());
         check(*e);
         e->Delete();
     }
@@ -120,40 +122,15 @@ TEST_F(DuxExceptionTest, MissingOrEmptyResourcesFallBackToUnknownError) {
               ExpectDux(4999, [] { DuxException::Throw(4999, __FILE__, __LINE__); }));
 }
 
-// Every host text as its raising sites produce it: the codes that also
-// serve a missing name read no argument, the others read the name.
+// Every host text as its raising sites produce it (support/texts/messages.txt).
 TEST_F(DuxExceptionTest, HostMessagesReadTheArgumentsOfTheirRaisingSites) {
-    const struct {
-        LONG code;
-        const wchar_t* name; // nullptr: raised without arguments
-        const wchar_t* text;
-    } cases[] = {
-        {4054, L"Batch", L"The field was not found, or no field name was given."},
-        {4055, nullptr, L"The field index is out of range."},
-        {4070, nullptr, L"The table was not found, or no table name was given."},
-        {4070, L"Batch", L"The table was not found, or no table name was given."},
-        {4071, nullptr, L"The index is out of range."},
-        {4072, L"vwOrders", L"The view 'vwOrders' was not found."},
-        {4073, nullptr, L"The view index is out of range."},
-        {4074, L"procPut", L"The procedure or parameter 'procPut' was not found."},
-        {4075, nullptr, L"The procedure index is out of range."},
-        {4076, L"fnPut", L"The function 'fnPut' was not found."},
-        {4077, nullptr, L"The function index is out of range."},
-        {4078, nullptr, L"The constraint index is out of range."},
-        {4079, nullptr, L"No import routine was given."},
-        {4080, nullptr, L"No convert routine was given."},
-        {4081, nullptr, L"No external name or status column name was given."},
-        {4082, nullptr, L"No child table name was given."},
-        {4083, nullptr, L"No translate table name was given."},
-        {4084, nullptr, L"The child index is out of range."},
-        {4085, nullptr, L"No parent key table name was given."},
-        {4111, L"Invalid Root Type: Export", L"Invalid Root Type: Export"},
-    };
-    for (const auto& c : cases) {
+    for (const auto& row : VrlSchemaTest::ReadCases("support/texts/messages.txt", "host")) {
+        const LONG code = std::stol(row[0]);
         const CString text =
-            c.name ? ExpectDux(c.code, [&] { DuxException::Throw(c.code, __FILE__, __LINE__, c.name); })
-                   : ExpectDux(c.code, [&] { DuxException::Throw(c.code, __FILE__, __LINE__); });
-        EXPECT_EQ(CString(c.text), text) << c.code;
+            row[1] != L"-"
+                ? ExpectDux(code, [&] { DuxException::Throw(code, __FILE__, __LINE__, row[1].c_str()); })
+                : ExpectDux(code, [&] { DuxException::Throw(code, __FILE__, __LINE__); });
+        EXPECT_EQ(CString(row[2].c_str()), text) << row.where;
     }
     EXPECT_EQ(CString(L"The value cannot be converted to the requested type (variant type 7)."),
               ExpectDux(4023, [] { DuxException::Throw(4023, __FILE__, __LINE__, 7); }));
@@ -163,71 +140,24 @@ TEST_F(DuxExceptionTest, HostMessagesReadTheArgumentsOfTheirRaisingSites) {
               ExpectDux(4054, [] { DuxException::Throw(4054, __FILE__, __LINE__, L"T", L"F"); }));
 }
 
-TEST_F(DuxExceptionTest, ComErrorOfInterfaceFacilityUsesTheResourceText) {
-    // 4073 has no "%s": the description is appended.
-    WithDux([] { DuxException::Throw(MakeComError(0x80040FE9, L"disk full", L"Srv.Obj"), "caller.cpp", 12); },
-            [](DuxException& e) {
-                EXPECT_EQ(4u, e.GetFacilityCode());
-                EXPECT_EQ(4073, e.GetError());
-                EXPECT_EQ(CString(L"The view index is out of range.: disk full"), e.GetMessageW());
-                EXPECT_EQ(CString(L"caller.cpp, Srv.Obj"), e.GetFile());
+TEST_F(DuxExceptionTest, ComErrorsTakeTheTextOfTheirFacility) {
+    for (const auto& row : VrlSchemaTest::ReadCases("support/texts/messages.txt", "com")) {
+        SCOPED_TRACE(row.where);
+        const HRESULT hr = static_cast<HRESULT>(std::stoul(row[0], nullptr, 16));
+        const bool info = row[1] != L"none";
+        WithDux(
+            [&] {
+                DuxException::Throw(info ? MakeComError(hr, row[1].c_str(), row[2].c_str()) : _com_error(hr),
+                                    "caller.cpp", 12);
+            },
+            [&](DuxException& e) {
+                EXPECT_EQ(std::stoul(row[3]), e.GetFacilityCode());
+                EXPECT_EQ(static_cast<LONG>(std::stoul(row[4], nullptr, 0)), e.GetError());
+                EXPECT_EQ(CString(row[5].c_str()), e.GetMessageW());
+                EXPECT_EQ(CString(L"caller.cpp, ") + row[2].c_str(), e.GetFile());
                 EXPECT_EQ(12, e.GetLineNo());
             });
-    // 4072 has a "%s" of its own, which receives the description.
-    EXPECT_EQ(CString(L"The view 'disk full' was not found."), ExpectDux(4072, [] {
-                  DuxException::Throw(MakeComError(0x80040FE8, L"disk full", L"S"), "c", 1);
-              }));
-    // The control facility takes the same path.
-    WithDux([] { DuxException::Throw(MakeComError(0x800A0FE9, L"oops", L"Ctl"), "c", 1); },
-            [](DuxException& e) {
-                EXPECT_EQ(10u, e.GetFacilityCode());
-                EXPECT_EQ(CString(L"The view index is out of range.: oops"), e.GetMessageW());
-            });
-    // A text with two "%s" reads the description twice rather than garbage.
-    EXPECT_EQ(CString(L"Two names: d1 and d1."),
-              ExpectDux(4992, [] { DuxException::Throw(MakeComError(0x80041380, L"d1", L"S"), "c", 1); }));
-}
-
-TEST_F(DuxExceptionTest, ComErrorWithOneCharacterOrNoDescriptionHasNone) {
-    EXPECT_EQ(CString(L"The view index is out of range."),
-              ExpectDux(4073, [] { DuxException::Throw(MakeComError(0x80040FE9, L"x", L"S"), "c", 1); }));
-    EXPECT_EQ(CString(L"The view '' was not found."),
-              ExpectDux(4072, [] { DuxException::Throw(MakeComError(0x80040FE8, L"x", L"S"), "c", 1); }));
-    // Without error information the source part of the file is empty.
-    WithDux([] { DuxException::Throw(_com_error(static_cast<HRESULT>(0x80040FE9)), "c.cpp", 3); },
-            [](DuxException& e) {
-                EXPECT_EQ(CString(L"The view index is out of range."), e.GetMessageW());
-                EXPECT_EQ(CString(L"c.cpp, "), e.GetFile());
-            });
-}
-
-TEST_F(DuxExceptionTest, ComErrorOfWin32FacilityTakesTheSystemText) {
-    const CString expected(L"The system cannot find the file specified.\r\n");
-    WithDux(
-        [] { DuxException::Throw(MakeComError(static_cast<HRESULT>(0x80070002), L"ignored", L"S"), "w", 9); },
-        [&](DuxException& e) {
-            EXPECT_EQ(7u, e.GetFacilityCode());
-            EXPECT_EQ(2, e.GetError());
-            EXPECT_EQ(expected, e.GetMessageW());
-            EXPECT_EQ(CString(L"w, S"), e.GetFile());
-        });
-    // A code the system has no text for gives an empty message.
-    EXPECT_TRUE(ExpectDux(0xFFFE, [] {
-                    DuxException::Throw(_com_error(static_cast<HRESULT>(0x8007FFFE)), "w", 1);
-                }).IsEmpty());
-}
-
-TEST_F(DuxExceptionTest, ComErrorOfOtherFacilitiesKeepsTheWholeHresult) {
-    const HRESULT rpc = static_cast<HRESULT>(0x800106BA);
-    WithDux([&] { DuxException::Throw(MakeComError(rpc, L"server gone", L"Rpc"), "r", 1); },
-            [&](DuxException& e) {
-                EXPECT_EQ(1u, e.GetFacilityCode());
-                EXPECT_EQ(rpc, e.GetError());
-                EXPECT_EQ(CString(L"Unknown Error.: server gone"), e.GetMessageW());
-            });
-    EXPECT_EQ(CString(L"Unknown Error."), ExpectDux(static_cast<HRESULT>(0x80004003), [] {
-                  DuxException::Throw(_com_error(static_cast<HRESULT>(0x80004003)), "r", 1);
-              }));
+    }
 }
 
 TEST_F(DuxExceptionTest, DiagnosticLineIsTruncatedIntoSmallBuffers) {

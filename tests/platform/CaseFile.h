@@ -2,7 +2,7 @@
 // VRLSCHEMA_TEST_DATA_DIR): one case per line, fields split at blanks. A
 // "..." part of a field keeps its blanks and reads the escapes \t \n \r \\ \"
 // \xNN, \uNNNN and \UNNNNNNNN (one wide character each). A field that is just
-// "->" only separates the inputs from the expected results and is dropped.
+// "->" separates the inputs from the expected results and is dropped.
 // Lines starting with "#" are comments; "[name]" starts a section. Files are
 // ASCII: every other character is written as an escape.
 #pragma once
@@ -18,6 +18,7 @@ namespace VrlSchemaTest {
 struct CaseRow {
     std::string where; // "file:line", for SCOPED_TRACE
     std::vector<std::wstring> fields;
+    size_t inputs = 0; // the fields before "->" (all without one)
     const std::wstring& operator[](size_t i) const { return fields.at(i); }
     size_t size() const { return fields.size(); }
 };
@@ -65,9 +66,12 @@ inline std::vector<CaseRow> ReadCases(const std::string& file, const std::string
                     field += e == 't' ? L'\t' : e == 'n' ? L'\n' : e == 'r' ? L'\r' : static_cast<wchar_t>(e);
                 }
             }
-            if (field != L"->")
+            if (field == L"->")
+                row.inputs = row.fields.size();
+            else
                 row.fields.push_back(field);
         }
+        row.inputs = row.inputs ? row.inputs : row.fields.size();
         rows.push_back(row);
     }
     EXPECT_TRUE(found) << "no section [" << section << "] in " << path;

@@ -7,6 +7,7 @@
 
 #include "common/Fmt.h"
 #include "platform/CString.h"
+#include "platform/CaseFile.h"
 #include "platform/StringResources.h"
 
 namespace {
@@ -20,6 +21,56 @@ template <class F> void UnderCommaLocale(F&& body) {
     ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     body();
     std::setlocale(LC_ALL, previous.c_str());
+}
+
+// Applies the operation of a case row to `s`: what it returns, as text.
+std::wstring Apply(CString& s, const VrlSchemaTest::CaseRow& row) {
+    const size_t args = row.inputs - 2;
+    const std::wstring& op = row[1];
+    auto t = [&](size_t i) { return row[2 + i].c_str(); };
+    auto c = [&](size_t i) { return row[2 + i][0]; };
+    auto n = [&](size_t i) { return std::stoi(row[2 + i]); };
+    auto num = [](int v) { return std::to_wstring(v); };
+    if (op == L"Find")
+        return num(args == 2 ? s.Find(t(0), n(1)) : s.Find(t(0)));
+    if (op == L"FindChar")
+        return num(args == 2 ? s.Find(c(0), n(1)) : s.Find(c(0)));
+    if (op == L"ReverseFind")
+        return num(s.ReverseFind(c(0)));
+    if (op == L"FindOneOf")
+        return num(s.FindOneOf(t(0)));
+    if (op == L"Replace")
+        return num(s.Replace(t(0), t(1)));
+    if (op == L"ReplaceChar")
+        return num(s.Replace(c(0), c(1)));
+    if (op == L"Remove")
+        return num(s.Remove(c(0)));
+    if (op == L"Insert")
+        return num(s.Insert(n(0), t(1)));
+    if (op == L"Delete")
+        return num(args == 2 ? s.Delete(n(0), n(1)) : s.Delete(n(0)));
+    if (op == L"Trim" || op == L"TrimLeft" || op == L"TrimRight") {
+        const bool left = op != L"TrimRight", right = op != L"TrimLeft";
+        if (args == 0)
+            return (left && right ? s.Trim() : left ? s.TrimLeft() : s.TrimRight()).GetString();
+        return (left && right ? s.Trim(t(0)) : left ? s.TrimLeft(t(0)) : s.TrimRight(t(0))).GetString();
+    }
+    if (op == L"TrimRightChar")
+        return s.TrimRight(c(0)).GetString();
+    if (op == L"Left" || op == L"Right")
+        return (op == L"Left" ? s.Left(n(0)) : s.Right(n(0))).GetString();
+    if (op == L"Mid")
+        return (args == 2 ? s.Mid(n(0), n(1)) : s.Mid(n(0))).GetString();
+    if (op == L"CompareNoCase" || op == L"Compare") {
+        const int order = op == L"Compare" ? s.Compare(t(0)) : s.CompareNoCase(t(0));
+        return num((order > 0) - (order < 0));
+    }
+    if (op == L"MakeUpper" || op == L"MakeLower")
+        return (op == L"MakeUpper" ? s.MakeUpper() : s.MakeLower()).GetString();
+    if (op == L"MakeReverse")
+        return s.MakeReverse().GetString();
+    ADD_FAILURE() << "unknown operation in " << row.where;
+    return L"";
 }
 
 } // namespace
@@ -101,164 +152,36 @@ TEST(CStringFormat, LongOutputsAreComplete) {
     EXPECT_EQ(Fmt(L"%.200f", 1.0).GetLength(), 202);
 }
 
-TEST(CStringSearch, FindAndReverseFindAtTheEdges) {
+// Search, edit and case operations (platform/texts/cstring.txt).
+TEST(CStringEdit, EveryOperationAtItsEdges) {
+    for (const auto& row : VrlSchemaTest::ReadCases("platform/texts/cstring.txt", "edit")) {
+        CString s(row[0].c_str());
+        const std::wstring result = Apply(s, row);
+        EXPECT_EQ(result, row[row.inputs]) << row.where;
+        if (row.size() > row.inputs + 1) {
+            EXPECT_EQ(std::wstring(s.GetString()), row[row.inputs + 1]) << row.where;
+        }
+    }
     const CString s(L"a.b.c");
-    EXPECT_EQ(s.Find(L'.'), 1);
-    EXPECT_EQ(s.Find(L'.', 2), 3);
-    EXPECT_EQ(s.Find(L'.', 5), -1);
-    EXPECT_EQ(s.Find(L'.', -1), -1);
-    EXPECT_EQ(s.Find(L"b.c"), 2);
-    EXPECT_EQ(s.Find(L""), 0);
-    EXPECT_EQ(s.Find(L"", 5), 5);
-    EXPECT_EQ(s.Find(L"c", 6), -1);
     EXPECT_EQ(s.Find(static_cast<const wchar_t*>(nullptr)), -1);
-    EXPECT_EQ(s.ReverseFind(L'.'), 3);
-    EXPECT_EQ(s.ReverseFind(L'x'), -1);
-    EXPECT_EQ(s.FindOneOf(L"xc"), 4);
-    EXPECT_EQ(s.FindOneOf(L""), -1);
-    EXPECT_EQ(CString().Find(L'a'), -1);
-}
-
-TEST(CStringEdit, ReplaceCountsAndDoesNotRescanItsOutput) {
-    CString s(L"aaa");
-    EXPECT_EQ(s.Replace(L"a", L"aa"), 3);
-    EXPECT_EQ(s, L"aaaaaa");
-    EXPECT_EQ(s.Replace(L"aa", L""), 3);
-    EXPECT_TRUE(s.IsEmpty());
     CString t(L"x&1y&1");
     EXPECT_EQ(t.Replace(L"&1", nullptr), 2);
     EXPECT_EQ(t, L"xy");
-    EXPECT_EQ(t.Replace(L"", L"z"), 0);
-    EXPECT_EQ(t.Replace(L'x', L'X'), 1);
-    EXPECT_EQ(t, L"Xy");
-    CString u(L"a-b-c");
-    EXPECT_EQ(u.Remove(L'-'), 2);
-    EXPECT_EQ(u, L"abc");
-}
-
-TEST(CStringEdit, InsertAndDeleteClampTheirPositions) {
-    CString s(L"ac");
-    EXPECT_EQ(s.Insert(1, L"b"), 3);
-    EXPECT_EQ(s.Insert(99, L"d"), 4);
-    EXPECT_EQ(s.Insert(-3, L"_"), 5);
-    EXPECT_EQ(s, L"_abcd");
-    EXPECT_EQ(s.Delete(0), 4);
-    EXPECT_EQ(s.Delete(2, 99), 2);
-    EXPECT_EQ(s.Delete(5, 1), 2);
-    EXPECT_EQ(s, L"ab");
-}
-
-TEST(CStringEdit, TrimRemovesOnlyTheGivenCharacters) {
-    CString s(L" \t\r\n x y \v\f");
-    EXPECT_EQ(s.Trim(), L"x y");
-    EXPECT_EQ(CString(L"   ").Trim(), L"");
-    EXPECT_EQ(CString(L"  a ").TrimLeft(), L"a ");
-    EXPECT_EQ(CString(L"  a ").TrimRight(), L"  a");
-    EXPECT_EQ(CString(L"xxaxx").Trim(L"x"), L"a");
-    EXPECT_EQ(CString(L"a,,").TrimRight(L','), L"a");
-    EXPECT_EQ(CString(L",,").TrimRight(L','), L"");
-    EXPECT_EQ(CString(L"ab").TrimLeft(L""), L"ab");
-}
-
-TEST(CStringEdit, LeftRightMidClampToTheString) {
-    const CString s(L"abcdef");
-    EXPECT_EQ(s.Left(0), L"");
-    EXPECT_EQ(s.Left(-1), L"");
-    EXPECT_EQ(s.Left(99), L"abcdef");
-    EXPECT_EQ(s.Right(2), L"ef");
-    EXPECT_EQ(s.Right(99), L"abcdef");
-    EXPECT_EQ(s.Mid(4), L"ef");
-    EXPECT_EQ(s.Mid(6), L"");
-    EXPECT_EQ(s.Mid(-2, 3), L"abc");
-    EXPECT_EQ(s.Mid(2, 99), L"cdef");
-    EXPECT_EQ(s.Mid(2, 0), L"");
-    EXPECT_EQ(s.Mid(9, 1), L"");
-}
-
-TEST(CStringCase, CompareNoCaseFoldsLettersOfSeveralScripts) {
-    EXPECT_EQ(CString(L"VrlTable").CompareNoCase(L"vRLtABLE"), 0);
-    EXPECT_EQ(CString(L"\u00c4RGER").CompareNoCase(L"\u00e4rger"), 0);
-    EXPECT_EQ(CString(L"\u0394\u0395\u039b\u03a4\u0391").CompareNoCase(L"\u03b4\u03b5\u03bb\u03c4\u03b1"), 0);
-    EXPECT_EQ(CString(L"\u0416\u0401").CompareNoCase(L"\u0436\u0451"), 0);
-    EXPECT_EQ(CString(L"\u0141\u00f3d\u017a").CompareNoCase(L"\u0142\u00d3D\u0179"), 0);
-    EXPECT_LT(CString(L"abc").CompareNoCase(L"ABD"), 0);
-    EXPECT_GT(CString(L"abcd").CompareNoCase(L"ABC"), 0);
     EXPECT_GT(CString(L"a").CompareNoCase(nullptr), 0);
-    EXPECT_LT(CString(L"A").Compare(L"a"), 0);
     EXPECT_EQ(CString().Compare(nullptr), 0);
 }
 
-TEST(CStringCase, MakeUpperAndLowerLeaveOtherCharactersAlone) {
-    CString s(L"a\u00df\u00e9\u00ff\u03c3\u03c2\u0451z1_");
-    EXPECT_EQ(CString(s).MakeUpper(), L"A\u00df\u00c9\u0178\u03a3\u03a3\u0401Z1_");
-    EXPECT_EQ(CString(L"\u00c9\u0130\u0178\u0401X").MakeLower(), L"\u00e9i\u00ff\u0451x");
-    EXPECT_EQ(CString(L"abc").MakeReverse(), L"cba");
-}
-
-// Each boundary of the encoding: the last and first code point of every
-// sequence length, surrogates paired and alone, and the malformed forms.
-TEST(CStringUtf8, WideToUtf8AtEveryBoundary) {
-    const struct {
-        std::wstring wide;
-        const char* utf8;
-    } cases[] = {
-        {L"A\u00e9\u4e2d\U0001F600", "A\xc3\xa9\xe4\xb8\xad\xf0\x9f\x98\x80"},
-        {{wchar_t(0x7F)}, "\x7f"},
-        {{wchar_t(0x80)}, "\xc2\x80"},
-        {{wchar_t(0x7FF)}, "\xdf\xbf"},
-        {{wchar_t(0x800)}, "\xe0\xa0\x80"},
-        {{wchar_t(0xFFFF)}, "\xef\xbf\xbf"},
-        {{wchar_t(0x10000)}, "\xf0\x90\x80\x80"},
-        {{wchar_t(0x10FFFF)}, "\xf4\x8f\xbf\xbf"},
-        {{wchar_t(0x110000)}, "\xef\xbf\xbd"},
-        {{wchar_t(0xD83D), wchar_t(0xDE00)}, "\xf0\x9f\x98\x80"}, // a pair from UTF-16 text
-        {{wchar_t(0xD800), wchar_t(0xDC00)}, "\xf0\x90\x80\x80"},
-        {{wchar_t(0xDBFF), wchar_t(0xDFFF)}, "\xf4\x8f\xbf\xbf"},
-        {{wchar_t(0xD800)}, "\xef\xbf\xbd"},
-        {{wchar_t(0xDC00), wchar_t(0xD800)}, "\xef\xbf\xbd\xef\xbf\xbd"},
-        {{wchar_t(0xD800), L'a'},
-         "\xef\xbf\xbd"
-         "a"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.utf8, WideToUtf8(c.wide)) << c.utf8;
-        EXPECT_EQ(c.utf8, CString(c.wide.c_str(), static_cast<int>(c.wide.size())).ToUtf8());
+// The boundaries of the encoding, both ways (platform/texts/cstring.txt).
+TEST(CStringUtf8, EveryBoundaryAndMalformedInput) {
+    for (const auto& row : VrlSchemaTest::ReadCases("platform/texts/cstring.txt", "to-utf8")) {
+        const std::string utf8 = VrlSchemaTest::Bytes(row[1]);
+        EXPECT_EQ(utf8, WideToUtf8(row[0])) << row.where;
+        EXPECT_EQ(utf8, CString(row[0].c_str(), static_cast<int>(row[0].size())).ToUtf8()) << row.where;
     }
-}
-
-TEST(CStringUtf8, Utf8ToWideAtEveryBoundaryAndReplacesMalformedInput) {
-    const std::wstring bad(1, L'\ufffd');
-    const struct {
-        const char* utf8;
-        std::wstring wide;
-    } cases[] = {
-        {"\x7f", {wchar_t(0x7F)}},
-        {"\xc2\x80", {wchar_t(0x80)}},
-        {"\xdf\xbf", {wchar_t(0x7FF)}},
-        {"\xe0\xa0\x80", {wchar_t(0x800)}},
-        {"\xef\xbf\xbf", {wchar_t(0xFFFF)}},
-        {"\xf0\x90\x80\x80", {wchar_t(0x10000)}},
-        {"\xf4\x8f\xbf\xbf", {wchar_t(0x10FFFF)}},
-        {"\xf4\x90\x80\x80", bad}, // past U+10FFFF
-        {"\xed\xa0\x80", bad},     // an encoded surrogate
-        {"\xc0\xaf", bad},         // overlong forms of each length
-        {"\xc1\xbf", bad},
-        {"\xe0\x9f\xbf", bad},
-        {"\xf0\x8f\xbf\xbf", bad},
-        {"a\xff"
-         "b",
-         L"a" + bad + L"b"},   // a byte that starts nothing
-        {"\x80", bad},         // a lone continuation byte
-        {"a\xc3", L"a" + bad}, // cut short at the end
-        {"\xe2\x82"
-         "x",
-         bad + L"x"}, // cut short before a plain byte
-        {"\xc3\x28", bad + L"("},
-        {"\xf8\x88\x80\x80\x80", bad + bad + bad + bad + bad},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(c.wide, Utf8ToWide(c.utf8)) << c.utf8;
-        EXPECT_EQ(c.wide, std::wstring(CString(c.utf8).GetString()));
+    for (const auto& row : VrlSchemaTest::ReadCases("platform/texts/cstring.txt", "from-utf8")) {
+        const std::string utf8 = VrlSchemaTest::Bytes(row[0]);
+        EXPECT_EQ(row[1], Utf8ToWide(utf8)) << row.where;
+        EXPECT_EQ(row[1], std::wstring(CString(utf8.c_str()).GetString())) << row.where;
     }
     EXPECT_EQ(CString(static_cast<const char*>(nullptr)), L"");
 }

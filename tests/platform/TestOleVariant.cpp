@@ -4,6 +4,9 @@
 
 #include "platform/CComVariant.h"
 #include "platform/COleVariant.h"
+#include "platform/VariantSpec.h"
+
+using VrlSchemaTest::IsVariant;
 
 namespace {
 
@@ -21,26 +24,20 @@ template <typename F> void ExpectOle(HRESULT expected, F call) {
 } // namespace
 
 TEST(OleVariant, ConstructorsPickTheAutomationTypes) {
-    EXPECT_EQ(COleVariant().vt, VT_EMPTY);
-    EXPECT_EQ(COleVariant(5L).vt, VT_I4);
-    EXPECT_EQ(COleVariant(5).vt, VT_I4);
-    EXPECT_EQ(COleVariant(short(5)).vt, VT_I2);
-    EXPECT_EQ(COleVariant(short(5), VT_BOOL).boolVal, VARIANT_TRUE);
-    EXPECT_EQ(COleVariant(0L, VT_BOOL).boolVal, VARIANT_FALSE);
-    EXPECT_EQ(COleVariant(true).boolVal, VARIANT_TRUE);
-    EXPECT_EQ(COleVariant(1.5f).vt, VT_R4);
-    EXPECT_EQ(COleVariant(1.5).vt, VT_R8);
-    EXPECT_EQ(COleVariant(5LL).vt, VT_I8);
+    EXPECT_TRUE(IsVariant(COleVariant(), L"EMPTY"));
+    EXPECT_TRUE(IsVariant(COleVariant(5L), L"I4:5"));
+    EXPECT_TRUE(IsVariant(COleVariant(5), L"I4:5"));
+    EXPECT_TRUE(IsVariant(COleVariant(short(5)), L"I2:5"));
+    EXPECT_TRUE(IsVariant(COleVariant(short(5), VT_BOOL), L"BOOL:-1"));
+    EXPECT_TRUE(IsVariant(COleVariant(0L, VT_BOOL), L"BOOL:0"));
+    EXPECT_TRUE(IsVariant(COleVariant(true), L"BOOL:-1"));
+    EXPECT_TRUE(IsVariant(COleVariant(1.5f), L"R4:1.5"));
+    EXPECT_TRUE(IsVariant(COleVariant(1.5), L"R8:1.5"));
+    EXPECT_TRUE(IsVariant(COleVariant(5LL), L"I8:5"));
     // A 64-bit long that does not fit 32 bits is kept whole.
-    COleVariant wide(1L << 40);
-    EXPECT_EQ(wide.vt, VT_I8);
-    EXPECT_EQ(wide.llVal, 1LL << 40);
-    COleVariant text(static_cast<const wchar_t*>(nullptr));
-    EXPECT_EQ(text.vt, VT_BSTR);
-    EXPECT_STREQ(text.bstrVal, L"");
-    COleVariant date(COleDateTime(2024, 1, 31, 0, 0, 0));
-    EXPECT_EQ(date.vt, VT_DATE);
-    EXPECT_EQ(date.date, 45322.0);
+    EXPECT_TRUE(IsVariant(COleVariant(1L << 40), L"I8:1099511627776"));
+    EXPECT_TRUE(IsVariant(COleVariant(static_cast<const wchar_t*>(nullptr)), L"BSTR:"));
+    EXPECT_TRUE(IsVariant(COleVariant(COleDateTime(2024, 1, 31, 0, 0, 0)), L"DATE:45322"));
     ExpectOle(DISP_E_TYPEMISMATCH, [] { COleVariant bad(COleDateTime(2023, 2, 29, 0, 0, 0)); });
 }
 
@@ -59,7 +56,7 @@ TEST(OleVariant, CopiesMovesAndAssignmentsOwnTheirTexts) {
     EXPECT_EQ(a.vt, VT_EMPTY);
     EXPECT_STREQ(moved.bstrVal, L"second");
     moved = 3.0;
-    EXPECT_EQ(moved.vt, VT_R8);
+    EXPECT_TRUE(IsVariant(moved, L"R8:3"));
     EXPECT_FALSE(moved == COleVariant(3.0f));
     moved.SetString(L"again");
     EXPECT_STREQ(moved.bstrVal, L"again");
@@ -76,23 +73,22 @@ TEST(OleVariant, CopiesMovesAndAssignmentsOwnTheirTexts) {
 TEST(OleVariant, ChangeTypeThrowsAndLeavesTheValue) {
     COleVariant v(L"12");
     v.ChangeType(VT_I4);
-    EXPECT_EQ(v.vt, VT_I4);
-    EXPECT_EQ(v.lVal, 12);
+    EXPECT_TRUE(IsVariant(v, L"I4:12"));
     v.ChangeType(VT_BSTR);
     EXPECT_STREQ(v.bstrVal, L"12");
 
     COleVariant word(L"yes");
     ExpectOle(DISP_E_TYPEMISMATCH, [&] { word.ChangeType(VT_BOOL); });
-    EXPECT_STREQ(word.bstrVal, L"yes");
+    EXPECT_TRUE(IsVariant(word, L"BSTR:yes"));
     COleVariant big(70000L);
     ExpectOle(DISP_E_OVERFLOW, [&] { big.ChangeType(VT_I2); });
-    EXPECT_EQ(big.lVal, 70000);
+    EXPECT_TRUE(IsVariant(big, L"I4:70000"));
 
     COleVariant target;
     const COleVariant source(2.5);
     target.ChangeType(VT_BSTR, &source);
-    EXPECT_STREQ(target.bstrVal, L"2.5");
-    EXPECT_EQ(source.vt, VT_R8);
+    EXPECT_TRUE(IsVariant(target, L"BSTR:2.5"));
+    EXPECT_TRUE(IsVariant(source, L"R8:2.5"));
 }
 
 TEST(OleException, MessagesAndCodes) {
@@ -115,14 +111,13 @@ TEST(OleException, MessagesAndCodes) {
 TEST(ComVariant, ConversionsReportHresults) {
     CComVariant v(L"O'Brien");
     EXPECT_EQ(v.ChangeType(VT_I4), DISP_E_TYPEMISMATCH);
-    EXPECT_STREQ(v.bstrVal, L"O'Brien");
+    EXPECT_TRUE(IsVariant(v, L"BSTR:O'Brien"));
     CComVariant n(7);
-    EXPECT_EQ(n.vt, VT_I4);
     ASSERT_EQ(n.ChangeType(VT_BSTR), S_OK);
-    EXPECT_STREQ(n.bstrVal, L"7");
-    EXPECT_EQ(CComVariant('a').vt, VT_I1);
-    EXPECT_EQ(CComVariant(1L).vt, VT_I4);
-    EXPECT_EQ(CComVariant(45322.5, VT_DATE).vt, VT_DATE);
+    EXPECT_TRUE(IsVariant(n, L"BSTR:7"));
+    EXPECT_TRUE(IsVariant(CComVariant('a'), L"I1:97"));
+    EXPECT_TRUE(IsVariant(CComVariant(1L), L"I4:1"));
+    EXPECT_TRUE(IsVariant(CComVariant(45322.5, VT_DATE), L"DATE:45322.5"));
 
     // Between the two owners in both directions.
     COleVariant ole(CComVariant(L"shared"));

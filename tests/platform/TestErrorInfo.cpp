@@ -4,44 +4,21 @@
 
 #include <thread>
 
-#include "platform/ComError.h"
-#include "platform/ErrorInfo.h"
+#include "platform/ErrorObjects.h"
 #include "platform/SystemMessages.h"
 
-namespace {
-
-// Publishes an error object with the given texts in the calling thread.
-void Publish(const wchar_t* description, const wchar_t* source) {
-    ICreateErrorInfo* create = nullptr;
-    ASSERT_EQ(CreateErrorInfo(&create), S_OK);
-    create->SetDescription(description);
-    create->SetSource(source);
-    IErrorInfo* info = nullptr;
-    ASSERT_EQ(create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)), S_OK);
-    EXPECT_EQ(SetErrorInfo(0, info), S_OK);
-    info->Release();
-    create->Release();
-}
-
-// Takes the calling thread's error object into a _com_error.
-_com_error TakeError(HRESULT hr) {
-    IErrorInfo* info = nullptr;
-    GetErrorInfo(0, &info);
-    return _com_error(hr, info);
-}
-
-} // namespace
+using VrlSchemaTest::TakeError;
 
 TEST(ThreadErrorInfo, TheSlotBelongsToTheThreadThatSetIt) {
-    Publish(L"main thread", L"main.cpp: 1");
+    VrlSchemaTest::PublishError(L"main thread", L"main.cpp: 1");
     bool otherSawNothing = false;
     CString otherDescription;
     std::thread other([&] {
         IErrorInfo* info = nullptr;
         otherSawNothing = GetErrorInfo(0, &info) == S_FALSE && info == nullptr;
-        Publish(L"other thread", L"other.cpp: 2");
+        VrlSchemaTest::PublishError(L"other thread", L"other.cpp: 2");
         otherDescription = TakeError(E_FAIL).Description();
-        Publish(L"left behind", L"released when the thread ends");
+        VrlSchemaTest::PublishError(L"left behind", L"released when the thread ends");
     });
     other.join();
     EXPECT_TRUE(otherSawNothing);
@@ -55,10 +32,10 @@ TEST(ThreadErrorInfo, TheSlotBelongsToTheThreadThatSetIt) {
 }
 
 TEST(ThreadErrorInfo, SettingReplacesAndNullClears) {
-    Publish(L"first", L"");
-    Publish(L"second", L"");
+    VrlSchemaTest::PublishError(L"first", L"");
+    VrlSchemaTest::PublishError(L"second", L"");
     EXPECT_EQ(TakeError(E_FAIL).Description(), L"second");
-    Publish(L"third", L"");
+    VrlSchemaTest::PublishError(L"third", L"");
     SetErrorInfo(0, nullptr);
     IErrorInfo* info = nullptr;
     EXPECT_EQ(GetErrorInfo(0, &info), S_FALSE);
@@ -92,7 +69,7 @@ TEST(ThreadErrorInfo, TestHookMakesCreationFail) {
 }
 
 TEST(ComError, CopiesShareTheErrorObject) {
-    Publish(L"shared", L"src");
+    VrlSchemaTest::PublishError(L"shared", L"src");
     _com_error first = TakeError(static_cast<HRESULT>(0x80040205u));
     _com_error copy(first);
     _com_error assigned(S_OK);

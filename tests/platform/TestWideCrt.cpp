@@ -5,17 +5,12 @@
 #include <clocale>
 #include <string>
 
+#include "platform/CaseFile.h"
 #include "platform/WideCrt.h"
 
 TEST(WideCrtParse, WtolIs32BitAndSaturates) {
-    EXPECT_EQ(_wtol(L"  \t-42abc"), -42);
-    EXPECT_EQ(_wtol(L"+17"), 17);
-    EXPECT_EQ(_wtol(L"2147483647"), 2147483647);
-    EXPECT_EQ(_wtol(L"2147483648"), 2147483647);
-    EXPECT_EQ(_wtol(L"-2147483648"), -2147483647 - 1);
-    EXPECT_EQ(_wtol(L"-99999999999999999999"), -2147483647 - 1);
-    EXPECT_EQ(_wtol(L"x1"), 0);
-    EXPECT_EQ(_wtol(L"- 1"), 0);
+    for (const auto& row : VrlSchemaTest::ReadCases("platform/texts/cstring.txt", "wtol"))
+        EXPECT_EQ(_wtol(row[0].c_str()), std::stol(row[1])) << row.where;
     EXPECT_EQ(_wtol(nullptr), 0);
 }
 

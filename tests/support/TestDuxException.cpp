@@ -6,8 +6,7 @@
 
 #include "common/ExpectDux.h"
 #include "platform/CaseFile.h"
-#include "platform/ComError.h"
-#include "platform/ErrorInfo.h"
+#include "platform/ErrorObjects.h"
 #include "platform/StringResources.h"
 #include "support/DuxException.h"
 
@@ -49,24 +48,15 @@ template <class F, class C> void WithDux(F&& call, C&& check) {
 
 // An HRESULT with the error object that a COM server would publish for it.
 _com_error MakeComError(HRESULT hr, const wchar_t* description, const wchar_t* source) {
-    ICreateErrorInfo* create = nullptr;
-    EXPECT_EQ(S_OK, CreateErrorInfo(&create));
-    create->SetDescription(description);
-    create->SetSource(source);
-    IErrorInfo* info = nullptr;
-    EXPECT_EQ(S_OK, create->QueryInterface(IID_IErrorInfo, reinterpret_cast<void**>(&info)));
-    create->Release();
-    return _com_error(hr, info);
+    VrlSchemaTest::PublishError(description, source);
+    return VrlSchemaTest::TakeError(hr);
 }
 
 // The calling thread's error information as (description, source); empty
 // strings when the slot is empty.
 std::pair<CString, CString> TakeThreadErrorInfo() {
-    IErrorInfo* info = nullptr;
-    if (GetErrorInfo(0, &info) != S_OK || info == nullptr)
-        return {};
-    const _com_error holder(E_FAIL, info);
-    return {holder.Description(), holder.Source()};
+    const _com_error error = VrlSchemaTest::TakeError(E_FAIL);
+    return {error.Description(), error.Source()};
 }
 
 } // namespace

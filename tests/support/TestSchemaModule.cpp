@@ -3,7 +3,7 @@
 // and the identifier strings have their fixed form.
 #include <gtest/gtest.h>
 
-#include <cwctype>
+#include <regex>
 #include <set>
 
 #include "common/HostMessagesFixture.h"
@@ -59,20 +59,11 @@ TEST(SchemaModule, IdentifierStringsAreDistinctLowerCaseBracedGuids) {
     const wchar_t* const all[] = {g_pszProfileSettingsGuid, g_pszHostGuid1, g_pszHostGuid2, g_pszHostGuid3,
                                   g_pszHostGuid4,           g_pszHostGuid5, g_pszHostGuid6};
     EXPECT_STREQ(L"{f5b31a9f-1511-49e5-ae47-d0c91c3ad2b3}", g_pszProfileSettingsGuid);
+    const std::wregex shape(L"\\{[0-9a-f]{8}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{4}-[0-9a-f]{12}\\}");
     std::set<std::wstring> seen;
     for (const wchar_t* guid : all) {
-        const std::wstring text(guid);
-        ASSERT_EQ(38u, text.size()) << WideToUtf8(text);
-        EXPECT_EQ(L'{', text.front());
-        EXPECT_EQ(L'}', text.back());
-        for (size_t i = 1; i + 1 < text.size(); ++i) {
-            if (i == 9 || i == 14 || i == 19 || i == 24)
-                EXPECT_EQ(L'-', text[i]) << WideToUtf8(text);
-            else
-                EXPECT_TRUE(std::iswdigit(text[i]) || (text[i] >= L'a' && text[i] <= L'f'))
-                    << WideToUtf8(text);
-        }
-        seen.insert(text);
+        EXPECT_TRUE(std::regex_match(guid, shape)) << WideToUtf8(guid);
+        seen.insert(guid);
     }
     EXPECT_EQ(7u, seen.size());
 }

@@ -44,16 +44,11 @@ CString Load(HMODULE module, UINT id) {
 } // namespace
 
 TEST(ModuleLoader, ReadsStringsOfAModuleBesideTheExecutable) {
-    ModuleFile file("PlatformTestStrings.dll", "\xEF\xBB\xBF"
-                                               "# branding\r\n"
-                                               "1101\tNordwind Gr\xc3\xbc"
-                                               "ber AG\r\n"
-                                               "1103\tLine\\nbreak\\tTab\\\\\n"
-                                               "\n"
-                                               "1103\tsecond entry is ignored\n"
-                                               "abc\tnot an id\n"
-                                               "1104\t\n"
-                                               "1107\tTRUE");
+    // A byte-order mark, CR LF and LF line ends, escapes, a repeated id, a
+    // line without an id, an empty text and a last line without a line end.
+    std::ifstream in(std::string(VRLSCHEMA_TEST_DATA_DIR) + "/platform/texts/module-strings.txt",
+                     std::ios::binary);
+    ModuleFile file("PlatformTestStrings.dll", std::string(std::istreambuf_iterator<char>(in), {}));
     HMODULE module = LoadLibraryExW(L"PlatformTestStrings.dll", nullptr, LOAD_LIBRARY_SEARCH_APPLICATION_DIR);
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(Load(module, 1101), L"Nordwind Gr\u00fcber AG");

@@ -52,11 +52,11 @@ _com_error MakeComError(HRESULT hr, const wchar_t* description, const wchar_t* s
     return VrlSchemaTest::TakeError(hr);
 }
 
-// The calling thread's error information as (description, source); empty
-// strings when the slot is empty.
-std::pair<CString, CString> TakeThreadErrorInfo() {
+// The calling thread's error information as "description | source"
+// (" | " when the slot is empty).
+CString ThreadErrorText() {
     const _com_error error = VrlSchemaTest::TakeError(E_FAIL);
-    return {error.Description(), error.Source()};
+    return error.Description() + L" | " + error.Source();
 }
 
 } // namespace
@@ -172,18 +172,13 @@ TEST_F(DuxExceptionTest, GetErrorMessageReadsForeignExceptions) {
     EXPECT_TRUE(DuxException::GetErrorMessage(nullptr).IsEmpty());
 }
 
-TEST_F(DuxExceptionTest, CreateErrorInfoPublishesDescriptionAndSource) {
+TEST_F(DuxExceptionTest, CreateErrorInfoPublishesOrReturnsTheCodeWhenNoInformationCanBeMade) {
     EXPECT_EQ(static_cast<HRESULT>(0x80040005), DuxException::CreateErrorInfo(5, L"five", "a.cpp", 8));
-    const auto [description, source] = TakeThreadErrorInfo();
-    EXPECT_EQ(CString(L"[5] DuxLib: five"), description);
-    EXPECT_EQ(CString(L"a.cpp: 8"), source);
-}
-
-TEST_F(DuxExceptionTest, CreateErrorInfoReturnsTheCodeWhenNoInformationCanBeMade) {
+    EXPECT_EQ(CString(L"[5] DuxLib: five | a.cpp: 8"), ThreadErrorText());
     SetCreateErrorInfoFailsForTesting(TRUE);
     EXPECT_EQ(static_cast<HRESULT>(0x80040005), DuxException::CreateErrorInfo(5, L"five", "a.cpp", 8));
     EXPECT_EQ(static_cast<HRESULT>(0x80040FE8), DuxException::CreateErrorInfo(4072, nullptr, "a.cpp", 8));
-    EXPECT_TRUE(TakeThreadErrorInfo().first.IsEmpty());
+    EXPECT_EQ(CString(L" | "), ThreadErrorText());
 }
 
 TEST_F(DuxExceptionTest, CreateErrorInfoFromCaughtExceptionsDeletesThem) {
@@ -194,19 +189,13 @@ TEST_F(DuxExceptionTest, CreateErrorInfoFromCaughtExceptionsDeletesThem) {
     } catch (DuxException* e) {
         EXPECT_EQ(static_cast<HRESULT>(0x80040FE8), DuxException::CreateErrorInfo(e));
     }
-    auto info = TakeThreadErrorInfo();
-    EXPECT_EQ(CString(L"[4072] DuxLib: The view 'v' was not found."), info.first);
-    EXPECT_EQ(CString(L"dux.cpp: 31"), info.second);
+    EXPECT_EQ(CString(L"[4072] DuxLib: The view 'v' was not found. | dux.cpp: 31"), ThreadErrorText());
 
     CException* foreign = new CNotSupportedException();
     const CString foreignText = DuxException::GetErrorMessage(foreign);
     EXPECT_EQ(static_cast<HRESULT>(0x80040FF6), DuxException::CreateErrorInfo(foreign, "f.cpp", 2));
-    info = TakeThreadErrorInfo();
-    EXPECT_EQ(CString(L"[4086] DuxLib: ") + foreignText, info.first);
-    EXPECT_EQ(CString(L"f.cpp: 2"), info.second);
+    EXPECT_EQ(CString(L"[4086] DuxLib: ") + foreignText + L" | f.cpp: 2", ThreadErrorText());
 
     EXPECT_EQ(static_cast<HRESULT>(0x80040FF6), DuxException::CreateErrorInfo("any.cpp", 99));
-    info = TakeThreadErrorInfo();
-    EXPECT_EQ(CString(L"[4086] DuxLib: Unknown Error."), info.first);
-    EXPECT_EQ(CString(L"any.cpp: 99"), info.second);
+    EXPECT_EQ(CString(L"[4086] DuxLib: Unknown Error. | any.cpp: 99"), ThreadErrorText());
 }

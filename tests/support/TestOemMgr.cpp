@@ -77,17 +77,16 @@ TEST(OemMgr, ReplaceWindowTextTouchesDirectChildrenOnly) {
     CWnd grandChild(&first, L"{ProductShort}");
     COemMgr oem;
     oem.ReplaceWindowText(&parent);
-    CString text;
-    first.GetWindowText(text);
-    EXPECT_EQ(CString(L"Welcome to Pellam Capture"), text);
-    plain.GetWindowText(text);
-    EXPECT_EQ(CString(L"Next >"), text);
-    empty.GetWindowText(text);
-    EXPECT_TRUE(text.IsEmpty());
-    grandChild.GetWindowText(text);
-    EXPECT_EQ(CString(L"{ProductShort}"), text);
-    parent.GetWindowText(text);
-    EXPECT_EQ(CString(L"{ProductName} set-up"), text);
+    const auto text = [](const CWnd& w) {
+        CString t;
+        w.GetWindowText(t);
+        return t;
+    };
+    EXPECT_EQ(CString(L"Welcome to Pellam Capture"), text(first));
+    EXPECT_EQ(CString(L"Next >"), text(plain));
+    EXPECT_TRUE(text(empty).IsEmpty());
+    EXPECT_EQ(CString(L"{ProductShort}"), text(grandChild));
+    EXPECT_EQ(CString(L"{ProductName} set-up"), text(parent));
     oem.ReplaceWindowText(nullptr);
 }
 

@@ -1,178 +1,108 @@
-// The four-table sample schema that every dialect scripts, and the
-// comparison of a statement list with an expected-statements file.
+// The sample and names schemas of the whole-script tests (SampleScripts.h).
 #include "dialects/SampleScripts.h"
 
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <memory>
-#include <sstream>
-#include <string>
 #include <vector>
 
+#include "DialectTestKit.h"
 #include "platform/CComVariant.h"
 #include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTableData.h"
 
 namespace VrlSchemaLib::DialectTest {
 
 namespace {
 
-struct SampleSchema {
-    std::vector<std::unique_ptr<VrlField>> fields;
-    std::vector<std::unique_ptr<VrlConstraint>> constraints;
-    std::vector<std::unique_ptr<VrlTable>> tables;
-    std::vector<std::unique_ptr<VrlParam>> params;
-    std::unique_ptr<VrlView> view;
-    std::vector<std::unique_ptr<VrlFunction>> functions;
-    std::unique_ptr<VrlProcedure> procedure;
-    std::vector<CString> tagColumns;
-    std::vector<CComVariant> tagValues;
-    std::unique_ptr<VrlTableData> tagData;
-    std::unique_ptr<VrlSchema> schema;
-
-    VrlField* Field(const wchar_t* name, VrlDataType type, LONG length, COleVariant defaultValue,
-                    VrlNullType nullType) {
-        fields.push_back(std::make_unique<VrlField>(name, VrlDataDefinition(type, length), defaultValue,
-                                                    nullType, CString(L""), 0, paNone, VrlSchemaVersion(), 0,
-                                                    0));
-        return fields.back().get();
-    }
-    VrlConstraint* Keep(VrlConstraint* constraint) {
-        constraints.emplace_back(constraint);
-        return constraint;
-    }
-    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& columns,
-                    const std::vector<VrlConstraint*>& keys, const VrlTableData* data = nullptr) {
-        tables.push_back(std::make_unique<VrlTable>(name, columns, keys, L"", 0, 0u, data, rtUndefined,
-                                                    VrlSchemaVersion()));
-        return tables.back().get();
-    }
-
-    SampleSchema() {
-        COleVariant none;
-        VrlSchemaVersion v;
-
-        VrlTable* parent = Table(
-            L"Parent",
-            {Field(L"ParentID", dtInteger, 0, none, ntNotNull),
-             Field(L"Name", dtString, 50, COleVariant(L""), ntNotNull),
-             Field(L"Created", dtDateTime, 0, COleVariant(COleDateTime(2024, 1, 31, 13, 45, 0)), ntNull),
-             Field(L"Active", dtBoolean, 0, COleVariant(true), ntNotNull)},
-            {Keep(new VrlConstraint(L"PK_Parent", ctPrimaryKey, std::vector<CString>{L"ParentID"}, v,
-                                    clClustered)),
-             Keep(new VrlConstraint(L"UQ_Parent_Name", ctUnique, std::vector<CString>{L"Name"}, v)),
-             Keep(new VrlConstraint(L"IX_Parent_Created", ctIndex, std::vector<CString>{L"Created"},
-                                    std::vector<CString>{L"Name"}, v))});
-
-        VrlTable* child =
-            Table(L"Child",
-                  {Field(L"ChildID", dtAutoIncrement, 0, none, ntNotNull),
-                   Field(L"ParentID", dtInteger, 0, none, ntNotNull), Field(L"Note", dtMemo, 0, none, ntNull),
-                   Field(L"Amount", dtDouble, 0, COleVariant(1.5), ntNull)},
-                  {Keep(new VrlConstraint(L"PK_Child", ctPrimaryKey, std::vector<CString>{L"ChildID"}, v)),
-                   Keep(new VrlConstraint(L"IX_Child_Parent", ctIndex6, std::vector<CString>{L"ParentID"},
-                                          std::vector<CString>{L"Amount"}, v, clClustered)),
-                   Keep(new VrlConstraint(L"FK_Child_Parent", ctForeignKey, L"ParentID", L"Parent",
-                                          L"ParentID", odCascade4, ouNoAction, clDefault, v))});
-
-        VrlTable* sibling =
-            Table(L"Sibling",
-                  {Field(L"SiblingID", dtInteger, 0, none, ntNotNull),
-                   Field(L"ParentID", dtInteger, 0, none, ntNull),
-                   Field(L"Code", dtString, 300, none, ntNull), Field(L"Photo", dtBinary, 0, none, ntNull)},
-                  {Keep(new VrlConstraint(L"PK_Sibling", ctPrimaryKey, std::vector<CString>{L"SiblingID"}, v,
-                                          clClustered)),
-                   Keep(new VrlConstraint(L"FK_Sibling_Parent", ctForeignKey7, L"ParentID", L"Parent",
-                                          L"ParentID", odNoAction, ouNoAction, clDefault, v))});
-
-        tagColumns = {L"TagID", L"Label"};
-        tagValues = {CComVariant(1L),         CComVariant(L"Red"), CComVariant(2L),
-                     CComVariant(L"O'Brien"), CComVariant(3L),     CComVariant(L"Bl\u00e5")};
-        tagData = std::make_unique<VrlTableData>(tagColumns, tagValues);
-        VrlTable* tag = Table(
-            L"Tag",
-            {Field(L"TagID", dtInteger, 0, none, ntNotNull), Field(L"ChildID", dtInteger, 0, none, ntNull),
-             Field(L"Label", dtString, 30, COleVariant(L"Gr\u00fcn"), ntNull),
-             Field(L"PublishedBatchDefID", dtInteger, 0, COleVariant(0L), ntNotNull)},
-            {Keep(new VrlConstraint(L"UQ_Tag", ctUnique, std::vector<CString>{L"TagID", L"Label"}, v)),
-             Keep(new VrlConstraint(L"IX_Tag_Label", ctIndex, std::vector<CString>{L"Label"}, v)),
-             Keep(new VrlConstraint(L"FK_Tag_Child", ctForeignKey, L"ChildID", L"Child", L"ChildID",
-                                    odCascade, ouNoAction, clDefault, v))},
-            tagData.get());
-
-        view = std::make_unique<VrlView>(
-            L"vwParentChild",
-            L"SELECT p.Name, c.Note FROM Parent p INNER JOIN Child c ON c.ParentID = p.ParentID", L"Parent");
-
-        params.push_back(std::make_unique<VrlParam>(L"ParentID", VrlDataDefinition(dtInteger, 0), ioIn));
-        params.push_back(std::make_unique<VrlParam>(L"ParentID", VrlDataDefinition(dtInteger, 0), ioIn));
-        params.push_back(std::make_unique<VrlParam>(L"Total", VrlDataDefinition(dtInteger, 0), ioOut));
-        functions.push_back(std::make_unique<VrlFunction>(
-            L"fnChildCount", VrlDataDefinition(dtInteger, 0), std::vector<VrlParam*>{params[0].get()},
-            L"BEGIN\n\tRETURN (SELECT COUNT(*) FROM Child WHERE ParentID = @ParentID)\nEND", L"Child", v));
-        functions.push_back(std::make_unique<VrlFunction>(
-            L"fnActiveParents", VrlDataDefinition(dtTable, 0), std::vector<VrlParam*>{},
-            L"SELECT ParentID FROM Parent WHERE Active = 1", L"Parent", v));
-        procedure = std::make_unique<VrlProcedure>(
-            L"procGetChildren", std::vector<VrlParam*>{params[1].get(), params[2].get()},
-            L"SELECT * FROM Child WHERE ParentID = @ParentID", L"Child", 1, v, 0);
-
-        schema = std::make_unique<VrlSchema>(
-            v, std::vector<VrlTable*>{parent, child, sibling, tag}, std::vector<VrlView*>{view.get()},
-            std::vector<VrlProcedure*>{procedure.get()},
-            std::vector<VrlFunction*>{functions[0].get(), functions[1].get()});
-    }
-};
-
-// The statement as one line of an expected file.
-std::string EscapeStatement(const CString& statement) {
-    std::string escaped;
-    for (char ch : statement.ToUtf8()) {
-        const char* escape = ch == '\n'   ? "\\n"
-                             : ch == '\r' ? "\\r"
-                             : ch == '\t' ? "\\t"
-                             : ch == '\\' ? "\\\\"
-                                          : nullptr;
-        escape ? escaped += escape : escaped += ch;
-    }
-    return escaped;
+DialectTestKit& Kit() {
+    static DialectTestKit kit;
+    return kit;
 }
 
-std::vector<std::string> LoadExpected(const std::string& relativePath) {
-    std::string path = std::string(VRLSCHEMA_TEST_DATA_DIR) + "/dialects/golden/" + relativePath;
-    std::ifstream file(path, std::ios::binary);
-    EXPECT_TRUE(file.good()) << "cannot read " << path;
-    std::vector<std::string> statements;
-    std::string line;
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        if (line.empty() || line[0] == '#') {
-            continue;
-        }
-        statements.push_back(line);
-    }
-    return statements;
+// A one-column foreign key, stored as given.
+VrlConstraint* Foreign(const wchar_t* name, VrlConstraintType type, const wchar_t* column,
+                       const wchar_t* refTable, VrlOnDeleteType onDelete) {
+    return Kit().Make<VrlConstraint>(name, type, column, refTable, column, onDelete, ouNoAction, clDefault,
+                                     VrlSchemaVersion());
 }
 
 } // namespace
 
 const VrlSchema* GetSampleSchema() {
-    static SampleSchema sample;
-    return sample.schema.get();
+    static const VrlSchema* schema = [] {
+        DialectTestKit& k = Kit();
+        const VrlSchemaVersion v;
+        const std::vector<CString> id{L"ParentID"};
+        VrlTable* parent = k.Table(
+            L"Parent",
+            {k.Field(L"ParentID"), k.Field(L"Name", dtString, 50, ntNotNull, COleVariant(L"")),
+             k.Field(L"Created", dtDateTime, 0, ntNull, COleVariant(COleDateTime(2024, 1, 31, 13, 45, 0))),
+             k.Field(L"Active", dtBoolean, 0, ntNotNull, COleVariant(true))},
+            {k.Make<VrlConstraint>(L"PK_Parent", ctPrimaryKey, id, v, clClustered),
+             k.Make<VrlConstraint>(L"UQ_Parent_Name", ctUnique, std::vector<CString>{L"Name"}, v),
+             k.Index(L"IX_Parent_Created", ctIndex, {L"Created"}, {L"Name"})});
+        VrlTable* child = k.Table(
+            L"Child",
+            {k.Field(L"ChildID", dtAutoIncrement), k.Field(L"ParentID"), k.Field(L"Note", dtMemo, 0, ntNull),
+             k.Field(L"Amount", dtDouble, 0, ntNull, COleVariant(1.5))},
+            {k.Make<VrlConstraint>(L"PK_Child", ctPrimaryKey, std::vector<CString>{L"ChildID"}, v),
+             k.Index(L"IX_Child_Parent", ctIndex6, id, {L"Amount"}, clClustered),
+             Foreign(L"FK_Child_Parent", ctForeignKey, L"ParentID", L"Parent", odCascade4)});
+        VrlTable* sibling =
+            k.Table(L"Sibling",
+                    {k.Field(L"SiblingID"), k.Field(L"ParentID", dtInteger, 0, ntNull),
+                     k.Field(L"Code", dtString, 300, ntNull), k.Field(L"Photo", dtBinary, 0, ntNull)},
+                    {k.Make<VrlConstraint>(L"PK_Sibling", ctPrimaryKey, std::vector<CString>{L"SiblingID"}, v,
+                                           clClustered),
+                     Foreign(L"FK_Sibling_Parent", ctForeignKey7, L"ParentID", L"Parent", odNoAction)});
+        // The seed rows keep pointers to their names and values.
+        static const std::vector<CString> tagColumns{L"TagID", L"Label"};
+        static const std::vector<CComVariant> tagValues{CComVariant(1L), CComVariant(L"Red"),
+                                                        CComVariant(2L), CComVariant(L"O'Brien"),
+                                                        CComVariant(3L), CComVariant(L"Bl\u00e5")};
+        static const VrlTableData tagData(tagColumns, tagValues);
+        VrlTable* tag =
+            k.Table(L"Tag",
+                    {k.Field(L"TagID"), k.Field(L"ChildID", dtInteger, 0, ntNull),
+                     k.Field(L"Label", dtString, 30, ntNull, COleVariant(L"Gr\u00fcn")),
+                     k.Field(L"PublishedBatchDefID", dtInteger, 0, ntNotNull, COleVariant(0L))},
+                    {k.Make<VrlConstraint>(L"UQ_Tag", ctUnique, std::vector<CString>{L"TagID", L"Label"}, v),
+                     k.Make<VrlConstraint>(L"IX_Tag_Label", ctIndex, std::vector<CString>{L"Label"}, v),
+                     Foreign(L"FK_Tag_Child", ctForeignKey, L"ChildID", L"Child", odCascade)},
+                    &tagData);
+        auto* view = k.Make<VrlView>(
+            L"vwParentChild",
+            L"SELECT p.Name, c.Note FROM Parent p INNER JOIN Child c ON c.ParentID = p.ParentID", L"Parent");
+        auto* count = k.Make<VrlFunction>(
+            L"fnChildCount", VrlDataDefinition(dtInteger, 0),
+            std::vector<VrlParam*>{k.Param(L"ParentID", dtInteger)},
+            L"BEGIN\n\tRETURN (SELECT COUNT(*) FROM Child WHERE ParentID = @ParentID)\nEND", L"Child", v);
+        auto* active =
+            k.Make<VrlFunction>(L"fnActiveParents", VrlDataDefinition(dtTable, 0), std::vector<VrlParam*>{},
+                                L"SELECT ParentID FROM Parent WHERE Active = 1", L"Parent", v);
+        auto* procedure = k.Make<VrlProcedure>(
+            L"procGetChildren",
+            std::vector<VrlParam*>{k.Param(L"ParentID", dtInteger), k.Param(L"Total", dtInteger, 0, ioOut)},
+            L"SELECT * FROM Child WHERE ParentID = @ParentID", L"Child", 1, v, 0);
+        return k.Schema({parent, child, sibling, tag}, {procedure}, {count, active}, {view});
+    }();
+    return schema;
 }
 
-void ExpectStatements(const std::string& relativePath, const std::vector<CString>& statements) {
-    std::vector<std::string> expected = LoadExpected(relativePath);
-    ASSERT_FALSE(expected.empty()) << relativePath;
-    EXPECT_EQ(expected.size(), statements.size()) << relativePath;
-    for (size_t i = 0; i < expected.size() && i < statements.size(); ++i) {
-        EXPECT_EQ(expected[i], EscapeStatement(statements[i])) << relativePath << ", statement " << i + 1;
-    }
+const VrlSchema* GetNamesSchema() {
+    static const VrlSchema* schema = [] {
+        DialectTestKit& k = Kit();
+        VrlTable* batch = k.Table(L"Batch",
+                                  {k.Field(L"BatchID"), k.Field(L"BatchName", dtName, 200),
+                                   k.Field(L"BatchGUID", dtGuid), k.Field(L"Alias", dtName, 40, ntNull)},
+                                  {k.Key(L"PK_Batch", ctPrimaryKey, {L"BatchID"}),
+                                   k.Key(L"UQ_Batch_GUID", ctUnique, {L"BatchGUID"}),
+                                   k.Key(L"UQ_Batch_Alias", ctUnique, {L"Alias"}),
+                                   k.Key(L"IX_Batch_Name", ctIndex, {L"BatchName"}, true)});
+        VrlTable* profile = k.Table(
+            L"Profile", {k.Field(L"ProfileName", dtName, 30), k.Field(L"BatchID", dtInteger, 0, ntNull)},
+            {k.Key(L"PK_Profile", ctPrimaryKey, {L"ProfileName"}),
+             Foreign(L"FK_Profile_Batch", ctForeignKey, L"BatchID", L"Batch", odNoAction)});
+        return k.Schema({batch, profile});
+    }();
+    return schema;
 }
 
 } // namespace VrlSchemaLib::DialectTest

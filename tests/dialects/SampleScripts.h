@@ -1,4 +1,5 @@
-// Shared by the whole-script tests of every dialect.
+// The schemas whose whole scripts every dialect writes (TestDialectScripts.cpp
+// compares them with the statement files under golden/).
 //
 // The sample schema has four tables: Parent (clustered key, unique name,
 // index with a covering column), Child (nonclustered key, clustered type-6
@@ -9,14 +10,12 @@
 // a scalar and a table-valued function, and a procedure with an output
 // parameter.
 //
-// The expected files under golden/ hold one statement per line, with \n, \r
-// and \t written as escapes; lines starting with # are notes.
+// The names schema: Batch (integer key, a long and a short name column, a
+// GUID column with a unique key, a unique key over the nullable short name,
+// an index over the long name that also holds NULL rows) and Profile (key
+// over a name column, type-3 foreign key to Batch without referential
+// action).
 #pragma once
-
-#include <string>
-#include <vector>
-
-#include "platform/CString.h"
 
 namespace VrlSchemaLib {
 class VrlSchema;
@@ -26,10 +25,6 @@ namespace VrlSchemaLib::DialectTest {
 
 // Built once, kept for the whole test program.
 const VrlSchema* GetSampleSchema();
-// The names schema (TestAnsiSchemas.cpp): name and GUID columns, a nullable
-// unique key, a foreign key without referential action.
 const VrlSchema* GetNamesSchema();
-// Compares the statements with the expected file golden/<relativePath>.
-void ExpectStatements(const std::string& relativePath, const std::vector<CString>& statements);
 
 } // namespace VrlSchemaLib::DialectTest

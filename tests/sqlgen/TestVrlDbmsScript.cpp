@@ -1,10 +1,11 @@
 // Whole scripts and seed data of the generator base: the order of the
 // statement groups, trimming through AddTo, foreign keys split into their
-// statements, and INSERTs of seed rows.
+// statements, and INSERTs of seed rows. Expected texts: texts/base.txt.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "ExpectedTexts.h"
 #include "TestDialect.h"
 #include "schema/VrlTableData.h"
 
@@ -23,6 +24,7 @@ public:
 
 class DbmsScript : public ::testing::Test {
 protected:
+    const ExpectedTexts& texts = ExpectedTexts::Of("sqlgen/texts/base.txt");
     Keeper keep;
 
     void SetSupportTemplates(TestDialect& dbms) {
@@ -73,33 +75,7 @@ TEST_F(DbmsScript, GroupsComeInScriptOrder) {
     std::vector<CString> statements{L"left over"};
     dbms.GenerateSchema(statements);
 
-    const std::vector<CString> expected{
-        L"S1",
-        L"S2",
-        L"CREATE TABLE Customer (\r\nID int  Not Null,\r\nName nvarchar(30))",
-        L"CREATE TABLE Orders (\r\nID int  Not Null,\r\nCustomerID int)",
-        L"CREATE PROCEDURE prcOrdersBuf @key int AS SELECT TOP 25 * FROM Orders WHERE ID > @key ORDER BY ID",
-        L"ALTER TABLE Customer ADD CONSTRAINT PK_Customer PRIMARY KEY(ID)",
-        L"ALTER TABLE Customer ADD CONSTRAINT UQ_Customer UNIQUE(Name)",
-        L"CREATE INDEX IX_CustomerName ON Customer(Name)",
-        L"ALTER TABLE Orders ADD CONSTRAINT PK_Orders PRIMARY KEY(ID)",
-        L"ALTER TABLE Orders ADD CONSTRAINT FK_OrdersCustomer FOREIGN KEY(CustomerID) REFERENCES "
-        L"Customer(ID) "
-        L"ON DELETE NO ACTION ON UPDATE NO ACTION",
-        L"CREATE INDEX FK_OrdersCustomerIndex ON Orders(CustomerID)",
-        L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders7 FOREIGN KEY(CustomerID) REFERENCES Customer(ID) "
-        L"ON DELETE NO ACTION ON UPDATE NO ACTION",
-        L"S11",
-        L"S8",
-        L"S9",
-        L"S10",
-        L"CREATE VIEW vOrders AS\nSELECT ID FROM Orders",
-        L"CREATE FUNCTION fnCount(@lID int ) RETURNS int RETURN 1",
-        L"CREATE PROCEDURE procGet (@lID int ) AS\r\nSELECT 1",
-        L"TRIGGERS",
-        L"S52",
-    };
-    EXPECT_EQ(JoinStatements(expected), JoinStatements(statements));
+    texts.Expect({{"script.two_tables", JoinStatements(statements)}});
 }
 
 TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
@@ -112,7 +88,7 @@ TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
     TestDialect support(schema);
     SetSupportTemplates(support);
     support.GenerateSchema(statements);
-    EXPECT_EQ(CString(L"S1 | S2 | S11 | S8 | S9 | S10 | S52"), JoinStatements(statements));
+    texts.Expect({{"script.support", JoinStatements(statements)}});
 
     // Without a schema the definition steps add nothing.
     support.SetSchema(nullptr);
@@ -175,13 +151,7 @@ TEST_F(DbmsScript, TwoForeignKeysGiveKeyIndexKeyIndex) {
                                   keep.Fk(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade)});
     std::vector<CString> statements;
     dbms.GenerateTableForeignKeyConstraints(table, statements);
-    EXPECT_EQ(
-        CString(
-            L"ALTER TABLE T ADD CONSTRAINT FKA FOREIGN KEY(A) REFERENCES R(ID) ON DELETE CASCADE ON UPDATE "
-            L"NO ACTION | CREATE INDEX FKAIndex ON T(A) | "
-            L"ALTER TABLE T ADD CONSTRAINT FKB FOREIGN KEY(B) REFERENCES R(ID) ON DELETE CASCADE ON UPDATE "
-            L"NO ACTION | CREATE INDEX FKBIndex ON T(B)"),
-        JoinStatements(statements));
+    texts.Expect({{"fk.two", JoinStatements(statements)}});
 }
 
 TEST_F(DbmsScript, SeedRowsBecomeInserts) {
@@ -201,16 +171,14 @@ TEST_F(DbmsScript, SeedRowsBecomeInserts) {
 
     std::vector<CString> rows{L"left over"};
     dbms.GetTableDefaultValues(status, rows);
-    const CString expected = L"INSERT INTO Status(ID, Name, Active) VALUES (1, 'Open', 1) | "
-                             L"INSERT INTO Status(ID, Name, Active) VALUES (2, 'O''Closed', NULL)";
-    EXPECT_EQ(expected, JoinStatements(rows));
+    texts.Expect({{"seed.status", JoinStatements(rows)}});
 
     dbms.GetTableDefaultValues(plain, rows);
     EXPECT_TRUE(rows.empty());
 
     std::vector<CString> statements{L"left over"};
     dbms.GenerateDefaultValues(statements);
-    EXPECT_EQ(expected, JoinStatements(statements));
+    texts.Expect({{"seed.status", JoinStatements(statements)}});
 }
 
 TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {

@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <initializer_list>
 #include <map>
@@ -50,10 +51,23 @@ public:
         }
     }
 
+    // The entry `name` cut at its line feeds: a list of inputs, one to a line.
+    std::vector<CString> List(const std::string& name) const {
+        std::vector<CString> items;
+        auto entry = m_entries.find(name);
+        EXPECT_NE(entry, m_entries.end()) << m_path << " has no entry " << name;
+        for (size_t at = 0; entry != m_entries.end() && at <= entry->second.size();) {
+            const size_t end = std::min(entry->second.find('\n', at), entry->second.size());
+            items.push_back(CString(Utf8ToWide(entry->second.substr(at, end - at)).c_str()));
+            at = end + 1;
+        }
+        return items;
+    }
+
     // The unescaped lines of a statement file, notes and blank lines left out.
     static std::vector<std::string> Statements(const std::string& relativePath) {
         std::vector<std::string> statements;
-        for (const std::string& line : Lines(relativePath)) {
+        for (const std::string& line : ReadFile(relativePath)) {
             bool joins = false;
             if (!line.empty() && line[0] != '#')
                 statements.push_back(Unescape(line, joins));
@@ -65,7 +79,7 @@ private:
     explicit ExpectedTexts(const std::string& relativePath) : m_path(relativePath) {
         std::map<std::string, std::vector<std::string>> entries;
         std::vector<std::string>* entry = nullptr;
-        for (const std::string& line : Lines(relativePath)) {
+        for (const std::string& line : ReadFile(relativePath)) {
             if (line.rfind("== ", 0) == 0) {
                 EXPECT_EQ(0u, entries.count(line.substr(3))) << relativePath << ": " << line << " twice";
                 entry = &entries[line.substr(3)];
@@ -86,7 +100,7 @@ private:
         }
     }
 
-    static std::vector<std::string> Lines(const std::string& relativePath) {
+    static std::vector<std::string> ReadFile(const std::string& relativePath) {
         const std::string path = std::string(VRLSCHEMA_TEST_DATA_DIR) + "/" + relativePath;
         std::ifstream file(path, std::ios::binary);
         EXPECT_TRUE(file.good()) << "cannot read " << path;

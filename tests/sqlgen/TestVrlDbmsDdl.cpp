@@ -119,21 +119,6 @@ TEST_F(DbmsDdl, ConstraintKindsWithoutStatementAreNotSupported) {
         EXPECT_TRUE(RaisesNotSupported([&] { dbms.FormatAddConstraint(table, c); })) << c->GetName().ToUtf8();
 }
 
-TEST_F(DbmsDdl, DropsTakeCompanionIndexesAlong) {
-    VrlTable* table = Orders();
-    EXPECT_EQ(CString(L"ALTER TABLE Orders DROP CONSTRAINT FK_Cust; DROP INDEX Orders.FK_CustIndex"),
-              dbms.FormatDropConstraint(table, Fk(L"FK_Cust", ctForeignKey)));
-    EXPECT_EQ(CString(L"ALTER TABLE Orders DROP CONSTRAINT FK5; DROP INDEX Orders.FK5Index"),
-              dbms.FormatDropConstraint(table, Fk(L"FK5", ctForeignKeyNotGenerated)));
-    EXPECT_EQ(CString(L"ALTER TABLE Orders DROP CONSTRAINT FK7"),
-              dbms.FormatDropConstraint(table, Fk(L"FK7", ctForeignKey7)));
-    EXPECT_EQ(CString(L"DROP INDEX Orders.IX"),
-              dbms.FormatDropConstraint(table, keep.Key(L"IX", ctIndex6, L"Code")));
-    EXPECT_EQ(CString(L"ALTER TABLE Orders DROP CONSTRAINT PK_Orders"),
-              dbms.FormatDropPrimaryKey(table, L"PK_Orders"));
-    EXPECT_EQ(CString(L"DROP INDEX Orders.IX_Code"), dbms.FormatDropIndex(table, L"IX_Code"));
-}
-
 TEST_F(DbmsDdl, AnsiTargetsShortenIndexNames) {
     VrlTable* table = Orders();
     const CString longName = L"IX_Orders_CustomerCode";

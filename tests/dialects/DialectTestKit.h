@@ -9,7 +9,6 @@
 #include "platform/COleVariant.h"
 #include "schema/VrlFunction.h"
 #include "schema/VrlSchema.h"
-#include "schema/VrlTableData.h"
 #include "schema/VrlView.h"
 
 namespace VrlSchemaLib {
@@ -48,14 +47,11 @@ public:
                                    VrlSchemaVersion());
     }
     VrlConstraint* Index(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
-                         std::vector<CString> included, ClusteredType clustered = clDefault) {
-        return Make<VrlConstraint>(name, type, columns, included, VrlSchemaVersion(), clustered);
+                         std::vector<CString> included) {
+        return Make<VrlConstraint>(name, type, columns, included, VrlSchemaVersion());
     }
     VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
-                    const std::vector<VrlConstraint*>& constraints = {}, const VrlTableData* data = nullptr) {
-        if (data)
-            return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, data, rtUndefined,
-                                  VrlSchemaVersion());
+                    const std::vector<VrlConstraint*>& constraints = {}) {
         return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
     }
     VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType inOut = ioIn) {
@@ -71,9 +67,8 @@ public:
     }
     const VrlSchema* Schema(const std::vector<VrlTable*>& tables,
                             const std::vector<VrlProcedure*>& procedures = {},
-                            const std::vector<VrlFunction*>& functions = {},
-                            const std::vector<VrlView*>& views = {}) {
-        return Make<VrlSchema>(VrlSchemaVersion(), tables, views, procedures, functions);
+                            const std::vector<VrlFunction*>& functions = {}) {
+        return Make<VrlSchema>(VrlSchemaVersion(), tables, std::vector<VrlView*>{}, procedures, functions);
     }
 
 private:

@@ -7,6 +7,7 @@
 
 #include "ExpectedTexts.h"
 #include "TestDialect.h"
+#include "common/Fmt.h"
 #include "schema/VrlTableData.h"
 
 using namespace VrlSchemaTest;
@@ -188,13 +189,11 @@ TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {
     // benchmarks in bench/.)
     constexpr int kTables = 2000;
     std::vector<VrlTable*> tables;
-    tables.reserve(kTables);
     for (int t = 0; t < kTables; ++t) {
-        const CString name = L"Table" + CString(std::to_wstring(t).c_str());
+        const CString name = Fmt(L"Table%d", t);
         std::vector<VrlField*> fields{keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull)};
         for (int f = 0; f < 6; ++f)
-            fields.push_back(keep.Field((L"Col" + CString(std::to_wstring(f).c_str())).GetString(), dtString,
-                                        40, COleVariant(L"x")));
+            fields.push_back(keep.Field(Fmt(L"Col%d", f).GetString(), dtString, 40, COleVariant(L"x")));
         fields.push_back(keep.Field(L"ParentID", dtInteger));
         tables.push_back(
             keep.Table(name, fields,
@@ -206,19 +205,15 @@ TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {
     dbms.GenerateSchema(statements);
     ASSERT_EQ(4u * kTables, statements.size());
     for (int t = 0; t < kTables; ++t) {
-        const std::string n = std::to_string(t);
-        ASSERT_EQ(0,
-                  statements[t].Find(CString(("CREATE TABLE Table" + n + " (\r\nID int  Not Null,").c_str())))
-            << statements[t].ToUtf8();
+        ASSERT_EQ(0, statements[t].Find(Fmt(L"CREATE TABLE Table%d (\r\nID int  Not Null,", t))) << t;
+        ASSERT_EQ(Fmt(L"ALTER TABLE Table%d ADD CONSTRAINT PK_Table%d PRIMARY KEY(ID)", t, t),
+                  statements[kTables + t]);
         ASSERT_EQ(
-            CString(("ALTER TABLE Table" + n + " ADD CONSTRAINT PK_Table" + n + " PRIMARY KEY(ID)").c_str()),
-            statements[kTables + t]);
-        ASSERT_EQ(
-            CString(("ALTER TABLE Table" + n + " ADD CONSTRAINT FK_Table" + n +
-                     " FOREIGN KEY(ParentID) REFERENCES Table0(ID) ON DELETE NO ACTION ON UPDATE NO ACTION")
-                        .c_str()),
+            Fmt(L"ALTER TABLE Table%d ADD CONSTRAINT FK_Table%d FOREIGN KEY(ParentID) REFERENCES Table0(ID) "
+                L"ON DELETE NO ACTION ON UPDATE NO ACTION",
+                t, t),
             statements[2 * kTables + 2 * t]);
-        ASSERT_EQ(CString(("CREATE INDEX FK_Table" + n + "Index ON Table" + n + "(ParentID)").c_str()),
+        ASSERT_EQ(Fmt(L"CREATE INDEX FK_Table%dIndex ON Table%d(ParentID)", t, t),
                   statements[2 * kTables + 2 * t + 1]);
     }
 }

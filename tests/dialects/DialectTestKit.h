@@ -1,4 +1,5 @@
-// Owns the objects of the small schemas the dialect tests put together.
+// Owns the objects of the small schemas the dialect tests put together, with
+// shorthands for the usual ones.
 #pragma once
 
 #include <memory>
@@ -10,6 +11,8 @@
 #include "schema/VrlSchema.h"
 #include "schema/VrlView.h"
 
+namespace VrlSchemaLib {
+
 class DialectTestKit {
 public:
     template <class T, class... A> T* Make(A&&... args) {
@@ -17,56 +20,59 @@ public:
         m_objects.emplace_back(object);
         return object;
     }
-    VrlSchemaLib::VrlField* Field(const wchar_t* name,
-                                  VrlSchemaLib::VrlDataType type = VrlSchemaLib::dtInteger, LONG length = 0,
-                                  VrlSchemaLib::VrlNullType nullType = VrlSchemaLib::ntNotNull) {
-        using namespace VrlSchemaLib;
-        return Make<VrlField>(name, VrlDataDefinition(type, length), COleVariant(), nullType, CString(L""), 0,
-                              paNone, VrlSchemaVersion(), 0, 0);
+    VrlField* Field(const wchar_t* name, VrlDataType type = dtInteger, LONG length = 0,
+                    VrlNullType nullType = ntNotNull, COleVariant value = COleVariant(), LONG flags = 0) {
+        VrlField* field = Make<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(L""),
+                                         0, paNone, VrlSchemaVersion(), 0, 0);
+        if (flags)
+            field->SetFlag(static_cast<VrlFieldFlag>(flags));
+        return field;
     }
-    VrlSchemaLib::VrlConstraint* Key(const wchar_t* name, VrlSchemaLib::VrlConstraintType type,
-                                     std::vector<CString> columns, bool nullable = false) {
-        using namespace VrlSchemaLib;
+    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
+                       bool nullable = false) {
         return Make<VrlConstraint>(name, type, columns, VrlSchemaVersion(), clDefault, nullable);
     }
     // A foreign key to Parent(ID); on update it cascades, which the ANSI
     // dialects never write.
-    VrlSchemaLib::VrlConstraint* Foreign(const wchar_t* name, VrlSchemaLib::VrlConstraintType type,
-                                         std::vector<CString> columns = {L"A"},
-                                         VrlSchemaLib::VrlOnDeleteType onDelete = VrlSchemaLib::odNoAction) {
-        using namespace VrlSchemaLib;
+    VrlConstraint* Foreign(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns = {L"A"},
+                           VrlOnDeleteType onDelete = odNoAction) {
         return Make<VrlConstraint>(name, type, columns, L"Parent", std::vector<CString>{L"ID"}, onDelete,
                                    ouCascade, VrlSchemaVersion());
     }
-    VrlSchemaLib::VrlTable* Table(const wchar_t* name, const std::vector<VrlSchemaLib::VrlField*>& fields,
-                                  const std::vector<VrlSchemaLib::VrlConstraint*>& constraints = {}) {
-        using namespace VrlSchemaLib;
+    // A foreign key that takes no action on update.
+    VrlConstraint* Reference(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
+                             const wchar_t* refTable, std::vector<CString> refColumns,
+                             VrlOnDeleteType onDelete) {
+        return Make<VrlConstraint>(name, type, columns, refTable, refColumns, onDelete, ouNoAction,
+                                   VrlSchemaVersion());
+    }
+    VrlConstraint* Index(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns,
+                         std::vector<CString> included) {
+        return Make<VrlConstraint>(name, type, columns, included, VrlSchemaVersion());
+    }
+    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
+                    const std::vector<VrlConstraint*>& constraints = {}) {
         return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
     }
-    VrlSchemaLib::VrlParam* Param(const wchar_t* name, VrlSchemaLib::VrlDataType type, LONG length = 0,
-                                  VrlSchemaLib::VrlInOutType inOut = VrlSchemaLib::ioIn) {
-        using namespace VrlSchemaLib;
+    VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType inOut = ioIn) {
         return Make<VrlParam>(name, VrlDataDefinition(type, length), inOut);
     }
-    VrlSchemaLib::VrlProcedure* Procedure(const wchar_t* name,
-                                          const std::vector<VrlSchemaLib::VrlParam*>& params,
-                                          const wchar_t* body, int withSqlCode = 0) {
-        using namespace VrlSchemaLib;
+    VrlProcedure* Procedure(const wchar_t* name, const std::vector<VrlParam*>& params, const wchar_t* body,
+                            int withSqlCode = 0) {
         return Make<VrlProcedure>(name, params, body, L"", 0, VrlSchemaVersion(), withSqlCode);
     }
-    VrlSchemaLib::VrlFunction* Function(const wchar_t* name, VrlSchemaLib::VrlDataDefinition returns,
-                                        const std::vector<VrlSchemaLib::VrlParam*>& params,
-                                        const wchar_t* body) {
-        using namespace VrlSchemaLib;
+    VrlFunction* Function(const wchar_t* name, VrlDataDefinition returns,
+                          const std::vector<VrlParam*>& params, const wchar_t* body) {
         return Make<VrlFunction>(name, returns, params, body, L"", VrlSchemaVersion());
     }
-    const VrlSchemaLib::VrlSchema* Schema(const std::vector<VrlSchemaLib::VrlTable*>& tables,
-                                          const std::vector<VrlSchemaLib::VrlProcedure*>& procedures = {},
-                                          const std::vector<VrlSchemaLib::VrlFunction*>& functions = {}) {
-        using namespace VrlSchemaLib;
+    const VrlSchema* Schema(const std::vector<VrlTable*>& tables,
+                            const std::vector<VrlProcedure*>& procedures = {},
+                            const std::vector<VrlFunction*>& functions = {}) {
         return Make<VrlSchema>(VrlSchemaVersion(), tables, std::vector<VrlView*>{}, procedures, functions);
     }
 
 private:
     std::vector<std::unique_ptr<CObject>> m_objects;
 };
+
+} // namespace VrlSchemaLib

@@ -1,16 +1,19 @@
 // Access generator: memo lengths, Jet literals and default clauses, keys and
-// indexes, the time-zone bias, and the refusal of existence probes.
+// indexes, the time-zone bias, and the refusal of existence probes. Expected
+// texts: texts/access.txt.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <vector>
 
+#include "DialectTestKit.h"
 #include "common/ExpectDux.h"
 #include "dialects/VrlDbmsAccess.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
 #include "platform/TimeZone.h"
 #include "schema/VrlSchema.h"
+#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 
@@ -35,7 +38,7 @@ TEST(AccessTypes, LongColumnsAreMemoWhateverTheirType) {
     EXPECT_STREQ(L"VARCHAR(12)", dbms.ConverToSqlDataType(dtAnsiString26, 12).GetString());
 }
 
-TEST(AccessLiterals, StringsAndDates) {
+TEST(AccessLiterals, StringsDatesAndDefaultClauses) {
     VrlDbmsAccess dbms(nullptr, L"Test");
     COleVariant quote(L"O'Brien");
     EXPECT_STREQ(L"'O''Brien'", dbms.FormatString(quote).GetString());
@@ -46,10 +49,6 @@ TEST(AccessLiterals, StringsAndDates) {
                  dbms.FormatDateTime(COleDateTime(date.m_dt + 0.25 / 86400), 1).GetString());
     EXPECT_STREQ(L"#08:30:15#", dbms.FormatDateTime(COleDateTime(1850, 6, 1, 8, 30, 15), 0).GetString());
     EXPECT_STREQ(L"#12:00:00#", dbms.FormatDateTime(COleDateTime(0.5), 0).GetString());
-}
-
-TEST(AccessLiterals, DefaultClauses) {
-    VrlDbmsAccess dbms(nullptr, L"Test");
     EXPECT_STREQ(L"DEFAULT \"\"", DefaultOf(dbms, dtString, COleVariant(L"")).GetString());
     EXPECT_STREQ(L"", DefaultOf(dbms, dtString, COleVariant()).GetString());
     EXPECT_STREQ(L"DEFAULT it''s", DefaultOf(dbms, dtMemo, COleVariant(L"it's")).GetString());
@@ -61,13 +60,12 @@ TEST(AccessLiterals, DefaultClauses) {
 }
 
 TEST(AccessKeys, NoPrimaryKeyStatementWithoutAKey) {
-    VrlField a(L"A", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull, CString(L""), 0, paNone,
-               VrlSchemaVersion(), 0, 0);
-    VrlConstraint index(L"IX_U", ctIndex, std::vector<CString>{L"A"}, VrlSchemaVersion());
-    VrlTable bare(L"U", {&a}, {&index}, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
+    DialectTestKit kit;
+    VrlTable* bare =
+        kit.Table(L"U", {kit.Field(L"A", dtInteger, 0, ntNull)}, {kit.Key(L"IX_U", ctIndex, {L"A"})});
     VrlDbmsAccess dbms(nullptr, L"Test");
     std::vector<CString> statements;
-    dbms.GeneratePrimaryKeyConstraint(&bare, statements);
+    dbms.GeneratePrimaryKeyConstraint(bare, statements);
     EXPECT_TRUE(statements.empty());
 }
 
@@ -76,8 +74,8 @@ TEST(AccessRoutines, FunctionsAreProceduresCalledByName) {
     VrlFunction function(L"fnTotal", VrlDataDefinition(dtInteger, 0), {&from}, L"SELECT 1", L"",
                          VrlSchemaVersion());
     VrlDbmsAccess dbms(nullptr, L"Test");
-    EXPECT_STREQ(L"CREATE PROCEDURE fnTotal (@From int ) AS \n\tSELECT 1",
-                 dbms.FormatCreateFunction(&function).GetString());
+    VrlSchemaTest::ExpectedTexts::Of("dialects/texts/access.txt")
+        .Expect({{"function.total", dbms.FormatCreateFunction(&function)}});
     EXPECT_STREQ(L"fnTotal", dbms.FormatFunctionCall(&function).GetString());
 }
 

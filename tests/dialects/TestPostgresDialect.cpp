@@ -1,136 +1,72 @@
-// PostgreSQL generator: whole scripts against hand-written expected files,
-// lower-cased catalogue probes, literals of the boolean, uuid and timestamp
-// types, lower() indexes for case-insensitive columns and how they are
-// dropped, column and routine changes, PL/pgSQL shells and cursor markers.
+// PostgreSQL generator: lower-cased catalogue probes, literals of the
+// boolean, uuid and timestamp types, lower() indexes for case-insensitive
+// columns and how they are dropped, column and routine changes, PL/pgSQL
+// shells and cursor markers. Expected texts: texts/postgres.txt.
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "DialectTestKit.h"
-#include "dialects/SampleScripts.h"
 #include "dialects/VrlDbmsPostgres.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlView.h"
+#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
-using DialectTest::ExpectStatements;
-
-using Kit = DialectTestKit;
 
 namespace {
-
-VrlField* FieldWithDefault(Kit& kit, const wchar_t* name, VrlDataType type, LONG length, COleVariant value,
-                           VrlNullType nullType = ntNull, LONG flags = 0) {
-    VrlField* field = kit.Make<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(L""),
-                                         0, paNone, VrlSchemaVersion(), 0, 0);
-    if (flags) {
-        field->SetFlag(static_cast<VrlFieldFlag>(flags));
-    }
-    return field;
-}
 
 // Batch: an identity key, a name column with a unique key, a "^" index on a
 // text column, a "^" unique key on a uuid column. Profile: a key over a name
 // column and a type-3 foreign key cascaded by trigger elsewhere.
-struct Schema {
-    Kit kit;
-    VrlTable* batch;
-    VrlTable* profile;
-    Schema() {
-        batch = kit.Table(L"Batch",
-                          {kit.Field(L"BatchID", dtAutoIncrement), kit.Field(L"Name", dtName, 40),
-                           kit.Field(L"Code", dtString, 20, ntNull), kit.Field(L"BatchGUID", dtGuid)},
-                          {kit.Key(L"PK_Batch", ctPrimaryKey, {L"BatchID"}),
-                           kit.Key(L"UQ_Batch_Name", ctUnique, {L"Name", L"Code"}),
-                           kit.Key(L"IX_Batch_Code", ctIndex, {L"^Code"}),
-                           kit.Key(L"UQ_Batch_GUID", ctUnique, {L"^BatchGUID"}),
-                           kit.Key(L"IX_Batch_Plain", ctIndex, {L"Code"})});
-        profile =
-            kit.Table(L"Profile", {kit.Field(L"ProfileName", dtName, 30), kit.Field(L"BatchID")},
-                      {kit.Key(L"PK_Profile", ctPrimaryKey, {L"ProfileName"}),
-                       kit.Make<VrlConstraint>(
-                           L"FK_Profile_Batch", ctForeignKey, std::vector<CString>{L"BatchID"}, L"Batch",
-                           std::vector<CString>{L"BatchID"}, odCascade4, ouNoAction, VrlSchemaVersion())});
+class Postgres : public ::testing::Test {
+protected:
+    const VrlSchemaTest::ExpectedTexts& texts =
+        VrlSchemaTest::ExpectedTexts::Of("dialects/texts/postgres.txt");
+    DialectTestKit kit;
+    VrlDbmsPostgres dbms{nullptr, L"Test"};
+    VrlTable* batch = kit.Table(L"Batch",
+                                {kit.Field(L"BatchID", dtAutoIncrement), kit.Field(L"Name", dtName, 40),
+                                 kit.Field(L"Code", dtString, 20, ntNull), kit.Field(L"BatchGUID", dtGuid)},
+                                {kit.Key(L"PK_Batch", ctPrimaryKey, {L"BatchID"}),
+                                 kit.Key(L"UQ_Batch_Name", ctUnique, {L"Name", L"Code"}),
+                                 kit.Key(L"IX_Batch_Code", ctIndex, {L"^Code"}),
+                                 kit.Key(L"UQ_Batch_GUID", ctUnique, {L"^BatchGUID"}),
+                                 kit.Key(L"IX_Batch_Plain", ctIndex, {L"Code"})});
+    VrlTable* profile = kit.Table(
+        L"Profile", {kit.Field(L"ProfileName", dtName, 30), kit.Field(L"BatchID")},
+        {kit.Key(L"PK_Profile", ctPrimaryKey, {L"ProfileName"}),
+         kit.Reference(L"FK_Profile_Batch", ctForeignKey, {L"BatchID"}, L"Batch", {L"BatchID"}, odCascade4)});
+    const VrlConstraint* Key(const VrlTable* table, const wchar_t* name) {
+        return table->GetConstraint(name);
     }
 };
 
 } // namespace
 
-TEST(PostgresScript, SampleNamesAndSeedRowsMatchTheExpectedFiles) {
-    VrlDbmsPostgres sample(DialectTest::GetSampleSchema(), L"Sample");
-    std::vector<CString> statements{L"left over"};
-    sample.GenerateSchema(statements);
-    ExpectStatements("postgres/sample_schema.sql", statements);
-    sample.GenerateDefaultValues(statements);
-    ExpectStatements("postgres/sample_seed.sql", statements);
-
-    VrlDbmsPostgres names(DialectTest::GetNamesSchema(), L"Names");
-    names.GenerateSchema(statements);
-    ExpectStatements("postgres/names_schema.sql", statements);
-}
-
-TEST(PostgresProbes, EveryKindComparesTheFoldedName) {
-    Schema s;
+TEST_F(Postgres, ProbesCompareTheFoldedName) {
     VrlView view(L"vwBatch", L"SELECT BatchID FROM Batch", L"Batch");
-    Kit& kit = s.kit;
-    VrlProcedure* procedure = kit.Procedure(L"procBatch", {}, L"SELECT 1");
-    VrlFunction* function = kit.Function(L"fnBatch", VrlDataDefinition(dtInteger, 0), {}, L"RETURN 1");
-    VrlDbmsPostgres dbms(nullptr, L"Test");
-    const wchar_t* const index = L"select count(*) from pg_catalog.pg_index x join pg_catalog.pg_class i on "
-                                 L"i.oid = x.indexrelid where "
-                                 L"i.relname = '";
-    struct Case {
-        const VrlSchemaObject* object;
-        CString query;
-    } cases[] = {
-        {s.batch,
-         L"select count(*) from pg_catalog.pg_tables where schemaname = current_schema() and tablename "
-         L"= 'batch'"},
-        {s.batch->GetField(L"BatchGUID"),
-         L"select count(*) from information_schema.columns where table_schema = current_schema() and "
-         L"table_name = 'batch' and column_name = 'batchguid'"},
-        {s.batch->GetConstraint(L"PK_Batch"),
-         L"select conname from pg_catalog.pg_constraint where conrelid = to_regclass('batch') and contype = "
-         L"'p'"},
-        {s.profile->GetConstraint(L"FK_Profile_Batch"),
-         L"select count(*) from pg_catalog.pg_constraint where conname = 'fk_profile_batch' and conrelid = "
-         L"to_regclass('profile') and contype = 'f'"},
-        // A unique key is found among the indexes, whichever way it was made.
-        {s.batch->GetConstraint(L"UQ_Batch_Name"),
-         CString(index) + L"uq_batch_name' and x.indrelid = to_regclass('batch') and x.indisunique and not "
-                          L"x.indisprimary"},
-        {s.batch->GetConstraint(L"UQ_Batch_GUID"),
-         CString(index) + L"uq_batch_guid' and x.indrelid = to_regclass('batch') and x.indisunique and not "
-                          L"x.indisprimary"},
-        {s.batch->GetConstraint(L"IX_Batch_Code"),
-         CString(index) + L"ix_batch_code' and x.indrelid = to_regclass('batch') and not x.indisunique"},
-        {&view,
-         L"select count(*) from pg_catalog.pg_views where schemaname = current_schema() and viewname = "
-         L"'vwbatch'"},
-        {procedure, L"select count(*) from pg_catalog.pg_proc where pronamespace = "
-                    L"current_schema()::regnamespace and proname = 'procbatch' and prokind = 'p'"},
-        {function, L"select count(*) from pg_catalog.pg_proc where pronamespace = "
-                   L"current_schema()::regnamespace and proname = 'fnbatch' and prokind = 'f'"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_STREQ(c.query.GetString(), dbms.FormatObjectExists(c.object).GetString())
-            << c.object->GetName().ToUtf8();
-    }
-    EXPECT_STREQ(cases[0].query.GetString(), dbms.FormatTableExists(L"Batch").GetString());
-    EXPECT_STREQ(cases[8].query.GetString(), dbms.FormatProcedureExists(L"procBatch").GetString());
-    EXPECT_STREQ(L"select count(*) from pg_catalog.pg_sequences where schemaname = current_schema() and "
-                 L"sequencename = 'newidseq'",
-                 dbms.FormatSequenceExists(L"NewIDSeq").GetString());
+    texts.Expect({
+        {"exists.table", dbms.FormatObjectExists(batch)},
+        {"exists.table", dbms.FormatTableExists(L"Batch")},
+        {"exists.column", dbms.FormatObjectExists(batch->GetField(L"BatchGUID"))},
+        {"exists.primary_key", dbms.FormatObjectExists(Key(batch, L"PK_Batch"))},
+        {"exists.foreign_key", dbms.FormatObjectExists(Key(profile, L"FK_Profile_Batch"))},
+        {"exists.unique_name", dbms.FormatObjectExists(Key(batch, L"UQ_Batch_Name"))},
+        {"exists.unique_guid", dbms.FormatObjectExists(Key(batch, L"UQ_Batch_GUID"))},
+        {"exists.index", dbms.FormatObjectExists(Key(batch, L"IX_Batch_Code"))},
+        {"exists.view", dbms.FormatObjectExists(&view)},
+        {"exists.procedure", dbms.FormatObjectExists(kit.Procedure(L"procBatch", {}, L"SELECT 1"))},
+        {"exists.procedure", dbms.FormatProcedureExists(L"procBatch")},
+        {"exists.function",
+         dbms.FormatObjectExists(kit.Function(L"fnBatch", VrlDataDefinition(dtInteger, 0), {}, L"RETURN 1"))},
+        {"exists.sequence", dbms.FormatSequenceExists(L"NewIDSeq")},
+    });
 }
 
-TEST(PostgresLiterals, BooleanUuidTimestampAndTextLiterals) {
-    Kit kit;
-    VrlDbmsPostgres dbms(nullptr, L"Test");
+TEST_F(Postgres, BooleanUuidTimestampAndTextLiterals) {
     const COleDateTime date(2024, 1, 31, 13, 45, 0);
-    struct Case {
+    const struct {
         VrlDataType type;
         LONG flags;
         COleVariant value;
@@ -155,8 +91,8 @@ TEST(PostgresLiterals, BooleanUuidTimestampAndTextLiterals) {
         {dtInteger, 0x4000, COleVariant(L"CAST(-EXTRACT(TIMEZONE FROM CURRENT_TIMESTAMP)/60 AS integer)"),
          L"CAST(-EXTRACT(TIMEZONE FROM CURRENT_TIMESTAMP)/60 AS integer)"},
     };
-    for (const Case& c : cases) {
-        VrlField* field = FieldWithDefault(kit, L"F", c.type, 0, COleVariant(), ntNull, c.flags);
+    for (const auto& c : cases) {
+        VrlField* field = kit.Field(L"F", c.type, 0, ntNull, COleVariant(), c.flags);
         EXPECT_STREQ(c.literal, dbms.FormatValue(field, c.value).GetString()) << c.type;
     }
     // A boolean keeps its own type; it is not carried as a small integer.
@@ -166,138 +102,70 @@ TEST(PostgresLiterals, BooleanUuidTimestampAndTextLiterals) {
     EXPECT_EQ(cmdFunction, dbms.TranslateCommandType(cmdFunction));
 }
 
-TEST(PostgresKeys, CaseInsensitiveColumnsAreIndexedThroughLower) {
-    Schema s;
-    VrlDbmsPostgres dbms(nullptr, L"Test");
-    struct Case {
-        const wchar_t* name;
-        const wchar_t* create;
-        const wchar_t* drop;
-    } cases[] = {
-        {L"UQ_Batch_Name", L"CREATE UNIQUE INDEX UQ_Batch_Name ON Batch(lower(Name),Code)",
-         L"DROP INDEX UQ_Batch_Name"},
-        {L"IX_Batch_Code", L"CREATE INDEX IX_Batch_Code ON Batch(lower(Code))", L"DROP INDEX IX_Batch_Code"},
-        // lower() takes no uuid; uuid values compare by value anyway.
-        {L"UQ_Batch_GUID", L"ALTER TABLE Batch ADD CONSTRAINT UQ_Batch_GUID UNIQUE(BatchGUID)",
-         L"ALTER TABLE Batch DROP CONSTRAINT UQ_Batch_GUID"},
-        {L"IX_Batch_Plain", L"CREATE INDEX IX_Batch_Plain ON Batch(Code)", L"DROP INDEX IX_Batch_Plain"},
-        {L"PK_Batch", L"ALTER TABLE Batch ADD CONSTRAINT PK_Batch PRIMARY KEY(BatchID)",
-         L"ALTER TABLE Batch DROP CONSTRAINT PK_Batch"},
-    };
-    for (const Case& c : cases) {
-        const VrlConstraint* key = s.batch->GetConstraint(c.name);
-        EXPECT_STREQ(c.create, dbms.FormatAddConstraint(s.batch, key).GetString()) << c.name;
-        EXPECT_STREQ(c.drop, dbms.FormatDropConstraint(s.batch, key).GetString()) << c.name;
-    }
-    EXPECT_STREQ(L"DROP INDEX UQ_Batch_Name",
-                 dbms.FormatDropConstraint(s.batch, L"UQ_Batch_Name").GetString());
-
-    // A key over a name column keeps its constraint and gains CI_<key>;
-    // both go when it is dropped, by object or by name.
-    const VrlConstraint* key = s.profile->GetConstraint(L"PK_Profile");
-    EXPECT_STREQ(L"ALTER TABLE Profile ADD CONSTRAINT PK_Profile PRIMARY KEY(ProfileName);CREATE INDEX "
-                 L"CI_PK_Profile ON Profile(lower(ProfileName))",
-                 dbms.FormatAddConstraint(s.profile, key).GetString());
-    const wchar_t* const dropKey =
-        L"ALTER TABLE Profile DROP CONSTRAINT PK_Profile; DROP INDEX CI_PK_Profile";
-    EXPECT_STREQ(dropKey, dbms.FormatDropConstraint(s.profile, key).GetString());
-    EXPECT_STREQ(dropKey, dbms.FormatDropConstraint(s.profile, L"PK_Profile").GetString());
-    EXPECT_STREQ(
-        L"ALTER TABLE Profile DROP CONSTRAINT FK_Profile_Batch; DROP INDEX FK_Profile_BatchIndex",
-        dbms.FormatDropConstraint(s.profile, s.profile->GetConstraint(L"FK_Profile_Batch")).GetString());
-
-    // Name, statement pairs for a caller that creates the missing ones.
-    std::vector<CString> pairs;
-    dbms.GenerateCaseInsensitiveIndexes(s.batch, pairs);
-    dbms.GenerateCaseInsensitiveIndexes(s.profile, pairs);
-    const std::vector<CString> expected{
-        L"UQ_Batch_Name", cases[0].create,  L"IX_Batch_Code",
-        cases[1].create,  L"CI_PK_Profile", L"CREATE INDEX CI_PK_Profile ON Profile(lower(ProfileName))"};
-    EXPECT_EQ(expected, pairs);
-
-    VrlDbmsPostgres withSchema(s.kit.Schema({s.batch}), L"Test");
+TEST_F(Postgres, CaseInsensitiveColumnsAreIndexedThroughLower) {
+    std::vector<CString> pairs; // name, statement: for a caller that creates the missing ones
+    dbms.GenerateCaseInsensitiveIndexes(batch, pairs);
+    dbms.GenerateCaseInsensitiveIndexes(profile, pairs);
+    ASSERT_EQ(6u, pairs.size());
+    EXPECT_EQ((std::vector<CString>{L"UQ_Batch_Name", L"IX_Batch_Code", L"CI_PK_Profile"}),
+              (std::vector<CString>{pairs[0], pairs[2], pairs[4]}));
+    texts.Expect({
+        {"key.uq_batch_name", dbms.FormatAddConstraint(batch, Key(batch, L"UQ_Batch_Name"))},
+        {"drop.uq_batch_name", dbms.FormatDropConstraint(batch, Key(batch, L"UQ_Batch_Name"))},
+        {"drop.uq_batch_name", dbms.FormatDropConstraint(batch, L"UQ_Batch_Name")},
+        {"key.ix_batch_code", dbms.FormatAddConstraint(batch, Key(batch, L"IX_Batch_Code"))},
+        {"drop.ix_batch_code", dbms.FormatDropConstraint(batch, Key(batch, L"IX_Batch_Code"))},
+        {"key.uq_batch_guid", dbms.FormatAddConstraint(batch, Key(batch, L"UQ_Batch_GUID"))},
+        {"drop.uq_batch_guid", dbms.FormatDropConstraint(batch, Key(batch, L"UQ_Batch_GUID"))},
+        {"key.ix_batch_plain", dbms.FormatAddConstraint(batch, Key(batch, L"IX_Batch_Plain"))},
+        {"drop.ix_batch_plain", dbms.FormatDropConstraint(batch, Key(batch, L"IX_Batch_Plain"))},
+        {"key.pk_batch", dbms.FormatAddConstraint(batch, Key(batch, L"PK_Batch"))},
+        {"drop.pk_batch", dbms.FormatDropConstraint(batch, Key(batch, L"PK_Batch"))},
+        {"key.pk_profile", dbms.FormatAddConstraint(profile, Key(profile, L"PK_Profile"))},
+        {"drop.pk_profile", dbms.FormatDropConstraint(profile, Key(profile, L"PK_Profile"))},
+        {"drop.pk_profile", dbms.FormatDropConstraint(profile, L"PK_Profile")},
+        {"drop.fk_profile_batch", dbms.FormatDropConstraint(profile, Key(profile, L"FK_Profile_Batch"))},
+        {"key.uq_batch_name", pairs[1]},
+        {"key.ix_batch_code", pairs[3]},
+        {"index.ci_pk_profile", pairs[5]},
+    });
+    VrlDbmsPostgres withSchema(kit.Schema({batch}), L"Test");
     EXPECT_STREQ(L"lower(Name)=lower('abc')",
                  withSchema.CreateWhereComparison(L"Batch", L"Name", L"'abc'").GetString());
     EXPECT_STREQ(L"Code='abc'", withSchema.CreateWhereComparison(L"Batch", L"Code", L"'abc'").GetString());
 }
 
-TEST(PostgresChanges, ColumnsViewsAndRoutinesAreReplacedInPlace) {
-    Schema s;
-    Kit& kit = s.kit;
-    VrlDbmsPostgres dbms(nullptr, L"Test");
-    EXPECT_STREQ(
-        L"ALTER TABLE Batch ALTER COLUMN Name TYPE varchar(40) USING Name::varchar(40), ALTER COLUMN "
-        L"Name SET NOT NULL",
-        dbms.FormatAlterColumn(s.batch, s.batch->GetField(L"Name")).GetString());
-    EXPECT_STREQ(
-        L"ALTER TABLE Batch ALTER COLUMN Code TYPE varchar(20) USING Code::varchar(20), ALTER COLUMN "
-        L"Code DROP NOT NULL",
-        dbms.FormatAlterColumn(s.batch, s.batch->GetField(L"Code")).GetString());
-    // The identity stays; only its integer type is restated.
-    EXPECT_STREQ(L"ALTER TABLE Batch ALTER COLUMN BatchID TYPE integer USING BatchID::integer, ALTER COLUMN "
-                 L"BatchID SET NOT NULL",
-                 dbms.FormatAlterColumn(s.batch, s.batch->GetField(L"BatchID")).GetString());
-    // An identity column never gets a default: PostgreSQL refuses both.
-    EXPECT_STREQ(L"ALTER TABLE Batch ADD BatchID integer GENERATED BY DEFAULT AS IDENTITY  Not Null",
-                 dbms.FormatAddColumn(s.batch, FieldWithDefault(kit, L"BatchID", dtAutoIncrement, 0,
-                                                                COleVariant(1L), ntNotNull))
-                     .GetString());
-
+TEST_F(Postgres, ColumnsViewsAndRoutinesAreReplacedInPlace) {
     VrlView view(L"vwBatch", L"SELECT BatchID FROM Batch", L"Batch");
-    EXPECT_STREQ(L"CREATE OR REPLACE VIEW vwBatch AS\nSELECT BatchID FROM Batch",
-                 dbms.FormatAlterView(&view).GetString());
-
     VrlProcedure* rename = kit.Procedure(
         L"procRename",
         {kit.Param(L"lBatchID", dtInteger), kit.Param(L"strName", dtName, 40),
          kit.Param(L"lVersion", dtInteger, 0, ioInOut), kit.Param(L"bDone", dtBoolean, 0, ioOut)},
         L"UPDATE Batch SET Name = @strName WHERE BatchID = @lBatchID;\n\t@bDone := TRUE");
-    const wchar_t* const renameText =
-        L"CREATE OR REPLACE PROCEDURE procRename(IN plBatchID integer, IN pstrName varchar, INOUT plVersion "
-        L"integer, OUT pbDone boolean) \n\tLANGUAGE plpgsql \nAS $$\nBEGIN \n\tUPDATE Batch SET Name = "
-        L"pstrName WHERE BatchID = plBatchID;\n\tpbDone := TRUE; \nEND;\n$$";
-    EXPECT_STREQ(renameText, dbms.FormatCreateProcedure(rename).GetString());
-    EXPECT_STREQ(renameText, dbms.FormatAlterProcedure(rename).GetString());
-
-    // "~" opens the result cursor at the query; "~~" leaves the body to it.
-    struct Case {
-        const wchar_t* body;
-        const wchar_t* text;
-    } cursors[] = {
-        {L"~SELECT * FROM Batch WHERE BatchID = @lBatchID",
-         L"CREATE OR REPLACE PROCEDURE procGet(IN plBatchID integer, INOUT resultSet refcursor DEFAULT NULL) "
-         L"\n\tLANGUAGE plpgsql \nAS $$\nBEGIN \n\tOPEN resultSet FOR SELECT * FROM Batch WHERE BatchID = "
-         L"plBatchID; \nEND;\n$$"},
-        {L"~~OPEN resultSet FOR SELECT 1",
-         L"CREATE OR REPLACE PROCEDURE procGet(IN plBatchID integer, INOUT resultSet refcursor DEFAULT NULL) "
-         L"\n\tLANGUAGE plpgsql \nAS $$\nBEGIN \n\tOPEN resultSet FOR SELECT 1; \nEND;\n$$"},
+    auto get = [&](const wchar_t* body) {
+        return dbms.GetProcedure(kit.Procedure(L"procGet", {kit.Param(L"lBatchID", dtInteger)}, body));
     };
-    for (const Case& c : cursors) {
-        EXPECT_STREQ(c.text,
-                     dbms.GetProcedure(kit.Procedure(L"procGet", {kit.Param(L"lBatchID", dtInteger)}, c.body))
-                         .GetString());
-    }
-    EXPECT_STREQ(L"CREATE OR REPLACE PROCEDURE procNone() \n\tLANGUAGE plpgsql \nAS $$\nBEGIN \n\tNULL; "
-                 L"\nEND;\n$$",
-                 dbms.GetProcedure(kit.Procedure(L"procNone", {}, L"NULL")).GetString());
-
     VrlFunction* function =
         kit.Function(L"fnName", VrlDataDefinition(dtName, 40), {kit.Param(L"lID", dtAutoIncrement)},
                      L"RETURN (SELECT Name FROM Batch WHERE BatchID = @lID)");
-    const wchar_t* const functionText =
-        L"CREATE OR REPLACE FUNCTION fnName(IN plID integer) \n\tRETURNS varchar \n\tLANGUAGE plpgsql \nAS "
-        L"$$\nBEGIN \n\tRETURN (SELECT Name FROM Batch WHERE BatchID = plID); \nEND;\n$$";
-    EXPECT_STREQ(functionText, dbms.FormatCreateFunction(function).GetString());
-    EXPECT_STREQ(functionText, dbms.FormatAlterFunction(function).GetString());
-
-    // A buffered table is read page by page through a set-returning function.
     VrlTable* lookup =
         kit.Make<VrlTable>(L"Lookup", std::vector<VrlField*>{kit.Field(L"LookupID")},
                            std::vector<VrlConstraint*>{kit.Key(L"PK_Lookup", ctPrimaryKey, {L"LookupID"})},
                            L"", 50, 0u, rtUndefined, VrlSchemaVersion());
-    EXPECT_STREQ(
-        L"CREATE OR REPLACE FUNCTION prcLookupBuf(pmyID integer) \n\tRETURNS SETOF Lookup \n\tLANGUAGE "
-        L"plpgsql \nAS $$\nBEGIN \n\tRETURN QUERY SELECT * \n\t\tFROM Lookup \n\t\tWHERE pmyID IS NULL "
-        L"OR LookupID > pmyID \n\t\tORDER BY LookupID \n\t\tLIMIT 50; \nEND;\n$$",
-        dbms.GetBufferFunctionDefinition(lookup).GetString());
+    VrlField* identity = kit.Field(L"BatchID", dtAutoIncrement, 0, ntNotNull, COleVariant(1L));
+    texts.Expect({
+        {"alter.name", dbms.FormatAlterColumn(batch, batch->GetField(L"Name"))},
+        {"alter.code", dbms.FormatAlterColumn(batch, batch->GetField(L"Code"))},
+        {"alter.identity", dbms.FormatAlterColumn(batch, batch->GetField(L"BatchID"))},
+        {"add.identity", dbms.FormatAddColumn(batch, identity)},
+        {"view.replace", dbms.FormatAlterView(&view)},
+        {"procedure.rename", dbms.FormatCreateProcedure(rename)},
+        {"procedure.rename", dbms.FormatAlterProcedure(rename)},
+        {"procedure.cursor", get(L"~SELECT * FROM Batch WHERE BatchID = @lBatchID")},
+        {"procedure.own_cursor", get(L"~~OPEN resultSet FOR SELECT 1")},
+        {"procedure.none", dbms.GetProcedure(kit.Procedure(L"procNone", {}, L"NULL"))},
+        {"function.name", dbms.FormatCreateFunction(function)},
+        {"function.name", dbms.FormatAlterFunction(function)},
+        {"buffer.lookup", dbms.GetBufferFunctionDefinition(lookup)},
+    });
 }

@@ -43,7 +43,7 @@ private:
 
 } // namespace
 
-TEST_F(DbmsLiterals, TypeTextsCarryTheLengthOnlyFromOne) {
+TEST_F(DbmsLiterals, TypeTextsCarryTheLengthOnlyFromOneAndPassThroughValidateString) {
     EXPECT_EQ(CString(L"nvarchar"), dbms.ConverToSqlDataType(dtString, 0));
     EXPECT_EQ(CString(L"nvarchar"), dbms.ConverToSqlDataType(dtString, -1));
     EXPECT_EQ(CString(L"nvarchar(50)"), dbms.ConverToSqlDataType(dtString, 50));
@@ -55,15 +55,12 @@ TEST_F(DbmsLiterals, TypeTextsCarryTheLengthOnlyFromOne) {
     EXPECT_EQ(CString(L"(7)"), dbms.ConverToSqlDataType(dtInterval, 7));
     EXPECT_EQ(CString(L"nvarchar(20)"), dbms.FormatSchemaCreationDataType(dtString, 20));
     EXPECT_EQ(CString(L"int"), dbms.FormatSchemaCreationDataType(dtInteger, 0));
-}
-
-TEST_F(DbmsLiterals, TypeTextsPassThroughValidateString) {
     dbms.RefuseTextsContaining(L"nvarchar");
     EXPECT_TRUE(RaisesNotSupported([&] { dbms.ConverToSqlDataType(dtString, 5); }));
     EXPECT_TRUE(RaisesNotSupported([&] { dbms.FormatSchemaCreationDataType(dtString, 5); }));
 }
 
-TEST_F(DbmsLiterals, EnumerationWords) {
+TEST_F(DbmsLiterals, EnumerationWordsAndOnDeleteWithoutSqlText) {
     EXPECT_EQ(CString(L"Not Null"), dbms.ConverToSqlDataType(ntNotNull));
     EXPECT_EQ(CString(L""), dbms.ConverToSqlDataType(ntNull));
     EXPECT_EQ(CString(L""), dbms.ConverToSqlDataType(ioIn));
@@ -75,9 +72,6 @@ TEST_F(DbmsLiterals, EnumerationWords) {
     EXPECT_EQ(CString(L"NO ACTION"), dbms.ConverToSqlDataType(odNoAction));
     EXPECT_EQ(CString(L"CASCADE"), dbms.ConverToSqlDataType(odCascade));
     EXPECT_EQ(CString(L"CASCADE"), dbms.ConverToSqlDataType(odCascade4));
-}
-
-TEST_F(DbmsLiterals, OnDeleteWithoutSqlTextIsNotSupported) {
     for (VrlOnDeleteType type : {odNone, static_cast<VrlOnDeleteType>(0), static_cast<VrlOnDeleteType>(5)})
         EXPECT_TRUE(RaisesNotSupported([&] { dbms.ConverToSqlDataType(type); })) << type;
 }
@@ -107,7 +101,7 @@ TEST_F(DbmsLiterals, EmptyAndNullGiveNullForEveryTypeAndLeaveVtNull) {
     }
 }
 
-TEST_F(DbmsLiterals, Integers) {
+TEST_F(DbmsLiterals, IntegersAndFloats) {
     EXPECT_EQ(CString(L"5"), Literal(dtInteger, COleVariant(L"5")));
     EXPECT_EQ(CString(L"-12"), Literal(dtShort, COleVariant(static_cast<short>(-12))));
     EXPECT_EQ(CString(L"2147483647"), Literal(dtInteger21, COleVariant(2147483647L)));
@@ -118,9 +112,6 @@ TEST_F(DbmsLiterals, Integers) {
     EXPECT_NE(CString(L"tz_offset()"), Literal(dtInteger, COleVariant(L"tz_offset()"), ffTimeOffset));
     // The flag does not change how numbers are written.
     EXPECT_EQ(CString(L"7"), Literal(dtInteger, COleVariant(7L), ffTimeOffset));
-}
-
-TEST_F(DbmsLiterals, Floats) {
     EXPECT_EQ(CString(L"1.500000"), Literal(dtDouble, COleVariant(1.5)));
     EXPECT_EQ(CString(L"-0.250000"), Literal(dtSingle, COleVariant(L"-0.25")));
     CommaLocale comma;
@@ -131,7 +122,7 @@ TEST_F(DbmsLiterals, Floats) {
     EXPECT_EQ(CString(L"1.5;2.25"), text);
 }
 
-TEST_F(DbmsLiterals, Strings) {
+TEST_F(DbmsLiterals, StringsAndGuids) {
     EXPECT_EQ(CString(L"'O''Brien'"), Literal(dtString, COleVariant(L"O'Brien")));
     EXPECT_EQ(CString(L"''''''"), Literal(dtMemo, COleVariant(L"''")));
     EXPECT_EQ(CString(L"N'Zoë'"), Literal(dtName, COleVariant(L"Zoë")));
@@ -140,9 +131,6 @@ TEST_F(DbmsLiterals, Strings) {
     EXPECT_TRUE(VrlDbms::IsAscii(L""));
     EXPECT_TRUE(VrlDbms::IsAscii(L"\x7f"));
     EXPECT_FALSE(VrlDbms::IsAscii(L"\x80"));
-}
-
-TEST_F(DbmsLiterals, GuidsAreLoweredInTextAndVariant) {
     VrlField* field = keep.Field(L"G", dtGuid23);
     COleVariant value(L"{ABCDEF01-2345-6789-ABCD-EF0123456789}");
     EXPECT_EQ(CString(L"'{abcdef01-2345-6789-abcd-ef0123456789}'"), dbms.FormatValueAndVariant(field, value));
@@ -182,29 +170,23 @@ TEST_F(DbmsLiterals, Booleans) {
     EXPECT_TRUE(raised);
 }
 
-TEST_F(DbmsLiterals, TypesWithoutLiteralGiveEmptyText) {
+TEST_F(DbmsLiterals, TypesWithoutLiteralGiveEmptyTextAndFormatValueLeavesTheVariantAlone) {
     for (VrlDataType type : {dtBigInt, dtBinary, dtTable, dtSysName, dtInterval})
         EXPECT_EQ(CString(L""), Literal(type, COleVariant(5L))) << type;
     EXPECT_EQ(CString(L""), dbms.FormatValue(static_cast<const VrlField*>(nullptr), COleVariant(5L)));
-}
-
-TEST_F(DbmsLiterals, FormatValueLeavesTheCallersVariantAlone) {
     VrlField* field = keep.Field(L"G", dtGuid);
     const COleVariant value(L"ABC");
     EXPECT_EQ(CString(L"'abc'"), dbms.FormatValue(field, value));
     EXPECT_EQ(CString(L"ABC"), CString(value.bstrVal));
 }
 
-TEST_F(DbmsLiterals, FormatValueByNamesLooksTheFieldUp) {
+TEST_F(DbmsLiterals, FormatValueByNamesAndBstrNotVarchar) {
     VrlTable* table =
         keep.Table(L"Person", {keep.Field(L"Age", dtInteger), keep.Field(L"Name", dtString, 20)});
     TestDialect withSchema(keep.Schema({table}));
     EXPECT_EQ(CString(L"'Ann'"), withSchema.FormatValue(L"person", L"NAME", COleVariant(L"Ann")));
     EXPECT_EQ(CString(L"30"), withSchema.FormatValue(L"Person", L"Age", COleVariant(L"30")));
     ExpectDux(4054, [&] { withSchema.FormatValue(L"Person", L"Height", COleVariant(1L)); });
-}
-
-TEST_F(DbmsLiterals, BstrNotVarchar) {
     COleVariant number(L"1,25");
     EXPECT_EQ(CString(L"1.25"), dbms.FormatBstrNotVarchar(number));
     COleVariant empty(L"");

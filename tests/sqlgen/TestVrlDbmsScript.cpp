@@ -1,11 +1,13 @@
 // Whole scripts and seed data of the generator base: the order of the
 // statement groups, trimming through AddTo, foreign keys split into their
-// statements, and INSERTs of seed rows.
+// statements, and INSERTs of seed rows. Expected texts: texts/base.txt.
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "ExpectedTexts.h"
 #include "TestDialect.h"
+#include "common/Fmt.h"
 #include "schema/VrlTableData.h"
 
 using namespace VrlSchemaTest;
@@ -23,6 +25,7 @@ public:
 
 class DbmsScript : public ::testing::Test {
 protected:
+    const ExpectedTexts& texts = ExpectedTexts::Of("sqlgen/texts/base.txt");
     Keeper keep;
 
     void SetSupportTemplates(TestDialect& dbms) {
@@ -73,33 +76,7 @@ TEST_F(DbmsScript, GroupsComeInScriptOrder) {
     std::vector<CString> statements{L"left over"};
     dbms.GenerateSchema(statements);
 
-    const std::vector<CString> expected{
-        L"S1",
-        L"S2",
-        L"CREATE TABLE Customer (\r\nID int  Not Null,\r\nName nvarchar(30))",
-        L"CREATE TABLE Orders (\r\nID int  Not Null,\r\nCustomerID int)",
-        L"CREATE PROCEDURE prcOrdersBuf @key int AS SELECT TOP 25 * FROM Orders WHERE ID > @key ORDER BY ID",
-        L"ALTER TABLE Customer ADD CONSTRAINT PK_Customer PRIMARY KEY(ID)",
-        L"ALTER TABLE Customer ADD CONSTRAINT UQ_Customer UNIQUE(Name)",
-        L"CREATE INDEX IX_CustomerName ON Customer(Name)",
-        L"ALTER TABLE Orders ADD CONSTRAINT PK_Orders PRIMARY KEY(ID)",
-        L"ALTER TABLE Orders ADD CONSTRAINT FK_OrdersCustomer FOREIGN KEY(CustomerID) REFERENCES "
-        L"Customer(ID) "
-        L"ON DELETE NO ACTION ON UPDATE NO ACTION",
-        L"CREATE INDEX FK_OrdersCustomerIndex ON Orders(CustomerID)",
-        L"ALTER TABLE Orders ADD CONSTRAINT FK_Orders7 FOREIGN KEY(CustomerID) REFERENCES Customer(ID) "
-        L"ON DELETE NO ACTION ON UPDATE NO ACTION",
-        L"S11",
-        L"S8",
-        L"S9",
-        L"S10",
-        L"CREATE VIEW vOrders AS\nSELECT ID FROM Orders",
-        L"CREATE FUNCTION fnCount(@lID int ) RETURNS int RETURN 1",
-        L"CREATE PROCEDURE procGet (@lID int ) AS\r\nSELECT 1",
-        L"TRIGGERS",
-        L"S52",
-    };
-    EXPECT_EQ(JoinStatements(expected), JoinStatements(statements));
+    texts.Expect({{"script.two_tables", JoinStatements(statements)}});
 }
 
 TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
@@ -112,7 +89,7 @@ TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
     TestDialect support(schema);
     SetSupportTemplates(support);
     support.GenerateSchema(statements);
-    EXPECT_EQ(CString(L"S1 | S2 | S11 | S8 | S9 | S10 | S52"), JoinStatements(statements));
+    texts.Expect({{"script.support", JoinStatements(statements)}});
 
     // Without a schema the definition steps add nothing.
     support.SetSchema(nullptr);
@@ -175,13 +152,7 @@ TEST_F(DbmsScript, TwoForeignKeysGiveKeyIndexKeyIndex) {
                                   keep.Fk(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade)});
     std::vector<CString> statements;
     dbms.GenerateTableForeignKeyConstraints(table, statements);
-    EXPECT_EQ(
-        CString(
-            L"ALTER TABLE T ADD CONSTRAINT FKA FOREIGN KEY(A) REFERENCES R(ID) ON DELETE CASCADE ON UPDATE "
-            L"NO ACTION | CREATE INDEX FKAIndex ON T(A) | "
-            L"ALTER TABLE T ADD CONSTRAINT FKB FOREIGN KEY(B) REFERENCES R(ID) ON DELETE CASCADE ON UPDATE "
-            L"NO ACTION | CREATE INDEX FKBIndex ON T(B)"),
-        JoinStatements(statements));
+    texts.Expect({{"fk.two", JoinStatements(statements)}});
 }
 
 TEST_F(DbmsScript, SeedRowsBecomeInserts) {
@@ -201,16 +172,14 @@ TEST_F(DbmsScript, SeedRowsBecomeInserts) {
 
     std::vector<CString> rows{L"left over"};
     dbms.GetTableDefaultValues(status, rows);
-    const CString expected = L"INSERT INTO Status(ID, Name, Active) VALUES (1, 'Open', 1) | "
-                             L"INSERT INTO Status(ID, Name, Active) VALUES (2, 'O''Closed', NULL)";
-    EXPECT_EQ(expected, JoinStatements(rows));
+    texts.Expect({{"seed.status", JoinStatements(rows)}});
 
     dbms.GetTableDefaultValues(plain, rows);
     EXPECT_TRUE(rows.empty());
 
     std::vector<CString> statements{L"left over"};
     dbms.GenerateDefaultValues(statements);
-    EXPECT_EQ(expected, JoinStatements(statements));
+    texts.Expect({{"seed.status", JoinStatements(statements)}});
 }
 
 TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {
@@ -220,13 +189,11 @@ TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {
     // benchmarks in bench/.)
     constexpr int kTables = 2000;
     std::vector<VrlTable*> tables;
-    tables.reserve(kTables);
     for (int t = 0; t < kTables; ++t) {
-        const CString name = L"Table" + CString(std::to_wstring(t).c_str());
+        const CString name = Fmt(L"Table%d", t);
         std::vector<VrlField*> fields{keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull)};
         for (int f = 0; f < 6; ++f)
-            fields.push_back(keep.Field((L"Col" + CString(std::to_wstring(f).c_str())).GetString(), dtString,
-                                        40, COleVariant(L"x")));
+            fields.push_back(keep.Field(Fmt(L"Col%d", f).GetString(), dtString, 40, COleVariant(L"x")));
         fields.push_back(keep.Field(L"ParentID", dtInteger));
         tables.push_back(
             keep.Table(name, fields,
@@ -238,19 +205,15 @@ TEST_F(DbmsScript, LargeSchemaKeepsEveryStatementInOrder) {
     dbms.GenerateSchema(statements);
     ASSERT_EQ(4u * kTables, statements.size());
     for (int t = 0; t < kTables; ++t) {
-        const std::string n = std::to_string(t);
-        ASSERT_EQ(0,
-                  statements[t].Find(CString(("CREATE TABLE Table" + n + " (\r\nID int  Not Null,").c_str())))
-            << statements[t].ToUtf8();
+        ASSERT_EQ(0, statements[t].Find(Fmt(L"CREATE TABLE Table%d (\r\nID int  Not Null,", t))) << t;
+        ASSERT_EQ(Fmt(L"ALTER TABLE Table%d ADD CONSTRAINT PK_Table%d PRIMARY KEY(ID)", t, t),
+                  statements[kTables + t]);
         ASSERT_EQ(
-            CString(("ALTER TABLE Table" + n + " ADD CONSTRAINT PK_Table" + n + " PRIMARY KEY(ID)").c_str()),
-            statements[kTables + t]);
-        ASSERT_EQ(
-            CString(("ALTER TABLE Table" + n + " ADD CONSTRAINT FK_Table" + n +
-                     " FOREIGN KEY(ParentID) REFERENCES Table0(ID) ON DELETE NO ACTION ON UPDATE NO ACTION")
-                        .c_str()),
+            Fmt(L"ALTER TABLE Table%d ADD CONSTRAINT FK_Table%d FOREIGN KEY(ParentID) REFERENCES Table0(ID) "
+                L"ON DELETE NO ACTION ON UPDATE NO ACTION",
+                t, t),
             statements[2 * kTables + 2 * t]);
-        ASSERT_EQ(CString(("CREATE INDEX FK_Table" + n + "Index ON Table" + n + "(ParentID)").c_str()),
+        ASSERT_EQ(Fmt(L"CREATE INDEX FK_Table%dIndex ON Table%d(ParentID)", t, t),
                   statements[2 * kTables + 2 * t + 1]);
     }
 }

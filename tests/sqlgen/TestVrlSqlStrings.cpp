@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "sqlgen/VrlSqlStrings.h"
 
@@ -10,20 +12,15 @@ namespace {
 
 const CString U(VrlSqlStrings::cm_pszUnused);
 
-// Expands template `text` stored under an id of its own.
-std::wstring Expand(const wchar_t* text, int number, const CString& p1 = U, const CString& p2 = U,
-                    const CString& p3 = U, const CString& p4 = U, const CString& p5 = U,
-                    const CString& p6 = U) {
+// Expands template `text` stored under an id of its own, with the number
+// for "&#" when one is given.
+std::wstring Expand(const wchar_t* text, std::vector<CString> p = {}, std::optional<int> number = {}) {
+    p.resize(6, U);
     VrlSqlStrings strings;
     strings.Add(1, text);
-    return strings.Get(1, number, p1, p2, p3, p4, p5, p6).Str();
-}
-
-std::wstring Expand(const wchar_t* text, const CString& p1 = U, const CString& p2 = U, const CString& p3 = U,
-                    const CString& p4 = U, const CString& p5 = U, const CString& p6 = U) {
-    VrlSqlStrings strings;
-    strings.Add(1, text);
-    return strings.Get(1, p1, p2, p3, p4, p5, p6).Str();
+    return (number ? strings.Get(1, *number, p[0], p[1], p[2], p[3], p[4], p[5])
+                   : strings.Get(1, p[0], p[1], p[2], p[3], p[4], p[5]))
+        .Str();
 }
 
 } // namespace
@@ -49,42 +46,42 @@ TEST(VrlSqlStringsTable, LaterAddReplacesEarlierText) {
 }
 
 TEST(VrlSqlStringsMarkers, TextArgumentsGoWhereTheirMarkersStand) {
-    EXPECT_EQ(Expand(L"&1-&2", L"a", L"b"), L"a-b");
-    EXPECT_EQ(Expand(L"&6&5&4&3&2&1", L"1", L"2", L"3", L"4", L"5", L"6"), L"654321");
-    EXPECT_EQ(Expand(L"&1 &2 &4 &3", L"c", L"INT", L"NOT NULL", L"DEFAULT 0"), L"c INT DEFAULT 0 NOT NULL");
-    EXPECT_EQ(Expand(L"[&2][&2]", L"x", L"yy"), L"[yy][yy]");
-    EXPECT_EQ(Expand(L"&1", L""), L"");
+    EXPECT_EQ(Expand(L"&1-&2", {L"a", L"b"}), L"a-b");
+    EXPECT_EQ(Expand(L"&6&5&4&3&2&1", {L"1", L"2", L"3", L"4", L"5", L"6"}), L"654321");
+    EXPECT_EQ(Expand(L"&1 &2 &4 &3", {L"c", L"INT", L"NOT NULL", L"DEFAULT 0"}), L"c INT DEFAULT 0 NOT NULL");
+    EXPECT_EQ(Expand(L"[&2][&2]", {L"x", L"yy"}), L"[yy][yy]");
+    EXPECT_EQ(Expand(L"&1", {L""}), L"");
     EXPECT_EQ(Expand(L"no markers at all"), L"no markers at all");
     EXPECT_EQ(Expand(L""), L"");
 }
 
 TEST(VrlSqlStringsMarkers, NumberMarkerIsPlainDecimal) {
-    EXPECT_EQ(Expand(L"TOP &#", 100), L"TOP 100");
-    EXPECT_EQ(Expand(L"(&#)", -5), L"(-5)");
-    EXPECT_EQ(Expand(L"&#&#", 0), L"00");
-    EXPECT_EQ(Expand(L"&#", 2147483647), L"2147483647");
-    EXPECT_EQ(Expand(L"&#", -2147483647 - 1), L"-2147483648");
+    EXPECT_EQ(Expand(L"TOP &#", {}, 100), L"TOP 100");
+    EXPECT_EQ(Expand(L"(&#)", {}, -5), L"(-5)");
+    EXPECT_EQ(Expand(L"&#&#", {}, 0), L"00");
+    EXPECT_EQ(Expand(L"&#", {}, 2147483647), L"2147483647");
+    EXPECT_EQ(Expand(L"&#", {}, -2147483647 - 1), L"-2147483648");
     // The overload without a number writes 0.
     EXPECT_EQ(Expand(L"n=&#"), L"n=0");
 }
 
 TEST(VrlSqlStringsMarkers, AmpersandWithoutMarkerStandsForOneAmpersand) {
-    EXPECT_EQ(Expand(L"&&1", L"arg"), L"&1");
+    EXPECT_EQ(Expand(L"&&1", {L"arg"}), L"&1");
     EXPECT_EQ(Expand(L"a && b"), L"a & b");
     EXPECT_EQ(Expand(L"&!"), L"&");
-    EXPECT_EQ(Expand(L"&9x", L"arg"), L"&x");
-    EXPECT_EQ(Expand(L"&0&7", L"arg"), L"&&");
+    EXPECT_EQ(Expand(L"&9x", {L"arg"}), L"&x");
+    EXPECT_EQ(Expand(L"&0&7", {L"arg"}), L"&&");
     EXPECT_EQ(Expand(L"&abc"), L"&bc");
     EXPECT_EQ(Expand(L"&&&"), L"&&");
     EXPECT_EQ(Expand(L"end &"), L"end &");
     EXPECT_EQ(Expand(L"&"), L"&");
-    EXPECT_EQ(Expand(L"&1&", L"v"), L"v&");
+    EXPECT_EQ(Expand(L"&1&", {L"v"}), L"v&");
 }
 
 TEST(VrlSqlStringsMarkers, ArgumentsAreNeverRescanned) {
-    EXPECT_EQ(Expand(L"<&1>", L"&2", L"no"), L"<&2>");
-    EXPECT_EQ(Expand(L"&1|&2", L"&#&&", L"&"), L"&#&&|&");
-    EXPECT_EQ(Expand(L"&1", 42, L"&#"), L"&#");
+    EXPECT_EQ(Expand(L"<&1>", {L"&2", L"no"}), L"<&2>");
+    EXPECT_EQ(Expand(L"&1|&2", {L"&#&&", L"&"}), L"&#&&|&");
+    EXPECT_EQ(Expand(L"&1", {L"&#"}, 42), L"&#");
 }
 
 // Whole statements from real dialect templates, expected texts written out by

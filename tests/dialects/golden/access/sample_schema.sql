@@ -1,5 +1,5 @@
 # Creation script of the four-table sample schema (Parent, Child, Sibling, Tag;
-# see TestSqlServerAccessScripts.cpp) as the Access generator writes it. One
+# see TestDialectScripts.cpp) as the Access generator writes it. One
 # statement per line; inside a statement \n, \r and \t stand for line feed,
 # carriage return and tab. Lines starting with # are notes.
 #

@@ -1,5 +1,5 @@
 # Creation script of the two-table names schema (Batch, Profile; see
-# TestAnsiSchemas.cpp) as the DB2 generator writes it. Same notation as
+# schemas/names.json) as the DB2 generator writes it. Same notation as
 # sample_schema.sql.
 #
 CREATE FUNCTION len(sInput VARGRAPHIC(4000)) \n\tRETURNS INT \n\tDETERMINISTIC \n\tNO EXTERNAL ACTION \nRETURN LENGTH(sInput)

@@ -1,5 +1,5 @@
 # Creation script of the two-table names schema (Batch, Profile; see
-# TestAnsiSchemas.cpp) as the Oracle generator writes it. Same notation as
+# schemas/names.json) as the Oracle generator writes it. Same notation as
 # sample_schema.sql.
 #
 # Name and GUID columns are compared without regard to case: their keys and

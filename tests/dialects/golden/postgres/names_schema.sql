@@ -1,5 +1,5 @@
 # Creation script of the two-table names schema (Batch, Profile; see
-# TestAnsiSchemas.cpp) as the PostgreSQL generator writes it. Same notation
+# schemas/names.json) as the PostgreSQL generator writes it. Same notation
 # as sample_schema.sql.
 #
 # Name columns are compared without regard to case: their keys and indexes

@@ -1,5 +1,5 @@
 # Creation script of the four-table sample schema (Parent, Child, Sibling, Tag;
-# see TestSqlServerAccessScripts.cpp) as the SQL Server generator writes it, with
+# see TestDialectScripts.cpp) as the SQL Server generator writes it, with
 # Unicode literals on. One statement per line; inside a statement \n, \r and \t
 # stand for line feed, carriage return and tab. Lines starting with # are notes.
 #

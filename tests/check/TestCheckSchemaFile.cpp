@@ -1,32 +1,18 @@
-// The check over a model read from a schema file: the mistakes the issue
-// saw going into SQL unseen, each found with its JSON path.
+// The check over a model read from a schema file (texts/mistakes.json): the
+// mistakes once seen going into SQL unseen, each found with its JSON path.
 #include <gtest/gtest.h>
 
 #include "check/VrlSchemaCheck.h"
+#include "common/DataFile.h"
 #include "schemafile/SchemaFile.h"
 
 using namespace VrlSchemaLib;
 
 namespace {
 
-const char* const kMistakes = R"({"version": 30, "tables": [
-  {"name": "Product", "fields": [{"name": "ProductID", "type": "dtInteger"},
-                                 {"name": "Title", "type": "dtString", "length": 40},
-                                 {"name": "title", "type": "dtInteger"}],
-   "constraints": [{"name": "PK_Product", "type": "ctPrimaryKey", "fields": ["ProductID"]}],
-   "data": {"columns": ["ProductID", "Colour"], "rows": [["abc", "red"]]}},
-  {"name": "Empty", "fields": []},
-  {"name": "EMPTY", "fields": []},
-  {"name": "Orders", "fields": [{"name": "ProductID", "type": "dtInteger"}],
-   "constraints": [{"name": "FK_Orders_Nope", "type": "ctForeignKey", "fields": ["ProductID"],
-                    "refTable": "Nope", "refFields": ["ProductID"]},
-                   {"name": "FK_Orders_Empty", "type": "ctForeignKey", "fields": ["ProductID"],
-                    "refTable": "Empty", "refFields": ["ID"]}]}],
-  "procedures": [{"name": "procGet", "parameters": [{"name": "@lID", "type": "dtInteger"}],
-                  "body": "SELECT 1"}]})";
-
 TEST(CheckSchemaFile, FindingsPointIntoTheFile) {
-    const auto file = SchemaFile::Parse(kMistakes, "shop.json", Dialect::SqlServer);
+    const auto file = SchemaFile::Parse(VrlSchemaTest::ReadDataFile("check/texts/mistakes.json"), "shop.json",
+                                        Dialect::SqlServer);
     VrlCheckOptions options;
     options.record = &file->GetRecord();
     const auto findings = VrlSchemaCheck::Run(file->GetSchema(), options);

@@ -1,5 +1,5 @@
-// What the reader tells beyond the model: keys given twice, many errors of
-// one file in one refusal, and the record of JSON paths and of what the
+// What the reader tells beyond the model: many errors of one file in one
+// refusal, and the record of JSON paths and of what the
 // containers merged away.
 #include <gtest/gtest.h>
 
@@ -26,28 +26,6 @@ std::string Table(const std::string& name, const std::string& fields) {
     return R"({"name": ")" + name + R"(", "fields": [)" + fields + "]}";
 }
 
-TEST(SchemaFileRecord, KeyGivenTwiceIsAnErrorAtItsPath) {
-    struct Case {
-        const char* text;
-        const char* path;
-    };
-    const Case cases[] = {
-        {R"({"version": 30, "version": 31, "tables": []})", "/version"},
-        {R"({"version": 30, "tables": [{"name": "A", "name": "B", "fields": []}]})", "/tables/0/name"},
-        // The path counts array elements of every kind, objects and arrays.
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [], "data": {"columns": ["x"], "rows": [[1], [2]]}},
-            {"name": "B", "fields": [{"name": "x", "type": "dtInteger"},
-                                     {"name": "y", "type": "dtInteger", "type": "dtString"}]}]})",
-         "/tables/1/fields/1/type"},
-    };
-    for (const Case& c : cases) {
-        const auto problems = Problems(c.text);
-        ASSERT_EQ(1u, problems.size()) << c.text;
-        EXPECT_EQ(c.path, problems[0].path);
-        EXPECT_NE(std::string::npos, problems[0].reason.find("twice")) << problems[0].reason;
-    }
-}
-
 TEST(SchemaFileRecord, OneRunReportsUpToTwentyErrorsInFileOrder) {
     const auto three = Problems(R"({"version": 30, "tables": [)" +
                                 Table("A", R"({"name": "x", "type": "dtNope"}, {"name": "y"})") + "," +
@@ -63,12 +41,6 @@ TEST(SchemaFileRecord, OneRunReportsUpToTwentyErrorsInFileOrder) {
     const auto many = Problems(R"({"version": 30, "tables": [)" + tables + "]}");
     ASSERT_EQ(SchemaFileError::kMaxProblems, many.size());
     EXPECT_EQ("/tables/19/fields/0/type", many.back().path);
-}
-
-TEST(SchemaFileRecord, NameWithNulIsRefused) {
-    const auto problems = Problems(R"({"version": 30, "tables": [)" + Table("A\\u0000B", "") + "]}");
-    ASSERT_EQ(1u, problems.size());
-    EXPECT_EQ("/tables/0/name", problems[0].path);
 }
 
 TEST(SchemaFileRecord, PathsOfBuiltObjectsAndNotesOfMergedOnes) {

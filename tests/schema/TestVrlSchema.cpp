@@ -1,8 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
+#include "schema/CSchemaObjectCollection.h"
 #include "schema/VrlSchema.h"
+#include "schema/VrlTableTreeNames.h"
+#include "schema/VrlView.h"
+#include "support/DuxException.h"
 
 using namespace VrlSchemaLib;
 using VrlSchemaTest::V;
@@ -12,6 +18,16 @@ namespace {
 class VrlSchemaTests : public ::testing::Test {
 protected:
     VrlSchemaTest::ObjectKeeper keep;
+};
+
+// A schema with one object of each kind.
+class SchemaLookups : public VrlSchemaTests {
+protected:
+    VrlTable* batchDef = keep.PlainTable(L"BatchDef");
+    VrlView view{L"vwBatch", L"SELECT 1", L"BatchDef"};
+    VrlProcedure proc{L"procGet", L"", L"", 0, 0, V(25), 0};
+    VrlFunction func{L"fnGet", VrlDataDefinition(dtInteger, 0), {}, L"", L"", V(25)};
+    VrlSchema schema{V(25), {batchDef}, {&view}, {&proc}, {&func}};
 };
 
 } // namespace
@@ -40,13 +56,7 @@ TEST_F(VrlSchemaTests, MergesTableVersionsBySchemaVersion) {
     EXPECT_EQ(0, VrlSchemaTest::MakeSchema({t30}, V(25)).GetTableCount());
 }
 
-TEST_F(VrlSchemaTests, LookupsRaiseTheirCodes) {
-    VrlTable* batchDef = keep.PlainTable(L"BatchDef");
-    VrlView view(L"vwBatch", L"SELECT 1", L"BatchDef");
-    VrlProcedure proc(L"procGet", L"", L"", 0, 0, V(25), 0);
-    VrlFunction func(L"fnGet", VrlDataDefinition(dtInteger, 0), {}, L"", L"", V(25));
-    VrlSchema schema(V(25), {batchDef}, {&view}, {&proc}, {&func});
-
+TEST_F(SchemaLookups, LookupsRaiseTheirCodes) {
     EXPECT_EQ(batchDef, schema.GetTable(L"batchdef"));
     EXPECT_EQ(nullptr, schema.GetTableDontThrow(L"nosuch"));
     EXPECT_EQ(nullptr, schema.GetTableDontThrow(nullptr));
@@ -74,6 +84,59 @@ TEST_F(VrlSchemaTests, LookupsRaiseTheirCodes) {
     EXPECT_EQ(rtStats, batchDef->GetCurrentRootType());
     EXPECT_EQ(batchDef, schema.GetTable(L"BATCHDEF", rtSiteProfiles));
     EXPECT_EQ(rtSiteProfiles, batchDef->GetCurrentRootType());
+}
+
+// The texts of the lookup errors: the searched name goes through the variadic
+// message formatting, and a null name must give an empty name in the text,
+// never a read through null.
+TEST_F(SchemaLookups, NotFoundTextsNameWhatWasSearched) {
+    EXPECT_EQ(CString(L"The view 'vwOrders' was not found."),
+              ExpectDux(4072, [&] { schema.GetView(L"vwOrders"); }));
+    EXPECT_EQ(CString(L"The procedure or parameter 'procPut' was not found."),
+              ExpectDux(4074, [&] { schema.GetProcedure(L"procPut"); }));
+    EXPECT_EQ(CString(L"The function 'fnPut' was not found."),
+              ExpectDux(4076, [&] { schema.GetFunction(L"fnPut"); }));
+    // A name of another kind of object is not found either.
+    EXPECT_EQ(CString(L"The function 'procGet' was not found."),
+              ExpectDux(4076, [&] { schema.GetFunction(L"procGet"); }));
+    // No such routine: the command type of the name decides first.
+    EXPECT_EQ(CString(L"procPut"), ExpectDux(4111, [&] { schema.GetProcedureOrFunction(L"procPut"); }));
+    // A table and a view are commands, but no procedure.
+    EXPECT_EQ(CString(L"The procedure or parameter 'vwBatch' was not found."),
+              ExpectDux(4074, [&] { schema.GetProcedureOrFunction(L"vwBatch"); }));
+}
+
+TEST_F(SchemaLookups, NullNamesGiveAnEmptyName) {
+    EXPECT_EQ(CString(L"The view '' was not found."), ExpectDux(4072, [&] { schema.GetView(nullptr); }));
+    EXPECT_EQ(CString(L"The procedure or parameter '' was not found."),
+              ExpectDux(4074, [&] { schema.GetProcedure(nullptr); }));
+    EXPECT_EQ(CString(L"The function '' was not found."),
+              ExpectDux(4076, [&] { schema.GetFunction(nullptr); }));
+    EXPECT_EQ(CString(), ExpectDux(4111, [&] { schema.GetCommandType(nullptr); }));
+    EXPECT_EQ(CString(), ExpectDux(4111, [&] { schema.GetProcedureOrFunction(nullptr); }));
+    // The null-name and not-found forms of 4070 and 4054 share a text that
+    // reads no argument.
+    EXPECT_EQ(ExpectDux(4070, [&] { schema.GetTable(static_cast<const wchar_t*>(nullptr)); }),
+              ExpectDux(4070, [&] { schema.GetTable(L"Nope"); }));
+    EXPECT_EQ(ExpectDux(4054, [&] { schema.GetField(L"BatchDef", nullptr); }),
+              ExpectDux(4054, [&] { schema.GetField(L"BatchDef", L"Nope"); }));
+}
+
+// A diagnostic line names the raising site by its path in the source tree,
+// whatever folder the library was built in.
+TEST_F(SchemaLookups, DiagnosticLineNamesTheSourceByItsTreePath) {
+    try {
+        schema.GetView(L"vwOrders");
+        FAIL() << "no exception";
+    } catch (DuxException* e) {
+        const CString text = DuxException::GetErrorMessage(e);
+        const LONG line = e->GetLineNo();
+        e->Delete();
+        CString expected;
+        expected.Format(L"[4072] DuxLib: The view 'vwOrders' was not found. (src/schema/VrlSchema.cpp:%ld)",
+                        line);
+        EXPECT_EQ(std::wstring(expected.GetString()), std::wstring(text.GetString()));
+    }
 }
 
 TEST_F(VrlSchemaTests, CommandTypesPreferRoutinesOverTables) {
@@ -222,4 +285,197 @@ TEST_F(VrlSchemaTests, LargeSchemasAreIndexedByName) {
             ASSERT_EQ(tables[static_cast<size_t>(i)], schema.GetTableDontThrow(name));
         }
     }
+}
+
+namespace {
+
+CString Joined(const CStringArray& names) {
+    CString joined;
+    for (INT_PTR i = 0; i < names.GetSize(); ++i) {
+        if (i > 0)
+            joined += L",";
+        joined += names.GetAt(i);
+    }
+    return joined;
+}
+
+class VrlTableTreeNamesTest : public ::testing::Test {
+protected:
+    VrlTable* Add(const wchar_t* name, bool faked = false, const wchar_t* memoTable = nullptr) {
+        std::vector<VrlField*> fields{keep.Field(L"ID", V(25), dtInteger, faked ? 1 : 0)};
+        if (memoTable != nullptr)
+            fields.push_back(keep.MemoField(L"Text", memoTable));
+        VrlTable* table = keep.Table(name, fields);
+        tables.push_back(table);
+        return table;
+    }
+    // The names one walk from `root` lists, after those already in `names`.
+    CString Walk(VrlTable* root, CStringArray& names) {
+        if (!tree) {
+            schema = VrlSchemaTest::MakeSchema(tables);
+            tree = std::make_unique<VrlTableTreeNames>(&schema);
+        }
+        tree->GetNames(root, names);
+        return Joined(names);
+    }
+    CString Walk(VrlTable* root) {
+        CStringArray names;
+        return Walk(root, names);
+    }
+
+    VrlSchemaTest::ObjectKeeper keep;
+    std::vector<VrlTable*> tables;
+    VrlSchema schema = VrlSchemaTest::MakeSchema({});
+    std::unique_ptr<VrlTableTreeNames> tree;
+};
+
+} // namespace
+
+TEST_F(VrlTableTreeNamesTest, WalksDepthFirstAndListsEachTableOnce) {
+    VrlTable* root = Add(L"Root");
+    VrlTable* alpha = Add(L"Alpha");
+    VrlTable* beta = Add(L"Beta");
+    VrlTable* gamma = Add(L"Gamma");
+    Add(L"Delta");
+    root->SetChild(L"Alpha");
+    root->SetChild(L"Beta");
+    alpha->SetChild(L"Gamma");
+    beta->SetChild(L"Gamma"); // met again from a second parent
+    gamma->SetChild(L"Delta");
+
+    CStringArray names;
+    names.Add(L"Existing");
+    EXPECT_EQ(L"Existing,Alpha,Gamma,Delta,Beta", Walk(root, names));
+}
+
+TEST_F(VrlTableTreeNamesTest, FakedChildrenHideTheirSubtree) {
+    VrlTable* root = Add(L"Root");
+    VrlTable* group = Add(L"Group", true);
+    Add(L"Real");
+    Add(L"Other");
+    root->SetChild(L"Group");
+    root->SetChild(L"Other");
+    group->SetChild(L"Real");
+
+    EXPECT_EQ(L"Other", Walk(root));
+}
+
+TEST_F(VrlTableTreeNamesTest, MemoTablesFollowEverySubtreeThatUsesThem) {
+    VrlTable* root = Add(L"Root");
+    VrlTable* doc = Add(L"Doc", false, L"Notes");
+    VrlTable* page = Add(L"Page", false, L"Notes");
+    Add(L"Notes");
+    root->SetChild(L"Doc");
+    doc->SetChild(L"Page");
+
+    EXPECT_EQ(L"Doc,Page,Notes,Notes", Walk(root));
+    // The seen set outlives the call: a second walk adds the memo names only.
+    EXPECT_EQ(L"Notes,Notes", Walk(root));
+    (void)page;
+}
+
+TEST_F(VrlTableTreeNamesTest, CyclesInChildListsAreNotFollowed) {
+    VrlTable* folder = Add(L"Folder");
+    VrlTable* item = Add(L"Item");
+    folder->SetChild(L"Folder"); // a table that nests in itself
+    folder->SetChild(L"Item");
+    item->SetChild(L"Folder");
+
+    EXPECT_EQ(L"Folder,Item", Walk(folder));
+}
+
+TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
+    VrlTable* root = Add(L"Root");
+    Add(L"Known");
+    root->SetChild(L"Known");
+    root->SetChild(L"Unknown");
+    CStringArray names;
+    ExpectDux(4070, [&] { Walk(root, names); });
+    EXPECT_EQ(L"Known", Joined(names));
+
+    VrlTable marker(L"Gone", V(30));
+    ExpectDux(4111, [&] { Walk(&marker, names); });
+}
+
+namespace {
+
+CString NamesOf(const CSchemaObjectCollection& collection) {
+    CString names;
+    for (const VrlSchemaObject* object : collection.GetObjects()) {
+        if (!names.IsEmpty())
+            names += L",";
+        names += object->GetName();
+    }
+    return names;
+}
+
+} // namespace
+
+TEST(CSchemaObjectCollection, KeepsInsertionOrderAndFindsWithoutRegardToCase) {
+    VrlView a(L"Alpha", L"", L""), b(L"BatchDef", L"", L""), c(L"Gamma", L"", L"");
+    CSchemaObjectCollection collection;
+    collection.Add(&a, V(25));
+    collection.Add(&b, V(25));
+    collection.Add(&c, V(25));
+    EXPECT_EQ(L"Alpha,BatchDef,Gamma", NamesOf(collection));
+    EXPECT_EQ(&b, collection.Find(L"batchdef"));
+    EXPECT_EQ(&b, collection.Find(L"BATCHDEF"));
+    EXPECT_EQ(nullptr, collection.Find(L"BatchDe"));
+    EXPECT_EQ(nullptr, collection.Find(nullptr));
+    EXPECT_EQ(&c, collection.GetAt(2));
+    EXPECT_EQ(nullptr, collection.GetAt(3));
+    EXPECT_EQ(nullptr, collection.GetAt(-1));
+}
+
+TEST(CSchemaObjectCollection, LaterVersionTakesThePlaceOfTheEarlierOne) {
+    VrlView a25(L"A", L"old", L"", V(25)), b(L"B", L"", L""), a30(L"a", L"new", L"", V(30));
+    CSchemaObjectCollection collection;
+    collection.Add(&a25, V(35));
+    collection.Add(&b, V(35));
+    EXPECT_TRUE(collection.Add(&a30, V(35)));
+    ASSERT_EQ(2, collection.GetCount());
+    EXPECT_EQ(&a30, collection.GetAt(0)); // in the first one's position
+    EXPECT_EQ(&a30, collection.Find(L"A"));
+
+    // An older version listed after a newer one is ignored; an equal one wins.
+    VrlView a20(L"A", L"older", L"", V(20)), a30b(L"A", L"equal", L"", V(30));
+    EXPECT_FALSE(collection.Add(&a20, V(35)));
+    EXPECT_EQ(&a30, collection.Find(L"a"));
+    EXPECT_TRUE(collection.Add(&a30b, V(35)));
+    EXPECT_EQ(&a30b, collection.Find(L"a"));
+}
+
+TEST(CSchemaObjectCollection, ObjectNewerThanTheContainerIsLeftOut) {
+    VrlView a(L"A", L"", L"", V(25, 10001));
+    CSchemaObjectCollection collection;
+    EXPECT_FALSE(collection.Add(&a, V(25)));
+    EXPECT_EQ(0, collection.GetCount());
+    EXPECT_TRUE(collection.Add(&a, V(25, 10001)));
+}
+
+TEST(CSchemaObjectCollection, DroppedMarkerRemovesAndRenumbers) {
+    VrlView a(L"A", L"", L""), b(L"B", L"", L""), c(L"C", L"", L""), d(L"D", L"", L"");
+    VrlView dropB(L"b", V(30));
+    CSchemaObjectCollection collection;
+    for (VrlView* view : {&a, &b, &c, &d})
+        collection.Add(view, V(30));
+    collection.Add(&dropB, V(30));
+    EXPECT_EQ(L"A,C,D", NamesOf(collection));
+    EXPECT_EQ(nullptr, collection.Find(L"B"));
+
+    // Positions behind the gap moved: a replacement of D lands on D's slot.
+    VrlView d2(L"D", L"", L"", V(30));
+    collection.Add(&d2, V(30));
+    EXPECT_EQ(&d2, collection.GetAt(2));
+    EXPECT_EQ(3, collection.GetCount());
+}
+
+TEST(CSchemaObjectCollection, DroppedMarkerThatMeetsNothingStaysAndBlocksOlderObjects) {
+    VrlView marker(L"X", V(30)), older(L"X", L"", L"", V(25));
+    CSchemaObjectCollection collection;
+    collection.Add(&marker, V(30));
+    ASSERT_EQ(&marker, collection.Find(L"x"));
+    EXPECT_TRUE(collection.Find(L"x")->IsDropped());
+    EXPECT_FALSE(collection.Add(&older, V(30)));
+    EXPECT_EQ(&marker, collection.Find(L"x"));
 }

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <sstream>
+#include <string>
+#include <utility>
 
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
@@ -291,110 +294,75 @@ namespace {
 
 CString Joined(const CStringArray& names) {
     CString joined;
-    for (INT_PTR i = 0; i < names.GetSize(); ++i) {
-        if (i > 0)
-            joined += L",";
-        joined += names.GetAt(i);
-    }
+    for (INT_PTR i = 0; i < names.GetSize(); ++i)
+        joined += (i > 0 ? L"," : L"") + CString(names.GetAt(i));
     return joined;
 }
 
+// Small trees for VrlTableTreeNames, written as "Root>Alpha,Beta Alpha Beta":
+// every word is a table, with its children after ">"; a table named with a
+// trailing "*" has only faked columns, one named "Doc=Notes" a memo column
+// kept in the table Notes. Walks start at the first table.
 class VrlTableTreeNamesTest : public ::testing::Test {
 protected:
-    VrlTable* Add(const wchar_t* name, bool faked = false, const wchar_t* memoTable = nullptr) {
-        std::vector<VrlField*> fields{keep.Field(L"ID", V(25), dtInteger, faked ? 1 : 0)};
-        if (memoTable != nullptr)
-            fields.push_back(keep.MemoField(L"Text", memoTable));
-        VrlTable* table = keep.Table(name, fields);
-        tables.push_back(table);
-        return table;
-    }
-    // The names one walk from `root` lists, after those already in `names`.
-    CString Walk(VrlTable* root, CStringArray& names) {
-        if (!tree) {
-            schema = VrlSchemaTest::MakeSchema(tables);
-            tree = std::make_unique<VrlTableTreeNames>(&schema);
+    // The names one walk lists after those already in `names`.
+    CString Walk(const std::wstring& tree, CStringArray& names) {
+        std::vector<VrlTable*> tables;
+        std::wistringstream words(tree);
+        for (std::wstring word; words >> word;) {
+            const std::wstring head = word.substr(0, word.find(L'>'));
+            const std::wstring name = head.substr(0, head.find_first_of(L"*="));
+            std::vector<VrlField*> fields{keep.Field(L"ID", V(25), dtInteger, head.back() == L'*' ? 1 : 0)};
+            if (head.find(L'=') != std::wstring::npos)
+                fields.push_back(keep.MemoField(
+                    L"Text", keep.New<std::wstring>(head.substr(head.find(L'=') + 1))->c_str()));
+            tables.push_back(keep.Table(name.c_str(), fields));
+            std::wistringstream children(
+                word.find(L'>') == std::wstring::npos ? L"" : word.substr(word.find(L'>') + 1));
+            for (std::wstring child; std::getline(children, child, L',');)
+                tables.back()->SetChild(child.c_str());
         }
-        tree->GetNames(root, names);
+        schema = VrlSchemaTest::MakeSchema(tables);
+        tree_ = std::make_unique<VrlTableTreeNames>(&schema);
+        tree_->GetNames(tables.front(), names);
         return Joined(names);
-    }
-    CString Walk(VrlTable* root) {
-        CStringArray names;
-        return Walk(root, names);
     }
 
     VrlSchemaTest::ObjectKeeper keep;
-    std::vector<VrlTable*> tables;
     VrlSchema schema = VrlSchemaTest::MakeSchema({});
-    std::unique_ptr<VrlTableTreeNames> tree;
+    std::unique_ptr<VrlTableTreeNames> tree_;
 };
 
 } // namespace
 
+// Depth first, each table once (Gamma is met again from a second parent);
+// faked children hide their subtree; memo tables follow every subtree that
+// uses them; cycles are not followed.
 TEST_F(VrlTableTreeNamesTest, WalksDepthFirstAndListsEachTableOnce) {
-    VrlTable* root = Add(L"Root");
-    VrlTable* alpha = Add(L"Alpha");
-    VrlTable* beta = Add(L"Beta");
-    VrlTable* gamma = Add(L"Gamma");
-    Add(L"Delta");
-    root->SetChild(L"Alpha");
-    root->SetChild(L"Beta");
-    alpha->SetChild(L"Gamma");
-    beta->SetChild(L"Gamma"); // met again from a second parent
-    gamma->SetChild(L"Delta");
-
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
+        {L"Root>Alpha,Beta Alpha>Gamma Beta>Gamma Gamma>Delta Delta", L"Existing,Alpha,Gamma,Delta,Beta"},
+        {L"Root>Group,Other Group*>Real Real Other", L"Existing,Other"},
+        {L"Folder>Folder,Item Item>Folder", L"Existing,Folder,Item"},
+        {L"Root>Doc Doc=Notes>Page Page=Notes Notes", L"Existing,Doc,Page,Notes,Notes"},
+    };
+    for (const auto& [tree, expected] : cases) {
+        CStringArray names;
+        names.Add(L"Existing");
+        EXPECT_EQ(expected, Walk(tree, names)) << CString(tree).ToUtf8();
+    }
+    // The seen set outlives the call: a second walk of the last tree adds the
+    // memo names only.
     CStringArray names;
-    names.Add(L"Existing");
-    EXPECT_EQ(L"Existing,Alpha,Gamma,Delta,Beta", Walk(root, names));
-}
-
-TEST_F(VrlTableTreeNamesTest, FakedChildrenHideTheirSubtree) {
-    VrlTable* root = Add(L"Root");
-    VrlTable* group = Add(L"Group", true);
-    Add(L"Real");
-    Add(L"Other");
-    root->SetChild(L"Group");
-    root->SetChild(L"Other");
-    group->SetChild(L"Real");
-
-    EXPECT_EQ(L"Other", Walk(root));
-}
-
-TEST_F(VrlTableTreeNamesTest, MemoTablesFollowEverySubtreeThatUsesThem) {
-    VrlTable* root = Add(L"Root");
-    VrlTable* doc = Add(L"Doc", false, L"Notes");
-    VrlTable* page = Add(L"Page", false, L"Notes");
-    Add(L"Notes");
-    root->SetChild(L"Doc");
-    doc->SetChild(L"Page");
-
-    EXPECT_EQ(L"Doc,Page,Notes,Notes", Walk(root));
-    // The seen set outlives the call: a second walk adds the memo names only.
-    EXPECT_EQ(L"Notes,Notes", Walk(root));
-    (void)page;
-}
-
-TEST_F(VrlTableTreeNamesTest, CyclesInChildListsAreNotFollowed) {
-    VrlTable* folder = Add(L"Folder");
-    VrlTable* item = Add(L"Item");
-    folder->SetChild(L"Folder"); // a table that nests in itself
-    folder->SetChild(L"Item");
-    item->SetChild(L"Folder");
-
-    EXPECT_EQ(L"Folder,Item", Walk(folder));
+    tree_->GetNames(schema.GetTable(L"Root"), names);
+    EXPECT_EQ(L"Notes,Notes", Joined(names));
 }
 
 TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
-    VrlTable* root = Add(L"Root");
-    Add(L"Known");
-    root->SetChild(L"Known");
-    root->SetChild(L"Unknown");
     CStringArray names;
-    ExpectDux(4070, [&] { Walk(root, names); });
+    ExpectDux(4070, [&] { Walk(L"Root>Known,Unknown Known", names); });
     EXPECT_EQ(L"Known", Joined(names));
-
     VrlTable marker(L"Gone", V(30));
-    ExpectDux(4111, [&] { Walk(&marker, names); });
+    ExpectDux(4111, [&] { tree_->GetNames(&marker, names); });
 }
 
 namespace {

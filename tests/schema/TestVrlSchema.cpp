@@ -3,6 +3,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "SchemaTestObjects.h"
@@ -367,83 +368,74 @@ TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
 
 namespace {
 
-CString NamesOf(const CSchemaObjectCollection& collection) {
-    CString names;
-    for (const VrlSchemaObject* object : collection.GetObjects()) {
-        if (!names.IsEmpty())
-            names += L",";
-        names += object->GetName();
+// Adds to a collection at `version` the views of `adds`, words "Name@V" or
+// "Name@V.SP" (a dropped marker when it starts with "-"), each view's text
+// being its word. Returns what each Add returned ("1" or "0") and then, after
+// a space, the words of the collection's objects in order.
+class CSchemaObjectCollectionTest : public ::testing::Test {
+protected:
+    std::string Adds(const wchar_t* adds, VrlSchemaVersion version) {
+        std::string result;
+        std::wistringstream words(adds);
+        for (std::wstring word; words >> word;) {
+            const size_t at = word.find(L'@'), dot = word.find(L'.');
+            const std::wstring name = word.substr(word[0] == L'-' ? 1 : 0, at - (word[0] == L'-' ? 1 : 0));
+            const VrlSchemaVersion v(std::stoi(word.substr(at + 1)),
+                                     dot == std::wstring::npos ? 0 : std::stoi(word.substr(dot + 1)));
+            VrlView* view = word[0] == L'-' ? keep.New<VrlView>(name.c_str(), v)
+                                            : keep.New<VrlView>(name.c_str(), word.c_str(), L"", v);
+            result += collection.Add(view, version) ? "1" : "0";
+        }
+        result += " ";
+        for (const VrlSchemaObject* object : collection.GetObjects()) {
+            const auto* view = static_cast<const VrlView*>(object);
+            EXPECT_EQ(object, collection.Find(view->GetName())) << "the index follows the list";
+            result += (view->IsDropped() ? "-" + view->GetName().ToUtf8() : view->GetSQL().ToUtf8()) + ",";
+        }
+        return result;
     }
-    return names;
-}
+
+    VrlSchemaTest::ObjectKeeper keep;
+    CSchemaObjectCollection collection;
+};
 
 } // namespace
 
-TEST(CSchemaObjectCollection, KeepsInsertionOrderAndFindsWithoutRegardToCase) {
-    VrlView a(L"Alpha", L"", L""), b(L"BatchDef", L"", L""), c(L"Gamma", L"", L"");
-    CSchemaObjectCollection collection;
-    collection.Add(&a, V(25));
-    collection.Add(&b, V(25));
-    collection.Add(&c, V(25));
-    EXPECT_EQ(L"Alpha,BatchDef,Gamma", NamesOf(collection));
-    EXPECT_EQ(&b, collection.Find(L"batchdef"));
-    EXPECT_EQ(&b, collection.Find(L"BATCHDEF"));
+// A later version takes the place of the earlier one, in its position; an
+// older one listed after a newer one is ignored, an equal one wins; an object
+// newer than the container is left out; a dropped marker removes its object
+// and renumbers the positions behind it, or, meeting nothing, stays and keeps
+// older objects out.
+TEST_F(CSchemaObjectCollectionTest, AddsByVersion) {
+    const std::tuple<const wchar_t*, VrlSchemaVersion, const char*> cases[] = {
+        {L"Alpha@25 BatchDef@25 Gamma@25", V(25), "111 Alpha@25,BatchDef@25,Gamma@25,"},
+        {L"A@25 B@25 a@30", V(35), "111 a@30,B@25,"},
+        {L"A@25 B@25 a@30 A@20", V(35), "1110 a@30,B@25,"},
+        {L"A@25 B@25 a@30 A@20 A@30", V(35), "11101 A@30,B@25,"},
+        {L"A@25.10001", V(25), "0 "},
+        {L"A@25.10001", V(25, 10001), "1 A@25.10001,"},
+        {L"A@25 B@25 C@25 D@25 -b@30", V(30), "11111 A@25,C@25,D@25,"},
+        {L"A@25 B@25 C@25 D@25 -b@30 D@30", V(30), "111111 A@25,C@25,D@30,"},
+        {L"-X@30 X@25", V(30), "10 -X,"},
+    };
+    for (const auto& [adds, version, expected] : cases) {
+        collection.RemoveAll();
+        EXPECT_EQ(expected, Adds(adds, version)) << CString(adds).ToUtf8();
+    }
+    // The last case's marker is found like an object.
+    ASSERT_NE(nullptr, collection.Find(L"x"));
+    EXPECT_TRUE(collection.Find(L"x")->IsDropped());
+}
+
+TEST_F(CSchemaObjectCollectionTest, FindsWithoutRegardToCase) {
+    EXPECT_EQ("11111 Alpha@25,BatchDef@25,Gamma@25,",
+              Adds(L"Alpha@25 BatchDef@25 Gamma@25 B@25 -b@25", V(25)));
+    EXPECT_EQ(collection.GetAt(1), collection.Find(L"batchdef"));
+    EXPECT_EQ(collection.GetAt(1), collection.Find(L"BATCHDEF"));
+    EXPECT_EQ(L"Gamma", collection.GetAt(2)->GetName());
     EXPECT_EQ(nullptr, collection.Find(L"BatchDe"));
     EXPECT_EQ(nullptr, collection.Find(nullptr));
-    EXPECT_EQ(&c, collection.GetAt(2));
     EXPECT_EQ(nullptr, collection.GetAt(3));
     EXPECT_EQ(nullptr, collection.GetAt(-1));
-}
-
-TEST(CSchemaObjectCollection, LaterVersionTakesThePlaceOfTheEarlierOne) {
-    VrlView a25(L"A", L"old", L"", V(25)), b(L"B", L"", L""), a30(L"a", L"new", L"", V(30));
-    CSchemaObjectCollection collection;
-    collection.Add(&a25, V(35));
-    collection.Add(&b, V(35));
-    EXPECT_TRUE(collection.Add(&a30, V(35)));
-    ASSERT_EQ(2, collection.GetCount());
-    EXPECT_EQ(&a30, collection.GetAt(0)); // in the first one's position
-    EXPECT_EQ(&a30, collection.Find(L"A"));
-
-    // An older version listed after a newer one is ignored; an equal one wins.
-    VrlView a20(L"A", L"older", L"", V(20)), a30b(L"A", L"equal", L"", V(30));
-    EXPECT_FALSE(collection.Add(&a20, V(35)));
-    EXPECT_EQ(&a30, collection.Find(L"a"));
-    EXPECT_TRUE(collection.Add(&a30b, V(35)));
-    EXPECT_EQ(&a30b, collection.Find(L"a"));
-}
-
-TEST(CSchemaObjectCollection, ObjectNewerThanTheContainerIsLeftOut) {
-    VrlView a(L"A", L"", L"", V(25, 10001));
-    CSchemaObjectCollection collection;
-    EXPECT_FALSE(collection.Add(&a, V(25)));
-    EXPECT_EQ(0, collection.GetCount());
-    EXPECT_TRUE(collection.Add(&a, V(25, 10001)));
-}
-
-TEST(CSchemaObjectCollection, DroppedMarkerRemovesAndRenumbers) {
-    VrlView a(L"A", L"", L""), b(L"B", L"", L""), c(L"C", L"", L""), d(L"D", L"", L"");
-    VrlView dropB(L"b", V(30));
-    CSchemaObjectCollection collection;
-    for (VrlView* view : {&a, &b, &c, &d})
-        collection.Add(view, V(30));
-    collection.Add(&dropB, V(30));
-    EXPECT_EQ(L"A,C,D", NamesOf(collection));
     EXPECT_EQ(nullptr, collection.Find(L"B"));
-
-    // Positions behind the gap moved: a replacement of D lands on D's slot.
-    VrlView d2(L"D", L"", L"", V(30));
-    collection.Add(&d2, V(30));
-    EXPECT_EQ(&d2, collection.GetAt(2));
-    EXPECT_EQ(3, collection.GetCount());
-}
-
-TEST(CSchemaObjectCollection, DroppedMarkerThatMeetsNothingStaysAndBlocksOlderObjects) {
-    VrlView marker(L"X", V(30)), older(L"X", L"", L"", V(25));
-    CSchemaObjectCollection collection;
-    collection.Add(&marker, V(30));
-    ASSERT_EQ(&marker, collection.Find(L"x"));
-    EXPECT_TRUE(collection.Find(L"x")->IsDropped());
-    EXPECT_FALSE(collection.Add(&older, V(30)));
-    EXPECT_EQ(&marker, collection.Find(L"x"));
 }

@@ -46,31 +46,33 @@ struct PublishRun {
     long length;
 };
 
-PublishRun Generate(const PublishTree& tree, const VrlSqlStrings& templates, bool replaceAt,
-                    long capacity = 100000) {
-    std::vector<wchar_t> buffer(static_cast<size_t>(capacity));
-    long length = capacity;
-    PublishStoredProcedureGenerator generator;
-    generator.Generate(tree.Schema(), buffer.data(), length, &templates, L"SELECT * FROM Q", replaceAt);
-    return {std::wstring(buffer.data()), length};
-}
+// The tree of common/PublishTree.h with the tracing templates.
+class PublishStoredProcedureGeneratorTest : public ::testing::Test {
+protected:
+    PublishStoredProcedureGeneratorTest() { AddTracingTemplates(templates); }
+
+    PublishRun Generate(bool replaceAt, long capacity = 100000) const {
+        std::vector<wchar_t> buffer(static_cast<size_t>(capacity));
+        long length = capacity;
+        PublishStoredProcedureGenerator generator;
+        generator.Generate(tree.Schema(), buffer.data(), length, &templates, L"SELECT * FROM Q", replaceAt);
+        return {std::wstring(buffer.data()), length};
+    }
+
+    PublishTree tree;
+    VrlSqlStrings templates;
+};
 
 } // namespace
 
-TEST(PublishStoredProcedureGenerator, WalksTheTreeInTheDocumentedOrder) {
-    PublishTree tree;
-    VrlSqlStrings templates;
-    AddTracingTemplates(templates);
-    const PublishRun run = Generate(tree, templates, false);
+TEST_F(PublishStoredProcedureGeneratorTest, WalksTheTreeInTheDocumentedOrder) {
+    const PublishRun run = Generate(false);
     EXPECT_EQ(ExpectedTrace(), run.text);
     EXPECT_EQ(static_cast<long>(run.text.size()), run.length);
 }
 
-TEST(PublishStoredProcedureGenerator, ReplaceAtTurnsEveryAtSignIntoP) {
-    PublishTree tree;
-    VrlSqlStrings templates;
-    AddTracingTemplates(templates);
-    const PublishRun run = Generate(tree, templates, true);
+TEST_F(PublishStoredProcedureGeneratorTest, ReplaceAtTurnsEveryAtSignIntoP) {
+    const PublishRun run = Generate(true);
     std::wstring expected = ExpectedTrace();
     for (wchar_t& c : expected) {
         if (c == L'@')
@@ -81,14 +83,11 @@ TEST(PublishStoredProcedureGenerator, ReplaceAtTurnsEveryAtSignIntoP) {
     EXPECT_NE(std::wstring::npos, run.text.find(L"plPublishedBatchDefID"));
 }
 
-TEST(PublishStoredProcedureGenerator, NeverWritesPastTheCapacity) {
-    PublishTree tree;
-    VrlSqlStrings templates;
-    AddTracingTemplates(templates);
+TEST_F(PublishStoredProcedureGeneratorTest, NeverWritesPastTheCapacity) {
     const long needed = static_cast<long>(ExpectedTrace().size()) + 1;
 
     // Exactly enough: the text and its terminator.
-    const PublishRun exact = Generate(tree, templates, false, needed);
+    const PublishRun exact = Generate(false, needed);
     EXPECT_EQ(needed - 1, exact.length);
 
     // Every smaller capacity: an error that names the capacity needed, an
@@ -109,7 +108,7 @@ TEST(PublishStoredProcedureGenerator, NeverWritesPastTheCapacity) {
         for (size_t i = static_cast<size_t>(capacity); i < storage.size(); ++i)
             ASSERT_EQ(L'#', storage[i]) << "capacity " << capacity;
     }
-    const PublishRun roomy = Generate(tree, templates, false, needed + 1);
+    const PublishRun roomy = Generate(false, needed + 1);
     EXPECT_EQ(needed - 1, roomy.length);
 
     // No buffer at all.
@@ -119,9 +118,7 @@ TEST(PublishStoredProcedureGenerator, NeverWritesPastTheCapacity) {
               [&] { generator.Generate(tree.Schema(), nullptr, length, &templates, L"Q", false); });
 }
 
-TEST(PublishStoredProcedureGenerator, UnknownTableInTheTreeIsTableNotFound) {
-    VrlSqlStrings templates;
-    AddTracingTemplates(templates);
+TEST_F(PublishStoredProcedureGeneratorTest, UnknownTableInTheTreeIsTableNotFound) {
     const VrlSchema empty(VrlSchemaVersion(), {}, {}, {}, {});
     std::vector<wchar_t> buffer(100);
     long length = 100;

@@ -3,6 +3,8 @@
 // shorthands for the most common objects.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <utility>
 #include <vector>
@@ -66,6 +68,12 @@ public:
 
 private:
     std::vector<std::shared_ptr<void>> m_vKept;
+};
+
+// A fixture whose tests keep what they build in `keep`.
+class KitTest : public ::testing::Test {
+protected:
+    ObjectKeeper keep;
 };
 
 inline VrlSchema MakeSchema(const std::vector<VrlTable*>& tables,

@@ -8,6 +8,7 @@
 
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
+#include "common/Fmt.h"
 #include "schema/CSchemaObjectCollection.h"
 #include "schema/VrlSchema.h"
 #include "schema/VrlTableTreeNames.h"
@@ -19,10 +20,7 @@ using VrlSchemaTest::V;
 
 namespace {
 
-class VrlSchemaTests : public ::testing::Test {
-protected:
-    VrlSchemaTest::ObjectKeeper keep;
-};
+class VrlSchemaTests : public VrlSchemaTest::KitTest {};
 
 // A schema with one object of each kind.
 class SchemaLookups : public VrlSchemaTests {
@@ -273,21 +271,15 @@ TEST_F(VrlSchemaTests, CopiesShareObjectsAndCompareByIdentity) {
 
 TEST_F(VrlSchemaTests, LargeSchemasAreIndexedByName) {
     std::vector<VrlTable*> tables;
-    for (int i = 0; i < 10000; ++i) {
-        CString name;
-        name.Format(L"Table%05d", i);
-        tables.push_back(keep.Table(name, {}));
-    }
+    for (int i = 0; i < 10000; ++i)
+        tables.push_back(keep.Table(Fmt(L"Table%05d", i), {}));
     VrlSchema schema = VrlSchemaTest::MakeSchema(tables);
     ASSERT_EQ(10000, schema.GetTableCount());
     // 200,000 lookups: a linear search would take minutes, the index
     // milliseconds.
     for (int round = 0; round < 20; ++round) {
-        for (int i = 0; i < 10000; ++i) {
-            CString name;
-            name.Format(L"TABLE%05d", i);
-            ASSERT_EQ(tables[static_cast<size_t>(i)], schema.GetTableDontThrow(name));
-        }
+        for (int i = 0; i < 10000; ++i)
+            ASSERT_EQ(tables[static_cast<size_t>(i)], schema.GetTableDontThrow(Fmt(L"TABLE%05d", i)));
     }
 }
 

@@ -11,10 +11,7 @@ using VrlSchemaTest::V;
 
 namespace {
 
-class VrlTableTest : public ::testing::Test {
-protected:
-    VrlSchemaTest::ObjectKeeper keep;
-};
+class VrlTableTest : public VrlSchemaTest::KitTest {};
 
 } // namespace
 

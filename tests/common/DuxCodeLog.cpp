@@ -6,6 +6,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <unistd.h>
 
@@ -41,16 +42,10 @@ void Append(const std::string& line) {
 // The file name without directory and extension: "/x/src/schema/VrlSchema.cpp"
 // and "VrlSchema" both give "VrlSchema". Only ASCII is expected here.
 std::string FileStem(const wchar_t* file) {
-    std::string stem;
-    for (const wchar_t* p = file ? file : L""; *p != L'\0'; ++p) {
-        if (*p == L'/' || *p == L'\\')
-            stem.clear();
-        else
-            stem += (*p > 0x20 && *p < 0x7F) ? static_cast<char>(*p) : '_';
-    }
-    const size_t dot = stem.rfind('.');
-    if (dot != std::string::npos && dot > 0)
-        stem.erase(dot);
+    std::string narrow;
+    for (const wchar_t* p = file ? file : L""; *p != L'\0'; ++p)
+        narrow += *p == L'\\' ? '/' : (*p > 0x20 && *p < 0x7F) ? static_cast<char>(*p) : '_';
+    const std::string stem = std::filesystem::path(narrow).stem().string();
     return stem.empty() ? std::string("-") : stem;
 }
 

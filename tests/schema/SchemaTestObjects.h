@@ -3,6 +3,8 @@
 // shorthands for the most common objects.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <utility>
 #include <vector>
@@ -40,6 +42,18 @@ public:
                              ntNull, CString(L""), 0, paNone, VrlSchemaVersion(), 0, 0);
     }
 
+    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, const wchar_t* field,
+                       VrlSchemaVersion version = VrlSchemaVersion()) {
+        return New<VrlConstraint>(name, type, CString(field), version);
+    }
+
+    // A single-column reference of kind `type` (ctForeignKey or another).
+    VrlConstraint* Ref(const wchar_t* name, VrlConstraintType type, const wchar_t* field,
+                       const wchar_t* refTable, const wchar_t* refField) {
+        return New<VrlConstraint>(name, type, CString(field), refTable, CString(refField), odNoAction,
+                                  ouNoAction, clDefault, VrlSchemaVersion());
+    }
+
     VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
                     const std::vector<VrlConstraint*>& constraints = {},
                     VrlSchemaVersion version = VrlSchemaVersion(), LONG bufferSize = 0,
@@ -54,6 +68,12 @@ public:
 
 private:
     std::vector<std::shared_ptr<void>> m_vKept;
+};
+
+// A fixture whose tests keep what they build in `keep`.
+class KitTest : public ::testing::Test {
+protected:
+    ObjectKeeper keep;
 };
 
 inline VrlSchema MakeSchema(const std::vector<VrlTable*>& tables,

@@ -11,17 +11,14 @@ using VrlSchemaTest::V;
 
 namespace {
 
-class VrlTableTest : public ::testing::Test {
-protected:
-    VrlSchemaTest::ObjectKeeper keep;
-};
+class VrlTableTest : public VrlSchemaTest::KitTest {};
 
 } // namespace
 
 TEST_F(VrlTableTest, FindsFieldsAndConstraintsWithoutRegardToCase) {
     VrlField* id = keep.Field(L"BatchDefID");
     VrlField* name = keep.Field(L"Name");
-    auto* pk = keep.New<VrlConstraint>(L"PK_BatchDef", ctPrimaryKey, CString(L"BatchDefID"), V(25));
+    auto* pk = keep.Key(L"PK_BatchDef", ctPrimaryKey, L"BatchDefID");
     VrlTable* table = keep.Table(L"BatchDef", {id, name}, {pk});
     EXPECT_EQ(id, table->GetField(L"BATCHDEFID"));
     EXPECT_EQ(id, table->GetField(L"batchdefid"));
@@ -37,8 +34,7 @@ TEST_F(VrlTableTest, FindsFieldsAndConstraintsWithoutRegardToCase) {
 }
 
 TEST_F(VrlTableTest, IndexesOutOfRangeRaise) {
-    VrlTable* table =
-        keep.Table(L"T", {keep.Field(L"A")}, {keep.New<VrlConstraint>(L"IX", ctIndex, CString(L"A"), V(25))});
+    VrlTable* table = keep.Table(L"T", {keep.Field(L"A")}, {keep.Key(L"IX", ctIndex, L"A")});
     ExpectDux(4055, [&] { table->GetField(1); });
     ExpectDux(4055, [&] { table->GetField(-1); });
     ExpectDux(4078, [&] { table->GetConstraint(1); });
@@ -48,7 +44,7 @@ TEST_F(VrlTableTest, IndexesOutOfRangeRaise) {
 TEST_F(VrlTableTest, MembersNewerThanTheTableAreLeftOutButAdopted) {
     VrlField* a = keep.Field(L"A");
     VrlField* b30 = keep.Field(L"B", V(30));
-    auto* ix30 = keep.New<VrlConstraint>(L"IX", ctIndex, CString(L"B"), V(30));
+    auto* ix30 = keep.Key(L"IX", ctIndex, L"B", V(30));
     VrlTable* at25 = keep.Table(L"T", {a, b30}, {ix30}, V(25));
     EXPECT_EQ(1, at25->GetFieldCount());
     EXPECT_FALSE(at25->HasField(L"B"));
@@ -74,8 +70,7 @@ TEST_F(VrlTableTest, FakedTablesAndPrimaryKeys) {
         keep.Table(L"Fake", {keep.Field(L"A", V(25), dtInteger, 1), keep.Field(L"B", V(25), dtInteger, 1)});
     VrlField* fake = keep.Field(L"F", V(25), dtInteger, 1);
     VrlTable* mixed = keep.Table(L"Mixed", {keep.Field(L"R"), fake},
-                                 {keep.New<VrlConstraint>(L"UQ", ctUnique, CString(L"R"), V(25)),
-                                  keep.New<VrlConstraint>(L"IX", ctIndex, CString(L"R"), V(25))});
+                                 {keep.Key(L"UQ", ctUnique, L"R"), keep.Key(L"IX", ctIndex, L"R")});
     EXPECT_TRUE(empty->IsFaked());
     EXPECT_TRUE(allFake->IsFaked());
     EXPECT_FALSE(mixed->IsFaked());
@@ -181,12 +176,9 @@ TEST_F(VrlTableTest, CopiesShareMembersAndDuplicateRecords) {
 }
 
 TEST_F(VrlTableTest, SelfReferenceIsDetectedCaseSensitively) {
-    auto* self = keep.New<VrlConstraint>(L"FK", ctForeignKey, CString(L"ParentID"), L"Node", CString(L"ID"),
-                                         odNoAction, ouNoAction, clDefault, V(25));
-    auto* other = keep.New<VrlConstraint>(L"FK", ctForeignKey, CString(L"ParentID"), L"node", CString(L"ID"),
-                                          odNoAction, ouNoAction, clDefault, V(25));
-    auto* kind7 = keep.New<VrlConstraint>(L"FK", ctForeignKey7, CString(L"ParentID"), L"Node", CString(L"ID"),
-                                          odNoAction, ouNoAction, clDefault, V(25));
+    auto* self = keep.Ref(L"FK", ctForeignKey, L"ParentID", L"Node", L"ID");
+    auto* other = keep.Ref(L"FK", ctForeignKey, L"ParentID", L"node", L"ID");
+    auto* kind7 = keep.Ref(L"FK", ctForeignKey7, L"ParentID", L"Node", L"ID");
     EXPECT_EQ(1, keep.Table(L"Node", {keep.Field(L"ID")}, {self})->GetIsSelfReferential());
     EXPECT_EQ(0, keep.Table(L"Node", {keep.Field(L"ID")}, {other})->GetIsSelfReferential());
     VrlTable* seven = keep.Table(L"Node", {keep.Field(L"ID")}, {kind7});
@@ -222,4 +214,86 @@ TEST_F(VrlTableTest, DefaultValuesNeedRows) {
                                           0, 0u, &filled, &empty, rtUndefined, V(25));
     EXPECT_TRUE(seeded->HasDefaultValues());
     EXPECT_EQ(&empty, seeded->GetVrlTableDataEnglish());
+}
+
+namespace VrlSchemaLib {
+class VrlTableDataTestAccess {
+public:
+    static CString MakeUniqueKey(const wchar_t* uniqueValue, const wchar_t* column) {
+        return VrlTableData::MakeUniqueKey(uniqueValue, column);
+    }
+};
+} // namespace VrlSchemaLib
+
+namespace {
+
+CString Text(const COleVariant& value) {
+    EXPECT_EQ(VT_BSTR, value.vt);
+    return value.vt == VT_BSTR ? CString(value.bstrVal) : CString();
+}
+
+class VrlTableDataTest : public ::testing::Test {
+protected:
+    std::vector<CString> columns{L"ID", L"Name"};
+    std::vector<CComVariant> values{CComVariant(1), CComVariant(L"A"), CComVariant(2), CComVariant(L"B")};
+};
+
+} // namespace
+
+TEST_F(VrlTableDataTest, RowsAreReadRowMajorWithCheckedIndexes) {
+    VrlTableData data(columns, values);
+    EXPECT_EQ(2, data.GetColCount());
+    EXPECT_EQ(2, data.GetRowCount());
+    EXPECT_EQ(L"Name", data.GetColName(1));
+    EXPECT_EQ(CString(L"B"), CString(data.GetValue(1, 1).bstrVal));
+    EXPECT_EQ(2, data.GetValue(1, 0).lVal);
+    ExpectDux(4071, [&] { data.GetValue(2, 0); });
+    ExpectDux(4071, [&] { data.GetValue(0, 2); });
+    ExpectDux(4071, [&] { data.GetValue(-1, 0); });
+    ExpectDux(4071, [&] { data.GetColName(2); });
+    ExpectDux(4071, [&] { data.GetColName(-1); });
+    EXPECT_EQ(L"", data.GetUniqueIDColumn());
+
+    std::vector<CString> none;
+    VrlTableData shapeless(none, values);
+    EXPECT_EQ(0, shapeless.GetRowCount());
+}
+
+TEST_F(VrlTableDataTest, FindsValuesByUniqueIdWithoutRegardToCase) {
+    VrlTableData data(columns, values, L"ID");
+    EXPECT_EQ(L"ID", data.GetUniqueIDColumn());
+    COleVariant out(L"untouched");
+    EXPECT_TRUE(data.GetValueFromResource(L"2", L"name", out));
+    EXPECT_EQ(L"B", Text(out));
+    COleVariant miss(L"untouched");
+    EXPECT_FALSE(data.GetValueFromResource(L"3", L"Name", miss));
+    EXPECT_EQ(L"untouched", Text(miss));
+
+    // The unique-ID column itself is matched exactly.
+    VrlTableData wrongCase(columns, values, L"id");
+    ExpectDux(4071, [&] { wrongCase.GetValueFromResource(L"2", L"Name", out); });
+    // A matching row with an unknown column raises through GetValue.
+    ExpectDux(4071, [&] { data.GetValueFromResource(L"1", L"Nope", out); });
+}
+
+TEST_F(VrlTableDataTest, CachedTextsWinUntilCleared) {
+    VrlTableData data(columns, values, L"ID");
+    data.CacheValue(L"2", L"Name", COleVariant(L"Z"));
+    COleVariant out;
+    EXPECT_TRUE(data.GetCachedValue(L"2", L"Name", out));
+    EXPECT_EQ(L"Z", Text(out));
+    EXPECT_TRUE(data.GetValueFromResource(L"2", L"Name", out));
+    EXPECT_EQ(L"Z", Text(out));
+    // The key is exact: another spelling reads the rows.
+    EXPECT_TRUE(data.GetValueFromResource(L"2", L"NAME", out));
+    EXPECT_EQ(L"B", Text(out));
+    data.ClearCacheValue(L"2", L"Name");
+    EXPECT_FALSE(data.GetCachedValue(L"2", L"Name", out));
+    EXPECT_TRUE(data.GetValueFromResource(L"2", L"Name", out));
+    EXPECT_EQ(L"B", Text(out));
+    // A lookup does not fill the cache.
+    EXPECT_FALSE(data.GetCachedValue(L"2", L"Name", out));
+    data.ClearCacheValue(L"9", L"Name"); // absent: no effect
+
+    EXPECT_EQ(L"2-Name", VrlTableDataTestAccess::MakeUniqueKey(L"2", L"Name"));
 }

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "common/DataFile.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"
@@ -16,43 +17,11 @@ using namespace VrlSchemaLib;
 
 namespace {
 
-// The reason and path of the error a text is refused with.
-SchemaFileError Refusal(const std::string& text, Dialect dialect = Dialect::SqlServer) {
-    try {
-        SchemaFile::Parse(text, "t.json", dialect);
-    } catch (const SchemaFileError& e) {
-        return e;
-    }
-    ADD_FAILURE() << "the text was accepted: " << text;
-    return SchemaFileError("", "", "");
+// A small file with one of each kind of member (texts/small.json).
+const std::string& Small() {
+    static const std::string text = VrlSchemaTest::ReadDataFile("schemafile/texts/small.json");
+    return text;
 }
-
-const char* const kSmall = R"({
-  "version": "30",
-  "tables": [
-    {"name": "Person", "rootType": "MarlowCaptureSetup",
-     "fields": [
-       {"name": "PersonID", "type": "dtInteger", "notNull": true},
-       {"name": "Name", "type": "dtString", "length": 50, "default": "x"},
-       {"name": "Born", "type": "dtDateTime", "default": {"vt": "VT_DATE", "value": "2000-02-29T12:30:00"},
-        "rootTypes": {"MarlowCaptureSetup": {"flags": 8192, "translateTable": "Other"}}},
-       {"name": "Nick", "type": "dtString", "length": 9, "version": 35},
-       {"name": "Old", "type": "dtInteger"},
-       {"name": "Old", "version": 30, "dropped": true}
-     ],
-     "constraints": [
-       {"name": "PK_Person", "type": "ctPrimaryKey", "fields": ["PersonID"], "clustered": true},
-       {"name": "IX_Name", "type": "ctIndex", "fields": ["^Name"], "includedFields": ["Born"]},
-       {"name": "FK_Other", "type": "ctForeignKey", "fields": ["PersonID"], "refTable": "Other",
-        "refFields": ["OtherID"], "onDelete": "odCascade4"}
-     ],
-     "data": {"uniqueIdColumn": "PersonID", "columns": ["PersonID", "Name"], "rows": [[1, "Ada"], [2, null]]}},
-    {"name": "Other", "fields": [{"name": "OtherID", "type": 1}]}
-  ],
-  "views": [{"name": "vw", "sql": {"oracle": "SELECT 1 FROM dual", "postgres": "SELECT 2", "default": "SELECT 1"}}],
-  "procedures": [{"name": "procA", "body": {"db2": "BEGIN END"}}],
-  "trees": {"MarlowCaptureSetup": {"Person": ["Other"]}}
-})";
 
 // The reader is the library's; the sample it is tried on is the tool's default schema file.
 std::string SamplePath() {
@@ -62,7 +31,7 @@ std::string SamplePath() {
 } // namespace
 
 TEST(SchemaFile, BuildsTheModelAtTheVersionAskedFor) {
-    auto file = SchemaFile::Parse(kSmall, "t.json", Dialect::SqlServer);
+    auto file = SchemaFile::Parse(Small(), "t.json", Dialect::SqlServer);
     const VrlSchema& schema = file->GetSchema();
     ASSERT_EQ(2, schema.GetTableCount());
     const VrlTable* person = schema.GetTable(L"person");
@@ -100,10 +69,10 @@ TEST(SchemaFile, BuildsTheModelAtTheVersionAskedFor) {
 }
 
 TEST(SchemaFile, DialectTextsAndVersionOverride) {
-    auto oracle = SchemaFile::Parse(kSmall, "t.json", Dialect::Oracle, VrlSchemaVersion(35));
+    auto oracle = SchemaFile::Parse(Small(), "t.json", Dialect::Oracle, VrlSchemaVersion(35));
     EXPECT_EQ(CString(L"SELECT 1 FROM dual"), oracle->GetSchema().GetView(0)->GetSQL());
     EXPECT_TRUE(oracle->GetSchema().GetTable(L"Person")->HasField(L"Nick"));
-    auto db2 = SchemaFile::Parse(kSmall, "t.json", Dialect::DB2, VrlSchemaVersion(25));
+    auto db2 = SchemaFile::Parse(Small(), "t.json", Dialect::DB2, VrlSchemaVersion(25));
     EXPECT_EQ(1, db2->GetSchema().GetProcedureCount());
     EXPECT_TRUE(db2->GetSchema().GetTable(L"Person")->HasField(L"Old"));
     // PostgreSQL under either of its names; its own text over the default.
@@ -111,55 +80,31 @@ TEST(SchemaFile, DialectTextsAndVersionOverride) {
         ASSERT_EQ(Dialect::Postgres, ParseDialect(name)) << name;
     }
     EXPECT_STREQ("postgres", DialectName(Dialect::Postgres));
-    auto postgres = SchemaFile::Parse(kSmall, "t.json", Dialect::Postgres);
+    auto postgres = SchemaFile::Parse(Small(), "t.json", Dialect::Postgres);
     EXPECT_EQ(CString(L"SELECT 2"), postgres->GetSchema().GetView(0)->GetSQL());
     EXPECT_EQ(0, postgres->GetSchema().GetProcedureCount());
 }
 
-TEST(SchemaFile, RefusesBadJsonWithItsPosition) {
-    const SchemaFileError e = Refusal("{\n  \"version\": 30,\n  \"tables\": [ x ]\n}");
-    EXPECT_EQ("", e.Path());
-    EXPECT_NE(std::string::npos, e.Reason().find("line 3, column 15")) << e.Reason();
-    EXPECT_EQ(0u, std::string(e.what()).find("t.json: "));
-}
-
-TEST(SchemaFile, RefusesBadContentNamingThePath) {
-    struct Case {
-        const char* text;
-        const char* path;
-        const char* what;
-    };
-    const Case cases[] = {
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [{"name": "F", "type": "dtStrng"}]}]})",
-         "/tables/0/fields/0/type", "t.json: /tables/0/fields/0/type: unknown data type \"dtStrng\""},
-        {R"({"tables": []})", "", "t.json: missing required key \"version\""},
-        {R"({"version": 30, "tables": [{"name": "A"}]})", "/tables/0",
-         "t.json: /tables/0: missing required key \"fields\""},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [], "bufferSize": "10"}]})",
-         "/tables/0/bufferSize", "t.json: /tables/0/bufferSize: expected an integer, found a string"},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": []}], "trees": {"MarlowCaptureSetup": {"A": ["B"]}}})",
-         "/trees/MarlowCaptureSetup/A/0", "t.json: /trees/MarlowCaptureSetup/A/0: unknown table \"B\""},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [], "colour": 1}]})", "/tables/0/colour",
-         "t.json: /tables/0/colour: unknown key \"colour\""},
-        {R"({"version": "3x"})", "/version", "t.json: /version: \"3x\" is not a version (V or V.SP)"},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [{"name": "D", "type": "dtDateTime",
-            "default": {"vt": "VT_DATE", "value": "2001-02-29"}}]}]})",
-         "/tables/0/fields/0/default/value",
-         "t.json: /tables/0/fields/0/default/value: \"2001-02-29\" is not a date (yyyy-mm-dd[Thh:mm[:ss]])"},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [],
-            "data": {"columns": ["X", "Y"], "rows": [[1]]}}]})",
-         "/tables/0/data/rows/0", "t.json: /tables/0/data/rows/0: has 1 values for 2 columns"},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [], "constraints": [{"name": "F", "type": "ctForeignKey",
-            "fields": ["X", "Y"], "refTable": "B", "refFields": ["X"]}]}]})",
-         "/tables/0/constraints/0/refFields",
-         "t.json: /tables/0/constraints/0/refFields: needs as many columns as \"fields\" (2)"},
-        {R"({"version": 30, "tables": [{"name": "A", "fields": [], "rootType": "Nowhere"}]})",
-         "/tables/0/rootType", "t.json: /tables/0/rootType: unknown root type \"Nowhere\""},
-    };
-    for (const Case& c : cases) {
-        const SchemaFileError e = Refusal(c.text);
-        EXPECT_EQ(c.path, e.Path()) << c.text;
-        EXPECT_STREQ(c.what, e.what()) << c.text;
+// Every refusal of texts/refusals.txt, with the path and text of its first
+// problem.
+TEST(SchemaFile, RefusesBadFilesNamingThePath) {
+    const auto cases = VrlSchemaTest::ReadDataCases("schemafile/texts/refusals.txt");
+    EXPECT_EQ(21u, cases.size());
+    for (const VrlSchemaTest::DataCase& c : cases) {
+        try {
+            SchemaFile::Parse(c.text, "t.json", Dialect::SqlServer);
+            ADD_FAILURE() << "accepted: " << c.text;
+        } catch (const SchemaFileError& e) {
+            std::string paths;
+            for (const SchemaFileError::Problem& problem : e.Problems())
+                paths += (paths.empty() ? "" : " ") + problem.path;
+            EXPECT_EQ(c.keys.count("paths") ? c.Key("paths") : c.Key("path"), paths) << c.text;
+            EXPECT_EQ(0u, std::string(e.what()).find("t.json: ")) << e.what();
+            if (!c.Key("what").empty()) {
+                EXPECT_EQ(c.Key("what"), e.what()) << c.text;
+            }
+            EXPECT_NE(std::string::npos, e.Reason().find(c.Key("reason"))) << e.Reason();
+        }
     }
 }
 
@@ -194,4 +139,36 @@ TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersion) {
     }
     auto at35 = SchemaFile::Load(SamplePath(), Dialect::SqlServer, ParseVersion("35.10001"));
     EXPECT_EQ(15, at35->GetSchema().GetTable(L"MarlowCaptureSetup")->GetChildCount());
+}
+
+// The record of JSON paths and of what the containers merged away (kind 0 a
+// duplicate, 1 an object without a text for the dialect).
+TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
+    const auto file = SchemaFile::Parse(R"({"version": 30, "tables": [
+        {"name": "Person", "fields": [{"name": "Title", "type": "dtString", "length": 9},
+                                      {"name": "Title", "type": "dtString", "version": 25},
+                                      {"name": "title", "type": "dtInteger"}],
+         "constraints": [{"name": "PK", "type": "ctPrimaryKey", "fields": ["Title"]}],
+         "data": {"columns": ["Title"], "rows": [["a"]]}},
+        {"name": "PERSON", "fields": [], "version": 30}],
+      "views": [{"name": "vwOnlyOracle", "sql": {"oracle": "SELECT 1 FROM dual"}}]})",
+                                        "t.json", Dialect::SqlServer);
+    const SchemaFileRecord& record = file->GetRecord();
+    EXPECT_EQ("t.json", record.GetFileName());
+    const VrlSchema& schema = file->GetSchema();
+    const VrlTable* person = schema.GetTable(L"Person");
+    EXPECT_EQ("/tables/1", record.GetPath(person));
+    EXPECT_EQ("", record.GetPath(&schema));
+
+    // Title (25.0) and title (25.0) are one name at one version; the first
+    // Title has its own version (25 too, the default): all three collide in
+    // pairs with the first.
+    std::string notes;
+    for (const SchemaFileRecord::Note& note : record.GetNotes())
+        notes += std::to_string(static_cast<int>(note.kind)) + " " + note.objectPath.ToUtf8() + " " +
+                 note.jsonPath + " " + note.otherJsonPath + "\n";
+    EXPECT_EQ("0 tables/Person/fields/Title /tables/0/fields/1 /tables/0/fields/0\n"
+              "0 tables/Person/fields/title /tables/0/fields/2 /tables/0/fields/0\n"
+              "1 views/vwOnlyOracle /views/0 \n",
+              notes);
 }

@@ -1,0 +1,415 @@
+// Fields, constraints, routines, views, versions and the catalogue queries
+// that tell whether an object exists.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "SchemaTestObjects.h"
+#include "common/ExpectDux.h"
+#include "common/HostMessagesFixture.h"
+#include "platform/StringResources.h"
+#include "schema/ObjectExistsFormats.h"
+#include "schema/VrlConstraint.h"
+#include "schema/VrlField.h"
+#include "schema/VrlFunction.h"
+#include "schema/VrlParam.h"
+#include "schema/VrlProcedure.h"
+#include "schema/VrlView.h"
+
+using namespace VrlSchemaLib;
+using VrlSchemaTest::V;
+
+namespace {
+
+VrlField MakeField(const wchar_t* name = L"Name") {
+    return VrlField(name, VrlDataDefinition(dtString, 50), COleVariant(L"x"), ntNotNull, CString(L"A name"),
+                    0, paNone, V(25), 1, 1);
+}
+
+} // namespace
+
+TEST(VrlField, NewFieldReadsDefaultsWithoutCreatingRecords) {
+    VrlField field = MakeField();
+    EXPECT_EQ(0, field.GetFlag(static_cast<VrlFieldFlag>(0x7FFFFFFF)));
+    EXPECT_EQ(-1, field.GetOrderNumber());
+    EXPECT_STREQ(L"", field.GetExternalName());
+    EXPECT_STREQ(L"", field.GetTranslateTable());
+    EXPECT_STREQ(L"", field.GetParentKeyTable());
+    EXPECT_STREQ(L"", field.GetOldName());
+    EXPECT_STREQ(L"", field.GetOldExtName());
+    EXPECT_STREQ(L"", field.GetXmlDefault());
+    EXPECT_EQ(rtUndefined, field.GetCurrentRootType());
+
+    // A record created by a write starts with the same values.
+    field.SetExternalName(L"Ext");
+    EXPECT_EQ(-1, field.GetOrderNumber());
+    EXPECT_EQ(0, field.GetFlag(ffWithMilliseconds));
+}
+
+TEST(VrlField, EachRootTypeKeepsItsOwnRecord) {
+    VrlField field = MakeField();
+    field.SetCurrentRootType(rtStats);
+    field.SetExternalName(L"X");
+    field.SetOrderNumber(7);
+    field.SetCurrentRootType(rtSiteProfiles);
+    EXPECT_STREQ(L"", field.GetExternalName());
+    EXPECT_EQ(-1, field.GetOrderNumber());
+    field.SetExternalName(L"Y");
+    field.SetCurrentRootType(rtStats);
+    EXPECT_STREQ(L"X", field.GetExternalName());
+    EXPECT_EQ(7, field.GetOrderNumber());
+    field.SetCurrentRootType(rtSiteProfiles);
+    EXPECT_STREQ(L"Y", field.GetExternalName());
+}
+
+TEST(VrlField, FlagsAccumulateAndXmlDefaultsFormatNumbers) {
+    VrlField field = MakeField();
+    field.SetFlag(ffWithMilliseconds);
+    field.SetFlag(ffTimeOffset);
+    EXPECT_NE(0, field.GetFlag(ffWithMilliseconds));
+    EXPECT_NE(0, field.GetFlag(ffTimeOffset));
+    EXPECT_EQ(0x6000, field.GetFlag(static_cast<VrlFieldFlag>(0x6001)));
+    field.SetXmlDefault(42);
+    EXPECT_STREQ(L"42", field.GetXmlDefault());
+    field.SetXmlDefault(-2147483647 - 1);
+    EXPECT_STREQ(L"-2147483648", field.GetXmlDefault());
+    field.SetXmlDefault(L"<v/>");
+    EXPECT_STREQ(L"<v/>", field.GetXmlDefault());
+}
+
+TEST(VrlField, CopiesDuplicateRecordsAndKeepTheTable) {
+    VrlSchemaTest::ObjectKeeper keep;
+    VrlTable* table = keep.Table(L"Owner", {});
+    VrlField field = MakeField();
+    field.SetTable(table);
+    field.SetCurrentRootType(rtStats);
+    field.SetTranslateTable(L"T1");
+
+    VrlField copy(field);
+    EXPECT_EQ(table, copy.GetTable());
+    EXPECT_EQ(rtStats, copy.GetCurrentRootType());
+    EXPECT_STREQ(L"T1", copy.GetTranslateTable());
+    copy.SetTranslateTable(L"T2");
+    EXPECT_STREQ(L"T1", field.GetTranslateTable());
+
+    VrlField assigned(L"Other", V(25));
+    assigned = field;
+    EXPECT_EQ(L"Name", assigned.GetName());
+    EXPECT_FALSE(assigned.IsDropped());
+    EXPECT_STREQ(L"T1", assigned.GetTranslateTable());
+    EXPECT_EQ(1, assigned.IsResourceBasedField());
+    EXPECT_EQ(1, assigned.IsConvertFormat());
+    EXPECT_EQ(dtString, assigned.GetDataType());
+    EXPECT_EQ(50, assigned.GetLength());
+    EXPECT_EQ(ntNotNull, assigned.GetNullType());
+}
+
+TEST(VrlField, DescriptionsAreBrandedWhenBuiltButNotWhenSet) {
+    static const StringResource texts[] = {{91001, L"Number of {ProductName} batches."}};
+    AfxRegisterStringTable(texts, 1);
+    VrlField fromId(L"Count", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull, 91001u, 0, paNone,
+                    V(25), 0, 0);
+    AfxUnregisterStringTable(texts);
+    EXPECT_EQ(L"Number of " + VrlSchemaObject::sm_oOemMgr.GetProductName() + L" batches.",
+              fromId.GetDescription());
+
+    VrlField fromText(L"Count", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull,
+                      CString(L"{ProductShort} count"), 0, paNone, V(25), 0, 0);
+    EXPECT_EQ(VrlSchemaObject::sm_oOemMgr.GetProductShort() + L" count", fromText.GetDescription());
+    fromText.SetDescription(L"{ProductShort} raw");
+    EXPECT_EQ(L"{ProductShort} raw", fromText.GetDescription());
+}
+
+TEST(VrlConstraint, CaseMarkerIsStrippedAndRemembered) {
+    VrlConstraint index(L"IX", ctIndex, {CString(L"^Name"), CString(L"ID")}, V(25));
+    EXPECT_EQ((std::vector<CString>{L"Name", L"ID"}), index.GetFields());
+    EXPECT_EQ((std::vector<CString>{L"Name"}), index.GetCaseInsensitiveFields());
+    EXPECT_TRUE(index.IsCaseInsensitive(L"NAME"));
+    EXPECT_FALSE(index.IsCaseInsensitive(L"ID"));
+
+    VrlConstraint single(L"UQ", ctUnique, CString(L"^Code"), V(25), true);
+    EXPECT_EQ((std::vector<CString>{L"Code"}), single.GetFields());
+    EXPECT_TRUE(single.IsCaseInsensitive(L"code"));
+    EXPECT_TRUE(single.IsSupportNullableColumns());
+    EXPECT_EQ(odNone, single.GetOnDeleteType());
+    EXPECT_EQ(ouNoAction, single.GetOnUpdateType());
+
+    // Included columns are never examined for the marker.
+    VrlConstraint covering(L"IX2", ctIndex, {CString(L"^A")}, {CString(L"^B")}, V(25), clClustered, false);
+    EXPECT_EQ((std::vector<CString>{L"^B"}), covering.GetIncludedFields());
+    EXPECT_TRUE(covering.IsClustered());
+}
+
+TEST(VrlConstraint, ListsWithReferencesAreStoredAsGiven) {
+    VrlConstraint key(L"FK", ctForeignKey, {CString(L"^Name")}, L"Parent", {CString(L"^ID")}, odCascade,
+                      ouCascade, V(25));
+    EXPECT_EQ((std::vector<CString>{L"^Name"}), key.GetFields());
+    EXPECT_EQ((std::vector<CString>{L"^ID"}), key.GetRefFields());
+    EXPECT_FALSE(key.IsCaseInsensitive(L"Name"));
+}
+
+TEST(VrlConstraint, KindsThatAreNeverGeneratedAreDroppedAtOnce) {
+    EXPECT_TRUE(VrlConstraint(L"U", ctUniqueNotGenerated, CString(L"A"), V(25)).IsDropped());
+    EXPECT_TRUE(VrlConstraint(L"F", ctForeignKeyNotGenerated, CString(L"A"), L"T", CString(L"B"), odNoAction,
+                              ouNoAction, clDefault, V(25))
+                    .IsDropped());
+    EXPECT_FALSE(VrlConstraint(L"F", ctForeignKey7, CString(L"A"), L"T", CString(L"B"), odNoAction,
+                               ouNoAction, clDefault, V(25))
+                     .IsDropped());
+    VrlConstraint marker(L"PK", V(30));
+    EXPECT_TRUE(marker.IsDropped());
+    EXPECT_EQ(ctPrimaryKey, marker.GetType());
+    EXPECT_TRUE(marker.GetFields().empty());
+}
+
+TEST(VrlConstraint, CopiesBelongToNoTableAndAssignmentKeepsTheTarget) {
+    VrlSchemaTest::ObjectKeeper keep;
+    VrlTable* t1 = keep.Table(L"T1", {});
+    VrlTable* t2 = keep.Table(L"T2", {});
+    VrlConstraint source(L"IX", ctIndex, {CString(L"^A")}, V(25));
+    source.SetTable(t1);
+    VrlConstraint target(L"Other", ctPrimaryKey, CString(L"B"), V(30));
+    target.SetTable(t2);
+
+    target = source;
+    EXPECT_EQ(t2, target.GetTable());
+    EXPECT_EQ(L"IX", target.GetName());
+    EXPECT_EQ(ctIndex, target.GetType());
+    EXPECT_TRUE(target.IsCaseInsensitive(L"a"));
+    EXPECT_EQ(V(25), target.GetVersion());
+
+    VrlConstraint copy(source);
+    EXPECT_EQ(nullptr, copy.GetTable());
+    EXPECT_EQ(source.GetFields(), copy.GetFields());
+}
+
+TEST(VrlProcedure, ParametersAreFoundByLowerCasedSubstring) {
+    VrlParam first(L"@lBatchDefID", VrlDataDefinition(dtInteger, 0), ioIn);
+    VrlParam second(L"@lPublishedBatchDefID", VrlDataDefinition(dtInteger, 0), ioOut);
+    VrlProcedure proc(L"procPublish", {&first, &second}, L"BODY", L"BatchDef", 1, V(25), 1);
+    EXPECT_EQ(&first, proc.GetParameterByName(L"@LBATCHDEFID"));
+    EXPECT_EQ(&second, proc.GetParameterByName(L"PublishedBatchDefID"));
+    EXPECT_EQ(&first, proc.GetParameterByName(L"DefID"));
+    EXPECT_EQ(CString(L"The procedure or parameter '@Missing' was not found."),
+              ExpectDux(4074, [&] { proc.GetParameterByName(L"@Missing"); }));
+    EXPECT_EQ(2, proc.GetParameterCount());
+    EXPECT_EQ(&second, proc.GetParameter(1));
+    EXPECT_EQ(nullptr, proc.GetParameter(2));
+}
+
+// Whether a routine locks or inserts is the constructor's argument: the body
+// is not parsed for it.
+TEST(VrlProcedure, MarksAreExactlyTheConstructorArguments) {
+    VrlProcedure noParams(L"P", L"INSERT INTO T VALUES (1)", L"T", 1, 1, V(30), 1);
+    EXPECT_EQ(0, noParams.GetExplicitLocking());
+    EXPECT_EQ(1, noParams.GetInsertAction());
+
+    std::vector<VrlParam*> none;
+    VrlProcedure all(L"P", none, L"SELECT 1 WITH (TABLOCKX)", L"T", 0, 1, 0, V(25), 0);
+    EXPECT_EQ(1, all.GetExplicitLocking());
+    EXPECT_EQ(0, all.GetInsertAction());
+    VrlProcedure locked(L"P", none, L"UPDATE T WITH (TABLOCKX)", L"T", 0, V(25), 0);
+    EXPECT_EQ(0, locked.GetExplicitLocking());
+    EXPECT_EQ(0, locked.GetInsertAction());
+
+    VrlProcedure marker(L"Gone", V(40));
+    EXPECT_TRUE(marker.IsDropped());
+    EXPECT_EQ(L"", marker.GetBody());
+
+    VrlProcedure copy(all);
+    EXPECT_EQ(1, copy.GetExplicitLocking());
+    marker = all;
+    EXPECT_FALSE(marker.IsDropped());
+    EXPECT_EQ(L"SELECT 1 WITH (TABLOCKX)", marker.GetBody());
+}
+
+TEST(VrlFunction, CopiesRebuildTheProcedurePart) {
+    VrlParam param(L"@id", VrlDataDefinition(dtGuid, 38), ioIn);
+    VrlFunction func(L"fnRows", VrlDataDefinition(dtTable, 0), {&param}, L"RETURN", L"Batch", V(30));
+    EXPECT_EQ(0, func.IsReadonly());
+    EXPECT_EQ(dtTable, func.GetReturnType().GetDataType());
+    VrlFunction copy(func);
+    EXPECT_EQ(L"fnRows", copy.GetName());
+    EXPECT_EQ(&param, copy.GetParameter(0));
+    EXPECT_EQ(L"RETURN", copy.GetBody());
+    EXPECT_EQ(V(30), copy.GetVersion());
+    EXPECT_EQ(dtTable, copy.GetReturnType().GetDataType());
+
+    VrlFunction dropped(L"fnGone", V(40));
+    VrlFunction droppedCopy(dropped);
+    EXPECT_TRUE(droppedCopy.IsDropped());
+    droppedCopy = func;
+    EXPECT_FALSE(droppedCopy.IsDropped());
+    EXPECT_EQ(1, droppedCopy.GetParameterCount());
+    EXPECT_EQ(38, param.GetLength());
+    EXPECT_EQ(ioIn, param.GetInOutType());
+}
+
+TEST(VrlView, VersionsAndCopies) {
+    VrlView view(L"vwBatch", L"SELECT * FROM Batch", L"Batch");
+    VrlView later(L"vwBatch", L"SELECT ID FROM Batch", L"Batch", V(30));
+    VrlView copy(later);
+    EXPECT_EQ(L"SELECT ID FROM Batch", copy.GetSQL());
+    EXPECT_EQ(L"Batch", copy.GetTable());
+    EXPECT_EQ(V(30), copy.GetVersion());
+    VrlView marker(L"vwBatch", V(40));
+    EXPECT_TRUE(marker.IsDropped());
+    EXPECT_EQ(L"", marker.GetSQL());
+    marker = view;
+    EXPECT_FALSE(marker.IsDropped());
+    EXPECT_EQ(L"vwBatch", marker.GetName());
+    EXPECT_EQ(L"vwbatch", marker.GetLowerName());
+}
+
+// Compare gives the difference of the first differing member (the service
+// pack counts only between equal versions), or at the extremes at least its
+// sign; every operator agrees with it. The default is version 25 without a
+// service pack.
+TEST(VrlSchemaVersion, CompareAndOperatorsOrderLexicographically) {
+    struct Case {
+        VrlSchemaVersion a, b;
+        int compare;
+        bool signOnly;
+    };
+    const Case cases[] = {
+        {V(35), V(25), 10, false},
+        {V(25), V(35), -10, false},
+        {V(25, 10001), V(25, 0), 10001, false},
+        {V(24, 11201), V(25, 0), -1, false},
+        {V(30, 7), V(30, 7), 0, false},
+        {V(25, 10001), V(26), -1, false},
+        {VrlSchemaVersion(), V(25, 0), 0, false},
+        {VrlSchemaVersion(VrlDbVersion35), V(35, 0), 0, false},
+        {V(INT32_MAX), V(INT32_MIN), 1, true},
+        {V(INT32_MIN), V(INT32_MAX), -1, true},
+        {V(5, INT32_MIN), V(5, 1), -1, true},
+        {V(INT32_MAX), V(-1), 1, true},
+    };
+    for (const Case& c : cases) {
+        const int compare = c.a.Compare(c.b);
+        const int sign = (compare > 0) - (compare < 0);
+        SCOPED_TRACE(testing::Message()
+                     << c.a.GetVersion() << "." << c.a.GetServicePackNumber() << " against "
+                     << c.b.GetVersion() << "." << c.b.GetServicePackNumber());
+        EXPECT_EQ(c.compare, c.signOnly ? sign : compare);
+        EXPECT_EQ(sign == 0, c.a == c.b);
+        EXPECT_EQ(sign != 0, c.a != c.b);
+        EXPECT_EQ(sign <= 0, c.a <= c.b);
+        EXPECT_EQ(sign > 0, c.a > c.b);
+        EXPECT_EQ(sign >= 0, c.a >= c.b);
+    }
+}
+
+TEST(VrlSchemaVersion, NextStepsTheVersionAndDropsTheServicePack) {
+    const VrlSchemaVersion sp = V(25, 10001);
+    const VrlSchemaVersion next = sp.Next();
+    EXPECT_EQ(next.GetVersion(), 26);
+    EXPECT_EQ(next.GetServicePackNumber(), 0);
+    EXPECT_EQ(sp.GetVersion(), 25);
+    EXPECT_EQ(sp.GetServicePackNumber(), 10001);
+    EXPECT_EQ(V(INT32_MAX).Next().GetVersion(), INT32_MAX);
+}
+
+TEST(VrlSchemaVersion, ReleaseNumbersMapToServicePackCodes) {
+    struct Case {
+        LONG major, minor, servicePack;
+        int32_t expected;
+    };
+    // Every case starts from service pack 777, so "unchanged" is visible.
+    const Case cases[] = {
+        {10, 0, 1, 10001}, {10, 0, 2, 10002}, {10, 0, 3, 0},     {10, 0, 0, 0},
+        {10, 0, -1, 0},    {10, 1, 7, 10010}, {10, 1, 0, 10010}, {10, 2, 1, 777},
+        {10, -1, 1, 777},  {11, 0, 1, 777},   {9, 1, 1, 777},    {0, 0, 0, 777},
+    };
+    for (const Case& c : cases) {
+        VrlSchemaVersion v = V(30, 777);
+        v.SetServicePackNumber(c.major, c.minor, c.servicePack);
+        EXPECT_EQ(v.GetServicePackNumber(), c.expected)
+            << c.major << "." << c.minor << " SP" << c.servicePack;
+        EXPECT_EQ(v.GetVersion(), 30);
+    }
+}
+
+namespace {
+
+// Fills the object's own name in, as the generators do.
+CString Query(const VrlSchemaObject& object, const ObjectExistsFormats* formats) {
+    CString query;
+    query.Format(object.GetExistsFormat(formats), object.GetName().GetString());
+    return query;
+}
+
+int CountOf(const CString& text, const wchar_t* sub) {
+    int count = 0;
+    for (int at = text.Find(sub); at >= 0; at = text.Find(sub, at + 1))
+        ++count;
+    return count;
+}
+
+} // namespace
+
+TEST(ObjectExistsFormats, ProcessRecordsHoldTheirCatalogueTexts) {
+    const ObjectExistsFormats* sql = ObjectExistsFormats::GetSqlServerFormats();
+    const ObjectExistsFormats* ora = ObjectExistsFormats::GetOracleFormats();
+    const ObjectExistsFormats* db2 = ObjectExistsFormats::GetDB2Formats();
+    EXPECT_EQ(&g_oSqlServerExistsFormats, sql);
+    EXPECT_STREQ(L"SELECT COUNT(*) FROM USER_TABLES WHERE TABLE_NAME = N'%s' ", ora->GetTableFormat());
+    EXPECT_STREQ(ora->GetProcedureFormat(), ora->GetFunctionFormat());
+    EXPECT_STREQ(L"", sql->GetSequenceFormat());
+    EXPECT_STREQ(L"", sql->GetUniqueIndexFormat());
+    EXPECT_STREQ(L"", ora->GetUniqueIndexFormat());
+    EXPECT_STREQ(L"", db2->GetSequenceFormat());
+    EXPECT_STREQ(
+        L"SELECT COUNT(*) FROM SYSCAT.INDEXES WHERE TABSCHEMA = CURRENT_SCHEMA AND UNIQUERULE = 'U' AND "
+        L"INDNAME = N'%%s' AND TABNAME = N'%s'",
+        db2->GetUniqueIndexFormat());
+    // Every format of an object inside a table leaves one place for the
+    // object after the table is filled in.
+    for (const ObjectExistsFormats* record : {sql, ora, db2}) {
+        for (const wchar_t* format : {record->GetColumnFormat(), record->GetForeignKeyFormat(),
+                                      record->GetUniqueFormat(), record->GetIndexFormat()}) {
+            CString filled;
+            filled.Format(format, L"Person");
+            EXPECT_EQ(1, CountOf(filled, L"%s")) << filled.ToUtf8();
+            EXPECT_EQ(1, CountOf(filled, L"N'Person'")) << filled.ToUtf8();
+        }
+    }
+}
+
+TEST(ObjectExistsFormats, EachObjectKindSelectsItsFormat) {
+    VrlSchemaTest::ObjectKeeper keep;
+    const ObjectExistsFormats* sql = ObjectExistsFormats::GetSqlServerFormats();
+    VrlField* age = keep.Field(L"Age");
+    auto* pk = keep.Key(L"PK_Person", ctPrimaryKey, L"Age");
+    auto* fk = keep.Ref(L"FK_Person", ctForeignKey7, L"Age", L"Other", L"ID");
+    auto* uq = keep.Key(L"UQ_Person", ctUnique, L"Age");
+    auto* ix = keep.Key(L"IX_Person", ctIndex6, L"Age");
+    auto* odd = keep.Key(L"Odd", static_cast<VrlConstraintType>(9), L"Age");
+    VrlTable* person = keep.Table(L"Person", {age}, {pk, fk, uq, ix, odd});
+
+    EXPECT_EQ(L"SELECT COUNT(*) FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_NAME = N'Person' AND COLUMN_NAME "
+              L"= N'Age'",
+              Query(*age, sql));
+    EXPECT_EQ(
+        L"SELECT CONSTRAINT_NAME FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE TABLE_NAME = N'Person' AND "
+        L"CONSTRAINT_TYPE = N'PRIMARY KEY'",
+        Query(*pk, sql));
+    EXPECT_EQ(CountOf(Query(*fk, sql), L"N'FK_Person'"), 1);
+    EXPECT_EQ(CountOf(Query(*fk, sql), L"FOREIGN KEY"), 1);
+    EXPECT_EQ(CountOf(Query(*uq, sql), L"N'UNIQUE'"), 1);
+    EXPECT_EQ(CountOf(Query(*ix, sql), L"sys.indexes.Name = N'IX_Person' AND sys.objects.Name = N'Person'"),
+              1);
+    EXPECT_EQ(L"", odd->GetExistsFormat(sql));
+    EXPECT_EQ(CString(sql->GetTableFormat()), person->GetExistsFormat(sql));
+
+    VrlView view(L"V", L"SELECT 1", L"Person");
+    VrlProcedure proc(L"P", L"", L"", 0, 0, V(25), 0);
+    VrlFunction func(L"F", VrlDataDefinition(dtInteger, 0), {}, L"", L"", V(25));
+    VrlParam param(L"@p", VrlDataDefinition(dtInteger, 0), ioIn);
+    const ObjectExistsFormats* db2 = ObjectExistsFormats::GetDB2Formats();
+    EXPECT_EQ(CString(db2->GetViewFormat()), view.GetExistsFormat(db2));
+    EXPECT_EQ(CString(db2->GetProcedureFormat()), proc.GetExistsFormat(db2));
+    EXPECT_EQ(CString(db2->GetFunctionFormat()), func.GetExistsFormat(db2));
+    EXPECT_EQ(L"%s", param.GetExistsFormat(db2));
+    EXPECT_EQ(L"%s", param.GetExistsFormat(sql));
+}

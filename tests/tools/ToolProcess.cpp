@@ -40,32 +40,27 @@ const char* const kShopSchema = R"({
   ]
 })";
 
-ToolRun RunToolBinary(const ToolCall& call) {
+ToolRun RunToolLine(const std::string& words, const std::string& input, const std::string& cwd,
+                    const std::string& prefix) {
     const fs::path dir = FreshDir("run");
-    WriteText(dir / "in", call.input);
-    std::string command = call.cwd.empty() ? "" : "cd " + Quote(call.cwd) + " && ";
-    for (const auto& [name, value] : call.env)
-        command += name + "=" + Quote(value) + " ";
-    command += Quote(VRLSCHEMA_TOOL_PATH);
-    for (const std::string& a : call.args)
-        command += " " + Quote(a);
-    command += " <" + Quote((dir / "in").string());
-    command += " >" + Quote(call.stdoutTo.empty() ? (dir / "out").string() : call.stdoutTo);
-    command += " 2>" + Quote((dir / "err").string());
-    command += "; echo $? >" + Quote((dir / "code").string());
+    WriteText(dir / "in", input);
+    const std::string command = (cwd.empty() ? "" : "cd " + Quote(cwd) + " && ") + prefix +
+                                Quote(VRLSCHEMA_TOOL_PATH) + " <" + Quote((dir / "in").string()) + " >" +
+                                Quote((dir / "out").string()) + " 2>" + Quote((dir / "err").string()) + " " +
+                                words + "; echo $? >" + Quote((dir / "code").string());
     ToolRun run;
-    if (std::system(command.c_str()) != 0)
-        return run;
-    run.code = std::stoi(ReadText(dir / "code"));
-    if (call.stdoutTo.empty())
-        run.out = ReadText(dir / "out");
-    run.err = ReadText(dir / "err");
+    if (std::system(command.c_str()) == 0) {
+        run = {std::stoi(ReadText(dir / "code")), ReadText(dir / "out"), ReadText(dir / "err")};
+    }
     fs::remove_all(dir);
     return run;
 }
 
-ToolRun RunToolBinary(const std::vector<std::string>& args) {
-    return RunToolBinary(ToolCall{args, "", "", "", {}});
+ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input) {
+    std::string words;
+    for (const std::string& a : args)
+        words += " " + Quote(a);
+    return RunToolLine(words, input);
 }
 
 fs::path FreshDir(const std::string& name) {
@@ -89,12 +84,15 @@ void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::vector<std::string> Entries(const fs::path& dir) {
+std::string Entries(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.push_back(e.path().filename().string());
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        names.push_back(e.path().lexically_relative(dir).string());
     std::sort(names.begin(), names.end());
-    return names;
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : " ") + name;
+    return list;
 }
 
 } // namespace VrlSchemaToolTest

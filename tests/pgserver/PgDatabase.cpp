@@ -38,9 +38,8 @@ std::string PgDatabase::Execute(const std::string& statement) {
     PGresult* result = PQexec(m_connection, statement.c_str());
     const ExecStatusType status = PQresultStatus(result);
     std::string report;
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         report = Report(statement, PQresultErrorMessage(result));
-    }
     PQclear(result);
     return report;
 }
@@ -50,9 +49,8 @@ std::vector<std::string> PgDatabase::Execute(const std::vector<CString>& stateme
     for (size_t i = 0; i < statements.size(); ++i) {
         const std::string text = statements[i].ToUtf8();
         std::string report = Execute(text);
-        if (!report.empty()) {
+        if (!report.empty())
             reports.push_back("statement " + std::to_string(i + 1) + ": " + report);
-        }
     }
     return reports;
 }
@@ -61,9 +59,8 @@ Rows PgDatabase::Query(const std::string& query, std::vector<std::string>* error
     Rows rows;
     PGresult* result = PQexec(m_connection, query.c_str());
     if (PQresultStatus(result) != PGRES_TUPLES_OK) {
-        if (errors) {
+        if (errors)
             errors->push_back(Report(query, PQresultErrorMessage(result)));
-        }
         PQclear(result);
         return rows;
     }
@@ -72,9 +69,8 @@ Rows PgDatabase::Query(const std::string& query, std::vector<std::string>* error
     rows.reserve(static_cast<size_t>(count));
     for (int r = 0; r < count; ++r) {
         std::vector<std::string>& row = rows.emplace_back();
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < columns; ++c)
             row.push_back(PQgetisnull(result, r, c) ? "<null>" : PQgetvalue(result, r, c));
-        }
     }
     PQclear(result);
     return rows;
@@ -87,9 +83,8 @@ std::string PgDatabase::Value(const std::string& query, std::vector<std::string>
 
 std::string Join(const std::vector<std::string>& reports) {
     std::string text;
-    for (const std::string& report : reports) {
+    for (const std::string& report : reports)
         text += report + "\n";
-    }
     return text;
 }
 

@@ -104,11 +104,11 @@ bool PgServer::RunServerProgram(const std::string& program, const std::string& a
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::string PgServer::LogTail() const {
-    std::ifstream log(m_folder + "/server.log");
+std::string PgServer::LogTail(const char* name) const {
+    std::ifstream log(m_folder + "/" + name);
     std::stringstream text;
     text << log.rdbuf();
-    std::string all = text.str();
+    const std::string all = text.str();
     return all.size() > 4000 ? all.substr(all.size() - 4000) : all;
 }
 
@@ -128,7 +128,7 @@ bool PgServer::Start() {
     if (!RunServerProgram("initdb", "-D " + Quote(data) +
                                         " --username=vrlschema --auth=trust --encoding=UTF8 "
                                         "--locale=C.UTF-8 --no-sync --no-instructions")) {
-        return Fail("initdb failed:\n" + LogTail());
+        return Fail("initdb failed:\n" + LogTail("server.log"));
     }
     // Settings for a throw-away cluster: a socket in the private folder
     // only, and no waiting for the disk.
@@ -142,10 +142,7 @@ bool PgServer::Start() {
     }
     if (!RunServerProgram("pg_ctl", "-D " + Quote(data) + " -l " + Quote(m_folder + "/postgres.log") +
                                         " -w -t 60 start")) {
-        std::ifstream log(m_folder + "/postgres.log");
-        std::stringstream text;
-        text << log.rdbuf();
-        return Fail("the server did not start:\n" + LogTail() + text.str());
+        return Fail("the server did not start:\n" + LogTail("server.log") + LogTail("postgres.log"));
     }
     m_running = true;
     if (!StartGuardian()) {

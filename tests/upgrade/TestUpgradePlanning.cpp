@@ -3,7 +3,7 @@
 // column changes.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,8 +11,6 @@
 #include "upgrade/VrlUpgradeRefusal.h"
 
 namespace {
-
-using Build = std::function<std::pair<const VrlSchema*, const VrlSchema*>(UpgradeKit&)>;
 
 std::vector<std::string> Titles(const VrlUpgradePlan& plan) {
     std::vector<std::string> titles;
@@ -90,15 +88,12 @@ TEST(UpgradePlanning, StepsRunInTheOrderADatabaseNeeds) {
             UpgradeKit kit;
             const auto [from, to] = c.build(kit);
             const std::vector<std::string> titles = Titles(kit.Plan(target, from, to));
-            size_t next = 0;
+            auto at = titles.begin();
             for (const std::string& wanted : c.inOrder) {
-                size_t at = next;
-                while (at < titles.size() && titles[at] != wanted)
-                    ++at;
-                EXPECT_LT(at, titles.size())
-                    << c.name << ": \"" << wanted << "\" missing or out of order, target "
-                    << static_cast<int>(target);
-                next = at < titles.size() ? at + 1 : next;
+                at = std::find(at, titles.end(), wanted);
+                ASSERT_NE(titles.end(), at)
+                    << c.name << ": \"" << wanted << "\" missing or out of order, " << DialectName(target);
+                ++at;
             }
         }
     }
@@ -206,7 +201,7 @@ TEST(UpgradePlanning, ShortenedNamesAreThoseTheOlderCreationScriptWrote) {
             EXPECT_NE(-1, text.MakeUpper().Find(name.MakeUpper())) << text.ToUtf8();
             ++uses;
         }
-        EXPECT_EQ(2, uses) << static_cast<int>(target);
+        EXPECT_EQ(2, uses) << DialectName(target);
     }
 }
 
@@ -268,8 +263,8 @@ TEST(UpgradePlanning, DefaultConstraintsAndReorganisationOnlyWhereTheTargetNeeds
             dropDefaults += step.m_eKind == VrlUpgradeStepKind::DropDefault;
             reorganizations += step.m_eKind == VrlUpgradeStepKind::Reorganize;
         }
-        EXPECT_EQ(c.dropDefaults, dropDefaults) << c.change << " " << static_cast<int>(c.target);
-        EXPECT_EQ(c.reorganizations, reorganizations) << c.change << " " << static_cast<int>(c.target);
+        EXPECT_EQ(c.dropDefaults, dropDefaults) << c.change << " " << DialectName(c.target);
+        EXPECT_EQ(c.reorganizations, reorganizations) << c.change << " " << DialectName(c.target);
     }
 }
 

@@ -2,13 +2,9 @@
 // UpgradeScripts.txt, derived by hand from the templates and the guard forms.
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "UpgradeKit.h"
 
 namespace {
-
-using Build = std::function<std::pair<const VrlSchema*, const VrlSchema*>(UpgradeKit&)>;
 
 const std::map<std::string, Build> kChanges = {
     {"AddColumn",

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -83,6 +84,9 @@ public:
 private:
     std::vector<std::unique_ptr<CObject>> m_objects;
 };
+
+// Builds the older and the newer schema of a case.
+using Build = std::function<std::pair<const VrlSchema*, const VrlSchema*>(UpgradeKit&)>;
 
 // The texts of a file of blocks: a line "### <title>" starts the block of that
 // title, which holds every byte up to the next such line.

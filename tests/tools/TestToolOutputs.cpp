@@ -8,7 +8,7 @@ using namespace VrlSchemaToolTest;
 TEST(ToolOutputs, EverySqlTextStartsWithItsHeader) {
     const auto dir = FreshDir("header");
     const std::string schema = (dir / "shop.json").string();
-    WriteText(schema, kShopSchema);
+    std::filesystem::copy_file(kShopSchema, schema);
     const std::string version = RunToolBinary({"--version"}).out;
     struct Case {
         std::string words;

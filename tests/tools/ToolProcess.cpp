@@ -25,21 +25,6 @@ std::string Quote(const std::string& text) {
 
 } // namespace
 
-const char* const kShopSchema = R"({
-  "version": 31,
-  "tables": [
-    {"name": "Customer", "fields": [
-        {"name": "CustomerID", "type": "dtInteger", "notNull": true},
-        {"name": "Name", "type": "dtString", "length": 80},
-        {"name": "Phone", "type": "dtString", "length": 20, "version": 31}],
-     "constraints": [{"name": "PK_Customer", "type": "ctPrimaryKey", "fields": ["CustomerID"]}]},
-    {"name": "Orders", "version": 30, "fields": [
-        {"name": "OrderID", "type": "dtInteger", "notNull": true},
-        {"name": "CustomerID", "type": "dtInteger"}],
-     "constraints": [{"name": "PK_Orders", "type": "ctPrimaryKey", "fields": ["OrderID"]}]}
-  ]
-})";
-
 ToolRun RunToolLine(const std::string& words, const std::string& input, const std::string& cwd,
                     const std::string& prefix) {
     const fs::path dir = FreshDir("run");

@@ -32,8 +32,7 @@ void WriteText(const std::filesystem::path& path, const std::string& text);
 // The paths under a folder relative to it, sorted and separated by spaces.
 std::string Entries(const std::filesystem::path& dir);
 
-// A schema of one's own: two tables, a view and a procedure, no setup tree,
-// so no publish procedure.
-extern const char* const kShopSchema;
+// A schema of one's own: two tables, no setup tree, so no publish procedure.
+inline const std::filesystem::path kShopSchema = VRLSCHEMA_TEST_DATA_DIR "/tools/texts/shop.json";
 
 } // namespace VrlSchemaToolTest

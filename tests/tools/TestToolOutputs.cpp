@@ -24,7 +24,7 @@ TEST(ToolOutputs, EverySqlTextStartsWithItsHeader) {
     };
     for (const Case& c : cases) {
         const bool sample = std::string(c.command) == "publish";
-        const ToolRun with = RunToolLine(c.words, "", "", "SOURCE_DATE_EPOCH=86461 ");
+        const ToolRun with = RunToolLine(c.words, "", "", "SOURCE_DATE_EPOCH=86461");
         const ToolRun without = RunToolLine(c.words + " --no-header");
         ASSERT_EQ(0, with.code) << with.err;
         const std::string header = "-- Written by " + version.substr(0, version.size() - 1) + ", command " +

@@ -1,51 +1,65 @@
 #include "ToolProcess.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace VrlSchemaToolTest {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-} // namespace
-
-ToolRun RunToolLine(const std::string& words, const std::string& input, const std::string& cwd,
-                    const std::string& prefix) {
+ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input, const std::string& cwd,
+                      const std::string& env) {
     const fs::path dir = FreshDir("run");
     WriteText(dir / "in", input);
-    const std::string command = (cwd.empty() ? "" : "cd " + Quote(cwd) + " && ") + prefix +
-                                Quote(VRLSCHEMA_TOOL_PATH) + " <" + Quote((dir / "in").string()) + " >" +
-                                Quote((dir / "out").string()) + " 2>" + Quote((dir / "err").string()) + " " +
-                                words + "; echo $? >" + Quote((dir / "code").string());
-    ToolRun run;
-    if (std::system(command.c_str()) == 0) {
-        run = {std::stoi(ReadText(dir / "code")), ReadText(dir / "out"), ReadText(dir / "err")};
+    std::string files[3] = {(dir / "in").string(), (dir / "out").string(), (dir / "err").string()};
+    std::vector<char*> argv{const_cast<char*>(VRLSCHEMA_TOOL_PATH)};
+    for (const std::string& a : args) {
+        if (!a.empty() && (a[0] == '<' || a[0] == '>'))
+            files[a[0] == '>'] = a.substr(1);
+        else
+            argv.push_back(const_cast<char*>(a.c_str()));
     }
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!cwd.empty() && chdir(cwd.c_str()) != 0)
+            _exit(126);
+        for (int fd = 0; fd < 3; ++fd) {
+            const int file = open(files[fd].c_str(), fd ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY, 0644);
+            if (file < 0 || dup2(file, fd) < 0)
+                _exit(126);
+            close(file);
+        }
+        if (!env.empty())
+            putenv(const_cast<char*>(env.c_str()));
+        execv(VRLSCHEMA_TOOL_PATH, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (child > 0 && waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    ToolRun run;
+    if (child > 0 && WIFEXITED(status))
+        run = {WEXITSTATUS(status), ReadText(dir / "out"), ReadText(dir / "err")};
     fs::remove_all(dir);
     return run;
 }
 
-ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input) {
-    std::string words;
-    for (const std::string& a : args)
-        words += " " + Quote(a);
-    return RunToolLine(words, input);
+ToolRun RunToolLine(const std::string& words, const std::string& input, const std::string& cwd,
+                    const std::string& env) {
+    std::vector<std::string> args;
+    std::istringstream split(words);
+    for (std::string word; split >> word;)
+        args.push_back(word);
+    return RunToolBinary(args, input, cwd, env);
 }
 
 fs::path FreshDir(const std::string& name) {

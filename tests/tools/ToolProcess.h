@@ -1,6 +1,6 @@
-// Runs the real vrlschema binary, the way a user does: through the shell,
-// with standard input from a file, standard output and error caught in files
-// and the exit status read back. The tests of the command line go through
+// Runs the real vrlschema binary, the way a user does: with standard input
+// from a file, standard output and error caught in files and the exit status
+// read back. The tests of the command line go through
 // here, so that what they see is what the user sees (buffering, exit status,
 // files left behind).
 #pragma once
@@ -17,13 +17,15 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the tool with `words` after its name: shell words, redirections
-// included (one for standard output replaces the capture), in folder `cwd`
-// (default: the test's) after the shell text `prefix` (e.g. "NAME=value ").
+// Runs the tool with `args` in folder `cwd` (default: the test's), with
+// `env` ("NAME=value") added to its environment. An argument "<FILE" is its
+// standard input instead of `input`, ">FILE" its standard output instead of
+// the capture.
+ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input = "",
+                      const std::string& cwd = "", const std::string& env = "");
+// The same with the arguments split at the spaces of `words`.
 ToolRun RunToolLine(const std::string& words, const std::string& input = "", const std::string& cwd = "",
-                    const std::string& prefix = "");
-// The same with every argument quoted.
-ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input = "");
+                    const std::string& env = "");
 
 // A fresh, empty folder of its own under the system's temporary folder.
 std::filesystem::path FreshDir(const std::string& name);

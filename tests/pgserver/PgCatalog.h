@@ -1,9 +1,12 @@
 // PgCatalog: what the catalogue of a database holds in its current schema,
-// as sorted rows of text per kind of object, so that two databases can be
-// compared (an upgraded one and a fresh creation). Columns are compared by
-// name, not position: a column added by an upgrade comes last.
+// read by one query per kind of object (tables, columns with their types and
+// defaults, constraints, indexes, views, routines), as entries "kind key" ->
+// what the catalogue says of that object. Two catalogues compare entry by
+// entry (an upgraded database and a fresh creation): columns by name, not
+// position, since a column added by an upgrade comes last.
 #pragma once
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -11,20 +14,20 @@
 
 namespace VrlSchemaPgTest {
 
-struct PgCatalog {
-    Rows tables;      // name
-    Rows columns;     // table, column, type, length, precision, nullable, default, identity
-    Rows constraints; // table, name, kind, definition
-    Rows indexes;     // table, name, definition
-    Rows views;       // name, definition
-    Rows routines;    // name, kind, arguments, result, body
+class PgCatalog {
+public:
+    // A failed query adds to `errors`.
+    PgCatalog(PgDatabase& db, std::vector<std::string>& errors);
 
-    // Reads the catalogue; a failed query adds to `errors`.
-    static PgCatalog Read(PgDatabase& db, std::vector<std::string>& errors);
+    // What the catalogue says of the object, "<none>" when it has no such.
+    std::string Get(const std::string& kind, const std::string& key) const;
+    // One line per entry that only one of the two holds or that they hold
+    // differently, marked "<" for this one and ">" for the other; empty when
+    // they are equal.
+    std::vector<std::string> Differences(const PgCatalog& other) const;
+
+private:
+    std::map<std::string, std::string> m_entries;
 };
-
-// One line per row that only one of the two holds, marked with the side
-// ("<" left only, ">" right only) and its kind; empty when they are equal.
-std::vector<std::string> Differences(const PgCatalog& left, const PgCatalog& right);
 
 } // namespace VrlSchemaPgTest

@@ -6,9 +6,8 @@ namespace VrlSchemaPgTest {
 
 namespace {
 
-std::string Report(const std::string& statement, const char* message, size_t number = 0) {
-    std::string report = number ? "statement " + std::to_string(number) + ": " : std::string();
-    return report + (message ? message : "(no message)") + "    in: " + statement;
+std::string Report(const std::string& statement, const char* message) {
+    return (message ? message : "(no message)") + std::string("    in: ") + statement;
 }
 
 } // namespace
@@ -38,9 +37,8 @@ std::string PgDatabase::Execute(const std::string& statement) {
     PGresult* result = PQexec(m_connection, statement.c_str());
     const ExecStatusType status = PQresultStatus(result);
     std::string report;
-    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK) {
+    if (status != PGRES_COMMAND_OK && status != PGRES_TUPLES_OK)
         report = Report(statement, PQresultErrorMessage(result));
-    }
     PQclear(result);
     return report;
 }
@@ -48,11 +46,9 @@ std::string PgDatabase::Execute(const std::string& statement) {
 std::vector<std::string> PgDatabase::Execute(const std::vector<CString>& statements) {
     std::vector<std::string> reports;
     for (size_t i = 0; i < statements.size(); ++i) {
-        const std::string text = statements[i].ToUtf8();
-        std::string report = Execute(text);
-        if (!report.empty()) {
+        const std::string report = Execute(statements[i].ToUtf8());
+        if (!report.empty())
             reports.push_back("statement " + std::to_string(i + 1) + ": " + report);
-        }
     }
     return reports;
 }
@@ -60,21 +56,13 @@ std::vector<std::string> PgDatabase::Execute(const std::vector<CString>& stateme
 Rows PgDatabase::Query(const std::string& query, std::vector<std::string>* errors) {
     Rows rows;
     PGresult* result = PQexec(m_connection, query.c_str());
-    if (PQresultStatus(result) != PGRES_TUPLES_OK) {
-        if (errors) {
-            errors->push_back(Report(query, PQresultErrorMessage(result)));
-        }
-        PQclear(result);
-        return rows;
-    }
-    const int count = PQntuples(result);
-    const int columns = PQnfields(result);
-    rows.reserve(static_cast<size_t>(count));
-    for (int r = 0; r < count; ++r) {
+    const bool ok = PQresultStatus(result) == PGRES_TUPLES_OK;
+    if (!ok && errors)
+        errors->push_back(Report(query, PQresultErrorMessage(result)));
+    for (int r = 0; ok && r < PQntuples(result); ++r) {
         std::vector<std::string>& row = rows.emplace_back();
-        for (int c = 0; c < columns; ++c) {
+        for (int c = 0; c < PQnfields(result); ++c)
             row.push_back(PQgetisnull(result, r, c) ? "<null>" : PQgetvalue(result, r, c));
-        }
     }
     PQclear(result);
     return rows;
@@ -87,9 +75,8 @@ std::string PgDatabase::Value(const std::string& query, std::vector<std::string>
 
 std::string Join(const std::vector<std::string>& reports) {
     std::string text;
-    for (const std::string& report : reports) {
+    for (const std::string& report : reports)
         text += report + "\n";
-    }
     return text;
 }
 

@@ -13,46 +13,29 @@ namespace {
 
 // A literal of `field` for the extra row of table number `tableIndex`.
 std::string ExtraValue(const VrlField* field, int tableIndex, int column) {
-    const std::string key = std::to_string(PgExtraRows::kKey);
-    switch (field->GetDataType()) {
-    case dtBoolean:
+    const std::string udt = UdtName(field->GetDataType());
+    if (udt == "bool")
         return "TRUE";
-    case dtByte:
-    case dtShort:
+    if (udt == "int2")
         return "7";
-    case dtSingle:
-    case dtDouble:
+    if (udt == "float4" || udt == "float8")
         return "0.5";
-    case dtDateTime:
-    case dtTimestamp:
+    if (udt == "timestamp")
         return "TIMESTAMP '2020-02-02 02:02:02'";
-    case dtGuid:
-    case dtGuid23:
-    case dtGuid28: {
+    if (udt == "interval")
+        return "INTERVAL '1 day'";
+    if (udt == "uuid") {
         char text[40];
         std::snprintf(text, sizeof text, "'00000000-0000-0000-%04d-%012d'", tableIndex % 10000, column);
         return text;
     }
-    case dtString:
-    case dtLongText:
-    case dtString256:
-    case dtMemo:
-    case dtMemo22:
-    case dtName:
-    case dtAnsiString:
-    case dtAnsiString26:
-    case dtSysName: {
+    if (udt == "varchar" || udt == "text") {
         std::string text = "x" + std::to_string(tableIndex) + "c" + std::to_string(column);
-        if (field->GetLength() > 0 && text.size() > static_cast<size_t>(field->GetLength())) {
+        if (field->GetLength() > 0 && text.size() > static_cast<size_t>(field->GetLength()))
             text = text.substr(text.size() - static_cast<size_t>(field->GetLength()));
-        }
         return "'" + text + "'";
     }
-    case dtInterval:
-        return "INTERVAL '1 day'";
-    default:
-        return key;
-    }
+    return std::to_string(PgExtraRows::kKey);
 }
 
 bool IsColumn(const VrlField* field) {
@@ -71,9 +54,8 @@ std::vector<std::string> PgExtraRows::Insert(PgDatabase& db, const VrlSchema& sc
     for (LONG t = 0; t < schema.GetTableCount(); ++t) {
         const VrlTable* table = schema.GetTable(t);
         const VrlConstraint* key = table->GetPrimaryKeyConstraint();
-        if (table->IsFaked() || !key || key->GetFields().empty()) {
+        if (table->IsFaked() || !key || key->GetFields().empty())
             continue;
-        }
         Pending p;
         p.table = Lower(table->GetNameRef());
         p.row.key = Lower(key->GetFields()[0]);
@@ -81,17 +63,15 @@ std::vector<std::string> PgExtraRows::Insert(PgDatabase& db, const VrlSchema& sc
         std::string values;
         for (LONG f = 0; f < table->GetFieldCount(); ++f) {
             const VrlField* field = table->GetField(f);
-            if (!IsColumn(field)) {
+            if (!IsColumn(field))
                 continue;
-            }
             const std::string value = ExtraValue(field, static_cast<int>(t), static_cast<int>(f));
             columns += (columns.empty() ? "" : ", ") + Lower(field->GetNameRef());
             values += (values.empty() ? "" : ", ") + value;
             p.row.values[Lower(field->GetNameRef())] = value;
         }
-        if (columns.empty()) {
+        if (columns.empty())
             continue;
-        }
         p.statement = "INSERT INTO " + p.table + "(" + columns + ") VALUES (" + values + ")";
         pending.push_back(std::move(p));
     }
@@ -120,21 +100,18 @@ std::vector<std::string> PgExtraRows::Check(PgDatabase& db, const VrlSchema& sch
     std::vector<std::string> reports;
     for (const auto& [table, row] : m_rows) {
         const VrlTable* newer = schema.GetTableDontThrow(CString(table.c_str()));
-        if (!newer || newer->IsFaked()) {
+        if (!newer || newer->IsFaked())
             continue;
-        }
         for (const auto& [column, value] : row.values) {
             const VrlField* field = newer->GetField(CString(column.c_str()));
-            if (!field || !IsColumn(field)) {
+            if (!field || !IsColumn(field))
                 continue;
-            }
             // Compared as values of the column's (possibly changed) type.
             const std::string query = "SELECT COUNT(*) FROM " + table + " WHERE " + row.key + " = " +
                                       row.values.at(row.key) + " AND " + column + " = " + value;
             const std::string count = db.Value(query, &reports);
-            if (count != "1") {
+            if (count != "1")
                 reports.push_back("extra row of " + table + " lost " + column + " = " + value + ": " + query);
-            }
         }
     }
     return reports;

@@ -1,5 +1,5 @@
-// PgModelCheck: whether a database on the test server holds what a schema
-// model says, and whether the generator's catalogue probes answer right.
+// Whether a database on the test server holds what a schema model says, and
+// whether the generator's catalogue probes answer right.
 //
 // The expected catalogue texts here are PostgreSQL's own renderings (type
 // names of information_schema, pg_get_constraintdef, pg_get_indexdef),
@@ -12,32 +12,28 @@
 #include <vector>
 
 #include "PgDatabase.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
 #include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
 #include "sqlgen/VrlDbms.h"
 
 namespace VrlSchemaPgTest {
 
 // The objects of a schema, split by whether its creation script makes them.
-struct ModelObjects {
+class ModelObjects {
+public:
+    ModelObjects(const VrlSchemaLib::VrlSchema& schema, const VrlSchemaLib::VrlDbms& dbms);
+
     std::vector<const VrlSchemaLib::VrlSchemaObject*> created;
     // Fake fields, binary fields, faked tables, keys of the kinds that are
     // never generated (5, 6, 8), and one made-up object of every kind.
     std::vector<const VrlSchemaLib::VrlSchemaObject*> absent;
 
-    ModelObjects(const VrlSchemaLib::VrlSchema& schema, const VrlSchemaLib::VrlDbms& dbms);
-
 private:
     std::vector<std::unique_ptr<CObject>> m_madeUp;
 };
 
-// Every mismatch between the model and the catalogue: tables, columns with
-// type, length, nullability, identity and default, keys and indexes with
-// their columns, views and routines.
+// Every mismatch between the created objects and the catalogue: tables,
+// columns with type, length, nullability, identity and default, keys and
+// indexes with their columns, views and routines.
 std::vector<std::string> CheckModel(PgDatabase& db, const VrlSchemaLib::VrlDbms& dbms,
                                     const ModelObjects& objects);
 
@@ -51,5 +47,7 @@ std::vector<std::string> CheckProbes(PgDatabase& db, const VrlSchemaLib::VrlDbms
 std::vector<std::string> CheckSeedRows(PgDatabase& db, const VrlSchemaLib::VrlSchema& schema);
 
 std::string Lower(const CString& text);
+// information_schema's udt_name of a data type.
+std::string UdtName(VrlSchemaLib::VrlDataType type);
 
 } // namespace VrlSchemaPgTest

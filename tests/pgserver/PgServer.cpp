@@ -28,16 +28,14 @@ std::string Environment(const char* name) {
 // The newest major version's bin folder of Debian's layout.
 std::string FindBinDir() {
     std::string dir = Environment("VRLSCHEMA_PG_BINDIR");
-    if (!dir.empty()) {
+    if (!dir.empty())
         return dir;
-    }
     int best = -1;
     std::error_code ec;
     for (const auto& entry : fs::directory_iterator("/usr/lib/postgresql", ec)) {
         const std::string name = entry.path().filename().string();
-        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos) {
+        if (name.empty() || name.find_first_not_of("0123456789") != std::string::npos)
             continue;
-        }
         if (fs::exists(entry.path() / "bin" / "initdb") && std::stoi(name) > best) {
             best = std::stoi(name);
             dir = (entry.path() / "bin").string();
@@ -48,9 +46,8 @@ std::string FindBinDir() {
 
 std::string Quote(const std::string& text) {
     std::string quoted = "'";
-    for (char ch : text) {
+    for (char ch : text)
         quoted += ch == '\'' ? std::string("'\\''") : std::string(1, ch);
-    }
     return quoted + "'";
 }
 
@@ -66,13 +63,11 @@ bool PgServer::Fail(const std::string& message) {
 }
 
 bool PgServer::ResolveUser() {
-    if (geteuid() != 0) {
+    if (geteuid() != 0)
         return true;
-    }
     std::vector<std::string> candidates;
-    if (!Environment("VRLSCHEMA_PG_USER").empty()) {
+    if (!Environment("VRLSCHEMA_PG_USER").empty())
         candidates.push_back(Environment("VRLSCHEMA_PG_USER"));
-    }
     candidates.insert(candidates.end(), {"vrlschema-pg", "postgres"});
     for (const std::string& name : candidates) {
         if (const passwd* entry = getpwnam(name.c_str())) {
@@ -90,18 +85,16 @@ bool PgServer::RunServerProgram(const std::string& program, const std::string& a
     const std::string command =
         Quote(m_binDir + "/" + program) + " " + arguments + " >>" + Quote(m_folder + "/server.log") + " 2>&1";
     const pid_t child = fork();
-    if (child < 0) {
+    if (child < 0)
         return false;
-    }
     if (child == 0) {
         if (!m_user.empty() &&
             (initgroups(m_user.c_str(), m_gid) != 0 || setgid(m_gid) != 0 || setuid(m_uid) != 0)) {
             _exit(126);
         }
         // The server user may not enter the caller's working folder.
-        if (chdir(m_folder.c_str()) != 0) {
+        if (chdir(m_folder.c_str()) != 0)
             _exit(126);
-        }
         execl("/bin/sh", "sh", "-c", command.c_str(), static_cast<char*>(nullptr));
         _exit(127);
     }
@@ -111,35 +104,31 @@ bool PgServer::RunServerProgram(const std::string& program, const std::string& a
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-std::string PgServer::LogTail() const {
-    std::ifstream log(m_folder + "/server.log");
+std::string PgServer::LogTail(const char* name) const {
+    std::ifstream log(m_folder + "/" + name);
     std::stringstream text;
     text << log.rdbuf();
-    std::string all = text.str();
+    const std::string all = text.str();
     return all.size() > 4000 ? all.substr(all.size() - 4000) : all;
 }
 
 bool PgServer::Start() {
     m_binDir = FindBinDir();
-    if (m_binDir.empty() || !fs::exists(m_binDir + "/initdb")) {
+    if (m_binDir.empty() || !fs::exists(m_binDir + "/initdb"))
         return Fail("no PostgreSQL server programs (initdb) found: run scripts/setup.sh test");
-    }
-    if (!ResolveUser()) {
+    if (!ResolveUser())
         return false;
-    }
     std::string pattern = (fs::temp_directory_path() / "vrlschema-pg-XXXXXX").string();
-    if (!mkdtemp(pattern.data())) {
+    if (!mkdtemp(pattern.data()))
         return Fail("cannot create a temporary folder for the cluster");
-    }
     m_folder = pattern;
-    if (!m_user.empty() && chown(m_folder.c_str(), m_uid, m_gid) != 0) {
+    if (!m_user.empty() && chown(m_folder.c_str(), m_uid, m_gid) != 0)
         return Fail("cannot hand " + m_folder + " to user " + m_user);
-    }
     const std::string data = m_folder + "/data";
     if (!RunServerProgram("initdb", "-D " + Quote(data) +
                                         " --username=vrlschema --auth=trust --encoding=UTF8 "
                                         "--locale=C.UTF-8 --no-sync --no-instructions")) {
-        return Fail("initdb failed:\n" + LogTail());
+        return Fail("initdb failed:\n" + LogTail("server.log"));
     }
     // Settings for a throw-away cluster: a socket in the private folder
     // only, and no waiting for the disk.
@@ -148,16 +137,12 @@ bool PgServer::Start() {
         conf << "\nlisten_addresses = ''\nunix_socket_directories = '" << m_folder << "'\n"
              << "fsync = off\nsynchronous_commit = off\nfull_page_writes = off\n"
              << "max_connections = 20\nshared_buffers = 32MB\n";
-        if (!conf) {
+        if (!conf)
             return Fail("cannot write " + data + "/postgresql.conf");
-        }
     }
     if (!RunServerProgram("pg_ctl", "-D " + Quote(data) + " -l " + Quote(m_folder + "/postgres.log") +
                                         " -w -t 60 start")) {
-        std::ifstream log(m_folder + "/postgres.log");
-        std::stringstream text;
-        text << log.rdbuf();
-        return Fail("the server did not start:\n" + LogTail() + text.str());
+        return Fail("the server did not start:\n" + LogTail("server.log") + LogTail("postgres.log"));
     }
     m_running = true;
     if (!StartGuardian()) {
@@ -169,9 +154,8 @@ bool PgServer::Start() {
 
 bool PgServer::StartGuardian() {
     int fds[2];
-    if (pipe(fds) != 0) {
+    if (pipe(fds) != 0)
         return false;
-    }
     const pid_t child = fork();
     if (child < 0) {
         close(fds[0]);

@@ -43,7 +43,8 @@ private:
     bool RunServerProgram(const std::string& program, const std::string& arguments) const;
     bool ResolveUser();
     bool StartGuardian();
-    std::string LogTail() const;
+    // The last part of a log file of the folder.
+    std::string LogTail(const char* name) const;
 
     std::string m_binDir;
     std::string m_folder;

@@ -10,9 +10,8 @@ namespace {
 class ServerEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        if (!TheServer().Start()) {
+        if (!TheServer().Start())
             FAIL() << "the PostgreSQL test server did not start: " << TheServer().Error();
-        }
         std::printf("PostgreSQL test server in %s\n", TheServer().Folder().c_str());
     }
     void TearDown() override {
@@ -33,9 +32,8 @@ public:
 std::string DatabaseName(const std::string& test, const std::string& suffix) {
     static int s_nCount = 0;
     std::string text = "t" + std::to_string(++s_nCount) + "_" + suffix + "_" + test;
-    for (char& ch : text) {
+    for (char& ch : text)
         ch = std::isalnum(static_cast<unsigned char>(ch)) ? static_cast<char>(std::tolower(ch)) : '_';
-    }
     return text.substr(0, 60);
 }
 
@@ -77,13 +75,11 @@ void PgTestFixture::SetUp() {
 
 void PgTestFixture::TearDown() {
     m_db.reset();
-    if (!TheServer().IsRunning()) {
+    if (!TheServer().IsRunning())
         return;
-    }
     PgDatabase admin(Maintenance());
-    for (const std::string& name : m_extra) {
+    for (const std::string& name : m_extra)
         admin.Execute("DROP DATABASE IF EXISTS " + name + " WITH (FORCE)");
-    }
 }
 
 } // namespace VrlSchemaPgTest

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <regex>
 #include <set>
+#include <sstream>
 
 #include "ToolProcess.h"
 
@@ -55,19 +56,15 @@ std::string Complete(const std::string& line) {
     return text.empty() ? text : text.substr(0, text.size() - 1);
 }
 
+// The words of `text`, each without the prefix `strip`.
 std::set<std::string> Words(const std::string& text, const std::string& strip) {
     std::set<std::string> words;
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find(' ', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        std::string w = text.substr(pos, end - pos);
+    std::istringstream split(text);
+    for (std::string w; split >> w;) {
         if (w.rfind(strip, 0) == 0)
             w.erase(0, strip.size());
         if (!w.empty())
             words.insert(w);
-        pos = end + 1;
     }
     return words;
 }

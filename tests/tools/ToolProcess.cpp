@@ -1,71 +1,65 @@
 #include "ToolProcess.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
 
+#include <fcntl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
 namespace VrlSchemaToolTest {
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string Quote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text) {
-        if (c == '\'')
-            quoted += "'\\''";
-        else
-            quoted += c;
-    }
-    return quoted + "'";
-}
-
-} // namespace
-
-const char* const kShopSchema = R"({
-  "version": 31,
-  "tables": [
-    {"name": "Customer", "fields": [
-        {"name": "CustomerID", "type": "dtInteger", "notNull": true},
-        {"name": "Name", "type": "dtString", "length": 80},
-        {"name": "Phone", "type": "dtString", "length": 20, "version": 31}],
-     "constraints": [{"name": "PK_Customer", "type": "ctPrimaryKey", "fields": ["CustomerID"]}]},
-    {"name": "Orders", "version": 30, "fields": [
-        {"name": "OrderID", "type": "dtInteger", "notNull": true},
-        {"name": "CustomerID", "type": "dtInteger"}],
-     "constraints": [{"name": "PK_Orders", "type": "ctPrimaryKey", "fields": ["OrderID"]}]}
-  ]
-})";
-
-ToolRun RunToolBinary(const ToolCall& call) {
+ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input, const std::string& cwd,
+                      const std::string& env) {
     const fs::path dir = FreshDir("run");
-    WriteText(dir / "in", call.input);
-    std::string command = call.cwd.empty() ? "" : "cd " + Quote(call.cwd) + " && ";
-    for (const auto& [name, value] : call.env)
-        command += name + "=" + Quote(value) + " ";
-    command += Quote(VRLSCHEMA_TOOL_PATH);
-    for (const std::string& a : call.args)
-        command += " " + Quote(a);
-    command += " <" + Quote((dir / "in").string());
-    command += " >" + Quote(call.stdoutTo.empty() ? (dir / "out").string() : call.stdoutTo);
-    command += " 2>" + Quote((dir / "err").string());
-    command += "; echo $? >" + Quote((dir / "code").string());
+    WriteText(dir / "in", input);
+    std::string files[3] = {(dir / "in").string(), (dir / "out").string(), (dir / "err").string()};
+    std::vector<char*> argv{const_cast<char*>(VRLSCHEMA_TOOL_PATH)};
+    for (const std::string& a : args) {
+        if (!a.empty() && (a[0] == '<' || a[0] == '>'))
+            files[a[0] == '>'] = a.substr(1);
+        else
+            argv.push_back(const_cast<char*>(a.c_str()));
+    }
+    argv.push_back(nullptr);
+    const pid_t child = fork();
+    if (child == 0) {
+        if (!cwd.empty() && chdir(cwd.c_str()) != 0)
+            _exit(126);
+        for (int fd = 0; fd < 3; ++fd) {
+            const int file = open(files[fd].c_str(), fd ? O_WRONLY | O_CREAT | O_TRUNC : O_RDONLY, 0644);
+            if (file < 0 || dup2(file, fd) < 0)
+                _exit(126);
+            close(file);
+        }
+        if (!env.empty())
+            putenv(const_cast<char*>(env.c_str()));
+        execv(VRLSCHEMA_TOOL_PATH, argv.data());
+        _exit(127);
+    }
+    int status = 0;
+    while (child > 0 && waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
     ToolRun run;
-    if (std::system(command.c_str()) != 0)
-        return run;
-    run.code = std::stoi(ReadText(dir / "code"));
-    if (call.stdoutTo.empty())
-        run.out = ReadText(dir / "out");
-    run.err = ReadText(dir / "err");
+    if (child > 0 && WIFEXITED(status))
+        run = {WEXITSTATUS(status), ReadText(dir / "out"), ReadText(dir / "err")};
     fs::remove_all(dir);
     return run;
 }
 
-ToolRun RunToolBinary(const std::vector<std::string>& args) {
-    return RunToolBinary(ToolCall{args, "", "", "", {}});
+ToolRun RunToolLine(const std::string& words, const std::string& input, const std::string& cwd,
+                    const std::string& env) {
+    std::vector<std::string> args;
+    std::istringstream split(words);
+    for (std::string word; split >> word;)
+        args.push_back(word);
+    return RunToolBinary(args, input, cwd, env);
 }
 
 fs::path FreshDir(const std::string& name) {
@@ -89,12 +83,15 @@ void WriteText(const fs::path& path, const std::string& text) {
     std::ofstream(path, std::ios::binary) << text;
 }
 
-std::vector<std::string> Entries(const fs::path& dir) {
+std::string Entries(const fs::path& dir) {
     std::vector<std::string> names;
-    for (const auto& e : fs::directory_iterator(dir))
-        names.push_back(e.path().filename().string());
+    for (const auto& e : fs::recursive_directory_iterator(dir))
+        names.push_back(e.path().lexically_relative(dir).string());
     std::sort(names.begin(), names.end());
-    return names;
+    std::string list;
+    for (const std::string& name : names)
+        list += (list.empty() ? "" : " ") + name;
+    return list;
 }
 
 } // namespace VrlSchemaToolTest

@@ -1,12 +1,11 @@
-// Runs the real vrlschema binary, the way a user does: through the shell,
-// with standard input from a file, standard output and error caught in files
-// and the exit status read back. The tests of the command line's behaviour
-// go through here, so that what they see is what the user sees (buffering,
-// exit status, files left behind).
+// Runs the real vrlschema binary, the way a user does: with standard input
+// from a file, standard output and error caught in files and the exit status
+// read back. The tests of the command line go through
+// here, so that what they see is what the user sees (buffering, exit status,
+// files left behind).
 #pragma once
 
 #include <filesystem>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -18,26 +17,24 @@ struct ToolRun {
     std::string err;
 };
 
-struct ToolCall {
-    std::vector<std::string> args;
-    std::string input;    // standard input
-    std::string stdoutTo; // instead of a capture file, e.g. /dev/full
-    std::string cwd;      // folder to run in (default: the test's)
-    std::map<std::string, std::string> env;
-};
-
-ToolRun RunToolBinary(const ToolCall& call);
-ToolRun RunToolBinary(const std::vector<std::string>& args);
+// Runs the tool with `args` in folder `cwd` (default: the test's), with
+// `env` ("NAME=value") added to its environment. An argument "<FILE" is its
+// standard input instead of `input`, ">FILE" its standard output instead of
+// the capture.
+ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input = "",
+                      const std::string& cwd = "", const std::string& env = "");
+// The same with the arguments split at the spaces of `words`.
+ToolRun RunToolLine(const std::string& words, const std::string& input = "", const std::string& cwd = "",
+                    const std::string& env = "");
 
 // A fresh, empty folder of its own under the system's temporary folder.
 std::filesystem::path FreshDir(const std::string& name);
 std::string ReadText(const std::filesystem::path& path);
 void WriteText(const std::filesystem::path& path, const std::string& text);
-// The names of the entries of a folder, sorted.
-std::vector<std::string> Entries(const std::filesystem::path& dir);
+// The paths under a folder relative to it, sorted and separated by spaces.
+std::string Entries(const std::filesystem::path& dir);
 
-// A schema of one's own: two tables, a view and a procedure, no setup tree,
-// so no publish procedure.
-extern const char* const kShopSchema;
+// A schema of one's own: two tables, no setup tree, so no publish procedure.
+inline const std::filesystem::path kShopSchema = VRLSCHEMA_TEST_DATA_DIR "/tools/texts/shop.json";
 
 } // namespace VrlSchemaToolTest

@@ -3,18 +3,14 @@
 // column changes.
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "UpgradeKit.h"
 #include "upgrade/VrlUpgradeRefusal.h"
 
-using namespace VrlSchemaLib;
-
 namespace {
-
-using Build = std::function<std::pair<const VrlSchema*, const VrlSchema*>(UpgradeKit&)>;
 
 std::vector<std::string> Titles(const VrlUpgradePlan& plan) {
     std::vector<std::string> titles;
@@ -87,20 +83,17 @@ const std::vector<OrderCase>& OrderCases() {
 }
 
 TEST(UpgradePlanning, StepsRunInTheOrderADatabaseNeeds) {
-    for (Target target : {Target::SqlServer, Target::Oracle, Target::DB2, Target::Access}) {
+    for (Dialect target : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
         for (const OrderCase& c : OrderCases()) {
             UpgradeKit kit;
             const auto [from, to] = c.build(kit);
             const std::vector<std::string> titles = Titles(kit.Plan(target, from, to));
-            size_t next = 0;
+            auto at = titles.begin();
             for (const std::string& wanted : c.inOrder) {
-                size_t at = next;
-                while (at < titles.size() && titles[at] != wanted)
-                    ++at;
-                EXPECT_LT(at, titles.size())
-                    << c.name << ": \"" << wanted << "\" missing or out of order, target "
-                    << static_cast<int>(target);
-                next = at < titles.size() ? at + 1 : next;
+                at = std::find(at, titles.end(), wanted);
+                ASSERT_NE(titles.end(), at)
+                    << c.name << ": \"" << wanted << "\" missing or out of order, " << DialectName(target);
+                ++at;
             }
         }
     }
@@ -144,7 +137,7 @@ TEST(UpgradePlanning, DataLosingChangesAreRefusedUnlessAllowedAndThenMarkedDestr
         const auto [from, to] = LossSchemas(kit, c, 30, 35);
         bool refused = false;
         try {
-            kit.Plan(Target::Oracle, from, to);
+            kit.Plan(Dialect::Oracle, from, to);
         } catch (const VrlUpgradeRefusal& refusal) {
             refused = true;
             ASSERT_EQ(1u, refusal.GetLosses().size()) << c.name;
@@ -152,7 +145,7 @@ TEST(UpgradePlanning, DataLosingChangesAreRefusedUnlessAllowedAndThenMarkedDestr
             EXPECT_EQ(L"Amount", refusal.GetLosses()[0].m_strColumn) << c.name;
         }
         EXPECT_EQ(c.loses, refused) << c.name;
-        const VrlUpgradePlan allowed = kit.Plan(Target::Oracle, from, to, true);
+        const VrlUpgradePlan allowed = kit.Plan(Dialect::Oracle, from, to, true);
         bool destructive = false;
         for (const VrlUpgradeStep& step : allowed.m_vSteps)
             destructive =
@@ -166,7 +159,7 @@ TEST(UpgradePlanning, RefusalNamesTableColumnBothDefinitionsAndBothVersionsAlsoF
     const LossCase widen{"", dtString, dtString, 32, 64, ntNull, ntNotNull, true, false};
     const auto [older, newer] = LossSchemas(kit, widen, 30, 35);
     try {
-        kit.Plan(Target::SqlServer, newer, older);
+        kit.Plan(Dialect::SqlServer, newer, older);
         ADD_FAILURE() << "the downgrade was not refused";
     } catch (const VrlUpgradeRefusal& refusal) {
         EXPECT_EQ("refused: the upgrade from version 35 to version 30 can lose data in 1 column\n"
@@ -174,14 +167,14 @@ TEST(UpgradePlanning, RefusalNamesTableColumnBothDefinitionsAndBothVersionsAlsoF
                   "nvarchar(32) DEFAULT (NULL) in version 30 (a shorter length)",
                   std::string(refusal.what()));
     }
-    EXPECT_TRUE(kit.Plan(Target::SqlServer, older, newer).DestructiveSteps().empty());
-    const VrlUpgradePlan allowed = kit.Plan(Target::SqlServer, newer, older, true);
+    EXPECT_TRUE(kit.Plan(Dialect::SqlServer, older, newer).DestructiveSteps().empty());
+    const VrlUpgradePlan allowed = kit.Plan(Dialect::SqlServer, newer, older, true);
     EXPECT_EQ(std::vector<CString>{L"alter column Invoice.Amount"}, allowed.DestructiveSteps());
     EXPECT_NE(-1, allowed.WriteScript(CString()).Find(L"-- destructive: alter column Invoice.Amount\nIF ("));
 }
 
 TEST(UpgradePlanning, ShortenedNamesAreThoseTheOlderCreationScriptWrote) {
-    for (Target target : {Target::Oracle, Target::DB2}) {
+    for (Dialect target : {Dialect::Oracle, Dialect::DB2}) {
         UpgradeKit kit;
         auto schema = [&](int version, LONG length) {
             return kit.Schema(
@@ -208,16 +201,16 @@ TEST(UpgradePlanning, ShortenedNamesAreThoseTheOlderCreationScriptWrote) {
             EXPECT_NE(-1, text.MakeUpper().Find(name.MakeUpper())) << text.ToUtf8();
             ++uses;
         }
-        EXPECT_EQ(2, uses) << static_cast<int>(target);
+        EXPECT_EQ(2, uses) << DialectName(target);
     }
 }
 
 // Constraint names are written in full; the guards look for them in full,
 // although the targets' probes cut every constraint name.
 TEST(UpgradePlanning, GuardsLookForConstraintsByTheNameTheStatementWrites) {
-    const std::pair<Target, const char*> cases[] = {
-        {Target::Oracle, "CONSTRAINT_NAME = N'FK_ORDERSTOCUSTOMERACCOUNT'"},
-        {Target::DB2, "CONSTNAME = N'FK_ORDERSTOCUSTOMERACCOUNT'"},
+    const std::pair<Dialect, const char*> cases[] = {
+        {Dialect::Oracle, "CONSTRAINT_NAME = N'FK_ORDERSTOCUSTOMERACCOUNT'"},
+        {Dialect::DB2, "CONSTNAME = N'FK_ORDERSTOCUSTOMERACCOUNT'"},
     };
     for (const auto& [target, wanted] : cases) {
         UpgradeKit kit;
@@ -239,16 +232,16 @@ TEST(UpgradePlanning, GuardsLookForConstraintsByTheNameTheStatementWrites) {
 TEST(UpgradePlanning, DefaultConstraintsAndReorganisationOnlyWhereTheTargetNeedsThem) {
     struct Case {
         const char* change;
-        Target target;
+        Dialect target;
         int dropDefaults;
         int reorganizations;
     };
     const Case cases[] = {
-        {"add", Target::SqlServer, 0, 0},  {"alter", Target::SqlServer, 1, 0},
-        {"drop", Target::SqlServer, 1, 0}, {"add", Target::DB2, 0, 0},
-        {"alter", Target::DB2, 0, 1},      {"drop", Target::DB2, 0, 1},
-        {"alter", Target::Oracle, 0, 0},   {"drop", Target::Oracle, 0, 0},
-        {"alter", Target::Access, 0, 0},
+        {"add", Dialect::SqlServer, 0, 0},  {"alter", Dialect::SqlServer, 1, 0},
+        {"drop", Dialect::SqlServer, 1, 0}, {"add", Dialect::DB2, 0, 0},
+        {"alter", Dialect::DB2, 0, 1},      {"drop", Dialect::DB2, 0, 1},
+        {"alter", Dialect::Oracle, 0, 0},   {"drop", Dialect::Oracle, 0, 0},
+        {"alter", Dialect::Access, 0, 0},
     };
     for (const Case& c : cases) {
         UpgradeKit kit;
@@ -270,8 +263,8 @@ TEST(UpgradePlanning, DefaultConstraintsAndReorganisationOnlyWhereTheTargetNeeds
             dropDefaults += step.m_eKind == VrlUpgradeStepKind::DropDefault;
             reorganizations += step.m_eKind == VrlUpgradeStepKind::Reorganize;
         }
-        EXPECT_EQ(c.dropDefaults, dropDefaults) << c.change << " " << static_cast<int>(c.target);
-        EXPECT_EQ(c.reorganizations, reorganizations) << c.change << " " << static_cast<int>(c.target);
+        EXPECT_EQ(c.dropDefaults, dropDefaults) << c.change << " " << DialectName(c.target);
+        EXPECT_EQ(c.reorganizations, reorganizations) << c.change << " " << DialectName(c.target);
     }
 }
 

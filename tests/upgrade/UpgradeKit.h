@@ -1,8 +1,14 @@
 // Small versioned schemas for the upgrade tests: the kit owns every object,
-// and Plan() runs the planner of one target over two of its schemas.
+// Plan() runs the planner of one target over two of its schemas, and
+// ReadBlocks() reads the reviewed expected scripts.
 #pragma once
 
+#include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -13,13 +19,12 @@
 #include "dialects/VrlDbmsSqlServer.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
 #include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
 #include "schema/VrlView.h"
+#include "schemafile/SchemaDialect.h"
 #include "upgrade/VrlUpgradePlanner.h"
 
-enum class Target { SqlServer, Oracle, DB2, Access, Postgres };
+using namespace VrlSchemaLib;
 
 class UpgradeKit {
 public:
@@ -28,70 +33,74 @@ public:
         m_objects.emplace_back(object);
         return object;
     }
-    VrlSchemaLib::VrlField* Field(const wchar_t* name,
-                                  VrlSchemaLib::VrlDataType type = VrlSchemaLib::dtInteger, LONG length = 0,
-                                  VrlSchemaLib::VrlNullType nullType = VrlSchemaLib::ntNotNull,
-                                  COleVariant value = COleVariant()) {
-        using namespace VrlSchemaLib;
+    VrlField* Field(const wchar_t* name, VrlDataType type = dtInteger, LONG length = 0,
+                    VrlNullType nullType = ntNotNull, COleVariant value = COleVariant()) {
         return Make<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(L""), 0, paNone,
                               VrlSchemaVersion(), 0, 0);
     }
-    VrlSchemaLib::VrlConstraint* Key(const wchar_t* name, VrlSchemaLib::VrlConstraintType type,
-                                     std::vector<CString> columns) {
-        using namespace VrlSchemaLib;
+    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns) {
         return Make<VrlConstraint>(name, type, columns, VrlSchemaVersion());
     }
-    VrlSchemaLib::VrlConstraint* Foreign(const wchar_t* name, std::vector<CString> columns,
-                                         const wchar_t* refTable, std::vector<CString> refColumns,
-                                         VrlSchemaLib::VrlOnDeleteType onDelete = VrlSchemaLib::odNoAction) {
-        using namespace VrlSchemaLib;
-        return Make<VrlConstraint>(name, ctForeignKey7, columns, refTable, refColumns, onDelete, ouNoAction,
+    VrlConstraint* Foreign(const wchar_t* name, std::vector<CString> columns, const wchar_t* refTable,
+                           std::vector<CString> refColumns) {
+        return Make<VrlConstraint>(name, ctForeignKey7, columns, refTable, refColumns, odNoAction, ouNoAction,
                                    VrlSchemaVersion());
     }
-    VrlSchemaLib::VrlTable* Table(const wchar_t* name, const std::vector<VrlSchemaLib::VrlField*>& fields,
-                                  const std::vector<VrlSchemaLib::VrlConstraint*>& constraints = {}) {
-        using namespace VrlSchemaLib;
+    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
+                    const std::vector<VrlConstraint*>& constraints = {}) {
         return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
     }
-    VrlSchemaLib::VrlView* View(const wchar_t* name, const wchar_t* query) {
-        using namespace VrlSchemaLib;
+    VrlView* View(const wchar_t* name, const wchar_t* query) {
         return Make<VrlView>(name, query, L"", VrlSchemaVersion());
     }
-    const VrlSchemaLib::VrlSchema* Schema(int version, const std::vector<VrlSchemaLib::VrlTable*>& tables,
-                                          const std::vector<VrlSchemaLib::VrlView*>& views = {}) {
-        using namespace VrlSchemaLib;
+    const VrlSchema* Schema(int version, const std::vector<VrlTable*>& tables,
+                            const std::vector<VrlView*>& views = {}) {
         return Make<VrlSchema>(VrlSchemaVersion(version), tables, views, std::vector<VrlProcedure*>{},
                                std::vector<VrlFunction*>{});
     }
-    std::unique_ptr<VrlSchemaLib::VrlDbms> Generator(Target target, const VrlSchemaLib::VrlSchema* schema) {
-        using namespace VrlSchemaLib;
+    static std::unique_ptr<VrlDbms> Generator(Dialect target, const VrlSchema* schema) {
         switch (target) {
-        case Target::SqlServer:
+        case Dialect::SqlServer:
             return std::make_unique<VrlDbmsSqlServer>(schema, true, L"Test");
-        case Target::Oracle:
+        case Dialect::Oracle:
             return std::make_unique<VrlDbmsOracle>(schema, L"Test");
-        case Target::DB2:
+        case Dialect::DB2:
             return std::make_unique<VrlDbmsDB2>(schema, L"Test");
-        case Target::Access:
+        case Dialect::Access:
             return std::make_unique<VrlDbmsAccess>(schema, L"Test");
-        case Target::Postgres:
+        case Dialect::Postgres:
             return std::make_unique<VrlDbmsPostgres>(schema, L"Test");
         }
         return nullptr;
     }
-    VrlSchemaLib::VrlUpgradePlan Plan(Target target, const VrlSchemaLib::VrlSchema* from,
-                                      const VrlSchemaLib::VrlSchema* to, bool allowLoss = false) {
+    static VrlUpgradePlan Plan(Dialect target, const VrlSchema* from, const VrlSchema* to,
+                               bool allowLoss = false) {
         auto generator = Generator(target, to);
-        VrlSchemaLib::VrlUpgradePlanner planner(*generator);
+        VrlUpgradePlanner planner(*generator);
         planner.SetAllowDataLoss(allowLoss);
         return planner.Plan(*from, *to);
-    }
-    // The whole script without a caller's header.
-    CString Script(Target target, const VrlSchemaLib::VrlSchema* from, const VrlSchemaLib::VrlSchema* to,
-                   bool allowLoss = false) {
-        return Plan(target, from, to, allowLoss).WriteScript(CString());
     }
 
 private:
     std::vector<std::unique_ptr<CObject>> m_objects;
 };
+
+// Builds the older and the newer schema of a case.
+using Build = std::function<std::pair<const VrlSchema*, const VrlSchema*>(UpgradeKit&)>;
+
+// The texts of a file of blocks: a line "### <title>" starts the block of that
+// title, which holds every byte up to the next such line.
+inline std::map<std::string, std::string> ReadBlocks(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    std::map<std::string, std::string> blocks;
+    std::string* text = nullptr;
+    for (std::string line; std::getline(all, line);) {
+        if (line.rfind("### ", 0) == 0)
+            text = &blocks[line.substr(4)];
+        else if (text)
+            *text += line + "\n";
+    }
+    return blocks;
+}

@@ -1,9 +1,9 @@
 #include "VrlDbmsSqlServer.h"
 
+#include <typeinfo>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "VrlDateTimeSplit.h"
 #include "../platform/CException.h"
 #include "../publish/PublishStoredProcedureGenerator.h"
 #include "../schema/ObjectExistsFormats.h"
@@ -11,6 +11,7 @@
 #include "../schema/VrlField.h"
 #include "../schema/VrlSchema.h"
 #include "../schema/VrlTable.h"
+#include "VrlDateTimeSplit.h"
 
 namespace VrlSchemaLib {
 
@@ -415,7 +416,7 @@ CString VrlDbmsSqlServer::FormatValue(const VrlField* field, const COleVariant& 
 }
 
 void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CString>& statements) const {
-    CString tableName = table->GetNameRef();
+    const CString& tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr) {
@@ -425,12 +426,11 @@ void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector
         if (type != ctIndex && type != ctIndex6) {
             continue;
         }
-        CString name = constraint->GetNameRef();
-        CString columns = GetFields(constraint->GetFields());
-        CString statement;
-        statement.Format(L"CREATE %s INDEX %s ON dbo.%s (%s)",
-                         type == ctIndex6 ? L"CLUSTERED" : L"NONCLUSTERED", name.GetString(),
-                         tableName.GetString(), columns.GetString());
+        const CString columns = GetFields(constraint->GetFields());
+        // C texts, as "%s" would take them (up to a first NUL).
+        CString statement = CString::Concat(L"CREATE ", type == ctIndex6 ? L"CLUSTERED" : L"NONCLUSTERED",
+                                            L" INDEX ", constraint->GetNameRef().GetString(), L" ON dbo.",
+                                            tableName.GetString(), L" (", columns.GetString(), L")");
         CString included = GetFields(constraint->GetIncludedFields());
         if (!included.IsEmpty()) {
             statement.AppendFormat(L" INCLUDE (%s)", included.GetString());
@@ -589,9 +589,8 @@ CString VrlDbmsSqlServer::FormatNonUniqueIndex(const VrlTable* table, const VrlC
 }
 
 CString VrlDbmsSqlServer::FormatPrimaryKey(const VrlConstraint* constraint) const {
-    CString text;
-    text.Format(L"PRIMARY KEY %s", constraint->IsClustered() ? L"CLUSTERED" : L"NONCLUSTERED");
-    return text;
+    return constraint->IsClustered() ? CString(L"PRIMARY KEY CLUSTERED")
+                                     : CString(L"PRIMARY KEY NONCLUSTERED");
 }
 
 CString VrlDbmsSqlServer::GetPrimaryKeyConstraintFormat() const {
@@ -630,24 +629,29 @@ CString VrlDbmsSqlServer::ConverToSqlDataType(VrlOnDeleteType type) const {
 
 void VrlDbmsSqlServer::GenerateUniqueConstraint(const VrlTable* table,
                                                 std::vector<CString>& statements) const {
-    CString tableName = table->GetNameRef();
+    const CString& tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr || constraint->GetType() != ctUnique) {
             continue;
         }
-        CString name = constraint->GetNameRef();
-        CString columns = GetFields(constraint->GetFields());
-        CString statement;
-        statement.Format(L"ALTER TABLE %s WITH NOCHECK ADD CONSTRAINT %s UNIQUE NONCLUSTERED (%s)",
-                         tableName.GetString(), name.GetString(), columns.GetString());
+        const CString columns = GetFields(constraint->GetFields());
+        // C texts, as "%s" would take them (up to a first NUL).
+        CString statement = CString::Concat(
+            L"ALTER TABLE ", tableName.GetString(), L" WITH NOCHECK ADD CONSTRAINT ",
+            constraint->GetNameRef().GetString(), L" UNIQUE NONCLUSTERED (", columns.GetString(), L")");
         ValidateString(statement);
         AddTo(statements, std::move(statement));
     }
 }
 
 CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
-    CString literal = FormatValue(field, field->GetDefaultValueRef());
+    // An absent default is the NULL literal; FormatValue is this class's own
+    // unless a class derived from it says otherwise.
+    const COleVariant& value = field->GetDefaultValueRef();
+    if ((value.vt == VT_EMPTY || value.vt == VT_NULL) && typeid(*this) == typeid(VrlDbmsSqlServer))
+        return CString(L"DEFAULT (NULL)");
+    CString literal = FormatValue(field, value);
     if (literal.IsEmpty()) {
         return literal;
     }

@@ -1,5 +1,8 @@
 #include "VrlDbmsSqlServer.h"
 
+#include <cwchar>
+#include <iterator>
+#include <string_view>
 #include <typeinfo>
 #include <unordered_map>
 #include <unordered_set>
@@ -661,6 +664,52 @@ CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
     clause += literal;
     clause += L")";
     return clause;
+}
+
+void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) const {
+    // A derived class may change any of the conversions below, and a name
+    // column also writes the extra-columns buffer: both take the general way.
+    const VrlDataType dataType = field->GetDataType();
+    if (typeid(*this) != typeid(VrlDbmsSqlServer) || dataType == dtName) {
+        VrlDbms::AppendFieldInfo(out, field);
+        return;
+    }
+    // The type as ConverToSqlDataType writes it: "type" or "type(length)".
+    const CString& typeText = GetTypeText(dataType);
+    const LONG length = field->GetLength();
+    wchar_t type[64];
+    const size_t typeLength = static_cast<size_t>(typeText.GetLength());
+    if (typeLength + 16 > std::size(type)) {
+        VrlDbms::AppendFieldInfo(out, field);
+        return;
+    }
+    std::wmemcpy(type, typeText.GetString(), typeLength);
+    size_t used = typeLength;
+    if (length >= 1) {
+        type[used++] = L'(';
+        wchar_t digits[16];
+        size_t count = 0;
+        for (unsigned long rest = static_cast<unsigned long>(length); rest != 0; rest /= 10)
+            digits[count++] = static_cast<wchar_t>(L'0' + rest % 10);
+        while (count > 0)
+            type[used++] = digits[--count];
+        type[used++] = L')';
+    }
+    const COleVariant& value = field->GetDefaultValueRef();
+    CString defaultClause;
+    std::wstring_view defaultText = L"DEFAULT (NULL)";
+    if (value.vt != VT_EMPTY && value.vt != VT_NULL) {
+        defaultClause = VrlDbmsSqlServer::GetDefaultValue(field);
+        defaultText = defaultClause.View();
+    }
+    const std::wstring_view args[] = {
+        std::wstring_view(field->GetNameRef().GetString()), // FormatFieldName: the name, as a C text
+        std::wstring_view(type, used),
+        defaultText,
+        field->GetNullType() == ntNotNull ? std::wstring_view(L"Not Null") : std::wstring_view(),
+        Unused().View(),
+        Unused().View()};
+    GetSqlStrings()->AppendTo(out, 16, 0, args);
 }
 
 void VrlDbmsSqlServer::GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const {

@@ -76,19 +76,23 @@ CString VrlSqlStrings::Get(int id, int number, const CString& p1, const CString&
 void VrlSqlStrings::AppendTo(CString& target, int id, int number, const CString& p1, const CString& p2,
                              const CString& p3, const CString& p4, const CString& p5,
                              const CString& p6) const {
+    const std::wstring_view args[] = {p1.View(), p2.View(), p3.View(), p4.View(), p5.View(), p6.View()};
+    AppendTo(target, id, number, args);
+}
+
+void VrlSqlStrings::AppendTo(CString& target, int id, int number, const std::wstring_view (&args)[6]) const {
     const Template* found = Find(id);
     if (found == nullptr)
         return;
     const std::wstring_view text = found->text.View();
-    const CString* const args[] = {&p1, &p2, &p3, &p4, &p5, &p6};
 
     std::wstring& out = target.Str();
     // Enough for a template whose markers each appear once; a repeated
     // marker only makes the string grow once more. Growing text keeps its
     // doubling, so that appending statement after statement stays linear.
     size_t estimate = out.size() + text.size() + 12;
-    for (const CString* arg : args)
-        estimate += arg->Str().size();
+    for (std::wstring_view arg : args)
+        estimate += arg.size();
     if (estimate > out.capacity())
         out.reserve(out.empty() ? estimate : std::max(estimate, 2 * out.capacity()));
 
@@ -98,7 +102,7 @@ void VrlSqlStrings::AppendTo(CString& target, int id, int number, const CString&
         else if (piece.slot == kNumber)
             AppendDecimal(out, number);
         else
-            out += args[piece.slot]->Str();
+            out += args[piece.slot];
     }
 }
 

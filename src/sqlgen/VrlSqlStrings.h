@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -40,6 +41,8 @@ public:
     // Get's text appended to `out`, with no text of its own in between.
     void AppendTo(CString& out, int id, int number, const CString& p1, const CString& p2, const CString& p3,
                   const CString& p4, const CString& p5, const CString& p6) const;
+    // The same with the arguments p1 to p6 as views.
+    void AppendTo(CString& out, int id, int number, const std::wstring_view (&args)[6]) const;
 
 private:
     // A template split once into literal runs of its text and argument slots.

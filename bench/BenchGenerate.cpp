@@ -133,7 +133,7 @@ FloorPieces ScriptPieces(int tables) {
 // The floor under GenerateSchema: the same bytes appended piece by piece into
 // one buffer reserved up front, the least any generator writing that text can
 // do.
-size_t AppendPieces(const FloorPieces& floor, std::string& buffer) {
+[[gnu::noinline]] size_t AppendPieces(const FloorPieces& floor, std::string& buffer) {
     buffer.clear();
     for (const std::string& piece : floor.pieces)
         buffer.append(piece);

@@ -15,14 +15,15 @@
 #   WORK_DIR      the schema files, scripts and raw figures (default a fresh
 #                 temporary folder, removed at the end; kept when given)
 #
-# Installs what is missing: Debian's python3-sqlalchemy, nodejs, npm and time
+# Installs what is missing: Debian's python3-sqlalchemy, nodejs and npm
 # (through apt), and Knex from bench/peers/package-lock.json with `npm ci`
 # into PEERS_DIR, a folder of this script's own.
 #
 # The schema is written once per size by bench/peers/make_schema.py; every
 # tool reads that file and writes its script file with the same batch
 # separator. The headline is each whole process's CPU time (user+sys) and
-# peak RSS from /usr/bin/time: ours is `vrlschema script --dialect sqlserver`,
+# peak RSS, the kernel's figures that /usr/bin/time prints, taken at
+# microseconds by bench/peers/measure.py: ours is `vrlschema script --dialect sqlserver`,
 # the peers are bench/peers/knex_run.js (toSQL()) and
 # bench/peers/sqlalchemy_run.py, each doing one pass. The rounds interleave
 # the tools and turn their order each round, so that the load of a shared
@@ -42,7 +43,6 @@ sizes=("$@")
 [ ${#sizes[@]} -gt 0 ] || sizes=(1000 10000 50000)
 # Debian's SQLAlchemy belongs to Debian's interpreter, whatever python3 is first on PATH.
 python=/usr/bin/python3
-timer=/usr/bin/time
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
@@ -52,7 +52,6 @@ missing=()
 "$python" -c 'import sqlalchemy' 2>/dev/null || missing+=(python3-sqlalchemy)
 command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
-[ -x "$timer" ] || missing+=(time)
 if [ ${#missing[@]} -gt 0 ]; then
     echo "compare.sh: installing ${missing[*]}" >&2
     as_root apt-get update -qq >&2
@@ -90,7 +89,7 @@ measure() {
     local size=$1 round=$2 key=$3 out=$4 phases=$5
     shift 5
     rm -f "$out" "$work/phases.tmp"
-    if ! "$timer" -f "%U %S %M %e" -o "$work/time.tmp" "$@" >"$work/stdout.tmp" 2>"$work/stderr.tmp"; then
+    if ! "$python" "$peers/measure.py" "$work/time.tmp" -- "$@" >"$work/stdout.tmp" 2>"$work/stderr.tmp"; then
         echo "compare.sh: $key failed at $size tables:" >&2
         cat "$work/stderr.tmp" >&2
         exit 1

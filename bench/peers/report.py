@@ -5,7 +5,7 @@ Usage: report.py WORKDIR SIZE...
 
 WORKDIR holds, per size N:
   runs-N.txt      one line per whole-process run: KEY ROUND USER_S SYS_S
-                  MAXRSS_KB WALL_S (from /usr/bin/time); KEY is vrlschema,
+                  MAXRSS_KB WALL_S (from measure.py); KEY is vrlschema,
                   SQLAlchemy or Knex, or vrlschema_compare for the runs that
                   split our process into phases;
   phases-N.jsonl  one JSON line per run with the tool's own phase times;
@@ -144,7 +144,8 @@ def main(argv):
             notes.append("SQLAlchemy ran %d round(s) at %s tables, the others %d." % (len(sa), size, len(ours)))
 
     print("Whole process, schema file in, SQL Server script file out (CPU = user+sys; "
-          "median (min–max) over the rounds; peak RSS from /usr/bin/time):")
+          "median (min–max) over the rounds; peak RSS: the kernel's maximum resident set, "
+          "as /usr/bin/time reports it; MB = 10^6 bytes):")
     print()
     print(table(("tables", "tool", "rounds", "CPU s", "CPU vs ours", "peak RSS MB", "KB/table",
                  "RSS vs ours", "statements", "statement bytes", "file bytes"), headline))

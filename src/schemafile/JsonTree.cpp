@@ -31,7 +31,7 @@ class JsonTree::Reader {
 public:
     using json = nlohmann::json;
 
-    explicit Reader(JsonTree& tree) : m_tree(tree) {}
+    Reader(JsonTree& tree, JsonElementSink* sink) : m_tree(tree), m_sink(sink) {}
 
     bool null() { return Add(JsonNode()); }
     bool boolean(bool value) {
@@ -69,15 +69,18 @@ public:
     bool binary(json::binary_t&) { return Add(JsonNode()); }
 
     bool start_object(size_t) {
-        m_frames.push_back({true, m_members.size(), 0, {}, nullptr});
+        m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}});
         return true;
     }
     bool key(std::string& value) {
         Frame& frame = m_frames.back();
         frame.key = std::string_view(Copy(value), value.size());
-        if (IsSecondKey(frame) && m_tree.m_duplicates.size() < SchemaFileError::kMaxProblems)
+        const bool second = IsSecondKey(frame);
+        if (second && m_tree.m_duplicates.size() < SchemaFileError::kMaxProblems)
             m_tree.m_duplicates.push_back(
                 {Path(), "the key \"" + std::string(frame.key) + "\" is given twice in one object"});
+        if (m_sink && m_frames.size() == 1)
+            m_sink->RootKey(frame.key, second);
         return true;
     }
     bool end_object() {
@@ -103,7 +106,13 @@ public:
         return Add(node);
     }
     bool start_array(size_t) {
-        m_frames.push_back({false, m_items.size(), 0, {}, nullptr});
+        bool stream = false;
+        if (m_sink && !m_streamed && m_frames.size() == 1 && m_frames[0].object) {
+            const Frame& root = m_frames[0];
+            stream = m_streamed =
+                m_sink->StreamArray(root.key, m_members.data() + root.start, m_members.size() - root.start);
+        }
+        m_frames.push_back({false, stream, m_items.size(), 0, {}, nullptr, m_tree.GetMark()});
         return true;
     }
     bool end_array() {
@@ -125,10 +134,12 @@ public:
 private:
     struct Frame {
         bool object;
+        bool stream;                                                // arrays: the elements go to the sink
         size_t start;                                               // first element on the stack
         size_t index;                                               // arrays: elements finished
         std::string_view key;                                       // objects: the key being read
         std::unique_ptr<std::unordered_set<std::string_view>> keys; // large objects
+        Mark mark; // streamed arrays: the memory before the first element
     };
 
     bool Add(const JsonNode& node) {
@@ -136,6 +147,10 @@ private:
             m_tree.m_root = node;
         } else if (m_frames.back().object) {
             m_members.push_back({m_frames.back().key, node});
+        } else if (m_frames.back().stream) {
+            Frame& frame = m_frames.back();
+            m_sink->Element(node, frame.index++);
+            m_tree.Release(frame.mark);
         } else {
             m_items.push_back(node);
             ++m_frames.back().index;
@@ -200,31 +215,37 @@ private:
     }
 
     JsonTree& m_tree;
+    JsonElementSink* m_sink;
+    bool m_streamed = false;
     std::vector<Frame> m_frames;
     std::vector<JsonMember> m_members;
     std::vector<JsonNode> m_items;
 };
 
-JsonTree::JsonTree(std::string_view text) {
-    Reader reader(*this);
+JsonTree::JsonTree(std::string_view text, JsonElementSink* sink) {
+    Reader reader(*this, sink);
     nlohmann::json::sax_parse(text.begin(), text.end(), &reader);
 }
 
 JsonTree::~JsonTree() = default;
 
+// Blocks start at the allocator's alignment, which is at least any `align`
+// asked for here.
 void* JsonTree::Allocate(size_t bytes, size_t align) {
-    size_t pad = (align - reinterpret_cast<uintptr_t>(m_next) % align) % align;
-    if (m_next == nullptr || pad + bytes > m_left) {
-        const size_t size = std::max(kBlockSize, bytes + align);
-        m_blocks.emplace_back(new char[size]);
-        m_next = m_blocks.back().get();
-        m_left = size;
-        pad = (align - reinterpret_cast<uintptr_t>(m_next) % align) % align;
+    for (;;) {
+        if (m_current < m_blocks.size()) {
+            const size_t at = (m_used + align - 1) / align * align;
+            if (at + bytes <= m_blocks[m_current].size) {
+                m_used = at + bytes;
+                return m_blocks[m_current].data.get() + at;
+            }
+            ++m_current;
+            m_used = 0;
+            continue;
+        }
+        const size_t size = std::max(kBlockSize, bytes);
+        m_blocks.push_back({std::unique_ptr<char[]>(new char[size]), size});
     }
-    void* out = m_next + pad;
-    m_next += pad + bytes;
-    m_left -= pad + bytes;
-    return out;
 }
 
 } // namespace VrlSchemaLib

@@ -78,10 +78,27 @@ inline const JsonMember* JsonNode::end() const {
     return m_type == Type::Object ? m_members + m_count : nullptr;
 }
 
+// Takes the elements of one array of the document's root object as each one
+// closes, so that the tree never holds them all.
+class JsonElementSink {
+public:
+    virtual ~JsonElementSink() = default;
+    // Asked when the array under `key` of the root object opens; `before`
+    // are the root's members read so far, in document order. True sends its
+    // elements to Element, and the array stays empty in the tree.
+    virtual bool StreamArray(std::string_view key, const JsonMember* before, size_t count) = 0;
+    // The element is only valid during the call.
+    virtual void Element(const JsonNode& element, size_t index) = 0;
+    // Every key of the root object as it is read; `second` when the object
+    // had it already.
+    virtual void RootKey(std::string_view key, bool second) = 0;
+};
+
 class JsonTree {
 public:
-    // Raises the parser's exception for a text it refuses.
-    explicit JsonTree(std::string_view text);
+    // Raises the parser's exception for a text it refuses. With a sink, one
+    // array of the root object may go to it element by element.
+    explicit JsonTree(std::string_view text, JsonElementSink* sink = nullptr);
     JsonTree(const JsonTree&) = delete;
     JsonTree& operator=(const JsonTree&) = delete;
     ~JsonTree();
@@ -93,12 +110,27 @@ public:
 
 private:
     class Reader;
+    struct Block {
+        std::unique_ptr<char[]> data;
+        size_t size;
+    };
+    // A point of the tree's memory that Release goes back to, so that the
+    // blocks after it are used again.
+    struct Mark {
+        size_t block;
+        size_t used;
+    };
     void* Allocate(size_t bytes, size_t align);
+    Mark GetMark() const { return {m_current, m_used}; }
+    void Release(Mark mark) {
+        m_current = mark.block;
+        m_used = mark.used;
+    }
 
     JsonNode m_root;
-    std::vector<std::unique_ptr<char[]>> m_blocks;
-    char* m_next = nullptr;
-    size_t m_left = 0;
+    std::vector<Block> m_blocks;
+    size_t m_current = 0; // block allocated from
+    size_t m_used = 0;    // bytes of it in use
     std::vector<SchemaFileError::Problem> m_duplicates;
 };
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <exception>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
@@ -105,17 +106,84 @@ std::optional<VrlSchemaVersion> ParseVersion(std::string_view text) {
 
 // One pass over the document; every reader knows the JSON path of what it
 // reads, so that an error names it.
-class SchemaFile::Builder {
+//
+// With `stream`, the tables are built while the text is parsed, each as soon
+// as it is read, when the version they are built at is known by then (given,
+// or a root "version" before "tables"), and the tree lets each one go once
+// built. The outcome is the same as the whole tree's: errors are held back
+// until the document is read and the root checked, in the order the tree
+// walk would give them; a root "version" or "tables" given a second time
+// after the tables were built raises Restart, to read the text again
+// without streaming.
+class SchemaFile::Builder : public JsonElementSink {
 public:
-    Builder(SchemaFile& file, std::string fileName, Dialect dialect)
-        : m_file(file), m_fileName(std::move(fileName)), m_dialect(dialect) {}
+    struct Restart {};
+
+    Builder(SchemaFile& file, std::string fileName, Dialect dialect, std::optional<VrlSchemaVersion> version,
+            bool stream)
+        : m_file(file), m_fileName(std::move(fileName)), m_dialect(dialect), m_versionAsked(version),
+          m_stream(stream) {}
 
     // Raises one SchemaFileError with every error found (`errors` first).
-    void Build(const JsonNode& doc, std::optional<VrlSchemaVersion> version,
-               std::vector<SchemaFileError::Problem> errors);
+    void Build(const JsonNode& doc, std::vector<SchemaFileError::Problem> errors);
+
+    bool StreamArray(std::string_view key, const JsonMember* before, size_t count) override {
+        if (!m_stream || key != "tables")
+            return false;
+        std::optional<VrlSchemaVersion> version = m_versionAsked;
+        for (size_t i = count; !version && i-- > 0;) {
+            if (before[i].key == "version") {
+                version = PeekVersion(before[i].value);
+                if (!version)
+                    return false;
+            }
+        }
+        if (!version)
+            return false;
+        m_file.m_version = *version;
+        m_streamed = true;
+        // Whether the file has trees is not known yet.
+        m_keepTableNames = true;
+        return true;
+    }
+
+    void Element(const JsonNode& element, size_t index) override {
+        if (m_streamStopped)
+            return;
+        try {
+            const JsonPath root;
+            const JsonPath lp(root, "tables");
+            Item<VrlTable>(m_streamList, element, root, "tables", lp, index, &Builder::Table, m_streamTables);
+        } catch (const Full&) {
+            m_streamStopped = true;
+        } catch (...) {
+            // Raised where the walk of the whole tree would raise it.
+            m_streamFailure = std::current_exception();
+            m_streamStopped = true;
+        }
+    }
+
+    void RootKey(std::string_view key, bool second) override {
+        if (m_streamed && second && (key == "version" || key == "tables"))
+            throw Restart();
+    }
 
 private:
-    void BuildModel(const JsonNode& doc, std::optional<VrlSchemaVersion> version);
+    // The version a root "version" value names, as Version reads it, or
+    // none for a value Version refuses.
+    static std::optional<VrlSchemaVersion> PeekVersion(const JsonNode& j) {
+        if (j.is_number_integer()) {
+            const long long value = j.Int();
+            if (value < 0 || value > INT32_MAX)
+                return std::nullopt;
+            return VrlSchemaVersion(static_cast<VrlDatabaseVersion>(value));
+        }
+        if (j.is_string())
+            return ParseVersion(j.Str());
+        return std::nullopt;
+    }
+
+    void BuildModel(const JsonNode& doc);
 
     [[noreturn]] void Fail(const JsonPath& path, const std::string& reason) const {
         throw SchemaFileError(m_fileName, path.Str(), reason);
@@ -192,7 +260,8 @@ private:
 
     void NoteNoDialectText(const char* key, const CString& name, const JsonPath& path) {
         m_file.m_record.AddNote({SchemaFileRecord::NoteKind::NoDialectText,
-                                 Wide(std::string(key) + "/") + SchemaFileRecord::Shown(name), path.Str(), ""});
+                                 Wide(std::string(key) + "/") + SchemaFileRecord::Shown(name), path.Str(),
+                                 ""});
     }
 
     void CheckKeys(const JsonNode& j, const JsonPath& path,
@@ -652,25 +721,36 @@ private:
         if (!list->is_array())
             Fail(lp, std::string("expected an array, found ") + TypeName(*list));
         out.reserve(list->size());
+        ListState state;
+        for (size_t i = 0; i < list->size(); ++i)
+            Item<T>(state, (*list)[i], path, key, lp, i, read, out);
+        return out;
+    }
+
+    // What reading one list keeps from element to element.
+    struct ListState {
         Seen seen;
         uint32_t recordList = SchemaFileRecord::kWhole;
-        for (size_t i = 0; i < list->size(); ++i) {
-            const JsonPath ip(lp, i);
-            try {
-                if (T* item = (this->*read)((*list)[i], ip)) {
-                    out.push_back(item);
-                    if (recordList == SchemaFileRecord::kWhole)
-                        recordList = m_file.m_record.AddList(lp.Str());
-                    m_file.m_record.SetPath(item, recordList, static_cast<uint32_t>(i));
-                    // Parameters are not merged: the model keeps every one.
-                    if constexpr (!std::is_same_v<T, VrlParam>)
-                        NoteDuplicate(seen, (*list)[i], path, key, lp, i);
-                }
-            } catch (const SchemaFileError& e) {
-                Note(e);
+    };
+
+    // Element `i` of the list `key` of the object at `path`.
+    template <class T>
+    void Item(ListState& state, const JsonNode& j, const JsonPath& path, const char* key, const JsonPath& lp,
+              size_t i, T* (Builder::*read)(const JsonNode&, const JsonPath&), std::vector<T*>& out) {
+        const JsonPath ip(lp, i);
+        try {
+            if (T* item = (this->*read)(j, ip)) {
+                out.push_back(item);
+                if (state.recordList == SchemaFileRecord::kWhole)
+                    state.recordList = m_file.m_record.AddList(lp.Str());
+                m_file.m_record.SetPath(item, state.recordList, static_cast<uint32_t>(i));
+                // Parameters are not merged: the model keeps every one.
+                if constexpr (!std::is_same_v<T, VrlParam>)
+                    NoteDuplicate(state.seen, j, path, key, lp, i);
             }
+        } catch (const SchemaFileError& e) {
+            Note(e);
         }
-        return out;
     }
 
     VrlTable* Table(const JsonNode& j, const JsonPath& path) {
@@ -896,13 +976,24 @@ private:
     // The name of the table being read.
     const CString* m_currentTable = nullptr;
     std::vector<SchemaFileError::Problem> m_errors;
+    std::optional<VrlSchemaVersion> m_versionAsked;
+    // Streaming: whether the tables were built while parsing, and what
+    // building them gave.
+    bool m_stream;
+    bool m_streamed = false;
+    bool m_streamStopped = false;
+    ListState m_streamList;
+    std::vector<VrlTable*> m_streamTables;
+    std::exception_ptr m_streamFailure;
+    std::vector<SchemaFileError::Problem> m_streamErrors;
 };
 
-void SchemaFile::Builder::Build(const JsonNode& doc, std::optional<VrlSchemaVersion> version,
-                                std::vector<SchemaFileError::Problem> errors) {
+void SchemaFile::Builder::Build(const JsonNode& doc, std::vector<SchemaFileError::Problem> errors) {
+    // While streaming, m_errors held the tables' errors alone.
+    m_streamErrors = std::move(m_errors);
     m_errors = std::move(errors);
     try {
-        BuildModel(doc, version);
+        BuildModel(doc);
     } catch (const SchemaFileError& e) {
         try {
             Note(e);
@@ -916,7 +1007,8 @@ void SchemaFile::Builder::Build(const JsonNode& doc, std::optional<VrlSchemaVers
         throw SchemaFileError(m_fileName, m_errors);
 }
 
-void SchemaFile::Builder::BuildModel(const JsonNode& doc, std::optional<VrlSchemaVersion> version) {
+void SchemaFile::Builder::BuildModel(const JsonNode& doc) {
+    const std::optional<VrlSchemaVersion>& version = m_versionAsked;
     const JsonPath root;
     CheckKeys(doc, root, {"version", "tables", "views", "procedures", "functions", "trees"});
     const JsonNode* own = Find(doc, "version");
@@ -925,8 +1017,20 @@ void SchemaFile::Builder::BuildModel(const JsonNode& doc, std::optional<VrlSchem
     const std::optional<VrlSchemaVersion> fileVersion =
         own ? std::optional<VrlSchemaVersion>(Version(*own, JsonPath(root, "version"))) : std::nullopt;
     m_file.m_version = version ? *version : *fileVersion;
-    m_keepTableNames = Find(doc, "trees") != nullptr;
-    const std::vector<VrlTable*> tables = Each<VrlTable>(doc, root, "tables", &Builder::Table);
+    std::vector<VrlTable*> tables;
+    if (m_streamed) {
+        for (const SchemaFileError::Problem& problem : m_streamErrors) {
+            m_errors.push_back(problem);
+            if (m_errors.size() >= SchemaFileError::kMaxProblems)
+                throw Full();
+        }
+        if (m_streamFailure)
+            std::rethrow_exception(m_streamFailure);
+        tables = std::move(m_streamTables);
+    } else {
+        m_keepTableNames = Find(doc, "trees") != nullptr;
+        tables = Each<VrlTable>(doc, root, "tables", &Builder::Table);
+    }
     const std::vector<VrlView*> views = Each<VrlView>(doc, root, "views", &Builder::View);
     const std::vector<VrlProcedure*> procedures =
         Each<VrlProcedure>(doc, root, "procedures", &Builder::Procedure);
@@ -949,26 +1053,41 @@ VrlSchemaVersion SchemaFile::GetIntroducedVersion(const VrlSchemaObject* object)
     return object->GetVersion();
 }
 
+namespace {
+
+[[noreturn]] void ThrowParseError(const std::string& fileName, const std::exception& e) {
+    // The library's own text reads "[json.exception.parse_error.101] parse
+    // error at line 3, column 7: ..."; keep what follows the tag. A number
+    // too large for a double is not a parse error there but out_of_range
+    // (406), raised while parsing all the same.
+    std::string reason = e.what();
+    const size_t tag = reason.find("] ");
+    if (tag != std::string::npos)
+        reason.erase(0, tag + 2);
+    throw SchemaFileError(fileName, "", reason);
+}
+
+} // namespace
+
 std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::string& fileName,
                                               Dialect dialect, std::optional<VrlSchemaVersion> version) {
-    std::unique_ptr<JsonTree> doc;
-    try {
-        doc = std::make_unique<JsonTree>(text);
-    } catch (const nlohmann::json::exception& e) {
-        // The library's own text reads "[json.exception.parse_error.101] parse
-        // error at line 3, column 7: ..."; keep what follows the tag. A number
-        // too large for a double is not a parse error there but out_of_range
-        // (406), raised while parsing all the same.
-        std::string reason = e.what();
-        const size_t tag = reason.find("] ");
-        if (tag != std::string::npos)
-            reason.erase(0, tag + 2);
-        throw SchemaFileError(fileName, "", reason);
+    for (bool stream : {true, false}) {
+        std::unique_ptr<SchemaFile> file(new SchemaFile());
+        file->m_record = SchemaFileRecord(fileName);
+        Builder builder(*file, fileName, dialect, version, stream);
+        std::unique_ptr<JsonTree> doc;
+        try {
+            doc = std::make_unique<JsonTree>(text, &builder);
+        } catch (const Builder::Restart&) {
+            continue;
+        } catch (const nlohmann::json::exception& e) {
+            ThrowParseError(fileName, e);
+        }
+        builder.Build(doc->Root(), doc->DuplicateKeys());
+        return file;
     }
-    std::unique_ptr<SchemaFile> file(new SchemaFile());
-    file->m_record = SchemaFileRecord(fileName);
-    Builder(*file, fileName, dialect).Build(doc->Root(), version, doc->DuplicateKeys());
-    return file;
+    // Not reached: the second round does not stream.
+    throw SchemaFileError(fileName, "", "cannot read the file");
 }
 
 std::unique_ptr<SchemaFile> SchemaFile::Load(const std::string& path, Dialect dialect,

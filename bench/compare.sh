@@ -8,8 +8,10 @@
 # Environment:
 #   ROUNDS        rounds below 50,000 tables (default 7 up to 1,000 tables, 5 above)
 #   ROUNDS_LARGE  rounds at 50,000 tables and more (default 3)
+#   SA_ROUNDS     SQLAlchemy's rounds below 50,000 tables (default ROUNDS)
 #   SA_ROUNDS_LARGE  SQLAlchemy's rounds at 50,000 tables and more (default 1:
-#                 a run takes minutes); the output says so when it has fewer
+#                 a run takes minutes; 0 leaves it out); the output says so
+#                 when it has fewer rounds than the others
 #   BUILD_DIR     our Release build (default build-compare)
 #   PEERS_DIR     where Knex is installed (default BUILD_DIR/peers)
 #   WORK_DIR      the schema files, scripts and raw figures (default a fresh
@@ -115,7 +117,7 @@ for size in "${sizes[@]}"; do
         default_rounds=7
         [ "$size" -le 1000 ] || default_rounds=5
         rounds=${ROUNDS:-$default_rounds}
-        sa_rounds=$rounds
+        sa_rounds=${SA_ROUNDS:-$rounds}
     fi
     tools=(vrlschema vrlschema_compare SQLAlchemy Knex)
     for ((round = 1; round <= rounds; ++round)); do
@@ -147,7 +149,8 @@ for size in "${sizes[@]}"; do
         done
     done
     for key in vrlschema SQLAlchemy Knex; do
-        "$python" "$peers/count_script.py" "$key" "$work/script-$size-$key.sql" >>"$work/counts-$size.jsonl"
+        [ ! -f "$work/script-$size-$key.sql" ] ||
+            "$python" "$peers/count_script.py" "$key" "$work/script-$size-$key.sql" >>"$work/counts-$size.jsonl"
     done
 done
 

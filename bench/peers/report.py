@@ -140,8 +140,9 @@ def main(argv):
             row.append(ms(statistics.median(rest)) if rest else "–")
             phase_rows.append(tuple(row))
         sa = runs.get("SQLAlchemy", [])
-        if sa and len(sa) < len(ours):
-            notes.append("SQLAlchemy ran %d round(s) at %s tables, the others %d." % (len(sa), size, len(ours)))
+        if len(sa) < len(ours):
+            notes.append("SQLAlchemy ran %d round(s) at %s tables, the others %d." %
+                         (len(sa), "{:,}".format(int(size)), len(ours)))
 
     print("Whole process, schema file in, SQL Server script file out (CPU = user+sys; "
           "median (min–max) over the rounds; peak RSS: the kernel's maximum resident set, "

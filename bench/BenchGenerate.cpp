@@ -5,11 +5,16 @@
 // bytes of generated text, counting one byte per character.
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
+#include <algorithm>
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "Generators.h"
@@ -95,6 +100,80 @@ void GenerateSchema(benchmark::State& state, Dialect dialect) {
         state.counters["statements"] = static_cast<double>(statements.size());
     }
     state.SetBytesProcessed(bytes);
+}
+
+// The SQL Server script of `tables` tables cut into the pieces a generator
+// appends: runs of name characters and runs of everything else ("CREATE",
+// " ", "TABLE", " dbo.", "T00001", "(\r\n", ...), as UTF-8.
+struct FloorPieces {
+    std::vector<std::string> pieces;
+    size_t bytes = 0;
+};
+
+FloorPieces ScriptPieces(int tables) {
+    const SyntheticSchema& synthetic = Synthetic(tables, false);
+    std::vector<CString> statements;
+    Generator(Dialect::SqlServer, synthetic.GetSchema())->GenerateSchema(statements);
+    FloorPieces out;
+    auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; };
+    for (const CString& s : statements) {
+        const std::string text = s.ToUtf8();
+        out.bytes += text.size();
+        size_t start = 0;
+        for (size_t i = 1; i <= text.size(); ++i) {
+            if (i == text.size() || word(text[i]) != word(text[i - 1])) {
+                out.pieces.push_back(text.substr(start, i - start));
+                start = i;
+            }
+        }
+    }
+    return out;
+}
+
+// The floor under GenerateSchema: the same bytes appended piece by piece into
+// one buffer reserved up front, the least any generator writing that text can
+// do.
+[[gnu::noinline]] size_t AppendPieces(const FloorPieces& floor, std::string& buffer) {
+    buffer.clear();
+    for (const std::string& piece : floor.pieces)
+        buffer.append(piece);
+    return buffer.size();
+}
+
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+// GenerateSchemaFloor/SqlServer/N: the floor's time, with the counter
+// "ratio": GenerateSchema's CPU time for the same schema (median of 5 passes
+// taken here) over the floor's.
+void GenerateSchemaFloor(benchmark::State& state) {
+    const int tables = static_cast<int>(state.range(0));
+    const FloorPieces floor = ScriptPieces(tables);
+    const SyntheticSchema& synthetic = Synthetic(tables, false);
+    std::vector<double> generate;
+    for (int pass = 0; pass < 5; ++pass) {
+        std::vector<CString> statements;
+        const double from = CpuSeconds();
+        Generator(Dialect::SqlServer, synthetic.GetSchema())->GenerateSchema(statements);
+        generate.push_back(CpuSeconds() - from);
+        benchmark::DoNotOptimize(statements.data());
+    }
+    std::sort(generate.begin(), generate.end());
+    std::string buffer;
+    buffer.reserve(floor.bytes);
+    const double from = CpuSeconds();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(AppendPieces(floor, buffer));
+        benchmark::ClobberMemory();
+    }
+    const double perPass = (CpuSeconds() - from) / static_cast<double>(state.iterations());
+    state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(floor.bytes));
+    state.counters["pieces"] = static_cast<double>(floor.pieces.size());
+    state.counters["generate_ms"] = generate[2] * 1e3;
+    state.counters["ratio"] = perPass > 0 ? generate[2] / perPass : 0.0;
 }
 
 // The model check that runs before every generation; with seed rows every
@@ -217,6 +296,12 @@ void RegisterAll() {
     for (const NamedDialect& d : kDialects)
         sizes(benchmark::RegisterBenchmark((std::string("GenerateSchema/") + d.name).c_str(), GenerateSchema,
                                            d.dialect));
+    // CPU time, as its ratio counter is.
+    benchmark::RegisterBenchmark("GenerateSchemaFloor/SqlServer", GenerateSchemaFloor)
+        ->Arg(100)
+        ->Arg(1000)
+        ->Arg(10000)
+        ->Unit(benchmark::kMillisecond);
     for (const NamedDialect& d : kDialects)
         sizes(benchmark::RegisterBenchmark((std::string("GenerateDefaultValues/") + d.name).c_str(),
                                            GenerateDefaultValues, d.dialect));
@@ -272,14 +357,15 @@ int Dump(const char* argument) {
 
 // `--profile=KIND:DIALECT:N` runs one pass of one subject, for instruction
 // counts under callgrind or perf that do not depend on how many iterations
-// the timer picked. KIND is model, script, seed or exists; DIALECT is one of
+// the timer picked. KIND is model, script, seed, exists or floor (the appends
+// of GenerateSchemaFloor; DIALECT is then ignored); DIALECT is one of
 // kDialects' names.
 int Profile(const char* argument) {
     char kind[16] = {};
     char dialectName[16] = {};
     int tables = 0;
     if (std::sscanf(argument, "%15[a-z]:%15[A-Za-z0-9]:%d", kind, dialectName, &tables) != 3 || tables < 1) {
-        std::fprintf(stderr, "usage: --profile=model|script|seed|exists:DIALECT:TABLES\n");
+        std::fprintf(stderr, "usage: --profile=model|script|seed|exists|floor:DIALECT:TABLES\n");
         return 2;
     }
     const NamedDialect* named = nullptr;
@@ -292,6 +378,14 @@ int Profile(const char* argument) {
         return 2;
     }
     const std::string subject(kind);
+    if (subject == "floor") {
+        // Only the appends count: callgrind --toggle-collect='*AppendPieces*'.
+        const FloorPieces floor = ScriptPieces(tables);
+        std::string buffer;
+        buffer.reserve(floor.bytes);
+        std::printf("%zu bytes\n", AppendPieces(floor, buffer));
+        return 0;
+    }
     if (subject == "model") {
         const SyntheticSchema schema(tables, false);
         return schema.Tables().empty() ? 1 : 0;

@@ -1,53 +1,58 @@
-// Our side of bench/compare.sh: reads a schema file through the tool's loader
-// and writes the SQL Server creation script, timing each step with a steady
-// clock so that the figures sit beside those of the peer tools measured by the
-// same script.
+// Our in-process phase times for bench/compare.sh: the steps the tool takes
+// for `vrlschema script --dialect sqlserver --schema SCHEMA -o OUT`, each timed
+// in CPU time, once per process.
 //
-//   vrlschema_compare SCHEMA.json [--runs N] [--out FILE] [--check-synthetic]
+//   vrlschema_compare SCHEMA.json OUT.sql [--phases FILE] [--check-synthetic]
 //
-// Each run times three things: the JSON text parsed into a document alone,
-// the whole load (parse + model build, as SchemaFile::Parse does it), and the
-// generator writing the script. The model build is reported as load minus
-// parse of the same run, so that all tools in the comparison leave the JSON
-// text parsing out of their model build. One untimed warm-up run comes first.
-// Prints one JSON line of raw timings; the script takes the medians.
+// The steps: read the file, load it (SchemaFile::Parse: JSON to model), the
+// model check the tool runs before generating, GenerateSchema, the statements
+// to UTF-8 joined by the batch separator, the write, and freeing the model and
+// the statements (which the tool itself leaves to the process exit). The whole-process figures of the
+// comparison come from the tool itself, measured from outside; this program only splits them up.
 //
-// --out writes the script of the last run as a JSON array of statements, for
-// the script's count of tables, columns and constraints. --check-synthetic
-// also builds the benchmark's in-memory synthetic schema of as many tables and
-// fails unless its script is the file's, statement by statement: the file and
-// the Google Benchmark programs then measure one and the same schema.
+// --check-synthetic also builds the benchmarks' in-memory synthetic schema of
+// as many tables and fails unless its script is the file's, statement by
+// statement: the file and the Google Benchmark programs then measure one and
+// the same schema.
 #include <nlohmann/json.hpp>
 
-#include <chrono>
+#include <time.h>
+
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "CheckCommand.h"
 #include "Generators.h"
 #include "SyntheticSchema.h"
 #include "platform/CString.h"
 #include "schema/VrlSchema.h"
 #include "schemafile/SchemaFile.h"
 #include "sqlgen/VrlDbms.h"
+#include "sqlgen/VrlSqlStrings.h"
 #include "support/DuxException.h"
 #include "support/VrlHostMessages.h"
 #include "support/VrlSchemaModule.h"
 
 using nlohmann::json;
 using namespace VrlSchemaLib;
-using VrlSchemaLib::Dialect;
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+// The process's CPU time so far (user+sys), in seconds: the phases then add
+// up to the CPU time the comparison measures from outside.
+double CpuSeconds() {
+    timespec t{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
 
-double Seconds(Clock::time_point from, Clock::time_point to) {
-    return std::chrono::duration<double>(to - from).count();
+double Seconds(double from, double to) {
+    return to - from;
 }
 
 const CString& QueueSource() {
@@ -57,47 +62,35 @@ const CString& QueueSource() {
 
 std::vector<CString> Script(const VrlSchema& schema) {
     std::vector<CString> statements;
-    VrlSchemaTool::MakeGenerator(Dialect::SqlServer, &schema, true, QueueSource())
+    VrlSchemaTool::MakeGenerator(Dialect::SqlServer, &schema, false, QueueSource())
         ->GenerateSchema(statements);
     return statements;
-}
-
-// The generated text is ASCII for this schema; anything else is narrowed to
-// '?' and reported, since the byte counts would then differ from UTF-8.
-std::string Narrow(const CString& text, bool& nonAscii) {
-    std::string out;
-    out.reserve(static_cast<size_t>(text.GetLength()));
-    for (int i = 0; i < text.GetLength(); ++i) {
-        const wchar_t c = text[i];
-        if (c >= 128)
-            nonAscii = true;
-        out += c < 128 ? static_cast<char>(c) : '?';
-    }
-    return out;
 }
 
 struct Options {
     std::string schemaPath;
     std::string outPath;
-    int runs = 7;
+    std::string phasesPath;
     bool checkSynthetic = false;
 };
 
 bool ParseArgs(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        if (arg == "--runs" && i + 1 < argc)
-            options.runs = std::atoi(argv[++i]);
-        else if (arg == "--out" && i + 1 < argc)
-            options.outPath = argv[++i];
+        if (arg == "--phases" && i + 1 < argc)
+            options.phasesPath = argv[++i];
         else if (arg == "--check-synthetic")
             options.checkSynthetic = true;
-        else if (options.schemaPath.empty() && !arg.starts_with("--"))
+        else if (arg.starts_with("--"))
+            return false;
+        else if (options.schemaPath.empty())
             options.schemaPath = arg;
+        else if (options.outPath.empty())
+            options.outPath = arg;
         else
             return false;
     }
-    return !options.schemaPath.empty() && options.runs >= 1;
+    return !options.schemaPath.empty() && !options.outPath.empty();
 }
 
 // Fails (returns false) unless the in-memory synthetic schema of `tables`
@@ -123,72 +116,73 @@ bool CheckSynthetic(int tables, const std::vector<CString>& fromFile) {
 }
 
 int Run(const Options& options) {
-    std::ifstream in(options.schemaPath, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "vrlschema_compare: cannot read %s\n", options.schemaPath.c_str());
-        return 2;
-    }
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    const std::string text = buffer.str();
-
-    std::vector<double> parse;
-    std::vector<double> build;
-    std::vector<double> ddl;
-    std::vector<CString> statements;
-    int tables = 0;
-    // Read after the loop, so that the parse alone cannot be left out.
-    volatile size_t keepParsed = 0;
-    for (int run = 0; run <= options.runs; ++run) {
-        const Clock::time_point t0 = Clock::now();
-        {
-            const json doc = json::parse(text);
-            keepParsed = keepParsed + doc.size();
+    const double t0 = CpuSeconds();
+    std::string text;
+    {
+        std::ifstream in(options.schemaPath, std::ios::binary);
+        if (!in) {
+            std::fprintf(stderr, "vrlschema_compare: cannot read %s\n", options.schemaPath.c_str());
+            return 2;
         }
-        const Clock::time_point t1 = Clock::now();
-        const auto file = VrlSchemaLib::SchemaFile::Parse(text, options.schemaPath, Dialect::SqlServer);
-        const Clock::time_point t2 = Clock::now();
-        statements = Script(file->GetSchema());
-        const Clock::time_point t3 = Clock::now();
-        tables = static_cast<int>(file->GetSchema().GetTableCount());
-        if (run == 0)
-            continue; // warm-up
-        parse.push_back(Seconds(t0, t1));
-        // The loader's own parse costs what the parse alone cost just before.
-        build.push_back(Seconds(t1, t2) - Seconds(t0, t1));
-        ddl.push_back(Seconds(t2, t3));
+        std::ostringstream buffer;
+        buffer << in.rdbuf();
+        text = buffer.str();
     }
-
-    bool nonAscii = false;
-    json list = json::array();
-    size_t bytes = 0;
-    for (const CString& s : statements) {
-        list.push_back(Narrow(s, nonAscii));
-        bytes += static_cast<size_t>(s.GetLength());
+    const double t1 = CpuSeconds();
+    auto file = SchemaFile::Parse(text, options.schemaPath, Dialect::SqlServer);
+    const double t2 = CpuSeconds();
+    VrlSchemaTool::CheckSettings check;
+    check.quiet = true;
+    VrlSchemaTool::CheckBeforeGenerating(*file, Dialect::SqlServer, check, std::cerr);
+    const double t3 = CpuSeconds();
+    auto dbms = VrlSchemaTool::MakeGenerator(Dialect::SqlServer, &file->GetSchema(), false, QueueSource());
+    auto statements = std::make_unique<std::vector<CString>>();
+    dbms->GenerateSchema(*statements);
+    const double t4 = CpuSeconds();
+    const CString none(L'\x01');
+    const std::string separator = dbms->GetSqlStrings()->Get(6, none, none, none, none, none, none).ToUtf8();
+    // One buffer for the whole text, as the tool writes it.
+    size_t estimate = 0;
+    for (const CString& s : *statements)
+        estimate += static_cast<size_t>(s.GetLength()) + separator.size();
+    std::string script;
+    script.reserve(estimate + estimate / 8);
+    for (const CString& s : *statements) {
+        AppendUtf8(script, s.View());
+        script += separator;
     }
-    if (nonAscii)
-        std::fprintf(stderr, "vrlschema_compare: the script has non-ASCII characters\n");
-    if (!options.outPath.empty()) {
+    const double t5 = CpuSeconds();
+    {
         std::ofstream out(options.outPath, std::ios::binary);
-        out << list.dump() << '\n';
+        out << script;
+        out.flush();
         if (!out) {
             std::fprintf(stderr, "vrlschema_compare: cannot write %s\n", options.outPath.c_str());
             return 2;
         }
     }
-    if (keepParsed == 0)
-        return 2;
-    if (options.checkSynthetic && !CheckSynthetic(tables, statements))
+    const double t6 = CpuSeconds();
+    const int tables = static_cast<int>(file->GetSchema().GetTableCount());
+    if (options.checkSynthetic && !CheckSynthetic(tables, *statements))
         return 1;
+    const double t7 = CpuSeconds();
+    dbms.reset();
+    statements.reset();
+    file.reset();
+    const double t8 = CpuSeconds();
 
-    const json result = {{"tool", "vrlschema"},
-                         {"tables", tables},
-                         {"parse_s", parse},
-                         {"build_s", build},
-                         {"ddl_s", ddl},
-                         {"bytes", bytes},
-                         {"statements", statements.size()}};
-    std::cout << result.dump() << std::endl;
+    if (!options.phasesPath.empty()) {
+        const json phases = {
+            {"tool", "vrlschema"},       {"tables", tables},           {"read_s", Seconds(t0, t1)},
+            {"load_s", Seconds(t1, t2)}, {"check_s", Seconds(t2, t3)}, {"ddl_s", Seconds(t3, t4)},
+            {"join_s", Seconds(t4, t5)}, {"write_s", Seconds(t5, t6)}, {"free_s", Seconds(t7, t8)}};
+        std::ofstream out(options.phasesPath, std::ios::binary);
+        out << phases.dump() << '\n';
+        if (!out) {
+            std::fprintf(stderr, "vrlschema_compare: cannot write %s\n", options.phasesPath.c_str());
+            return 2;
+        }
+    }
     return 0;
 }
 
@@ -198,7 +192,7 @@ int main(int argc, char** argv) {
     Options options;
     if (!ParseArgs(argc, argv, options)) {
         std::fprintf(stderr,
-                     "usage: vrlschema_compare SCHEMA.json [--runs N] [--out FILE] [--check-synthetic]\n");
+                     "usage: vrlschema_compare SCHEMA.json OUT.sql [--phases FILE] [--check-synthetic]\n");
         return 2;
     }
     // The host's message texts first, then the library's own string table,
@@ -207,8 +201,10 @@ int main(int argc, char** argv) {
     InitVrlSchemaDll();
     try {
         return Run(options);
-    } catch (const VrlSchemaLib::SchemaFileError& e) {
+    } catch (const SchemaFileError& e) {
         std::fprintf(stderr, "%s\n", e.what());
+    } catch (const VrlSchemaTool::CheckFailed&) {
+        std::fprintf(stderr, "vrlschema_compare: the model check refused the schema\n");
     } catch (DuxException* e) {
         wchar_t message[512] = {};
         e->GetErrorMessage(message, 512);

@@ -1,6 +1,7 @@
 #include "CommandContext.h"
 
 #include <ostream>
+#include <vector>
 
 #include "OutputWriter.h"
 
@@ -26,6 +27,16 @@ std::unique_ptr<SchemaFile> CommandContext::LoadChecked(Dialect dialect) const {
 
 void CommandContext::Write(std::string_view text) const {
     OutputWriter::Write(m_settings.outFile, m_io.out, text);
+}
+
+bool CommandContext::s_keepAtExit = false;
+
+void CommandContext::Retire(std::unique_ptr<SchemaFile> file) {
+    if (!s_keepAtExit)
+        return;
+    // Reachable to the end through this list, never freed.
+    static auto* const kept = new std::vector<std::unique_ptr<SchemaFile>>();
+    kept->push_back(std::move(file));
 }
 
 void CommandContext::Notice(const std::string& line) const {

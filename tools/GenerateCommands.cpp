@@ -12,9 +12,13 @@ namespace VrlSchemaTool {
 namespace {
 
 template <class F> int Generate(const CommandContext& context, F text) {
-    const auto file = context.LoadChecked();
-    const SqlTexts texts(*file, context.Settings().Target(), context.Settings(), context.Source().GetName());
-    context.Write(text(texts).text);
+    auto file = context.LoadChecked();
+    {
+        const SqlTexts texts(*file, context.Settings().Target(), context.Settings(),
+                             context.Source().GetName());
+        context.Write(text(texts).text);
+    }
+    CommandContext::Retire(std::move(file));
     return 0;
 }
 

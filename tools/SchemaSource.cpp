@@ -1,5 +1,8 @@
 #include "SchemaSource.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -24,11 +27,22 @@ std::string ReadFile(const std::string& path) {
     std::FILE* f = std::fopen(path.c_str(), "rb");
     if (!f)
         throw SchemaFileError(path, "", SystemReason(errno));
+    // Read straight into the text, which a regular file's size fits at once.
     std::string text;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0)
-        text.append(buffer, n);
+    struct stat info {};
+    size_t chunk = 65536;
+    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        chunk = static_cast<size_t>(info.st_size) + 1;
+    size_t used = 0;
+    for (;;) {
+        text.resize(used + chunk);
+        const size_t n = std::fread(text.data() + used, 1, chunk, f);
+        used += n;
+        if (n < chunk)
+            break;
+        chunk = std::max<size_t>(chunk, 65536);
+    }
+    text.resize(used);
     const bool failed = std::ferror(f) != 0;
     const int error = errno;
     std::fclose(f);

@@ -78,32 +78,36 @@ SqlTexts::SqlTexts(const SchemaFile& file, Dialect dialect, const CommandSetting
 
 SqlTexts::~SqlTexts() = default;
 
-SqlText SqlTexts::Join(const std::vector<CString>& statements) const {
+// The header, then every statement in UTF-8 followed by the separator, in
+// one buffer reserved for all of it; each wide statement is let go once
+// written.
+SqlText SqlTexts::Join(const std::string& command, std::vector<CString>& statements) const {
     SqlText out;
-    for (const CString& s : statements) {
-        out.text += s.ToUtf8();
+    if (m_settings.header)
+        out.text = ScriptHeader({command, m_dialect, m_file.GetVersion(), m_source});
+    size_t length = out.text.size();
+    for (const CString& s : statements)
+        length += static_cast<size_t>(s.GetLength()) + m_separator.size();
+    out.text.reserve(length);
+    for (CString& s : statements) {
+        AppendUtf8(out.text, s.View());
         out.text += m_separator;
+        std::wstring().swap(s.Str());
     }
     out.statements = statements.size();
     return out;
 }
 
-SqlText SqlTexts::Finish(const std::string& command, SqlText body) const {
-    if (m_settings.header)
-        body.text.insert(0, ScriptHeader({command, m_dialect, m_file.GetVersion(), m_source}));
-    return body;
-}
-
 SqlText SqlTexts::Script() const {
     std::vector<CString> statements;
     m_dbms->GenerateSchema(statements);
-    return Finish("script", Join(statements));
+    return Join("script", statements);
 }
 
 SqlText SqlTexts::Seed() const {
     std::vector<CString> statements;
     m_dbms->GenerateDefaultValues(statements);
-    return Finish("seed", Join(statements));
+    return Join("seed", statements);
 }
 
 SqlText SqlTexts::Publish() const {
@@ -115,7 +119,7 @@ SqlText SqlTexts::Publish() const {
     } else {
         statements.push_back(text);
     }
-    return Finish("publish", Join(statements));
+    return Join("publish", statements);
 }
 
 std::string SqlTexts::MissingPublishTable() const {

@@ -40,8 +40,7 @@ public:
     const VrlSchemaLib::VrlDbms& Generator() const { return *m_dbms; }
 
 private:
-    SqlText Finish(const std::string& command, SqlText body) const;
-    SqlText Join(const std::vector<CString>& statements) const;
+    SqlText Join(const std::string& command, std::vector<CString>& statements) const;
 
     const VrlSchemaLib::SchemaFile& m_file;
     VrlSchemaLib::Dialect m_dialect;

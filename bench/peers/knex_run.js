@@ -1,42 +1,43 @@
 #!/usr/bin/env node
-// Knex's side of bench/compare.sh.
+// Knex's side of bench/compare.sh: one schema file in, one SQL Server script
+// file out, once per process, as a user would run it.
 //
-// Builds one schema builder (client mssql, no connection) with a createTable
-// per table of the schema file and writes its DDL offline twice: through
-// toSQL(), Knex's list of statements, and through toString(), the one text
-// Knex joins from that list. Each run times the JSON text parsed alone, the
-// builder built from the parsed document, and each of the two outputs (each
-// from a builder of its own); one untimed warm-up run comes first. Prints one
-// JSON line of raw timings, as vrlschema_compare does.
+// Reads the schema file, parses it, queues one createTable per table on a
+// schema builder (client mssql, no connection), compiles the statements with
+// toSQL() and writes them joined by the same batch separator our tool writes
+// ("\r\nGO\r\n\r\n"), as UTF-8. With --phases FILE it also writes the CPU time
+// of each of those steps as one JSON line; the comparison takes the process's
+// CPU time and peak memory from outside.
 //
-// Knex calls the createTable callbacks only when it compiles, so its model
-// build is little more than queueing the calls: the columns and constraints
-// are defined inside its DDL time.
+// Knex calls the createTable callbacks only when it compiles, so its "model"
+// step is little more than queueing the calls: its columns and constraints
+// are built inside its DDL step.
 //
-// Usage: node knex_run.js SCHEMA.json [--runs N] [--out FILE] [--no-string]
+// Usage: node knex_run.js SCHEMA.json OUT.sql [--phases FILE]
 'use strict';
 
 const fs = require('fs');
-const path = require('path');
 const knexPackage = require('knex/package.json');
 const knex = require('knex')({ client: 'mssql' });
 
+const SEPARATOR = '\r\nGO\r\n\r\n';
+
 function usage() {
-  process.stderr.write('usage: node knex_run.js SCHEMA.json [--runs N] [--out FILE] [--no-string]\n');
+  process.stderr.write('usage: node knex_run.js SCHEMA.json OUT.sql [--phases FILE]\n');
   process.exit(2);
 }
 
 function parseArgs(argv) {
-  const options = { schema: null, runs: 7, out: null, string: true };
+  const options = { schema: null, out: null, phases: null };
   for (let i = 0; i < argv.length; ++i) {
     const arg = argv[i];
-    if (arg === '--runs' && i + 1 < argv.length) options.runs = Number(argv[++i]);
-    else if (arg === '--out' && i + 1 < argv.length) options.out = argv[++i];
-    else if (arg === '--no-string') options.string = false;
-    else if (!options.schema && !arg.startsWith('--')) options.schema = arg;
+    if (arg === '--phases' && i + 1 < argv.length) options.phases = argv[++i];
+    else if (arg.startsWith('--')) usage();
+    else if (!options.schema) options.schema = arg;
+    else if (!options.out) options.out = arg;
     else usage();
   }
-  if (!options.schema || !(options.runs >= 1)) usage();
+  if (!options.schema || !options.out) usage();
   return options;
 }
 
@@ -98,58 +99,44 @@ function build(doc) {
   return builder;
 }
 
+// The process's CPU time so far (user+sys, every thread), in seconds.
+function cpuNow() {
+  const usage = process.cpuUsage();
+  return (usage.user + usage.system) / 1e6;
+}
+
 function seconds(from, to) {
-  return Number(to - from) / 1e9;
+  return to - from;
 }
 
 function main() {
   const options = parseArgs(process.argv.slice(2));
+  const t0 = cpuNow();
   const text = fs.readFileSync(options.schema, 'utf8');
-  const parseS = [];
-  const buildS = [];
-  const ddlS = [];
-  const stringS = [];
-  let statements = [];
-  let whole = '';
-  let tables = 0;
-  for (let run = 0; run <= options.runs; ++run) {
-    const t0 = process.hrtime.bigint();
-    const doc = JSON.parse(text);
-    const t1 = process.hrtime.bigint();
-    const builder = build(doc);
-    const t2 = process.hrtime.bigint();
-    statements = builder.toSQL().map((s) => s.sql);
-    const t3 = process.hrtime.bigint();
-    let t4 = t3;
-    let t5 = t3;
-    if (options.string) {
-      const other = build(doc);
-      t4 = process.hrtime.bigint();
-      whole = other.toString();
-      t5 = process.hrtime.bigint();
-    }
-    tables = doc.tables.length;
-    if (run === 0) continue; // warm-up
-    parseS.push(seconds(t0, t1));
-    buildS.push(seconds(t1, t2));
-    ddlS.push(seconds(t2, t3));
-    if (options.string) stringS.push(seconds(t4, t5));
+  const t1 = cpuNow();
+  const doc = JSON.parse(text);
+  const t2 = cpuNow();
+  const builder = build(doc);
+  const t3 = cpuNow();
+  const statements = builder.toSQL().map((s) => s.sql);
+  const t4 = cpuNow();
+  const script = statements.map((s) => s + SEPARATOR).join('');
+  const t5 = cpuNow();
+  fs.writeFileSync(options.out, script, 'utf8');
+  const t6 = cpuNow();
+  if (options.phases) {
+    const phases = {
+      tool: 'Knex ' + knexPackage.version + ' toSQL()',
+      tables: doc.tables.length,
+      read_s: seconds(t0, t1),
+      parse_s: seconds(t1, t2),
+      model_s: seconds(t2, t3),
+      ddl_s: seconds(t3, t4),
+      join_s: seconds(t4, t5),
+      write_s: seconds(t5, t6),
+    };
+    fs.writeFileSync(options.phases, JSON.stringify(phases) + '\n');
   }
-  if (options.out) fs.writeFileSync(options.out, JSON.stringify(statements) + '\n');
-  const result = {
-    tool: 'Knex ' + knexPackage.version,
-    tables,
-    parse_s: parseS,
-    build_s: buildS,
-    ddl_s: ddlS,
-    bytes: statements.reduce((n, s) => n + Buffer.byteLength(s, 'utf8'), 0),
-    statements: statements.length,
-  };
-  if (options.string) {
-    result.string_s = stringS;
-    result.string_bytes = Buffer.byteLength(whole, 'utf8');
-  }
-  process.stdout.write(JSON.stringify(result) + '\n');
 }
 
 main();

@@ -1,14 +1,16 @@
 #!/usr/bin/env python3
-"""SQLAlchemy's side of bench/compare.sh.
+"""SQLAlchemy's side of bench/compare.sh: one schema file in, one SQL Server
+script file out, once per process, as a user would run it.
 
-Builds a MetaData of Table objects from the schema file and compiles their
-DDL offline with the SQL Server dialect: CREATE TABLE (columns, primary key,
-unique and foreign-key constraints inline) and CREATE INDEX. Each run times
-the JSON text parsed alone, the model build from the parsed document, and the
-compile; one untimed warm-up run comes first. Prints one JSON line of raw
-timings, as vrlschema_compare does.
+Reads the schema file, parses it, builds a MetaData of Table objects, compiles
+their DDL offline with the SQL Server dialect (CREATE TABLE with the primary
+key, unique and foreign-key constraints inline, then CREATE INDEX) and writes
+the statements joined by the same batch separator our tool writes
+("\\r\\nGO\\r\\n\\r\\n"), as UTF-8. With --phases FILE it also writes the CPU
+time of each step as one JSON line; the comparison takes the process's CPU time and
+peak memory from outside.
 
-Usage: sqlalchemy_run.py SCHEMA.json [--runs N] [--out FILE]
+Usage: sqlalchemy_run.py SCHEMA.json OUT.sql [--phases FILE]
 """
 import argparse
 import json
@@ -18,6 +20,8 @@ import time
 import sqlalchemy as sa
 from sqlalchemy.dialects import mssql
 from sqlalchemy.schema import CreateIndex, CreateTable
+
+SEPARATOR = "\r\nGO\r\n\r\n"
 
 
 def column_type(field):
@@ -85,49 +89,46 @@ def compile_ddl(tables):
     dialect = mssql.dialect()
     statements = []
     for table in tables:
-        statements.append(str(CreateTable(table).compile(dialect=dialect)))
+        statements.append(str(CreateTable(table).compile(dialect=dialect)).strip())
         for index in sorted(table.indexes, key=lambda i: i.name):
-            statements.append(str(CreateIndex(index).compile(dialect=dialect)))
+            statements.append(str(CreateIndex(index).compile(dialect=dialect)).strip())
     return statements
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("schema")
-    parser.add_argument("--runs", type=int, default=7)
-    parser.add_argument("--out")
+    parser.add_argument("out")
+    parser.add_argument("--phases")
     args = parser.parse_args()
+    t0 = time.process_time()
     with open(args.schema, encoding="utf-8") as f:
         text = f.read()
-
-    parse_s, build_s, ddl_s = [], [], []
-    statements = []
-    for run in range(args.runs + 1):
-        t0 = time.perf_counter()
-        doc = json.loads(text)
-        t1 = time.perf_counter()
-        _, tables = build(doc)
-        t2 = time.perf_counter()
-        statements = compile_ddl(tables)
-        t3 = time.perf_counter()
-        if run == 0:
-            continue  # warm-up
-        parse_s.append(t1 - t0)
-        build_s.append(t2 - t1)
-        ddl_s.append(t3 - t2)
-
-    if args.out:
-        with open(args.out, "w", encoding="utf-8") as f:
-            json.dump(statements, f)
-    print(json.dumps({
-        "tool": "SQLAlchemy " + sa.__version__,
-        "tables": len(tables),
-        "parse_s": parse_s,
-        "build_s": build_s,
-        "ddl_s": ddl_s,
-        "bytes": sum(len(s.encode("utf-8")) for s in statements),
-        "statements": len(statements),
-    }))
+    t1 = time.process_time()
+    doc = json.loads(text)
+    t2 = time.process_time()
+    _, tables = build(doc)
+    t3 = time.process_time()
+    statements = compile_ddl(tables)
+    t4 = time.process_time()
+    script = "".join(s + SEPARATOR for s in statements)
+    t5 = time.process_time()
+    with open(args.out, "w", encoding="utf-8", newline="") as f:
+        f.write(script)
+    t6 = time.process_time()
+    if args.phases:
+        with open(args.phases, "w", encoding="utf-8") as f:
+            json.dump({
+                "tool": "SQLAlchemy " + sa.__version__,
+                "tables": len(tables),
+                "read_s": t1 - t0,
+                "parse_s": t2 - t1,
+                "model_s": t3 - t2,
+                "ddl_s": t4 - t3,
+                "join_s": t5 - t4,
+                "write_s": t6 - t5,
+            }, f)
+            f.write("\n")
     return 0
 
 

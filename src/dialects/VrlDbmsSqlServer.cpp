@@ -1,9 +1,12 @@
 #include "VrlDbmsSqlServer.h"
 
+#include <cwchar>
+#include <iterator>
+#include <string_view>
+#include <typeinfo>
 #include <unordered_map>
 #include <unordered_set>
 
-#include "VrlDateTimeSplit.h"
 #include "../platform/CException.h"
 #include "../publish/PublishStoredProcedureGenerator.h"
 #include "../schema/ObjectExistsFormats.h"
@@ -11,6 +14,7 @@
 #include "../schema/VrlField.h"
 #include "../schema/VrlSchema.h"
 #include "../schema/VrlTable.h"
+#include "VrlDateTimeSplit.h"
 
 namespace VrlSchemaLib {
 
@@ -415,7 +419,7 @@ CString VrlDbmsSqlServer::FormatValue(const VrlField* field, const COleVariant& 
 }
 
 void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector<CString>& statements) const {
-    CString tableName = table->GetNameRef();
+    const CString& tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr) {
@@ -425,12 +429,11 @@ void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector
         if (type != ctIndex && type != ctIndex6) {
             continue;
         }
-        CString name = constraint->GetNameRef();
-        CString columns = GetFields(constraint->GetFields());
-        CString statement;
-        statement.Format(L"CREATE %s INDEX %s ON dbo.%s (%s)",
-                         type == ctIndex6 ? L"CLUSTERED" : L"NONCLUSTERED", name.GetString(),
-                         tableName.GetString(), columns.GetString());
+        const CString columns = GetFields(constraint->GetFields());
+        // C texts, as "%s" would take them (up to a first NUL).
+        CString statement = CString::Concat(L"CREATE ", type == ctIndex6 ? L"CLUSTERED" : L"NONCLUSTERED",
+                                            L" INDEX ", constraint->GetNameRef().GetString(), L" ON dbo.",
+                                            tableName.GetString(), L" (", columns.GetString(), L")");
         CString included = GetFields(constraint->GetIncludedFields());
         if (!included.IsEmpty()) {
             statement.AppendFormat(L" INCLUDE (%s)", included.GetString());
@@ -589,9 +592,8 @@ CString VrlDbmsSqlServer::FormatNonUniqueIndex(const VrlTable* table, const VrlC
 }
 
 CString VrlDbmsSqlServer::FormatPrimaryKey(const VrlConstraint* constraint) const {
-    CString text;
-    text.Format(L"PRIMARY KEY %s", constraint->IsClustered() ? L"CLUSTERED" : L"NONCLUSTERED");
-    return text;
+    return constraint->IsClustered() ? CString(L"PRIMARY KEY CLUSTERED")
+                                     : CString(L"PRIMARY KEY NONCLUSTERED");
 }
 
 CString VrlDbmsSqlServer::GetPrimaryKeyConstraintFormat() const {
@@ -630,24 +632,29 @@ CString VrlDbmsSqlServer::ConverToSqlDataType(VrlOnDeleteType type) const {
 
 void VrlDbmsSqlServer::GenerateUniqueConstraint(const VrlTable* table,
                                                 std::vector<CString>& statements) const {
-    CString tableName = table->GetNameRef();
+    const CString& tableName = table->GetNameRef();
     for (LONG i = 0; i < table->GetConstraintCount(); ++i) {
         const VrlConstraint* constraint = table->GetConstraint(i);
         if (constraint == nullptr || constraint->GetType() != ctUnique) {
             continue;
         }
-        CString name = constraint->GetNameRef();
-        CString columns = GetFields(constraint->GetFields());
-        CString statement;
-        statement.Format(L"ALTER TABLE %s WITH NOCHECK ADD CONSTRAINT %s UNIQUE NONCLUSTERED (%s)",
-                         tableName.GetString(), name.GetString(), columns.GetString());
+        const CString columns = GetFields(constraint->GetFields());
+        // C texts, as "%s" would take them (up to a first NUL).
+        CString statement = CString::Concat(
+            L"ALTER TABLE ", tableName.GetString(), L" WITH NOCHECK ADD CONSTRAINT ",
+            constraint->GetNameRef().GetString(), L" UNIQUE NONCLUSTERED (", columns.GetString(), L")");
         ValidateString(statement);
         AddTo(statements, std::move(statement));
     }
 }
 
 CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
-    CString literal = FormatValue(field, field->GetDefaultValueRef());
+    // An absent default is the NULL literal; FormatValue is this class's own
+    // unless a class derived from it says otherwise.
+    const COleVariant& value = field->GetDefaultValueRef();
+    if ((value.vt == VT_EMPTY || value.vt == VT_NULL) && typeid(*this) == typeid(VrlDbmsSqlServer))
+        return CString(L"DEFAULT (NULL)");
+    CString literal = FormatValue(field, value);
     if (literal.IsEmpty()) {
         return literal;
     }
@@ -657,6 +664,52 @@ CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
     clause += literal;
     clause += L")";
     return clause;
+}
+
+void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) const {
+    // A derived class may change any of the conversions below, and a name
+    // column also writes the extra-columns buffer: both take the general way.
+    const VrlDataType dataType = field->GetDataType();
+    if (typeid(*this) != typeid(VrlDbmsSqlServer) || dataType == dtName) {
+        VrlDbms::AppendFieldInfo(out, field);
+        return;
+    }
+    // The type as ConverToSqlDataType writes it: "type" or "type(length)".
+    const CString& typeText = GetTypeText(dataType);
+    const LONG length = field->GetLength();
+    wchar_t type[64];
+    const size_t typeLength = static_cast<size_t>(typeText.GetLength());
+    if (typeLength + 16 > std::size(type)) {
+        VrlDbms::AppendFieldInfo(out, field);
+        return;
+    }
+    std::wmemcpy(type, typeText.GetString(), typeLength);
+    size_t used = typeLength;
+    if (length >= 1) {
+        type[used++] = L'(';
+        wchar_t digits[16];
+        size_t count = 0;
+        for (unsigned long rest = static_cast<unsigned long>(length); rest != 0; rest /= 10)
+            digits[count++] = static_cast<wchar_t>(L'0' + rest % 10);
+        while (count > 0)
+            type[used++] = digits[--count];
+        type[used++] = L')';
+    }
+    const COleVariant& value = field->GetDefaultValueRef();
+    CString defaultClause;
+    std::wstring_view defaultText = L"DEFAULT (NULL)";
+    if (value.vt != VT_EMPTY && value.vt != VT_NULL) {
+        defaultClause = VrlDbmsSqlServer::GetDefaultValue(field);
+        defaultText = defaultClause.View();
+    }
+    const std::wstring_view args[] = {
+        std::wstring_view(field->GetNameRef().GetString()), // FormatFieldName: the name, as a C text
+        std::wstring_view(type, used),
+        defaultText,
+        field->GetNullType() == ntNotNull ? std::wstring_view(L"Not Null") : std::wstring_view(),
+        Unused().View(),
+        Unused().View()};
+    GetSqlStrings()->AppendTo(out, 16, 0, args);
 }
 
 void VrlDbmsSqlServer::GeneratePublishStoredProcedure(wchar_t* buffer, long& length) const {

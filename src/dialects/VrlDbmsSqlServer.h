@@ -59,6 +59,9 @@ public:
 
     void GenerateUniqueConstraint(const VrlTable* table, std::vector<CString>& statements) const override;
     CString GetDefaultValue(const VrlField* field) const override;
+    // Writes the column's text straight from its parts when this class's
+    // own conversions are the ones GetFieldInfo would call.
+    void AppendFieldInfo(CString& out, const VrlField* field) const override;
 
 protected:
     // Join condition of the deleted rows with `table`: one pair per column,

@@ -17,6 +17,7 @@
 #include <cstring>
 #include <cwchar>
 #include <locale.h>
+#include <type_traits>
 
 #include "CException.h"
 #include "StringResources.h"
@@ -108,7 +109,26 @@ std::wstring Utf8ToWide(std::string_view text) {
 std::string WideToUtf8(std::wstring_view text) {
     std::string out;
     out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
+    AppendUtf8(out, text);
+    return out;
+}
+
+void AppendUtf8(std::string& out, std::wstring_view text) {
+    size_t i = 0;
+    // Runs of ASCII go in whole.
+    while (i < text.size()) {
+        size_t end = i;
+        while (end < text.size() && static_cast<std::make_unsigned_t<wchar_t>>(text[end]) < 0x80)
+            ++end;
+        if (end > i) {
+            const size_t at = out.size();
+            out.resize(at + (end - i));
+            char* dst = out.data() + at;
+            for (size_t k = i; k < end; ++k)
+                *dst++ = static_cast<char>(text[k]);
+            i = end;
+            continue;
+        }
         char32_t cp = static_cast<char32_t>(text[i]);
         // Text that came from UTF-16 sources may still hold surrogate pairs.
         if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
@@ -119,8 +139,8 @@ std::string WideToUtf8(std::wstring_view text) {
             }
         }
         AppendUtf8(out, cp);
+        ++i;
     }
-    return out;
 }
 
 CString::CString(const char* utf8) {

@@ -45,12 +45,28 @@ public:
 
     CString& operator=(const wchar_t* text);
     CString& operator=(wchar_t ch);
-    CString& operator+=(const CString& text) { m_str += text.m_str; return *this; }
-    CString& operator+=(const wchar_t* text) { if (text) m_str += text; return *this; }
-    CString& operator+=(wchar_t ch) { m_str += ch; return *this; }
-    void Append(const wchar_t* text, int length) { if (text && length > 0) m_str.append(text, length); }
+    CString& operator+=(const CString& text) {
+        m_str += text.m_str;
+        return *this;
+    }
+    CString& operator+=(const wchar_t* text) {
+        if (text)
+            m_str += text;
+        return *this;
+    }
+    CString& operator+=(wchar_t ch) {
+        m_str += ch;
+        return *this;
+    }
+    void Append(const wchar_t* text, int length) {
+        if (text && length > 0)
+            m_str.append(text, length);
+    }
     void AppendChar(wchar_t ch) { m_str += ch; }
-    void Preallocate(int length) { if (length > 0) m_str.reserve(static_cast<size_t>(length)); }
+    void Preallocate(int length) {
+        if (length > 0)
+            m_str.reserve(static_cast<size_t>(length));
+    }
 
     // Ordinal (case-sensitive) comparison: <0, 0, >0.
     int Compare(const wchar_t* other) const;
@@ -107,9 +123,18 @@ public:
     friend CString operator+(const wchar_t* a, const CString& b) { return Concat(a, b); }
     friend CString operator+(const CString& a, wchar_t b) { return Concat(a, b); }
     friend CString operator+(wchar_t a, const CString& b) { return Concat(a, b); }
-    friend CString operator+(CString&& a, const CString& b) { a += b; return std::move(a); }
-    friend CString operator+(CString&& a, const wchar_t* b) { a += b; return std::move(a); }
-    friend CString operator+(CString&& a, wchar_t b) { a += b; return std::move(a); }
+    friend CString operator+(CString&& a, const CString& b) {
+        a += b;
+        return std::move(a);
+    }
+    friend CString operator+(CString&& a, const wchar_t* b) {
+        a += b;
+        return std::move(a);
+    }
+    friend CString operator+(CString&& a, wchar_t b) {
+        a += b;
+        return std::move(a);
+    }
 
     // The texts, CStrings and characters `parts` joined, in one allocation
     // of the exact length. A null text counts as empty.
@@ -160,3 +185,5 @@ void AppendDecimal(std::wstring& out, long long value);
 // Widens UTF-8 text; narrows to UTF-8.
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
+// Appends the UTF-8 form of `text` to `out`.
+void AppendUtf8(std::string& out, std::wstring_view text);

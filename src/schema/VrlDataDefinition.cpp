@@ -2,6 +2,13 @@
 
 namespace VrlSchemaLib {
 
+struct VrlDataDefinition::ExtendedNames {
+    CString parentIDField;
+    CString idField;
+    CString extendedTable;
+    CString extendedField;
+};
+
 VrlDataDefinition::VrlDataDefinition() : m_eDataType(static_cast<VrlDataType>(0)), m_lLength(0) {}
 
 VrlDataDefinition::VrlDataDefinition(VrlDataType type, LONG length) {
@@ -15,30 +22,47 @@ VrlDataDefinition::VrlDataDefinition(VrlDataType type, const wchar_t* parentIDFi
 
 VrlDataDefinition::VrlDataDefinition(const VrlDataDefinition& other)
     : CObject(), m_eDataType(other.m_eDataType), m_lLength(other.m_lLength),
-      m_strParentIDField(other.m_strParentIDField), m_strIDField(other.m_strIDField),
-      m_strExtendedTable(other.m_strExtendedTable), m_strExtendedField(other.m_strExtendedField) {}
+      m_pExtended(other.m_pExtended ? std::make_unique<ExtendedNames>(*other.m_pExtended) : nullptr) {}
 
 VrlDataDefinition& VrlDataDefinition::operator=(const VrlDataDefinition& other) {
+    if (this == &other)
+        return *this;
     m_eDataType = other.m_eDataType;
     m_lLength = other.m_lLength;
-    m_strParentIDField = other.m_strParentIDField;
-    m_strIDField = other.m_strIDField;
-    m_strExtendedTable = other.m_strExtendedTable;
-    m_strExtendedField = other.m_strExtendedField;
+    m_pExtended = other.m_pExtended ? std::make_unique<ExtendedNames>(*other.m_pExtended) : nullptr;
     return *this;
 }
 
 VrlDataDefinition::~VrlDataDefinition() = default;
+
+CString VrlDataDefinition::GetParentIDField() const {
+    return m_pExtended ? m_pExtended->parentIDField : CString();
+}
+
+CString VrlDataDefinition::GetIDField() const {
+    return m_pExtended ? m_pExtended->idField : CString();
+}
+
+CString VrlDataDefinition::GetExtendedTable() const {
+    return m_pExtended ? m_pExtended->extendedTable : CString();
+}
+
+CString VrlDataDefinition::GetExtendedField() const {
+    return m_pExtended ? m_pExtended->extendedField : CString();
+}
 
 void VrlDataDefinition::Init(VrlDataType type, LONG length, const wchar_t* parentIDField,
                              const wchar_t* idField, const wchar_t* extendedTable,
                              const wchar_t* extendedField) {
     m_eDataType = type;
     m_lLength = length;
-    m_strParentIDField = parentIDField;
-    m_strIDField = idField;
-    m_strExtendedTable = extendedTable;
-    m_strExtendedField = extendedField;
+    const auto empty = [](const wchar_t* text) { return text == nullptr || *text == L'\0'; };
+    if (empty(parentIDField) && empty(idField) && empty(extendedTable) && empty(extendedField)) {
+        m_pExtended.reset();
+        return;
+    }
+    m_pExtended = std::make_unique<ExtendedNames>(ExtendedNames{
+        CString(parentIDField), CString(idField), CString(extendedTable), CString(extendedField)});
 }
 
 } // namespace VrlSchemaLib

@@ -3,6 +3,8 @@
 // extended table (a second table that holds the value, used for memo text).
 #pragma once
 
+#include <memory>
+
 #include "../platform/CObject.h"
 #include "../platform/CString.h"
 #include "VrlEnums.h"
@@ -24,21 +26,22 @@ public:
 
     VrlDataType GetDataType() const { return m_eDataType; }
     LONG GetLength() const { return m_lLength; }
-    CString GetParentIDField() const { return m_strParentIDField; }
-    CString GetIDField() const { return m_strIDField; }
-    CString GetExtendedTable() const { return m_strExtendedTable; }
-    CString GetExtendedField() const { return m_strExtendedField; }
+    CString GetParentIDField() const;
+    CString GetIDField() const;
+    CString GetExtendedTable() const;
+    CString GetExtendedField() const;
 
 private:
     void Init(VrlDataType type, LONG length, const wchar_t* parentIDField, const wchar_t* idField,
               const wchar_t* extendedTable, const wchar_t* extendedField);
 
+    // The extended-table names, which few definitions have: kept apart, so
+    // that every other column costs a pointer for them.
+    struct ExtendedNames;
+
     VrlDataType m_eDataType;
     LONG m_lLength;
-    CString m_strParentIDField;
-    CString m_strIDField;
-    CString m_strExtendedTable;
-    CString m_strExtendedField;
+    std::unique_ptr<ExtendedNames> m_pExtended;
 };
 
 } // namespace VrlSchemaLib

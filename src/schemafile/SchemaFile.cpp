@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <exception>
 #include <fstream>
 #include <functional>
 #include <initializer_list>
@@ -13,6 +14,8 @@
 #include <set>
 #include <sstream>
 #include <type_traits>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 #include "../platform/COleVariant.h"
@@ -28,8 +31,9 @@
 #include "../schema/VrlTable.h"
 #include "../schema/VrlTableData.h"
 #include "../schema/VrlView.h"
+#include "JsonPath.h"
+#include "JsonTree.h"
 
-using nlohmann::json;
 namespace VrlSchemaLib {
 
 namespace {
@@ -40,19 +44,19 @@ std::string Lower(std::string_view text) {
     return out;
 }
 
-const char* TypeName(const json& j) {
+const char* TypeName(const JsonNode& j) {
     switch (j.type()) {
-    case json::value_t::null:
+    case JsonNode::Type::Null:
         return "null";
-    case json::value_t::boolean:
+    case JsonNode::Type::Boolean:
         return "a boolean";
-    case json::value_t::string:
+    case JsonNode::Type::String:
         return "a string";
-    case json::value_t::array:
+    case JsonNode::Type::Array:
         return "an array";
-    case json::value_t::object:
+    case JsonNode::Type::Object:
         return "an object";
-    case json::value_t::number_float:
+    case JsonNode::Type::Float:
         return "a number";
     default:
         return "an integer";
@@ -100,85 +104,98 @@ std::optional<VrlSchemaVersion> ParseVersion(std::string_view text) {
                             static_cast<VrlServicePackNum>(servicePack));
 }
 
-// Notes every key given twice in one object while the document is parsed
-// (the parser itself keeps the last value silently), with its JSON path.
-class DuplicateKeys {
+// One pass over the document; every reader knows the JSON path of what it
+// reads, so that an error names it.
+//
+// With `stream`, the tables are built while the text is parsed, each as soon
+// as it is read, when the version they are built at is known by then (given,
+// or a root "version" before "tables"), and the tree lets each one go once
+// built. The outcome is the same as the whole tree's: errors are held back
+// until the document is read and the root checked, in the order the tree
+// walk would give them; a root "version" or "tables" given a second time
+// after the tables were built raises Restart, to read the text again
+// without streaming.
+class SchemaFile::Builder : public JsonElementSink {
 public:
-    bool operator()(int /*depth*/, json::parse_event_t event, json& parsed) {
-        switch (event) {
-        case json::parse_event_t::object_start:
-        case json::parse_event_t::array_start:
-            ElementStarts();
-            m_frames.push_back({event == json::parse_event_t::array_start, 0, {}, {}});
-            break;
-        case json::parse_event_t::object_end:
-        case json::parse_event_t::array_end:
-            m_frames.pop_back();
-            break;
-        case json::parse_event_t::key: {
-            Frame& frame = m_frames.back();
-            frame.key = parsed.get<std::string>();
-            if (!frame.keys.insert(frame.key).second && m_found.size() < SchemaFileError::kMaxProblems)
-                m_found.push_back({Path(), "the key \"" + frame.key + "\" is given twice in one object"});
-            break;
+    struct Restart {};
+
+    Builder(SchemaFile& file, std::string fileName, Dialect dialect, std::optional<VrlSchemaVersion> version,
+            bool stream)
+        : m_file(file), m_fileName(std::move(fileName)), m_dialect(dialect), m_versionAsked(version),
+          m_stream(stream) {}
+
+    // Raises one SchemaFileError with every error found (`errors` first).
+    void Build(const JsonNode& doc, std::vector<SchemaFileError::Problem> errors);
+
+    bool StreamArray(std::string_view key, const JsonMember* before, size_t count) override {
+        if (!m_stream || key != "tables")
+            return false;
+        std::optional<VrlSchemaVersion> version = m_versionAsked;
+        for (size_t i = count; !version && i-- > 0;) {
+            if (before[i].key == "version") {
+                version = PeekVersion(before[i].value);
+                if (!version)
+                    return false;
+            }
         }
-        case json::parse_event_t::value:
-            ElementStarts();
-            break;
-        }
+        if (!version)
+            return false;
+        m_file.m_version = *version;
+        m_streamed = true;
+        // Whether the file has trees is not known yet.
+        m_keepTableNames = true;
         return true;
     }
 
-    const std::vector<SchemaFileError::Problem>& Found() const { return m_found; }
-
-private:
-    struct Frame {
-        bool array;
-        size_t next; // index of the next element of an array
-        std::string key;
-        std::set<std::string> keys;
-    };
-
-    void ElementStarts() {
-        if (!m_frames.empty() && m_frames.back().array)
-            ++m_frames.back().next;
+    void Element(const JsonNode& element, size_t index) override {
+        if (m_streamStopped)
+            return;
+        try {
+            const JsonPath root;
+            const JsonPath lp(root, "tables");
+            Item<VrlTable>(m_streamList, element, root, "tables", lp, index, &Builder::Table, m_streamTables);
+        } catch (const Full&) {
+            m_streamStopped = true;
+        } catch (...) {
+            // Raised where the walk of the whole tree would raise it.
+            m_streamFailure = std::current_exception();
+            m_streamStopped = true;
+        }
     }
 
-    std::string Path() const {
-        std::string path;
-        for (const Frame& frame : m_frames)
-            path += "/" + (frame.array ? std::to_string(frame.next - 1) : frame.key);
-        return path;
+    void RootKey(std::string_view key, bool second) override {
+        if (m_streamed && second && (key == "version" || key == "tables"))
+            throw Restart();
     }
 
-    std::vector<Frame> m_frames;
-    std::vector<SchemaFileError::Problem> m_found;
-};
-
-// One pass over the document; every reader knows the JSON path of what it
-// reads, so that an error names it.
-class SchemaFile::Builder {
-public:
-    Builder(SchemaFile& file, std::string fileName, Dialect dialect)
-        : m_file(file), m_fileName(std::move(fileName)), m_dialect(dialect) {}
-
-    // Raises one SchemaFileError with every error found (`errors` first).
-    void Build(const json& doc, std::optional<VrlSchemaVersion> version,
-               std::vector<SchemaFileError::Problem> errors);
-
 private:
-    void BuildModel(const json& doc, std::optional<VrlSchemaVersion> version);
+    // The version a root "version" value names, as Version reads it, or
+    // none for a value Version refuses.
+    static std::optional<VrlSchemaVersion> PeekVersion(const JsonNode& j) {
+        if (j.is_number_integer()) {
+            const long long value = j.Int();
+            if (value < 0 || value > INT32_MAX)
+                return std::nullopt;
+            return VrlSchemaVersion(static_cast<VrlDatabaseVersion>(value));
+        }
+        if (j.is_string())
+            return ParseVersion(j.Str());
+        return std::nullopt;
+    }
 
-    [[noreturn]] void Fail(const std::string& path, const std::string& reason) const {
-        throw SchemaFileError(m_fileName, path, reason);
+    void BuildModel(const JsonNode& doc);
+
+    [[noreturn]] void Fail(const JsonPath& path, const std::string& reason) const {
+        throw SchemaFileError(m_fileName, path.Str(), reason);
     }
 
     // The model's names end at a NUL, so a name that holds one would lose
     // its tail unseen.
-    std::string Name(const json& j, const std::string& path) const {
-        std::string name = String(Require(j, path, "name"), path + "/name");
+    std::string_view Name(const JsonNode& j, const JsonPath& path) const {
+        const std::string_view name = String(Require(j, path, "name"), JsonPath(path, "name"));
         if (name.find('\0') != std::string::npos)
-            Fail(path + "/name", "the name holds the character U+0000, which no target accepts in a name");
+            Fail(JsonPath(path, "name"),
+                 "the name holds the character U+0000, which no target accepts in a name");
         return name;
     }
 
@@ -196,122 +213,142 @@ private:
     struct Full {};
 
     // Model path of an element of `key` named `name`: "tables/T/fields/F".
-    std::string ModelPath(const std::string& parentPath, const char* key, const std::string& name) const {
-        return (parentPath.empty() ? std::string() : m_currentTable + "/") + key + "/" + name;
+    std::string ModelPath(const JsonPath& parentPath, const char* key, std::string_view name) const {
+        std::string path;
+        if (!parentPath.IsRoot())
+            path = "tables/" + SchemaFileRecord::Shown(*m_currentTable).ToUtf8() + "/";
+        return path + key + "/" + std::string(name);
     }
 
     // A second element of one list with the name (without regard to case)
     // and the version of an earlier one silently replaces it in the model.
-    void NoteDuplicate(std::map<std::string, std::string>& seen, const json& j, const std::string& parentPath,
-                       const char* key, const std::string& path) {
-        const json* name = Find(j, "name");
-        const json* dropped = Find(j, "dropped");
-        if (!name || !name->is_string() || (dropped && dropped->is_boolean() && dropped->get<bool>()))
+    // Names and versions of the elements of one list read so far, lowered,
+    // with the index of the first element of each.
+    struct Identity {
+        std::string name;
+        int32_t version;
+        int32_t servicePack;
+        bool operator==(const Identity& other) const {
+            return version == other.version && servicePack == other.servicePack && name == other.name;
+        }
+    };
+    struct IdentityHash {
+        size_t operator()(const Identity& id) const noexcept {
+            return std::hash<std::string>()(id.name) ^
+                   (static_cast<size_t>(id.version) * 0x9E3779B97F4A7C15ULL) ^
+                   static_cast<size_t>(id.servicePack);
+        }
+    };
+    using Seen = std::unordered_map<Identity, size_t, IdentityHash>;
+
+    void NoteDuplicate(Seen& seen, const JsonNode& j, const JsonPath& parentPath, const char* key,
+                       const JsonPath& listPath, size_t index) {
+        const JsonNode* name = Find(j, "name");
+        const JsonNode* dropped = Find(j, "dropped");
+        if (!name || !name->is_string() || (dropped && dropped->is_boolean() && dropped->Bool()))
             return;
+        const JsonPath path(listPath, index);
         const VrlSchemaVersion version = OptVersion(j, path);
-        const std::string identity = Lower(name->get<std::string>()) + '\0' +
-                                     std::to_string(version.GetVersion()) + "." +
-                                     std::to_string(version.GetServicePackNumber());
-        const auto [it, added] = seen.try_emplace(identity, path);
+        const auto [it, added] = seen.try_emplace(
+            {Lower(name->Str()), version.GetVersion(), version.GetServicePackNumber()}, index);
         if (!added) {
             m_file.m_record.AddNote({SchemaFileRecord::NoteKind::Duplicate,
-                                     Wide(ModelPath(parentPath, key, name->get<std::string>())), path,
-                                     it->second});
+                                     Wide(ModelPath(parentPath, key, name->Str())), path.Str(),
+                                     JsonPath(listPath, it->second).Str()});
         }
     }
 
-    void NoteNoDialectText(const char* key, const CString& name, const std::string& path) {
+    void NoteNoDialectText(const char* key, const CString& name, const JsonPath& path) {
         m_file.m_record.AddNote({SchemaFileRecord::NoteKind::NoDialectText,
-                                 Wide(std::string(key) + "/") + SchemaFileRecord::Shown(name), path, ""});
+                                 Wide(std::string(key) + "/") + SchemaFileRecord::Shown(name), path.Str(),
+                                 ""});
     }
 
-    void CheckKeys(const json& j, const std::string& path, std::initializer_list<const char*> allowed) const {
+    void CheckKeys(const JsonNode& j, const JsonPath& path,
+                   std::initializer_list<const char*> allowed) const {
         if (!j.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(j));
-        for (auto it = j.begin(); it != j.end(); ++it) {
-            if (std::none_of(allowed.begin(), allowed.end(), [&](const char* k) { return it.key() == k; }))
-                Fail(path + "/" + it.key(), "unknown key \"" + it.key() + "\"");
+        for (const JsonMember& member : j) {
+            if (std::none_of(allowed.begin(), allowed.end(), [&](const char* k) { return member.key == k; }))
+                Fail(JsonPath(path, member.key), "unknown key \"" + std::string(member.key) + "\"");
         }
     }
 
     // A dropped marker carries its name and version only.
-    bool IsDroppedMarker(const json& j, const std::string& path) const {
+    bool IsDroppedMarker(const JsonNode& j, const JsonPath& path) const {
         if (!OptBool(j, path, "dropped"))
             return false;
         CheckKeys(j, path, {"name", "version", "dropped"});
         return true;
     }
 
-    const json* Find(const json& j, const char* key) const {
-        auto it = j.find(key);
-        return it == j.end() ? nullptr : &*it;
-    }
+    static const JsonNode* Find(const JsonNode& j, std::string_view key) { return j.Find(key); }
 
-    const json& Require(const json& j, const std::string& path, const char* key) const {
-        const json* v = Find(j, key);
+    const JsonNode& Require(const JsonNode& j, const JsonPath& path, const char* key) const {
+        const JsonNode* v = Find(j, key);
         if (!v)
             Fail(path, std::string("missing required key \"") + key + "\"");
         return *v;
     }
 
-    std::string String(const json& j, const std::string& path) const {
+    std::string_view String(const JsonNode& j, const JsonPath& path) const {
         if (!j.is_string())
             Fail(path, std::string("expected a string, found ") + TypeName(j));
-        return j.get<std::string>();
+        return j.Str();
     }
 
-    std::string OptString(const json& j, const std::string& path, const char* key) const {
-        const json* v = Find(j, key);
-        return v ? String(*v, path + "/" + key) : std::string();
+    std::string_view OptString(const JsonNode& j, const JsonPath& path, const char* key) const {
+        const JsonNode* v = Find(j, key);
+        return v ? String(*v, JsonPath(path, key)) : std::string_view();
     }
 
-    CString Wide(const std::string& utf8) const { return CString(Utf8ToWide(utf8)); }
+    static CString Wide(std::string_view utf8) { return CString(Utf8ToWide(utf8)); }
 
-    bool OptBool(const json& j, const std::string& path, const char* key) const {
-        const json* v = Find(j, key);
+    bool OptBool(const JsonNode& j, const JsonPath& path, const char* key) const {
+        const JsonNode* v = Find(j, key);
         if (!v)
             return false;
         if (!v->is_boolean())
-            Fail(path + "/" + key, std::string("expected a boolean, found ") + TypeName(*v));
-        return v->get<bool>();
+            Fail(JsonPath(path, key), std::string("expected a boolean, found ") + TypeName(*v));
+        return v->Bool();
     }
 
-    long Integer(const json& j, const std::string& path, long low, long high) const {
+    long Integer(const JsonNode& j, const JsonPath& path, long low, long high) const {
         if (!j.is_number_integer())
             Fail(path, std::string("expected an integer, found ") + TypeName(j));
-        const long long value = j.get<long long>();
+        const long long value = j.Int();
         if (value < low || value > high)
             Fail(path, "value " + std::to_string(value) + " is outside " + std::to_string(low) + " to " +
                            std::to_string(high));
         return static_cast<long>(value);
     }
 
-    long OptInteger(const json& j, const std::string& path, const char* key, long low, long high,
+    long OptInteger(const JsonNode& j, const JsonPath& path, const char* key, long low, long high,
                     long fallback) const {
-        const json* v = Find(j, key);
-        return v ? Integer(*v, path + "/" + key, low, high) : fallback;
+        const JsonNode* v = Find(j, key);
+        return v ? Integer(*v, JsonPath(path, key), low, high) : fallback;
     }
 
-    int Enum(const json& j, const std::string& path, const EnumNames& names, const char* what) const {
+    int Enum(const JsonNode& j, const JsonPath& path, const EnumNames& names, const char* what) const {
         const int last = names.first + static_cast<int>(names.names.size()) - 1;
         if (j.is_number_integer())
             return static_cast<int>(Integer(j, path, names.first, last));
-        const std::string name = String(j, path);
+        const std::string_view name = String(j, path);
         for (size_t i = 0; i < names.names.size(); ++i) {
             if (name == names.names[i])
                 return names.first + static_cast<int>(i);
         }
-        Fail(path, std::string("unknown ") + what + " \"" + name + "\"");
+        Fail(path, std::string("unknown ") + what + " \"" + std::string(name) + "\"");
     }
 
-    VrlSchemaVersion Version(const json& j, const std::string& path) const {
+    VrlSchemaVersion Version(const JsonNode& j, const JsonPath& path) const {
         std::optional<VrlSchemaVersion> v;
         if (j.is_number_integer()) {
             v = VrlSchemaVersion(static_cast<VrlDatabaseVersion>(Integer(j, path, 0, INT32_MAX)));
         } else if (j.is_string()) {
-            v = ParseVersion(j.get<std::string>());
+            v = ParseVersion(j.String());
             if (!v)
-                Fail(path, "\"" + j.get<std::string>() + "\" is not a version (V or V.SP)");
+                Fail(path, "\"" + j.String() + "\" is not a version (V or V.SP)");
         } else {
             Fail(path, std::string("expected a version, found ") + TypeName(j));
         }
@@ -319,21 +356,21 @@ private:
         return *v;
     }
 
-    VrlSchemaVersion OptVersion(const json& j, const std::string& path) const {
-        const json* v = Find(j, "version");
-        return v ? Version(*v, path + "/version") : VrlSchemaVersion();
+    VrlSchemaVersion OptVersion(const JsonNode& j, const JsonPath& path) const {
+        const JsonNode* v = Find(j, "version");
+        return v ? Version(*v, JsonPath(path, "version")) : VrlSchemaVersion();
     }
 
-    VrlTableRootType RootType(const std::string& name, const std::string& path) const {
+    VrlTableRootType RootType(std::string_view name, const JsonPath& path) const {
         if (Lower(name) == "undefined")
             return rtUndefined;
         const VrlTableRootType type = VrlSchema::GetRootType(Wide(name));
         if (type == rtUndefined)
-            Fail(path, "unknown root type \"" + name + "\"");
+            Fail(path, "unknown root type \"" + std::string(name) + "\"");
         return type;
     }
 
-    VrlTableRootType RootTypeValue(const json& j, const std::string& path) const {
+    VrlTableRootType RootTypeValue(const JsonNode& j, const JsonPath& path) const {
         if (j.is_number_integer())
             return static_cast<VrlTableRootType>(Integer(j, path, 0, 6));
         return RootType(String(j, path), path);
@@ -341,18 +378,18 @@ private:
 
     // A SQL text: one string, or an object keyed by dialect with an optional
     // "default". Empty optional when nothing applies to the dialect.
-    std::optional<std::string> DialectText(const json& j, const std::string& path) const {
+    std::optional<std::string_view> DialectText(const JsonNode& j, const JsonPath& path) const {
         if (j.is_string())
-            return j.get<std::string>();
+            return j.Str();
         CheckKeys(j, path, {"sqlserver", "oracle", "db2", "access", "postgres", "ansi", "default"});
-        if (const json* v = Find(j, DialectName(m_dialect)))
-            return String(*v, path + "/" + DialectName(m_dialect));
-        if (const json* v = Find(j, "default"))
-            return String(*v, path + "/default");
+        if (const JsonNode* v = Find(j, DialectName(m_dialect)))
+            return String(*v, JsonPath(path, DialectName(m_dialect)));
+        if (const JsonNode* v = Find(j, "default"))
+            return String(*v, JsonPath(path, "default"));
         return std::nullopt;
     }
 
-    void SetString(BSTR& target, const std::string& utf8) const {
+    void SetString(BSTR& target, std::string_view utf8) const {
         const std::wstring wide = Utf8ToWide(utf8);
         target = SysAllocStringLen(wide.data(), static_cast<UINT>(wide.size()));
     }
@@ -405,21 +442,21 @@ private:
     }
 
     // A value as a variant; see the Values section of the format description.
-    void Value(const json& j, const std::string& path, VARIANT& out) const {
+    void Value(const JsonNode& j, const JsonPath& path, VARIANT& out) const {
         VariantInit(&out);
         switch (j.type()) {
-        case json::value_t::null:
+        case JsonNode::Type::Null:
             out.vt = VT_NULL;
             return;
-        case json::value_t::boolean:
+        case JsonNode::Type::Boolean:
             out.vt = VT_BOOL;
-            out.boolVal = j.get<bool>() ? VARIANT_TRUE : VARIANT_FALSE;
+            out.boolVal = j.Bool() ? VARIANT_TRUE : VARIANT_FALSE;
             return;
-        case json::value_t::number_integer:
-        case json::value_t::number_unsigned: {
-            if (j.is_number_unsigned() && j.get<unsigned long long>() > INT64_MAX)
+        case JsonNode::Type::Integer:
+        case JsonNode::Type::Unsigned: {
+            if (j.is_number_unsigned() && j.UInt() > INT64_MAX)
                 Fail(path, "integer does not fit in 64 bits");
-            const long long v = j.get<long long>();
+            const long long v = j.Int();
             if (v >= INT32_MIN && v <= INT32_MAX) {
                 out.vt = VT_I4;
                 out.lVal = static_cast<LONG>(v);
@@ -429,66 +466,66 @@ private:
             }
             return;
         }
-        case json::value_t::number_float:
+        case JsonNode::Type::Float:
             out.vt = VT_R8;
-            out.dblVal = j.get<double>();
+            out.dblVal = j.Float();
             return;
-        case json::value_t::string:
+        case JsonNode::Type::String:
             out.vt = VT_BSTR;
-            SetString(out.bstrVal, j.get<std::string>());
+            SetString(out.bstrVal, j.String());
             return;
-        case json::value_t::object:
+        case JsonNode::Type::Object:
             break;
         default:
             Fail(path, std::string("expected a value, found ") + TypeName(j));
         }
         CheckKeys(j, path, {"vt", "value"});
-        const std::string vtName = String(Require(j, path, "vt"), path + "/vt");
+        const std::string vtName(String(Require(j, path, "vt"), JsonPath(path, "vt")));
         const VARTYPE vt = VarTypeByName(vtName);
         if (vt == 0xFFFF)
-            Fail(path + "/vt", "unknown variant type \"" + vtName + "\"");
+            Fail(JsonPath(path, "vt"), "unknown variant type \"" + vtName + "\"");
         if (vt == VT_EMPTY || vt == VT_NULL) {
             if (Find(j, "value"))
-                Fail(path + "/value", vtName + " takes no value");
+                Fail(JsonPath(path, "value"), vtName + " takes no value");
             out.vt = vt;
             return;
         }
-        const json& inner = Require(j, path, "value");
+        const JsonNode& inner = Require(j, path, "value");
         if (inner.is_object())
-            Fail(path + "/value", "expected a plain value, found an object");
+            Fail(JsonPath(path, "value"), "expected a plain value, found an object");
         if (vt == VT_DATE && inner.is_string()) {
             DATE date = 0;
-            if (!ParseIsoDate(inner.get<std::string>(), date))
-                Fail(path + "/value",
-                     "\"" + inner.get<std::string>() + "\" is not a date (yyyy-mm-dd[Thh:mm[:ss]])");
+            if (!ParseIsoDate(inner.String(), date))
+                Fail(JsonPath(path, "value"),
+                     "\"" + inner.String() + "\" is not a date (yyyy-mm-dd[Thh:mm[:ss]])");
             out.vt = VT_DATE;
             out.date = date;
             return;
         }
         VARIANT source;
-        Value(inner, path + "/value", source);
+        Value(inner, JsonPath(path, "value"), source);
         const HRESULT hr = VariantChangeType(&out, &source, 0, vt);
         VariantClear(&source);
         if (FAILED(hr))
-            Fail(path + "/value", "the value cannot be converted to " + vtName);
+            Fail(JsonPath(path, "value"), "the value cannot be converted to " + vtName);
     }
 
-    VrlDataDefinition Definition(const json& j, const std::string& path) const {
-        const auto type =
-            static_cast<VrlDataType>(Enum(Require(j, path, "type"), path + "/type", kDataTypes, "data type"));
+    VrlDataDefinition Definition(const JsonNode& j, const JsonPath& path) const {
+        const auto type = static_cast<VrlDataType>(
+            Enum(Require(j, path, "type"), JsonPath(path, "type"), kDataTypes, "data type"));
         const long length = OptInteger(j, path, "length", 0, INT32_MAX, 0);
-        const std::string parentId = OptString(j, path, "parentIDField");
-        const std::string id = OptString(j, path, "idField");
-        const std::string extTable = OptString(j, path, "extendedTable");
-        const std::string extField = OptString(j, path, "extendedField");
+        const std::string_view parentId = OptString(j, path, "parentIDField");
+        const std::string_view id = OptString(j, path, "idField");
+        const std::string_view extTable = OptString(j, path, "extendedTable");
+        const std::string_view extField = OptString(j, path, "extendedField");
         if (parentId.empty() && id.empty() && extTable.empty() && extField.empty())
             return VrlDataDefinition(type, length);
         if (length != 0)
-            Fail(path + "/length", "a length cannot be combined with extended-table names");
+            Fail(JsonPath(path, "length"), "a length cannot be combined with extended-table names");
         return VrlDataDefinition(type, Wide(parentId), Wide(id), Wide(extTable), Wide(extField));
     }
 
-    VrlField* Field(const json& j, const std::string& path) {
+    VrlField* Field(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path,
                   {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
                    "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
@@ -500,14 +537,14 @@ private:
         }
         const VrlDataDefinition definition = Definition(j, path);
         COleVariant defaultValue;
-        if (const json* v = Find(j, "default")) {
+        if (const JsonNode* v = Find(j, "default")) {
             VARIANT value;
-            Value(*v, path + "/default", value);
+            Value(*v, JsonPath(path, "default"), value);
             defaultValue = COleVariant(value);
             VariantClear(&value);
         }
         if (Find(j, "notNull") && Find(j, "nullType"))
-            Fail(path + "/nullType", "give either notNull or nullType");
+            Fail(JsonPath(path, "nullType"), "give either notNull or nullType");
         auto nullType =
             static_cast<VrlNullType>(OptInteger(j, path, "nullType", INT32_MIN, INT32_MAX, ntNull));
         if (OptBool(j, path, "notNull"))
@@ -518,10 +555,11 @@ private:
         const int resourceBased = OptBool(j, path, "resourceBased");
         const int convertFormat = OptBool(j, path, "convertFormat");
         std::unique_ptr<VrlField> field;
-        if (const json* id = Find(j, "descriptionId")) {
+        if (const JsonNode* id = Find(j, "descriptionId")) {
             if (Find(j, "description"))
-                Fail(path + "/descriptionId", "give either description or descriptionId");
-            const auto resource = static_cast<unsigned int>(Integer(*id, path + "/descriptionId", 0, 65535));
+                Fail(JsonPath(path, "descriptionId"), "give either description or descriptionId");
+            const auto resource =
+                static_cast<unsigned int>(Integer(*id, JsonPath(path, "descriptionId"), 0, 65535));
             field = std::make_unique<VrlField>(name, definition, defaultValue, nullType, resource, fake,
                                                paste, version, resourceBased, convertFormat);
         } else {
@@ -529,31 +567,31 @@ private:
                                                Wide(OptString(j, path, "description")), fake, paste, version,
                                                resourceBased, convertFormat);
         }
-        if (const json* roots = Find(j, "rootTypes"))
-            FieldRootTypes(*field, *roots, path + "/rootTypes");
+        if (const JsonNode* roots = Find(j, "rootTypes"))
+            FieldRootTypes(*field, *roots, JsonPath(path, "rootTypes"));
         return Keep(m_file.m_fields, std::move(field));
     }
 
-    void FieldRootTypes(VrlField& field, const json& roots, const std::string& path) const {
+    void FieldRootTypes(VrlField& field, const JsonNode& roots, const JsonPath& path) const {
         if (!roots.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(roots));
-        for (auto it = roots.begin(); it != roots.end(); ++it) {
-            const std::string p = path + "/" + it.key();
-            const json& r = it.value();
+        for (const JsonMember& member : roots) {
+            const JsonPath p(path, member.key);
+            const JsonNode& r = member.value;
             CheckKeys(r, p,
                       {"flags", "externalName", "translateTable", "parentKeyTable", "orderNumber", "oldName",
                        "oldExtName", "xmlDefault"});
-            field.SetCurrentRootType(RootType(it.key(), p));
-            if (const json* v = Find(r, "flags"))
-                field.SetFlag(static_cast<VrlFieldFlag>(Integer(*v, p + "/flags", 0, INT32_MAX)));
+            field.SetCurrentRootType(RootType(member.key, p));
+            if (const JsonNode* v = Find(r, "flags"))
+                field.SetFlag(static_cast<VrlFieldFlag>(Integer(*v, JsonPath(p, "flags"), 0, INT32_MAX)));
             if (Find(r, "externalName"))
                 field.SetExternalName(Wide(OptString(r, p, "externalName")));
             if (Find(r, "translateTable"))
                 field.SetTranslateTable(Wide(OptString(r, p, "translateTable")));
             if (Find(r, "parentKeyTable"))
                 field.SetParentKeyTable(Wide(OptString(r, p, "parentKeyTable")));
-            if (const json* v = Find(r, "orderNumber"))
-                field.SetOrderNumber(Integer(*v, p + "/orderNumber", -1, INT32_MAX));
+            if (const JsonNode* v = Find(r, "orderNumber"))
+                field.SetOrderNumber(Integer(*v, JsonPath(p, "orderNumber"), -1, INT32_MAX));
             if (Find(r, "oldName"))
                 field.SetOldName(Wide(OptString(r, p, "oldName")));
             if (Find(r, "oldExtName"))
@@ -563,20 +601,20 @@ private:
         }
     }
 
-    std::vector<CString> Names(const json& j, const std::string& path) const {
+    std::vector<CString> Names(const JsonNode& j, const JsonPath& path) const {
         if (!j.is_array())
             Fail(path, std::string("expected an array, found ") + TypeName(j));
         std::vector<CString> names;
         for (size_t i = 0; i < j.size(); ++i) {
-            const std::string name = String(j[i], path + "/" + std::to_string(i));
+            const std::string_view name = String(j[i], JsonPath(path, i));
             if (name.empty() || name == "^")
-                Fail(path + "/" + std::to_string(i), "empty column name");
+                Fail(JsonPath(path, i), "empty column name");
             names.push_back(Wide(name));
         }
         return names;
     }
 
-    VrlConstraint* Constraint(const json& j, const std::string& path) {
+    VrlConstraint* Constraint(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path,
                   {"name", "type", "fields", "refTable", "refFields", "onDelete", "onUpdate", "clustered",
                    "includedFields", "supportNullableColumns", "version", "dropped"});
@@ -586,34 +624,35 @@ private:
             return Keep(m_file.m_constraints, std::make_unique<VrlConstraint>(name, version));
         }
         const auto type = static_cast<VrlConstraintType>(
-            Enum(Require(j, path, "type"), path + "/type", kConstraintTypes, "constraint type"));
-        const std::vector<CString> fields = Names(Require(j, path, "fields"), path + "/fields");
+            Enum(Require(j, path, "type"), JsonPath(path, "type"), kConstraintTypes, "constraint type"));
+        const std::vector<CString> fields = Names(Require(j, path, "fields"), JsonPath(path, "fields"));
         if (fields.empty())
-            Fail(path + "/fields", "a constraint needs at least one column");
+            Fail(JsonPath(path, "fields"), "a constraint needs at least one column");
         const ClusteredType clustered = OptBool(j, path, "clustered") ? clClustered : clDefault;
         const bool foreign =
             type == ctForeignKey || type == ctForeignKey7 || type == ctForeignKeyNotGenerated;
         if (foreign) {
             for (const char* key : {"includedFields", "supportNullableColumns"}) {
                 if (Find(j, key))
-                    Fail(path + "/" + key, "not allowed on a foreign key");
+                    Fail(JsonPath(path, key), "not allowed on a foreign key");
             }
-            const CString refTable = Wide(String(Require(j, path, "refTable"), path + "/refTable"));
-            const std::vector<CString> refFields = Names(Require(j, path, "refFields"), path + "/refFields");
+            const CString refTable = Wide(String(Require(j, path, "refTable"), JsonPath(path, "refTable")));
+            const std::vector<CString> refFields =
+                Names(Require(j, path, "refFields"), JsonPath(path, "refFields"));
             if (refFields.size() != fields.size())
-                Fail(path + "/refFields",
+                Fail(JsonPath(path, "refFields"),
                      "needs as many columns as \"fields\" (" + std::to_string(fields.size()) + ")");
-            const json* od = Find(j, "onDelete");
-            const json* ou = Find(j, "onUpdate");
-            const auto onDelete = od ? static_cast<VrlOnDeleteType>(
-                                           Enum(*od, path + "/onDelete", kOnDelete, "on-delete action"))
+            const JsonNode* od = Find(j, "onDelete");
+            const JsonNode* ou = Find(j, "onUpdate");
+            const auto onDelete = od ? static_cast<VrlOnDeleteType>(Enum(*od, JsonPath(path, "onDelete"),
+                                                                         kOnDelete, "on-delete action"))
                                      : odNoAction;
-            const auto onUpdate = ou ? static_cast<VrlOnUpdateType>(
-                                           Enum(*ou, path + "/onUpdate", kOnUpdate, "on-update action"))
+            const auto onUpdate = ou ? static_cast<VrlOnUpdateType>(Enum(*ou, JsonPath(path, "onUpdate"),
+                                                                         kOnUpdate, "on-update action"))
                                      : ouNoAction;
             if (clustered == clClustered) {
                 if (fields.size() != 1)
-                    Fail(path + "/clustered", "a clustered foreign key must have one column");
+                    Fail(JsonPath(path, "clustered"), "a clustered foreign key must have one column");
                 return Keep(m_file.m_constraints,
                             std::make_unique<VrlConstraint>(name, type, fields[0], refTable, refFields[0],
                                                             onDelete, onUpdate, clustered, version));
@@ -624,26 +663,27 @@ private:
         }
         for (const char* key : {"refTable", "refFields", "onDelete", "onUpdate"}) {
             if (Find(j, key))
-                Fail(path + "/" + key, "only foreign keys reference a table");
+                Fail(JsonPath(path, key), "only foreign keys reference a table");
         }
         std::vector<CString> included;
-        if (const json* inc = Find(j, "includedFields"))
-            included = Names(*inc, path + "/includedFields");
+        if (const JsonNode* inc = Find(j, "includedFields"))
+            included = Names(*inc, JsonPath(path, "includedFields"));
         return Keep(m_file.m_constraints,
                     std::make_unique<VrlConstraint>(name, type, fields, included, version, clustered,
                                                     OptBool(j, path, "supportNullableColumns")));
     }
 
-    const VrlTableData* Data(const json& j, const std::string& path) {
+    const VrlTableData* Data(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path, {"uniqueIdColumn", "columns", "rows"});
-        const std::vector<CString> columns = Names(Require(j, path, "columns"), path + "/columns");
-        const json& rows = Require(j, path, "rows");
+        const std::vector<CString> columns = Names(Require(j, path, "columns"), JsonPath(path, "columns"));
+        const JsonNode& rows = Require(j, path, "rows");
         if (!rows.is_array())
-            Fail(path + "/rows", std::string("expected an array, found ") + TypeName(rows));
+            Fail(JsonPath(path, "rows"), std::string("expected an array, found ") + TypeName(rows));
         auto values = std::make_unique<std::vector<CComVariant>>();
         values->reserve(rows.size() * columns.size());
         for (size_t r = 0; r < rows.size(); ++r) {
-            const std::string rp = path + "/rows/" + std::to_string(r);
+            const JsonPath rowsPath(path, "rows");
+            const JsonPath rp(rowsPath, r);
             if (!rows[r].is_array())
                 Fail(rp, std::string("expected an array, found ") + TypeName(rows[r]));
             if (rows[r].size() != columns.size())
@@ -651,63 +691,80 @@ private:
                              std::to_string(columns.size()) + " columns");
             for (size_t c = 0; c < columns.size(); ++c) {
                 VARIANT value;
-                Value(rows[r][c], rp + "/" + std::to_string(c), value);
+                Value(rows[r][c], JsonPath(rp, c), value);
                 values->emplace_back();
                 VariantCopy(&values->back(), &value);
                 VariantClear(&value);
             }
         }
-        const std::string unique = OptString(j, path, "uniqueIdColumn");
+        const std::string_view unique = OptString(j, path, "uniqueIdColumn");
         if (!unique.empty() && std::find(columns.begin(), columns.end(), Wide(unique)) == columns.end())
-            Fail(path + "/uniqueIdColumn", "\"" + unique + "\" is not one of the columns");
+            Fail(JsonPath(path, "uniqueIdColumn"),
+                 "\"" + std::string(unique) + "\" is not one of the columns");
         auto* cols = m_file.m_dataColumns.emplace_back(std::make_unique<std::vector<CString>>(columns)).get();
         auto* vals = m_file.m_dataValues.emplace_back(std::move(values)).get();
         const VrlTableData* data =
             unique.empty() ? Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals))
                            : Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals, Wide(unique)));
-        m_file.m_record.SetPath(data, path);
+        m_file.m_record.SetPath(data, m_file.m_record.AddList(path.Str()), SchemaFileRecord::kWhole);
         return data;
     }
 
     template <class T>
-    std::vector<T*> Each(const json& j, const std::string& path, const char* key,
-                         T* (Builder::*read)(const json&, const std::string&)) {
+    std::vector<T*> Each(const JsonNode& j, const JsonPath& path, const char* key,
+                         T* (Builder::*read)(const JsonNode&, const JsonPath&)) {
         std::vector<T*> out;
-        const json* list = Find(j, key);
+        const JsonNode* list = Find(j, key);
         if (!list)
             return out;
-        const std::string lp = path + "/" + key;
+        const JsonPath lp(path, key);
         if (!list->is_array())
             Fail(lp, std::string("expected an array, found ") + TypeName(*list));
-        std::map<std::string, std::string> seen;
-        for (size_t i = 0; i < list->size(); ++i) {
-            const std::string ip = lp + "/" + std::to_string(i);
-            try {
-                if (T* item = (this->*read)((*list)[i], ip)) {
-                    out.push_back(item);
-                    m_file.m_record.SetPath(item, ip);
-                    // Parameters are not merged: the model keeps every one.
-                    if constexpr (!std::is_same_v<T, VrlParam>)
-                        NoteDuplicate(seen, (*list)[i], path, key, ip);
-                }
-            } catch (const SchemaFileError& e) {
-                Note(e);
-            }
-        }
+        out.reserve(list->size());
+        ListState state;
+        for (size_t i = 0; i < list->size(); ++i)
+            Item<T>(state, (*list)[i], path, key, lp, i, read, out);
         return out;
     }
 
-    VrlTable* Table(const json& j, const std::string& path) {
+    // What reading one list keeps from element to element.
+    struct ListState {
+        Seen seen;
+        uint32_t recordList = SchemaFileRecord::kWhole;
+    };
+
+    // Element `i` of the list `key` of the object at `path`.
+    template <class T>
+    void Item(ListState& state, const JsonNode& j, const JsonPath& path, const char* key, const JsonPath& lp,
+              size_t i, T* (Builder::*read)(const JsonNode&, const JsonPath&), std::vector<T*>& out) {
+        const JsonPath ip(lp, i);
+        try {
+            if (T* item = (this->*read)(j, ip)) {
+                out.push_back(item);
+                if (state.recordList == SchemaFileRecord::kWhole)
+                    state.recordList = m_file.m_record.AddList(lp.Str());
+                m_file.m_record.SetPath(item, state.recordList, static_cast<uint32_t>(i));
+                // Parameters are not merged: the model keeps every one.
+                if constexpr (!std::is_same_v<T, VrlParam>)
+                    NoteDuplicate(state.seen, j, path, key, lp, i);
+            }
+        } catch (const SchemaFileError& e) {
+            Note(e);
+        }
+    }
+
+    VrlTable* Table(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path,
                   {"name", "version", "dropped", "descriptionId", "lightView", "bufferSize", "rootType",
                    "localeLookupField", "localeQuery", "fields", "constraints", "data", "englishData",
                    "rootTypes"});
-        const std::string nameUtf8 = Name(j, path);
+        const std::string_view nameUtf8 = Name(j, path);
         if (nameUtf8.empty())
-            Fail(path + "/name", "empty table name");
-        m_allTableNames.insert(Lower(nameUtf8));
+            Fail(JsonPath(path, "name"), "empty table name");
+        if (m_keepTableNames)
+            m_allTableNames.insert(Lower(nameUtf8));
         const CString name = Wide(nameUtf8);
-        m_currentTable = "tables/" + SchemaFileRecord::Shown(name).ToUtf8();
+        m_currentTable = &name;
         // A table variant newer than the schema is read (so that its errors
         // are found) but left out. The others are built at the schema's own
         // version, so that their fields and constraints are merged at the
@@ -728,27 +785,28 @@ private:
         const CString lightView = Wide(OptString(j, path, "lightView"));
         const long bufferSize = OptInteger(j, path, "bufferSize", 0, INT32_MAX, 0);
         const auto description = static_cast<unsigned int>(OptInteger(j, path, "descriptionId", 0, 65535, 0));
-        const json* rt = Find(j, "rootType");
-        const VrlTableRootType rootType = rt ? RootTypeValue(*rt, path + "/rootType") : rtUndefined;
+        const JsonNode* rt = Find(j, "rootType");
+        const VrlTableRootType rootType = rt ? RootTypeValue(*rt, JsonPath(path, "rootType")) : rtUndefined;
         const bool locale = Find(j, "localeLookupField") || Find(j, "localeQuery");
-        const json* dataJson = Find(j, "data");
-        const json* englishJson = Find(j, "englishData");
+        const JsonNode* dataJson = Find(j, "data");
+        const JsonNode* englishJson = Find(j, "englishData");
         std::unique_ptr<VrlTable> table;
         if (locale) {
             if (dataJson || englishJson)
-                Fail(path + (dataJson ? "/data" : "/englishData"),
+                Fail(JsonPath(path, dataJson ? "data" : "englishData"),
                      "seed data cannot be combined with locale lookups");
             table = std::make_unique<VrlTable>(name, fields, constraints, lightView, bufferSize, description,
                                                Wide(OptString(j, path, "localeLookupField")),
                                                Wide(OptString(j, path, "localeQuery")), rootType, version);
         } else {
-            const VrlTableData* data = dataJson ? Data(*dataJson, path + "/data") : nullptr;
-            const VrlTableData* english = englishJson ? Data(*englishJson, path + "/englishData") : nullptr;
+            const VrlTableData* data = dataJson ? Data(*dataJson, JsonPath(path, "data")) : nullptr;
+            const VrlTableData* english =
+                englishJson ? Data(*englishJson, JsonPath(path, "englishData")) : nullptr;
             table = std::make_unique<VrlTable>(name, fields, constraints, lightView, bufferSize, description,
                                                data, english, rootType, version);
         }
-        if (const json* roots = Find(j, "rootTypes"))
-            TableRootTypes(*table, *roots, path + "/rootTypes");
+        if (const JsonNode* roots = Find(j, "rootTypes"))
+            TableRootTypes(*table, *roots, JsonPath(path, "rootTypes"));
         table->SetCurrentRootType(rootType);
         if (!inSchema)
             return nullptr;
@@ -756,22 +814,22 @@ private:
         return Keep(m_file.m_tables, std::move(table));
     }
 
-    void TableRootTypes(VrlTable& table, const json& roots, const std::string& path) const {
+    void TableRootTypes(VrlTable& table, const JsonNode& roots, const JsonPath& path) const {
         if (!roots.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(roots));
-        for (auto it = roots.begin(); it != roots.end(); ++it) {
-            const std::string p = path + "/" + it.key();
-            const json& r = it.value();
+        for (const JsonMember& member : roots) {
+            const JsonPath p(path, member.key);
+            const JsonNode& r = member.value;
             CheckKeys(r, p,
                       {"flags", "externalName", "databaseVersion", "extCollectionName", "oldName",
                        "oldExtName", "oldExtCollectionName", "dbVersionTable", "dbVersionColumn",
                        "importRoutine", "convertRoutine", "statusColumnName"});
-            table.SetCurrentRootType(RootType(it.key(), p));
-            if (const json* v = Find(r, "flags"))
-                table.SetFlag(static_cast<VrlTableFlag>(Integer(*v, p + "/flags", 0, INT32_MAX)));
-            if (const json* v = Find(r, "databaseVersion"))
-                table.SetDatabaseVersion(
-                    static_cast<VrlDatabaseVersion>(Integer(*v, p + "/databaseVersion", 0, INT32_MAX)));
+            table.SetCurrentRootType(RootType(member.key, p));
+            if (const JsonNode* v = Find(r, "flags"))
+                table.SetFlag(static_cast<VrlTableFlag>(Integer(*v, JsonPath(p, "flags"), 0, INT32_MAX)));
+            if (const JsonNode* v = Find(r, "databaseVersion"))
+                table.SetDatabaseVersion(static_cast<VrlDatabaseVersion>(
+                    Integer(*v, JsonPath(p, "databaseVersion"), 0, INT32_MAX)));
             using Setter = void (VrlTable::*)(const wchar_t*);
             static const std::pair<const char*, Setter> setters[] = {
                 {"externalName", &VrlTable::SetExternalName},
@@ -791,23 +849,25 @@ private:
         }
     }
 
-    VrlParam* Param(const json& j, const std::string& path) {
+    VrlParam* Param(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path, {"name", "type", "length", "direction"});
         const CString name = Wide(Name(j, path));
-        const json* d = Find(j, "direction");
+        const JsonNode* d = Find(j, "direction");
         const auto direction =
-            d ? static_cast<VrlInOutType>(Enum(*d, path + "/direction", kDirections, "direction")) : ioIn;
+            d ? static_cast<VrlInOutType>(Enum(*d, JsonPath(path, "direction"), kDirections, "direction"))
+              : ioIn;
         return Keep(m_file.m_params, std::make_unique<VrlParam>(name, Definition(j, path), direction));
     }
 
-    VrlView* View(const json& j, const std::string& path) {
+    VrlView* View(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path, {"name", "sql", "table", "version", "dropped"});
         const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_views, std::make_unique<VrlView>(name, version));
         }
-        const std::optional<std::string> sql = DialectText(Require(j, path, "sql"), path + "/sql");
+        const std::optional<std::string_view> sql =
+            DialectText(Require(j, path, "sql"), JsonPath(path, "sql"));
         if (!sql) {
             NoteNoDialectText("views", name, path);
             return nullptr;
@@ -816,7 +876,7 @@ private:
                     std::make_unique<VrlView>(name, Wide(*sql), Wide(OptString(j, path, "table")), version));
     }
 
-    VrlProcedure* Procedure(const json& j, const std::string& path) {
+    VrlProcedure* Procedure(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path,
                   {"name", "parameters", "body", "table", "readonly", "explicitLocking", "insertAction",
                    "withSqlCode", "version", "dropped"});
@@ -826,7 +886,8 @@ private:
             return Keep(m_file.m_procedures, std::make_unique<VrlProcedure>(name, version));
         }
         const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
-        const std::optional<std::string> body = DialectText(Require(j, path, "body"), path + "/body");
+        const std::optional<std::string_view> body =
+            DialectText(Require(j, path, "body"), JsonPath(path, "body"));
         if (!body) {
             NoteNoDialectText("procedures", name, path);
             return nullptr;
@@ -838,18 +899,19 @@ private:
                         OptBool(j, path, "insertAction"), version, OptBool(j, path, "withSqlCode")));
     }
 
-    VrlFunction* Function(const json& j, const std::string& path) {
+    VrlFunction* Function(const JsonNode& j, const JsonPath& path) {
         CheckKeys(j, path, {"name", "parameters", "body", "table", "returnType", "version", "dropped"});
         const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Keep(m_file.m_functions, std::make_unique<VrlFunction>(name, version));
         }
-        const json& ret = Require(j, path, "returnType");
-        CheckKeys(ret, path + "/returnType", {"type", "length"});
-        const VrlDataDefinition returnType = Definition(ret, path + "/returnType");
+        const JsonNode& ret = Require(j, path, "returnType");
+        CheckKeys(ret, JsonPath(path, "returnType"), {"type", "length"});
+        const VrlDataDefinition returnType = Definition(ret, JsonPath(path, "returnType"));
         const std::vector<VrlParam*> params = Each<VrlParam>(j, path, "parameters", &Builder::Param);
-        const std::optional<std::string> body = DialectText(Require(j, path, "body"), path + "/body");
+        const std::optional<std::string_view> body =
+            DialectText(Require(j, path, "body"), JsonPath(path, "body"));
         if (!body) {
             NoteNoDialectText("functions", name, path);
             return nullptr;
@@ -859,25 +921,25 @@ private:
                                                   Wide(OptString(j, path, "table")), version));
     }
 
-    void Trees(const json& trees, const std::string& path) {
+    void Trees(const JsonNode& trees, const JsonPath& path) {
         if (!trees.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(trees));
         VrlSchema& schema = *m_file.m_schema;
-        for (auto rt = trees.begin(); rt != trees.end(); ++rt) {
-            const std::string rp = path + "/" + rt.key();
-            const VrlTableRootType rootType = RootType(rt.key(), rp);
-            if (!rt.value().is_object())
-                Fail(rp, std::string("expected an object, found ") + TypeName(rt.value()));
-            for (auto parent = rt.value().begin(); parent != rt.value().end(); ++parent) {
-                const std::string pp = rp + "/" + parent.key();
-                const CString parentName = Wide(parent.key());
-                if (!TreeTable(parentName, parent.key(), pp))
+        for (const JsonMember& rt : trees) {
+            const JsonPath rp(path, rt.key);
+            const VrlTableRootType rootType = RootType(rt.key, rp);
+            if (!rt.value.is_object())
+                Fail(rp, std::string("expected an object, found ") + TypeName(rt.value));
+            for (const JsonMember& parent : rt.value) {
+                const JsonPath pp(rp, parent.key);
+                const CString parentName = Wide(parent.key);
+                if (!TreeTable(parentName, parent.key, pp))
                     continue;
                 schema.GetTable(parentName, rootType);
-                const std::vector<CString> children = Names(parent.value(), pp);
+                const std::vector<CString> children = Names(parent.value, pp);
                 for (size_t i = 0; i < children.size(); ++i) {
                     const std::string childUtf8 = WideToUtf8(children[i].View());
-                    if (TreeTable(children[i], childUtf8, pp + "/" + std::to_string(i)))
+                    if (TreeTable(children[i], childUtf8, JsonPath(pp, i)))
                         schema.SetChild(parentName, children[i]);
                 }
             }
@@ -886,11 +948,11 @@ private:
 
     // True when the table is part of the schema; a name that no table of the
     // file carries is an error, a table of another version is passed over.
-    bool TreeTable(const CString& name, const std::string& utf8, const std::string& path) const {
+    bool TreeTable(const CString& name, std::string_view utf8, const JsonPath& path) const {
         if (m_file.m_schema->GetTableDontThrow(name))
             return true;
         if (m_allTableNames.count(Lower(utf8)) == 0)
-            Fail(path, "unknown table \"" + utf8 + "\"");
+            Fail(path, "unknown table \"" + std::string(utf8) + "\"");
         return false;
     }
 
@@ -905,19 +967,33 @@ private:
     SchemaFile& m_file;
     std::string m_fileName;
     Dialect m_dialect;
-    std::set<std::string> m_allTableNames;
+    // Lowered names of every table read, kept when the file has trees.
+    bool m_keepTableNames = false;
+    std::unordered_set<std::string> m_allTableNames;
     // Every version read; filled while reading, so it holds those of objects
     // left out of the schema too.
     mutable std::set<std::pair<int32_t, int32_t>> m_versions;
-    std::string m_currentTable;
+    // The name of the table being read.
+    const CString* m_currentTable = nullptr;
     std::vector<SchemaFileError::Problem> m_errors;
+    std::optional<VrlSchemaVersion> m_versionAsked;
+    // Streaming: whether the tables were built while parsing, and what
+    // building them gave.
+    bool m_stream;
+    bool m_streamed = false;
+    bool m_streamStopped = false;
+    ListState m_streamList;
+    std::vector<VrlTable*> m_streamTables;
+    std::exception_ptr m_streamFailure;
+    std::vector<SchemaFileError::Problem> m_streamErrors;
 };
 
-void SchemaFile::Builder::Build(const json& doc, std::optional<VrlSchemaVersion> version,
-                                std::vector<SchemaFileError::Problem> errors) {
+void SchemaFile::Builder::Build(const JsonNode& doc, std::vector<SchemaFileError::Problem> errors) {
+    // While streaming, m_errors held the tables' errors alone.
+    m_streamErrors = std::move(m_errors);
     m_errors = std::move(errors);
     try {
-        BuildModel(doc, version);
+        BuildModel(doc);
     } catch (const SchemaFileError& e) {
         try {
             Note(e);
@@ -931,22 +1007,37 @@ void SchemaFile::Builder::Build(const json& doc, std::optional<VrlSchemaVersion>
         throw SchemaFileError(m_fileName, m_errors);
 }
 
-void SchemaFile::Builder::BuildModel(const json& doc, std::optional<VrlSchemaVersion> version) {
-    CheckKeys(doc, "", {"version", "tables", "views", "procedures", "functions", "trees"});
-    const json* own = Find(doc, "version");
+void SchemaFile::Builder::BuildModel(const JsonNode& doc) {
+    const std::optional<VrlSchemaVersion>& version = m_versionAsked;
+    const JsonPath root;
+    CheckKeys(doc, root, {"version", "tables", "views", "procedures", "functions", "trees"});
+    const JsonNode* own = Find(doc, "version");
     if (!own && !version)
-        Require(doc, "", "version");
+        Require(doc, root, "version");
     const std::optional<VrlSchemaVersion> fileVersion =
-        own ? std::optional<VrlSchemaVersion>(Version(*own, "/version")) : std::nullopt;
+        own ? std::optional<VrlSchemaVersion>(Version(*own, JsonPath(root, "version"))) : std::nullopt;
     m_file.m_version = version ? *version : *fileVersion;
-    const std::vector<VrlTable*> tables = Each<VrlTable>(doc, "", "tables", &Builder::Table);
-    const std::vector<VrlView*> views = Each<VrlView>(doc, "", "views", &Builder::View);
+    std::vector<VrlTable*> tables;
+    if (m_streamed) {
+        for (const SchemaFileError::Problem& problem : m_streamErrors) {
+            m_errors.push_back(problem);
+            if (m_errors.size() >= SchemaFileError::kMaxProblems)
+                throw Full();
+        }
+        if (m_streamFailure)
+            std::rethrow_exception(m_streamFailure);
+        tables = std::move(m_streamTables);
+    } else {
+        m_keepTableNames = Find(doc, "trees") != nullptr;
+        tables = Each<VrlTable>(doc, root, "tables", &Builder::Table);
+    }
+    const std::vector<VrlView*> views = Each<VrlView>(doc, root, "views", &Builder::View);
     const std::vector<VrlProcedure*> procedures =
-        Each<VrlProcedure>(doc, "", "procedures", &Builder::Procedure);
-    const std::vector<VrlFunction*> functions = Each<VrlFunction>(doc, "", "functions", &Builder::Function);
+        Each<VrlProcedure>(doc, root, "procedures", &Builder::Procedure);
+    const std::vector<VrlFunction*> functions = Each<VrlFunction>(doc, root, "functions", &Builder::Function);
     m_file.m_schema = std::make_unique<VrlSchema>(m_file.m_version, tables, views, procedures, functions);
-    if (const json* trees = Find(doc, "trees"))
-        Trees(*trees, "/trees");
+    if (const JsonNode* trees = Find(doc, "trees"))
+        Trees(*trees, JsonPath(root, "trees"));
     for (const auto& [v, sp] : m_versions)
         m_file.m_versionsNamed.emplace_back(v, sp);
 }
@@ -962,27 +1053,41 @@ VrlSchemaVersion SchemaFile::GetIntroducedVersion(const VrlSchemaObject* object)
     return object->GetVersion();
 }
 
+namespace {
+
+[[noreturn]] void ThrowParseError(const std::string& fileName, const std::exception& e) {
+    // The library's own text reads "[json.exception.parse_error.101] parse
+    // error at line 3, column 7: ..."; keep what follows the tag. A number
+    // too large for a double is not a parse error there but out_of_range
+    // (406), raised while parsing all the same.
+    std::string reason = e.what();
+    const size_t tag = reason.find("] ");
+    if (tag != std::string::npos)
+        reason.erase(0, tag + 2);
+    throw SchemaFileError(fileName, "", reason);
+}
+
+} // namespace
+
 std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::string& fileName,
                                               Dialect dialect, std::optional<VrlSchemaVersion> version) {
-    json doc;
-    DuplicateKeys duplicates;
-    try {
-        doc = json::parse(text.begin(), text.end(), std::ref(duplicates));
-    } catch (const json::exception& e) {
-        // The library's own text reads "[json.exception.parse_error.101] parse
-        // error at line 3, column 7: ..."; keep what follows the tag. A number
-        // too large for a double is not a parse error there but out_of_range
-        // (406), raised while parsing all the same.
-        std::string reason = e.what();
-        const size_t tag = reason.find("] ");
-        if (tag != std::string::npos)
-            reason.erase(0, tag + 2);
-        throw SchemaFileError(fileName, "", reason);
+    for (bool stream : {true, false}) {
+        std::unique_ptr<SchemaFile> file(new SchemaFile());
+        file->m_record = SchemaFileRecord(fileName);
+        Builder builder(*file, fileName, dialect, version, stream);
+        std::unique_ptr<JsonTree> doc;
+        try {
+            doc = std::make_unique<JsonTree>(text, &builder);
+        } catch (const Builder::Restart&) {
+            continue;
+        } catch (const nlohmann::json::exception& e) {
+            ThrowParseError(fileName, e);
+        }
+        builder.Build(doc->Root(), doc->DuplicateKeys());
+        return file;
     }
-    std::unique_ptr<SchemaFile> file(new SchemaFile());
-    file->m_record = SchemaFileRecord(fileName);
-    Builder(*file, fileName, dialect).Build(doc, version, duplicates.Found());
-    return file;
+    // Not reached: the second round does not stream.
+    throw SchemaFileError(fileName, "", "cannot read the file");
 }
 
 std::unique_ptr<SchemaFile> SchemaFile::Load(const std::string& path, Dialect dialect,

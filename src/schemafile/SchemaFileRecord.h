@@ -5,6 +5,7 @@
 // object it built, so that the model check can point into the file.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -38,13 +39,20 @@ public:
     // `object` is any object the reader built (table, field, constraint,
     // view, routine, parameter, table data).
     void SetPath(const void* object, std::string jsonPath) { m_paths[object] = std::move(jsonPath); }
-    // The JSON path of `object`, or empty when the reader did not build it.
-    const std::string& GetPath(const void* object) const {
-        static const std::string none;
-        const auto it = m_paths.find(object);
-        return it == m_paths.end() ? none : it->second;
+    // The reader's compact form: a list of objects ("/tables/3/fields") is
+    // named once, and each of its objects by its index in it; kWhole names
+    // the object at the list's path itself ("/tables/3/data").
+    static constexpr uint32_t kWhole = UINT32_MAX;
+    uint32_t AddList(std::string listPath) {
+        m_lists.push_back(std::move(listPath));
+        return static_cast<uint32_t>(m_lists.size() - 1);
     }
-
+    void SetPath(const void* object, uint32_t list, uint32_t index) {
+        m_entries.push_back({object, list, index});
+        m_sorted = false;
+    }
+    // The JSON path of `object`, or empty when the reader did not build it.
+    const std::string& GetPath(const void* object) const;
     void AddNote(Note note) { m_notes.push_back(std::move(note)); }
     const std::vector<Note>& GetNotes() const { return m_notes; }
 
@@ -65,8 +73,19 @@ public:
     }
 
 private:
+    struct Entry {
+        const void* object;
+        uint32_t list;
+        uint32_t index;
+    };
+
     std::string m_fileName;
     std::unordered_map<const void*, std::string> m_paths;
+    std::vector<std::string> m_lists;
+    // Sorted by object when first looked up; the paths asked for are kept.
+    mutable std::vector<Entry> m_entries;
+    mutable bool m_sorted = true;
+    mutable std::unordered_map<const void*, std::string> m_built;
     std::vector<Note> m_notes;
 };
 

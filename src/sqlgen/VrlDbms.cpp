@@ -3,14 +3,17 @@
 // routine shells live in the VrlDbms*.cpp files beside this one.
 #include "VrlDbms.h"
 
+#include <charconv>
 #include <clocale>
+#include <cmath>
+#include <system_error>
 
 #include "../platform/CException.h"
 #include "../schema/VrlField.h"
 #include "../schema/VrlSchema.h"
-#include "VrlDateParser.h"
 #include "../support/DuxException.h"
 #include "../support/VrlConversions.h"
+#include "VrlDateParser.h"
 
 namespace VrlSchemaLib {
 
@@ -34,6 +37,21 @@ void AppendTypeWithLength(CString& out, const CString& type, LONG length) {
         AppendDecimal(text, length);
         text += L')';
     }
+}
+
+// "%lf"'s text of a finite value (to_chars with a precision gives printf's
+// digits in the C locale, as CString::Format writes them); false for an
+// infinity or a NaN, left to Format.
+bool AppendFixed6(CString& out, double value) {
+    if (!std::isfinite(value))
+        return false;
+    char digits[400]; // DBL_MAX has 309 integer digits
+    const std::to_chars_result written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
+    if (written.ec != std::errc())
+        return false;
+    out.Str().append(digits, written.ptr);
+    return true;
 }
 
 void SetNull(COleVariant& value) {
@@ -247,7 +265,8 @@ CString VrlDbms::FormatValueAndVariant(const VrlField* field, COleVariant& value
     case dtDouble: {
         VrlConversions::ForceCast(value, VT_R8);
         CString text;
-        text.Format(L"%lf", value.dblVal);
+        if (!AppendFixed6(text, value.dblVal))
+            text.Format(L"%lf", value.dblVal);
         FixDecimal(text);
         return text;
     }

@@ -200,6 +200,9 @@ public:
     // One column definition (template 16); may add to the extra-columns
     // buffer (template 17) for name columns.
     virtual CString GetFieldInfo(const VrlField* field) const;
+    // GetFieldInfo's text appended to `out`, as GetTableFields writes each
+    // column; a dialect that overrides GetFieldInfo overrides this too.
+    virtual void AppendFieldInfo(CString& out, const VrlField* field) const;
 
     // Enumerations to SQL words.
     virtual CString ConverToSqlDataType(VrlInOutType type) const;

@@ -1,6 +1,8 @@
 // VrlDbms: single DDL statements (tables, columns, keys, indexes, routines,
 // views, sequences) and the pieces they are built from.
+#include <cwchar>
 #include <string>
+#include <string_view>
 
 #include "../platform/CException.h"
 #include "../schema/VrlConstraint.h"
@@ -9,8 +11,8 @@
 #include "../schema/VrlProcedure.h"
 #include "../schema/VrlTable.h"
 #include "../schema/VrlView.h"
-#include "VrlDbms.h"
 #include "../support/VrlConversions.h"
+#include "VrlDbms.h"
 
 namespace VrlSchemaLib {
 
@@ -37,6 +39,41 @@ CString Join(const std::vector<CString>& names, const wchar_t* separator) {
 void StripTrailing(std::wstring& text, const wchar_t* chars) {
     const size_t keep = text.find_last_not_of(chars);
     text.erase(keep == std::wstring::npos ? 0 : keep + 1);
+}
+
+// `format` with each "%s" replaced by the next of `args` and "%%" by "%",
+// as CString::Format writes them; false (and `out` unusable) for a format
+// with any other conversion, or with more "%s" than `args`.
+template <size_t N>
+bool SubstituteTexts(const CString& format, const wchar_t* const (&args)[N], CString& out) {
+    const std::wstring_view text = format.View();
+    std::wstring& result = out.Str();
+    size_t length = text.size();
+    for (const wchar_t* arg : args)
+        length += std::wcslen(arg);
+    result.reserve(length);
+    size_t next = 0;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t percent = text.find(L'%', i);
+        if (percent == std::wstring_view::npos) {
+            result.append(text, i);
+            break;
+        }
+        result.append(text, i, percent - i);
+        if (percent + 1 == text.size())
+            return false;
+        const wchar_t conversion = text[percent + 1];
+        if (conversion == L'%') {
+            result += L'%';
+        } else if (conversion == L's' && next < N) {
+            result += args[next++];
+        } else {
+            return false;
+        }
+        i = percent + 2;
+    }
+    return true;
 }
 
 } // namespace
@@ -161,10 +198,16 @@ CString VrlDbms::GetPrimaryKeyConstraintFormat() const {
 }
 
 CString VrlDbms::FormatPrimaryKey(const VrlTable* table, const VrlConstraint* constraint) const {
+    const CString format = GetPrimaryKeyConstraintFormat();
+    const CString fields = GetFields(constraint->GetFields());
+    const wchar_t* const args[] = {table->GetNameRef().GetString(), constraint->GetNameRef().GetString(),
+                                   fields.GetString()};
     CString text;
-    text.Format(GetPrimaryKeyConstraintFormat(), table->GetNameRef().GetString(),
-                constraint->GetNameRef().GetString(), GetFields(constraint->GetFields()).GetString());
-    text.Replace(L"PRIMARY KEY", FormatPrimaryKey(constraint));
+    if (!SubstituteTexts(format, args, text))
+        text.Format(format, args[0], args[1], args[2]);
+    const CString key = FormatPrimaryKey(constraint);
+    if (key != L"PRIMARY KEY")
+        text.Replace(L"PRIMARY KEY", key);
     return text;
 }
 
@@ -204,12 +247,13 @@ CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlCons
     const CString onDelete = ConverToSqlDataType(constraint->GetOnDeleteType());
     const CString onUpdate = ConverToSqlDataType(constraint->GetOnUpdateType());
 
-    CString statement;
-    statement.Format(L"ALTER TABLE %s ADD CONSTRAINT %s FOREIGN KEY(%s) REFERENCES %s(%s) %s%s %s%s",
-                     table->GetNameRef().GetString(), constraint->GetNameRef().GetString(),
-                     columns.GetString(), constraint->GetRefTable().GetString(), referenced.GetString(),
-                     onDelete.IsEmpty() ? L"" : L"ON DELETE ", onDelete.GetString(),
-                     onUpdate.IsEmpty() ? L"" : L"ON UPDATE ", onUpdate.GetString());
+    // C texts, as "%s" would take them (up to a first NUL).
+    const CString refTable = constraint->GetRefTable();
+    const CString statement = CString::Concat(
+        L"ALTER TABLE ", table->GetNameRef().GetString(), L" ADD CONSTRAINT ",
+        constraint->GetNameRef().GetString(), L" FOREIGN KEY(", columns.GetString(), L") REFERENCES ",
+        refTable.GetString(), L"(", referenced.GetString(), L") ", onDelete.IsEmpty() ? L"" : L"ON DELETE ",
+        onDelete.GetString(), L" ", onUpdate.IsEmpty() ? L"" : L"ON UPDATE ", onUpdate.GetString());
     ValidateString(statement);
     if (constraint->GetType() == ctForeignKey7)
         return statement;
@@ -241,7 +285,22 @@ CString VrlDbms::FormatDropConstraint(const VrlTable* table, const VrlConstraint
 
 // ---- pieces ----
 
+namespace {
+
+// The characters CString::TrimRight() takes off.
+bool IsTrimmedSpace(wchar_t ch) {
+    return ch == L' ' || ch == L'\t' || ch == L'\r' || ch == L'\n' || ch == L'\v' || ch == L'\f';
+}
+
+} // namespace
+
 CString VrlDbms::GetFieldInfo(const VrlField* field) const {
+    CString text;
+    VrlDbms::AppendFieldInfo(text, field);
+    return text;
+}
+
+void VrlDbms::AppendFieldInfo(CString& out, const VrlField* field) const {
     const CString name = FormatFieldName(field->GetNameRef());
     const CString type = ConverToSqlDataType(field->GetDataType(), field->GetLength());
     const CString defaultClause = GetDefaultValue(field);
@@ -251,7 +310,7 @@ CString VrlDbms::GetFieldInfo(const VrlField* field) const {
         sm_strExtraColumns +=
             Sql(17, static_cast<int>(length), name, length > 127 ? L"VAR" : L"", nullClause);
     }
-    return Sql(16, name, type, defaultClause, nullClause);
+    m_oSqlStrings.AppendTo(out, 16, 0, name, type, defaultClause, nullClause, Unused(), Unused());
 }
 
 CString VrlDbms::GetDefaultValue(const VrlField* field) const {
@@ -267,14 +326,20 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
     bool written = false;
     bool publishing = false;
 
+    const LONG count = table->GetFieldCount();
+    // About what a column definition takes, so that the list seldom grows.
+    columns.Preallocate(48 * (count + 2));
+    // Each definition is written in place, then trimmed at its end as a text
+    // of its own would be.
     const auto addColumn = [&](const VrlField* field) {
-        CString definition = GetFieldInfo(field);
-        definition.TrimRight();
-        columns += definition;
-        columns += L",\r\n";
+        std::wstring& text = columns.Str();
+        const size_t start = text.size();
+        AppendFieldInfo(columns, field);
+        while (text.size() > start && IsTrimmedSpace(text.back()))
+            text.pop_back();
+        text += L",\r\n";
     };
 
-    const LONG count = table->GetFieldCount();
     for (LONG i = 0; i < count; ++i) {
         const VrlField* field = table->GetField(i);
         if (field == nullptr || field->IsFake() || field->GetDataType() == dtBinary)

@@ -1,62 +1,109 @@
 #include "VrlSqlStrings.h"
 
+#include <algorithm>
 #include <string>
 #include <string_view>
 
 namespace VrlSchemaLib {
 
-VrlSqlStrings::VrlSqlStrings() : m_oStrings(10) {
-    // A dialect registers sixty templates; room for them up front.
-    m_oStrings.InitHashTable(64);
+VrlSqlStrings::VrlSqlStrings() : m_oDirect(kDirect), m_oAdded(kDirect, false) {}
+
+// Marker rules: "&1".."&6" and "&#" are slots; "&x" for any other x is a
+// literal "&" (x dropped); a lone "&" at the end stays "&".
+VrlSqlStrings::Template VrlSqlStrings::Split(const CString& text) {
+    Template result{text, {}};
+    const std::wstring_view view = result.text.View();
+    const auto literal = [&](size_t from, size_t length) {
+        if (length == 0)
+            return;
+        // A run that continues the previous one (the "&" of "&&") joins it.
+        if (!result.pieces.empty()) {
+            Piece& last = result.pieces.back();
+            if (last.slot == kLiteral && last.offset + last.length == from) {
+                last.length += static_cast<uint32_t>(length);
+                return;
+            }
+        }
+        result.pieces.push_back(Piece{static_cast<uint32_t>(from), static_cast<uint32_t>(length), kLiteral});
+    };
+    size_t i = 0;
+    while (i < view.size()) {
+        const size_t amp = view.find(L'&', i);
+        if (amp == std::wstring_view::npos) {
+            literal(i, view.size() - i);
+            break;
+        }
+        literal(i, amp - i);
+        if (amp + 1 == view.size()) {
+            literal(amp, 1);
+            break;
+        }
+        const wchar_t marker = view[amp + 1];
+        if (marker == L'#')
+            result.pieces.push_back(Piece{0, 0, kNumber});
+        else if (marker >= L'1' && marker <= L'6')
+            result.pieces.push_back(Piece{0, 0, static_cast<int>(marker - L'1')});
+        else
+            literal(amp, 1);
+        i = amp + 2;
+    }
+    return result;
 }
 
 void VrlSqlStrings::Add(int id, const CString& text) {
-    m_oStrings[id] = text;
+    if (id >= 0 && id < kDirect) {
+        m_oDirect[static_cast<size_t>(id)] = Split(text);
+        m_oAdded[static_cast<size_t>(id)] = true;
+    } else {
+        m_oOthers[id] = Split(text);
+    }
+}
+
+const VrlSqlStrings::Template* VrlSqlStrings::Find(int id) const {
+    if (id >= 0 && id < kDirect)
+        return m_oAdded[static_cast<size_t>(id)] ? &m_oDirect[static_cast<size_t>(id)] : nullptr;
+    const auto it = m_oOthers.find(id);
+    return it == m_oOthers.end() ? nullptr : &it->second;
 }
 
 CString VrlSqlStrings::Get(int id, int number, const CString& p1, const CString& p2, const CString& p3,
                            const CString& p4, const CString& p5, const CString& p6) const {
     CString result;
-    const CString* stored = m_oStrings.PLookupValue(id);
-    if (stored == nullptr)
-        return result;
-    const std::wstring_view text = stored->View();
-    const CString* const args[] = {&p1, &p2, &p3, &p4, &p5, &p6};
-
-    std::wstring& out = result.Str();
-    // Enough for a template whose markers each appear once; a repeated
-    // marker only makes the string grow once more.
-    size_t estimate = text.size() + 12;
-    for (const CString* arg : args)
-        estimate += arg->Str().size();
-    out.reserve(estimate);
-
-    // The text between markers is copied a run at a time.
-    size_t i = 0;
-    while (i < text.size()) {
-        const size_t amp = text.find(L'&', i);
-        if (amp == std::wstring_view::npos) {
-            out.append(text, i);
-            break;
-        }
-        out.append(text, i, amp - i);
-        if (amp + 1 == text.size()) {
-            out += L'&';
-            break;
-        }
-        const wchar_t marker = text[amp + 1];
-        if (marker == L'#') {
-            AppendDecimal(out, number);
-        } else if (marker >= L'1' && marker <= L'6') {
-            out += args[marker - L'1']->Str();
-        } else {
-            // An unknown marker stands for a literal ampersand; the character
-            // after it is dropped, which is how "&&" and "&!" spell "&".
-            out += L'&';
-        }
-        i = amp + 2;
-    }
+    AppendTo(result, id, number, p1, p2, p3, p4, p5, p6);
     return result;
+}
+
+void VrlSqlStrings::AppendTo(CString& target, int id, int number, const CString& p1, const CString& p2,
+                             const CString& p3, const CString& p4, const CString& p5,
+                             const CString& p6) const {
+    const std::wstring_view args[] = {p1.View(), p2.View(), p3.View(), p4.View(), p5.View(), p6.View()};
+    AppendTo(target, id, number, args);
+}
+
+void VrlSqlStrings::AppendTo(CString& target, int id, int number, const std::wstring_view (&args)[6]) const {
+    const Template* found = Find(id);
+    if (found == nullptr)
+        return;
+    const std::wstring_view text = found->text.View();
+
+    std::wstring& out = target.Str();
+    // Enough for a template whose markers each appear once; a repeated
+    // marker only makes the string grow once more. Growing text keeps its
+    // doubling, so that appending statement after statement stays linear.
+    size_t estimate = out.size() + text.size() + 12;
+    for (std::wstring_view arg : args)
+        estimate += arg.size();
+    if (estimate > out.capacity())
+        out.reserve(out.empty() ? estimate : std::max(estimate, 2 * out.capacity()));
+
+    for (const Piece& piece : found->pieces) {
+        if (piece.slot == kLiteral)
+            out.append(text.data() + piece.offset, piece.length);
+        else if (piece.slot == kNumber)
+            AppendDecimal(out, number);
+        else
+            out += args[piece.slot];
+    }
 }
 
 CString VrlSqlStrings::Get(int id, const CString& p1, const CString& p2, const CString& p3, const CString& p4,

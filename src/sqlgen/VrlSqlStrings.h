@@ -10,7 +10,11 @@
 //   a lone "&" at the end of a template stays "&".
 #pragma once
 
-#include "../platform/CMap.h"
+#include <cstdint>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
 #include "../platform/CString.h"
 
 namespace VrlSchemaLib {
@@ -34,9 +38,34 @@ public:
     // The same with number 0.
     CString Get(int id, const CString& p1, const CString& p2, const CString& p3, const CString& p4,
                 const CString& p5, const CString& p6) const;
+    // Get's text appended to `out`, with no text of its own in between.
+    void AppendTo(CString& out, int id, int number, const CString& p1, const CString& p2, const CString& p3,
+                  const CString& p4, const CString& p5, const CString& p6) const;
+    // The same with the arguments p1 to p6 as views.
+    void AppendTo(CString& out, int id, int number, const std::wstring_view (&args)[6]) const;
 
 private:
-    CMap<int, int, CString, const wchar_t*> m_oStrings;
+    // A template split once into literal runs of its text and argument slots.
+    struct Piece {
+        uint32_t offset; // literal: where the run starts in the text
+        uint32_t length; // literal: its length
+        int slot;        // kLiteral, 0 to 5 for p1 to p6, or kNumber
+    };
+    struct Template {
+        CString text;
+        std::vector<Piece> pieces;
+    };
+    static constexpr int kLiteral = -1;
+    static constexpr int kNumber = 6;
+    // Ids below this are kept in a table, the rest in a map.
+    static constexpr int kDirect = 64;
+
+    static Template Split(const CString& text);
+    const Template* Find(int id) const;
+
+    std::vector<Template> m_oDirect; // kDirect entries; an empty text where none was added
+    std::vector<bool> m_oAdded;      // which of m_oDirect were added
+    std::unordered_map<int, Template> m_oOthers;
 };
 
 } // namespace VrlSchemaLib

@@ -1,0 +1,137 @@
+// JsonTree: a JSON document read once through the parser's event interface
+// into compact nodes that live in a few large blocks, so that reading a
+// schema file costs no allocation per value and freeing it a handful of
+// frees. An object's members are sorted by key (bytewise) and a key given
+// twice keeps its last value, as the parser's own document does; every key
+// given twice is noted with its JSON path. A refused text raises the
+// parser's own exception.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "SchemaFileError.h"
+
+namespace VrlSchemaLib {
+
+struct JsonMember;
+
+class JsonNode {
+public:
+    enum class Type : uint8_t { Null, Boolean, Integer, Unsigned, Float, String, Array, Object };
+
+    Type type() const { return m_type; }
+    bool is_object() const { return m_type == Type::Object; }
+    bool is_array() const { return m_type == Type::Array; }
+    bool is_string() const { return m_type == Type::String; }
+    bool is_boolean() const { return m_type == Type::Boolean; }
+    // Either sign, as the parser sees it.
+    bool is_number_integer() const { return m_type == Type::Integer || m_type == Type::Unsigned; }
+    bool is_number_unsigned() const { return m_type == Type::Unsigned; }
+
+    bool Bool() const { return m_bool; }
+    // An integer of either sign as a signed value (unsigned ones past the
+    // signed range wrap, as a cast does).
+    long long Int() const {
+        return m_type == Type::Unsigned ? static_cast<long long>(m_unsigned) : m_integer;
+    }
+    unsigned long long UInt() const {
+        return m_type == Type::Unsigned ? m_unsigned : static_cast<unsigned long long>(m_integer);
+    }
+    double Float() const { return m_float; }
+    std::string_view Str() const { return {m_text, m_count}; }
+    std::string String() const { return std::string(Str()); }
+
+    // Arrays: the elements; objects: the members.
+    size_t size() const { return m_count; }
+    const JsonNode& operator[](size_t index) const { return m_items[index]; }
+    const JsonMember* begin() const { return m_type == Type::Object ? m_members : nullptr; }
+    const JsonMember* end() const;
+    // The member `key` of an object, or null.
+    const JsonNode* Find(std::string_view key) const;
+
+private:
+    friend class JsonTree;
+    Type m_type = Type::Null;
+    uint32_t m_count = 0;
+    union {
+        bool m_bool;
+        int64_t m_integer;
+        uint64_t m_unsigned;
+        double m_float;
+        const char* m_text;
+        const JsonNode* m_items;
+        const JsonMember* m_members;
+    };
+};
+
+struct JsonMember {
+    std::string_view key;
+    JsonNode value;
+};
+
+inline const JsonMember* JsonNode::end() const {
+    return m_type == Type::Object ? m_members + m_count : nullptr;
+}
+
+// Takes the elements of one array of the document's root object as each one
+// closes, so that the tree never holds them all.
+class JsonElementSink {
+public:
+    virtual ~JsonElementSink() = default;
+    // Asked when the array under `key` of the root object opens; `before`
+    // are the root's members read so far, in document order. True sends its
+    // elements to Element, and the array stays empty in the tree.
+    virtual bool StreamArray(std::string_view key, const JsonMember* before, size_t count) = 0;
+    // The element is only valid during the call.
+    virtual void Element(const JsonNode& element, size_t index) = 0;
+    // Every key of the root object as it is read; `second` when the object
+    // had it already.
+    virtual void RootKey(std::string_view key, bool second) = 0;
+};
+
+class JsonTree {
+public:
+    // Raises the parser's exception for a text it refuses. With a sink, one
+    // array of the root object may go to it element by element.
+    explicit JsonTree(std::string_view text, JsonElementSink* sink = nullptr);
+    JsonTree(const JsonTree&) = delete;
+    JsonTree& operator=(const JsonTree&) = delete;
+    ~JsonTree();
+
+    const JsonNode& Root() const { return m_root; }
+    // Every key given twice in one object, in document order (at most
+    // SchemaFileError::kMaxProblems of them).
+    const std::vector<SchemaFileError::Problem>& DuplicateKeys() const { return m_duplicates; }
+
+private:
+    class Reader;
+    struct Block {
+        std::unique_ptr<char[]> data;
+        size_t size;
+    };
+    // A point of the tree's memory that Release goes back to, so that the
+    // blocks after it are used again.
+    struct Mark {
+        size_t block;
+        size_t used;
+    };
+    void* Allocate(size_t bytes, size_t align);
+    Mark GetMark() const { return {m_current, m_used}; }
+    void Release(Mark mark) {
+        m_current = mark.block;
+        m_used = mark.used;
+    }
+
+    JsonNode m_root;
+    std::vector<Block> m_blocks;
+    size_t m_current = 0; // block allocated from
+    size_t m_used = 0;    // bytes of it in use
+    std::vector<SchemaFileError::Problem> m_duplicates;
+};
+
+} // namespace VrlSchemaLib

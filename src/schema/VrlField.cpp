@@ -27,7 +27,9 @@ VrlField::VrlField(const VrlField& other)
     : VrlSchemaObject(other), m_oDataDefinition(other.m_oDataDefinition),
       m_oDefaultValue(other.m_oDefaultValue), m_eNullType(other.m_eNullType),
       m_strDescription(other.m_strDescription), m_bFake(other.m_bFake), m_ePasteAction(other.m_ePasteAction),
-      m_eCurrentRootType(other.m_eCurrentRootType), m_oRootTypeData(other.m_oRootTypeData),
+      m_eCurrentRootType(other.m_eCurrentRootType),
+      m_pRootTypeData(other.m_pRootTypeData ? std::make_unique<RootTypeMap>(*other.m_pRootTypeData)
+                                            : nullptr),
       m_pTable(other.m_pTable), m_bResourceBased(other.m_bResourceBased),
       m_bConvertFormat(other.m_bConvertFormat) {}
 
@@ -42,7 +44,7 @@ VrlField& VrlField::operator=(const VrlField& other) {
     m_bFake = other.m_bFake;
     m_ePasteAction = other.m_ePasteAction;
     m_eCurrentRootType = other.m_eCurrentRootType;
-    m_oRootTypeData = other.m_oRootTypeData;
+    m_pRootTypeData = other.m_pRootTypeData ? std::make_unique<RootTypeMap>(*other.m_pRootTypeData) : nullptr;
     m_pTable = other.m_pTable;
     m_bResourceBased = other.m_bResourceBased;
     m_bConvertFormat = other.m_bConvertFormat;
@@ -61,13 +63,17 @@ CString VrlField::GetExistsFormat(const ObjectExistsFormats* formats) const {
 }
 
 const VrlField::RootTypeData* VrlField::FindRootTypeData() const {
-    const auto found = m_oRootTypeData.find(m_eCurrentRootType);
-    return found == m_oRootTypeData.end() ? nullptr : &found->second;
+    if (!m_pRootTypeData)
+        return nullptr;
+    const auto found = m_pRootTypeData->find(m_eCurrentRootType);
+    return found == m_pRootTypeData->end() ? nullptr : &found->second;
 }
 
 VrlField::RootTypeData& VrlField::RootTypeDataCreateIfNeeded() {
     // operator[] inserts a record with the initial values when it is missing.
-    return m_oRootTypeData[m_eCurrentRootType];
+    if (!m_pRootTypeData)
+        m_pRootTypeData = std::make_unique<RootTypeMap>();
+    return (*m_pRootTypeData)[m_eCurrentRootType];
 }
 
 int VrlField::GetFlag(VrlFieldFlag flag) const {

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 
 #include "../platform/COleVariant.h"
 #include "../platform/CString.h"
@@ -102,7 +103,10 @@ private:
     int m_bFake = 0;
     VrlPasteAction m_ePasteAction = paNone;
     VrlTableRootType m_eCurrentRootType = rtUndefined;
-    std::map<VrlTableRootType, RootTypeData> m_oRootTypeData;
+    // Per root type; allocated for the few fields that have any, so that
+    // the others cost a pointer.
+    using RootTypeMap = std::map<VrlTableRootType, RootTypeData>;
+    std::unique_ptr<RootTypeMap> m_pRootTypeData;
     const VrlTable* m_pTable = nullptr;
     int m_bResourceBased = 0;
     int m_bConvertFormat = 0;

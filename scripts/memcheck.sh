@@ -77,7 +77,7 @@ run_one() {
     name=$(basename "$program")
     start=$(date +%s)
     # The programs run where ctest runs them, in the build's tests directory.
-    (cd "$MEMCHECK_CWD" && timeout 1200 valgrind --tool=memcheck --leak-check=full \
+    (cd "$MEMCHECK_CWD" && timeout 2400 valgrind --tool=memcheck --leak-check=full \
         --errors-for-leak-kinds=definite,indirect --show-leak-kinds=definite,indirect,possible \
         --error-exitcode=97 --trace-children=yes --child-silent-after-fork=yes --track-origins=yes \
         --num-callers=30 --suppressions="$MEMCHECK_SUPP" --log-file="$MEMCHECK_LOGS/$name.%p.vg" \

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "check/VrlSchemaCheck.h"
-#include "common/DataFile.h"
+#include "common/TestData.h"
 #include "schema/SchemaTestObjects.h"
 #include "schemafile/SchemaFile.h"
 
@@ -81,7 +81,7 @@ INSTANTIATE_TEST_SUITE_P(Rules, CheckRule, ::testing::ValuesIn(ReadDataCases("ch
 // so the model for this rule is built in code; it has no JSON paths.
 TEST(CheckModel, ForeignKeyColumnCountsDiffer) {
     ObjectKeeper keep;
-    auto* fk = keep.New<VrlConstraint>(
+    auto* fk = keep.Make<VrlConstraint>(
         L"FK_Orders_Customer", ctForeignKey, std::vector<CString>{L"CustomerID"}, L"Customer",
         std::vector<CString>{L"CustomerID", L"Title"}, odNoAction, ouNoAction, VrlSchemaVersion());
     const VrlSchema schema =

@@ -5,7 +5,7 @@
 #include <nlohmann/json.hpp>
 
 #include "check/VrlSchemaCheck.h"
-#include "common/DataFile.h"
+#include "common/TestData.h"
 #include "schemafile/SchemaFile.h"
 
 using namespace VrlSchemaLib;

@@ -1,11 +1,13 @@
-// Owns the objects of the small schemas the dialect tests put together, with
-// shorthands for the usual ones.
+// Owns the objects of the small schemas the tests put together (the schema
+// classes own nothing), with the dialect tests' shorthands for the usual ones.
+// The generator-base and schema tests' keepers add their own on top.
 #pragma once
 
 #include <memory>
 #include <utility>
 #include <vector>
 
+#include "platform/CException.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlFunction.h"
 #include "schema/VrlSchema.h"
@@ -16,9 +18,9 @@ namespace VrlSchemaLib {
 class DialectTestKit {
 public:
     template <class T, class... A> T* Make(A&&... args) {
-        T* object = new T(std::forward<A>(args)...);
-        m_objects.emplace_back(object);
-        return object;
+        auto object = std::make_shared<T>(std::forward<A>(args)...);
+        m_objects.push_back(object);
+        return object.get();
     }
     VrlField* Field(const wchar_t* name, VrlDataType type = dtInteger, LONG length = 0,
                     VrlNullType nullType = ntNotNull, COleVariant value = COleVariant(), LONG flags = 0) {
@@ -72,7 +74,19 @@ public:
     }
 
 private:
-    std::vector<std::unique_ptr<CObject>> m_objects;
+    std::vector<std::shared_ptr<void>> m_objects;
 };
+
+// True when the call raises the framework's not-supported exception (which
+// is then deleted).
+template <class F> bool RaisesNotSupported(F&& call) {
+    try {
+        call();
+    } catch (CNotSupportedException* e) {
+        e->Delete();
+        return true;
+    }
+    return false;
+}
 
 } // namespace VrlSchemaLib

@@ -8,12 +8,12 @@
 
 #include "DialectTestKit.h"
 #include "common/ExpectDux.h"
+#include "common/TestData.h"
 #include "dialects/VrlDbmsAccess.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
 #include "platform/TimeZone.h"
 #include "schema/VrlSchema.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 

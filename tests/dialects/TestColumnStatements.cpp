@@ -8,11 +8,11 @@
 #include <string>
 
 #include "DialectTestKit.h"
+#include "common/TestData.h"
 #include "dialects/VrlDbmsAccess.h"
 #include "dialects/VrlDbmsDB2.h"
 #include "dialects/VrlDbmsOracle.h"
 #include "dialects/VrlDbmsSqlServer.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 

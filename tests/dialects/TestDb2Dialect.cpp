@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "DialectTestKit.h"
+#include "common/TestData.h"
 #include "dialects/VrlDbmsDB2.h"
 #include "dialects/VrlDbmsOracle.h"
 #include "platform/COleDateTime.h"
@@ -16,7 +17,6 @@
 #include "schema/VrlFunction.h"
 #include "schema/VrlSchema.h"
 #include "schema/VrlView.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 

@@ -24,6 +24,7 @@
 #include <type_traits>
 #include <vector>
 
+#include "common/TestData.h"
 #include "dialects/VrlDbmsAccess.h"
 #include "dialects/VrlDbmsDB2.h"
 #include "dialects/VrlDbmsOracle.h"
@@ -31,7 +32,6 @@
 #include "dialects/VrlDbmsSqlServer.h"
 #include "schema/VrlSchema.h"
 #include "schemafile/SchemaFile.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 

@@ -8,11 +8,11 @@
 #include <vector>
 
 #include "DialectTestKit.h"
+#include "common/TestData.h"
 #include "dialects/VrlDbmsOracle.h"
 #include "platform/CException.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 
@@ -233,10 +233,5 @@ TEST_F(Oracle, ForeignKeyClausesAndDomainQuoting) {
     EXPECT_STREQ(L"", dbms.ConverToSqlDataType(odNoAction).GetString());
     EXPECT_STREQ(L"CASCADE", dbms.ConverToSqlDataType(odCascade).GetString());
     EXPECT_STREQ(L"", dbms.ConverToSqlDataType(ouCascade).GetString());
-    EXPECT_THROW(
-        try { dbms.ConverToSqlDataType(odNone); } catch (CNotSupportedException* e) {
-            e->Delete();
-            throw;
-        },
-        CNotSupportedException*);
+    EXPECT_TRUE(RaisesNotSupported([&] { dbms.ConverToSqlDataType(odNone); }));
 }

@@ -7,10 +7,10 @@
 #include <vector>
 
 #include "DialectTestKit.h"
+#include "common/TestData.h"
 #include "dialects/VrlDbmsPostgres.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 

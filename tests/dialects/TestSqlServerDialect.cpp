@@ -6,11 +6,11 @@
 #include <vector>
 
 #include "DialectTestKit.h"
+#include "common/TestData.h"
 #include "dialects/VrlDateTimeSplit.h"
 #include "dialects/VrlDbmsSqlServer.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
-#include "sqlgen/ExpectedTexts.h"
 
 using namespace VrlSchemaLib;
 

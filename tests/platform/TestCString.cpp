@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "common/Fmt.h"
+#include "common/TestData.h"
 #include "platform/CString.h"
-#include "platform/CaseFile.h"
 #include "platform/StringResources.h"
 #include "platform/VariantSpec.h"
 

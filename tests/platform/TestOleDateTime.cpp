@@ -3,9 +3,9 @@
 #include <clocale>
 #include <cwchar>
 
+#include "common/TestData.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
-#include "platform/CaseFile.h"
 #include "platform/TimeZone.h"
 #include "platform/Variant.h"
 #include "platform/VariantSpec.h"

@@ -7,7 +7,7 @@
 #include <map>
 #include <string>
 
-#include "platform/CaseFile.h"
+#include "common/TestData.h"
 #include "platform/VariantSpec.h"
 
 using namespace VrlSchemaTest;

@@ -5,7 +5,7 @@
 #include <clocale>
 #include <string>
 
-#include "platform/CaseFile.h"
+#include "common/TestData.h"
 #include "platform/WideCrt.h"
 
 TEST(WideCrtParse, WtolIs32BitAndSaturates) {

@@ -1,4 +1,4 @@
-// Variants written as text in case files (CaseFile.h), built and compared
+// Variants written as text in case files (common/TestData.h), built and compared
 // field by field so that no case depends on the conversions under test:
 //   EMPTY  NULL  VTnn (type code nn, no value)  I1:n  I2:n  I4:n  I8:n
 //   R4:x  R8:x (inf, nan and -0 too)  BOOL:-1  BOOL:0  BSTR:text

@@ -6,9 +6,9 @@
 
 #include <nlohmann/json.hpp>
 
-#include "common/DataFile.h"
 #include "common/ExpectDux.h"
 #include "common/PublishTree.h"
+#include "common/TestData.h"
 #include "platform/COleVariant.h"
 #include "publish/PublishStoredProcedureGenerator.h"
 #include "schema/VrlConstraint.h"

@@ -1,14 +1,12 @@
-// Helpers of the schema tests: a keeper that owns the objects a test builds
-// (the schema classes own nothing, so somebody has to free them) and
-// shorthands for the most common objects.
+// Helpers of the schema tests: the keeper of the objects a test builds, with
+// the schema tests' shorthands for the most common objects.
 #pragma once
 
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <utility>
 #include <vector>
 
+#include "dialects/DialectTestKit.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"
@@ -23,51 +21,42 @@ inline VrlSchemaVersion V(int32_t version, int32_t servicePack = 0) {
     return VrlSchemaVersion(version, servicePack);
 }
 
-class ObjectKeeper {
+class ObjectKeeper : public DialectTestKit {
 public:
-    template <class T, class... Args> T* New(Args&&... args) {
-        auto object = std::make_shared<T>(std::forward<Args>(args)...);
-        m_vKept.push_back(object);
-        return object.get();
-    }
-
     VrlField* Field(const wchar_t* name, VrlSchemaVersion version = VrlSchemaVersion(),
                     VrlDataType type = dtInteger, int fake = 0, int convertFormat = 0) {
-        return New<VrlField>(name, VrlDataDefinition(type, 0), COleVariant(), ntNull, CString(L"d"), fake,
-                             paNone, version, 0, convertFormat);
+        return Make<VrlField>(name, VrlDataDefinition(type, 0), COleVariant(), ntNull, CString(L"d"), fake,
+                              paNone, version, 0, convertFormat);
     }
 
     VrlField* MemoField(const wchar_t* name, const wchar_t* memoTable) {
-        return New<VrlField>(name, VrlDataDefinition(dtMemo, L"", L"", memoTable, L"Text"), COleVariant(),
-                             ntNull, CString(L""), 0, paNone, VrlSchemaVersion(), 0, 0);
+        return Make<VrlField>(name, VrlDataDefinition(dtMemo, L"", L"", memoTable, L"Text"), COleVariant(),
+                              ntNull, CString(L""), 0, paNone, VrlSchemaVersion(), 0, 0);
     }
 
     VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, const wchar_t* field,
                        VrlSchemaVersion version = VrlSchemaVersion()) {
-        return New<VrlConstraint>(name, type, CString(field), version);
+        return Make<VrlConstraint>(name, type, CString(field), version);
     }
 
     // A single-column reference of kind `type` (ctForeignKey or another).
     VrlConstraint* Ref(const wchar_t* name, VrlConstraintType type, const wchar_t* field,
                        const wchar_t* refTable, const wchar_t* refField) {
-        return New<VrlConstraint>(name, type, CString(field), refTable, CString(refField), odNoAction,
-                                  ouNoAction, clDefault, VrlSchemaVersion());
+        return Make<VrlConstraint>(name, type, CString(field), refTable, CString(refField), odNoAction,
+                                   ouNoAction, clDefault, VrlSchemaVersion());
     }
 
     VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
                     const std::vector<VrlConstraint*>& constraints = {},
                     VrlSchemaVersion version = VrlSchemaVersion(), LONG bufferSize = 0,
                     VrlTableRootType rootType = rtUndefined) {
-        return New<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, rootType, version);
+        return Make<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, rootType, version);
     }
 
     // A table with one real column, named after the table.
     VrlTable* PlainTable(const wchar_t* name, VrlSchemaVersion version = VrlSchemaVersion()) {
         return Table(name, {Field(L"ID")}, {}, version);
     }
-
-private:
-    std::vector<std::shared_ptr<void>> m_vKept;
 };
 
 // A fixture whose tests keep what they build in `keep`.

@@ -37,7 +37,7 @@ protected:
 TEST_F(VrlSchemaTests, MergesTableVersionsBySchemaVersion) {
     VrlTable* a25 = keep.PlainTable(L"A", V(25));
     VrlTable* a30 = keep.Table(L"A", {keep.Field(L"ID"), keep.Field(L"Added", V(30))}, {}, V(30));
-    auto* a40 = keep.New<VrlTable>(L"A", V(40));
+    auto* a40 = keep.Make<VrlTable>(L"A", V(40));
     VrlTable* b = keep.PlainTable(L"B");
     std::vector<VrlTable*> tables{a25, b, a30, a40};
 
@@ -308,7 +308,7 @@ protected:
             std::vector<VrlField*> fields{keep.Field(L"ID", V(25), dtInteger, head.back() == L'*' ? 1 : 0)};
             if (head.find(L'=') != std::wstring::npos)
                 fields.push_back(keep.MemoField(
-                    L"Text", keep.New<std::wstring>(head.substr(head.find(L'=') + 1))->c_str()));
+                    L"Text", keep.Make<std::wstring>(head.substr(head.find(L'=') + 1))->c_str()));
             tables.push_back(keep.Table(name.c_str(), fields));
             std::wistringstream children(
                 word.find(L'>') == std::wstring::npos ? L"" : word.substr(word.find(L'>') + 1));
@@ -374,8 +374,8 @@ protected:
             const std::wstring name = word.substr(word[0] == L'-' ? 1 : 0, at - (word[0] == L'-' ? 1 : 0));
             const VrlSchemaVersion v(std::stoi(word.substr(at + 1)),
                                      dot == std::wstring::npos ? 0 : std::stoi(word.substr(dot + 1)));
-            VrlView* view = word[0] == L'-' ? keep.New<VrlView>(name.c_str(), v)
-                                            : keep.New<VrlView>(name.c_str(), word.c_str(), L"", v);
+            VrlView* view = word[0] == L'-' ? keep.Make<VrlView>(name.c_str(), v)
+                                            : keep.Make<VrlView>(name.c_str(), word.c_str(), L"", v);
             result += collection.Add(view, version) ? "1" : "0";
         }
         result += " ";

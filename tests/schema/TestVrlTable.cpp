@@ -58,7 +58,7 @@ TEST_F(VrlTableTest, MembersNewerThanTheTableAreLeftOutButAdopted) {
 
     // A later version of a field replaces it; a dropped marker removes it.
     VrlField* b35 = keep.Field(L"b", V(35));
-    auto* dropA = keep.New<VrlField>(L"A", V(35));
+    auto* dropA = keep.Make<VrlField>(L"A", V(35));
     VrlTable* at40 = keep.Table(L"T", {a, b30, b35, dropA}, {}, V(40));
     ASSERT_EQ(1, at40->GetFieldCount());
     EXPECT_EQ(b35, at40->GetField(0));
@@ -128,7 +128,7 @@ TEST_F(VrlTableTest, RootTypeRecordsFollowTheCurrentRootType) {
 }
 
 TEST_F(VrlTableTest, ReadingWithoutARecordRaisesInvalidRootType) {
-    auto* marker = keep.New<VrlTable>(L"Gone", V(30));
+    auto* marker = keep.Make<VrlTable>(L"Gone", V(30));
     EXPECT_TRUE(marker->IsDropped());
     EXPECT_EQ(0, marker->GetFieldCount());
     CString message = ExpectDux(4111, [&] { marker->GetChildCount(); });
@@ -205,13 +205,13 @@ TEST_F(VrlTableTest, DefaultValuesNeedRows) {
     std::vector<CString> noColumns;
     VrlTableData shapeless(noColumns, one);
     EXPECT_FALSE(keep.Table(L"T", {})->HasDefaultValues());
-    EXPECT_FALSE(keep.New<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &empty, rtUndefined, V(25))
+    EXPECT_FALSE(keep.Make<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &empty, rtUndefined, V(25))
                      ->HasDefaultValues());
     EXPECT_FALSE(
-        keep.New<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &shapeless, rtUndefined, V(25))
+        keep.Make<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &shapeless, rtUndefined, V(25))
             ->HasDefaultValues());
-    VrlTable* seeded = keep.New<VrlTable>(L"T", std::vector<VrlField*>{}, std::vector<VrlConstraint*>{}, L"",
-                                          0, 0u, &filled, &empty, rtUndefined, V(25));
+    VrlTable* seeded = keep.Make<VrlTable>(L"T", std::vector<VrlField*>{}, std::vector<VrlConstraint*>{}, L"",
+                                           0, 0u, &filled, &empty, rtUndefined, V(25));
     EXPECT_TRUE(seeded->HasDefaultValues());
     EXPECT_EQ(&empty, seeded->GetVrlTableDataEnglish());
 }

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "common/DataFile.h"
+#include "common/TestData.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlConstraint.h"
 #include "schema/VrlField.h"

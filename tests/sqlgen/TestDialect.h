@@ -4,15 +4,13 @@
 // real dialect. Tests may change the dialect code, replace templates and make
 // ValidateString refuse texts.
 //
-// Also: a keeper that owns the schema objects a test builds (the schema
-// classes own nothing) with shorthands for fields, tables and schemas.
+// Also: the keeper of the schema objects a test builds (the schema classes
+// own nothing), with shorthands for fields, tables and schemas.
 #pragma once
 
-#include <memory>
-#include <utility>
 #include <vector>
 
-#include "platform/CException.h"
+#include "dialects/DialectTestKit.h"
 #include "platform/COleVariant.h"
 #include "schema/ObjectExistsFormats.h"
 #include "schema/VrlConstraint.h"
@@ -56,64 +54,45 @@ private:
     mutable std::vector<CString> m_vValidated;
 };
 
-class Keeper {
+// The dialect tests' kit, with the shorthands of the generator-base tests:
+// fields take their default before their null type, tables a buffer size.
+class Keeper : public DialectTestKit {
 public:
-    template <class T, class... Args> T* New(Args&&... args) {
-        auto object = std::make_shared<T>(std::forward<Args>(args)...);
-        m_vKept.push_back(object);
-        return object.get();
-    }
-
     VrlField* Field(const wchar_t* name, VrlDataType type, LONG length = 0, COleVariant value = COleVariant(),
                     VrlNullType nullType = ntNull, int fake = 0,
                     VrlSchemaVersion version = VrlSchemaVersion()) {
-        return New<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(), fake, paNone,
-                             version, 0, 0);
+        return Make<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(), fake, paNone,
+                              version, 0, 0);
     }
 
     // A primary key, unique constraint or index over one column or a list.
     template <class COLUMNS>
     VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, COLUMNS columns) {
-        return New<VrlConstraint>(name, type, columns, VrlSchemaVersion());
+        return Make<VrlConstraint>(name, type, columns, VrlSchemaVersion());
     }
 
     // A one-column foreign key that takes no action on update.
     VrlConstraint* Fk(const wchar_t* name, VrlConstraintType type, const wchar_t* column,
                       const wchar_t* refTable, const wchar_t* refColumn, VrlOnDeleteType onDelete) {
-        return New<VrlConstraint>(name, type, column, refTable, refColumn, onDelete, ouNoAction, clDefault,
-                                  VrlSchemaVersion());
+        return Make<VrlConstraint>(name, type, column, refTable, refColumn, onDelete, ouNoAction, clDefault,
+                                   VrlSchemaVersion());
     }
 
     VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
                     const std::vector<VrlConstraint*>& constraints = {}, LONG bufferSize = 0,
                     const VrlTableData* data = nullptr) {
-        return New<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, data, rtUndefined,
-                             VrlSchemaVersion());
+        return Make<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, data, rtUndefined,
+                              VrlSchemaVersion());
     }
 
     VrlSchema* Schema(const std::vector<VrlTable*>& tables, const std::vector<VrlView*>& views = {},
                       const std::vector<VrlProcedure*>& procedures = {},
                       const std::vector<VrlFunction*>& functions = {}) {
-        return New<VrlSchema>(VrlSchemaVersion(), tables, views, procedures, functions);
+        return Make<VrlSchema>(VrlSchemaVersion(), tables, views, procedures, functions);
     }
-
-private:
-    std::vector<std::shared_ptr<void>> m_vKept;
 };
 
 // The statements of a list joined by " | ", for compact golden comparisons.
 CString JoinStatements(const std::vector<CString>& statements);
-
-// True when the call raises the framework's not-supported exception (which
-// is then deleted).
-template <class F> bool RaisesNotSupported(F&& call) {
-    try {
-        call();
-    } catch (CNotSupportedException* e) {
-        e->Delete();
-        return true;
-    }
-    return false;
-}
 
 } // namespace VrlSchemaTest

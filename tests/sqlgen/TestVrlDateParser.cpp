@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "ExpectedTexts.h"
+#include "common/TestData.h"
 #include "platform/CString.h"
 #include "sqlgen/VrlDateParser.h"
 

@@ -2,9 +2,9 @@
 // written by hand from the test dialect's templates.
 #include <gtest/gtest.h>
 
-#include "ExpectedTexts.h"
 #include "TestDialect.h"
 #include "common/ExpectDux.h"
+#include "common/TestData.h"
 #include "platform/CException.h"
 #include "support/VrlConversions.h"
 
@@ -76,8 +76,8 @@ TEST_F(DbmsDdl, ColumnsKeysIndexesAndForeignKeys) {
     auto* pk2 = keep.Key(L"PK_Two", ctPrimaryKey, std::vector<CString>{L"ID", L"Code"});
     auto* unique = keep.Key(L"UQ_Orders", ctUnique, std::vector<CString>{L"Code", L"CustomerID"});
     auto* twoColumns =
-        keep.New<VrlConstraint>(L"FK2", ctForeignKey, std::vector<CString>{L"A", L"B"}, L"R",
-                                std::vector<CString>{L"X", L"Y"}, odCascade4, ouCascade, VrlSchemaVersion());
+        keep.Make<VrlConstraint>(L"FK2", ctForeignKey, std::vector<CString>{L"A", L"B"}, L"R",
+                                 std::vector<CString>{L"X", L"Y"}, odCascade4, ouCascade, VrlSchemaVersion());
     texts.Expect({
         {"column.add", dbms.FormatAddColumn(table, code)},
         {"column.alter", dbms.FormatAlterColumn(table, code)},
@@ -135,10 +135,10 @@ TEST_F(DbmsDdl, AnsiTargetsShortenIndexNames) {
 
 TEST_F(DbmsDdl, OracleIndexesOfNullableColumnsGetAConstantColumn) {
     VrlTable* table = Orders();
-    auto* nullable = keep.New<VrlConstraint>(L"IX", ctIndex, std::vector<CString>{L"Code", L"CustomerID"},
-                                             VrlSchemaVersion(), clDefault, true);
-    auto* noColumns =
-        keep.New<VrlConstraint>(L"IX0", ctIndex, std::vector<CString>{}, VrlSchemaVersion(), clDefault, true);
+    auto* nullable = keep.Make<VrlConstraint>(L"IX", ctIndex, std::vector<CString>{L"Code", L"CustomerID"},
+                                              VrlSchemaVersion(), clDefault, true);
+    auto* noColumns = keep.Make<VrlConstraint>(L"IX0", ctIndex, std::vector<CString>{}, VrlSchemaVersion(),
+                                               clDefault, true);
     EXPECT_EQ(CString(L"Code,CustomerID"), dbms.GetIndexFields(table, nullable));
     dbms.SetDialectCode(VrlDbms::cm_nOracle);
     EXPECT_EQ(CString(L"Code,CustomerID,'1'"), dbms.GetIndexFields(table, nullable));
@@ -171,8 +171,8 @@ TEST_F(DbmsDdl, PrimaryKeyWordsComeFromTheDialect) {
                                     : CString(L"PRIMARY KEY NONCLUSTERED");
         }
     } clustering;
-    auto* pk = keep.New<VrlConstraint>(L"PK", ctPrimaryKey, std::vector<CString>{L"ID"}, VrlSchemaVersion(),
-                                       clClustered);
+    auto* pk = keep.Make<VrlConstraint>(L"PK", ctPrimaryKey, std::vector<CString>{L"ID"}, VrlSchemaVersion(),
+                                        clClustered);
     texts.Expect({{"key.clustered", clustering.FormatPrimaryKey(Orders(), pk)}});
 }
 

@@ -3,8 +3,8 @@
 // texts/base.txt, written by hand from the test dialect's templates.
 #include <gtest/gtest.h>
 
-#include "ExpectedTexts.h"
 #include "TestDialect.h"
+#include "common/TestData.h"
 
 using namespace VrlSchemaTest;
 
@@ -25,7 +25,7 @@ protected:
     Keeper keep;
     TestDialect dbms{nullptr};
     VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType io = ioIn) {
-        return keep.New<VrlParam>(name, VrlDataDefinition(type, length), io);
+        return keep.Make<VrlParam>(name, VrlDataDefinition(type, length), io);
     }
 };
 
@@ -119,7 +119,7 @@ TEST_F(DbmsRoutines, BufferedTableReader) {
 
 TEST_F(DbmsRoutines, ColumnListsAreCutByServicePack) {
     // The table is of a later version, so that it keeps the newer columns.
-    VrlTable* table = keep.New<VrlTable>(
+    VrlTable* table = keep.Make<VrlTable>(
         L"Doc",
         std::vector<VrlField*>{
             keep.Field(L"ID", dtInteger),

@@ -5,9 +5,9 @@
 
 #include <string>
 
-#include "ExpectedTexts.h"
 #include "TestDialect.h"
 #include "common/Fmt.h"
+#include "common/TestData.h"
 #include "schema/VrlTableData.h"
 
 using namespace VrlSchemaTest;
@@ -55,15 +55,15 @@ protected:
         // A buffered table with only fake columns: nothing at all.
         VrlTable* faked = keep.Table(L"Faked", {keep.Field(L"ID", dtInteger, 0, COleVariant(), ntNotNull, 1)},
                                      {keep.Key(L"PK_Faked", ctPrimaryKey, L"ID")}, 10);
-        auto* param = keep.New<VrlParam>(L"lID", VrlDataDefinition(dtInteger, 0), ioIn);
-        auto* view = keep.New<VrlView>(L"vOrders", L"SELECT ID FROM Orders", L"Orders");
-        auto* emptyView = keep.New<VrlView>(L"", L"SELECT 1", L"");
+        auto* param = keep.Make<VrlParam>(L"lID", VrlDataDefinition(dtInteger, 0), ioIn);
+        auto* view = keep.Make<VrlView>(L"vOrders", L"SELECT ID FROM Orders", L"Orders");
+        auto* emptyView = keep.Make<VrlView>(L"", L"SELECT 1", L"");
         auto* function =
-            keep.New<VrlFunction>(L"fnCount", VrlDataDefinition(dtInteger, 0), std::vector<VrlParam*>{param},
-                                  L"RETURN 1", L"", VrlSchemaVersion());
-        auto* procedure = keep.New<VrlProcedure>(L"procGet", std::vector<VrlParam*>{param}, L"SELECT 1",
-                                                 L"Orders", 1, VrlSchemaVersion(), 0);
-        auto* bodiless = keep.New<VrlProcedure>(L"procNothing", L"", L"", 0, 0, VrlSchemaVersion(), 0);
+            keep.Make<VrlFunction>(L"fnCount", VrlDataDefinition(dtInteger, 0), std::vector<VrlParam*>{param},
+                                   L"RETURN 1", L"", VrlSchemaVersion());
+        auto* procedure = keep.Make<VrlProcedure>(L"procGet", std::vector<VrlParam*>{param}, L"SELECT 1",
+                                                  L"Orders", 1, VrlSchemaVersion(), 0);
+        auto* bodiless = keep.Make<VrlProcedure>(L"procNothing", L"", L"", 0, 0, VrlSchemaVersion(), 0);
         return keep.Schema({customer, orders, faked}, {view, emptyView}, {procedure, bodiless}, {function});
     }
 };

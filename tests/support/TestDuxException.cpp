@@ -5,7 +5,7 @@
 #include <cwchar>
 
 #include "common/ExpectDux.h"
-#include "platform/CaseFile.h"
+#include "common/TestData.h"
 #include "platform/ErrorObjects.h"
 #include "platform/StringResources.h"
 #include "support/DuxException.h"

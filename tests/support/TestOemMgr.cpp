@@ -14,8 +14,8 @@
 #include <unistd.h>
 
 #include "common/HostMessagesFixture.h"
+#include "common/TestData.h"
 #include "platform/CWnd.h"
-#include "platform/CaseFile.h"
 #include "platform/ModuleLoader.h"
 #include "support/COemMgr.h"
 #include "support/DuxException.h"

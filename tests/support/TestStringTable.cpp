@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/HostMessagesFixture.h"
-#include "platform/CaseFile.h"
+#include "common/TestData.h"
 #include "resources/VrlStringTable.h"
 #include "support/COemMgr.h"
 #include "support/DuxException.h"

@@ -7,8 +7,8 @@
 #include <cstring>
 
 #include "common/ExpectDux.h"
+#include "common/TestData.h"
 #include "platform/COleVariant.h"
-#include "platform/CaseFile.h"
 #include "platform/VariantSpec.h"
 #include "support/VrlConversions.h"
 

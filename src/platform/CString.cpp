@@ -602,8 +602,8 @@ void AppendMagnitude(std::wstring& out, unsigned long long magnitude, bool negat
     out.append(p, static_cast<size_t>(end - p));
 }
 
-// "%f" of a finite value: to_chars with a precision is defined to give
-// printf's text in the C locale. Infinities and NaNs are left to the C library (false).
+} // namespace
+
 bool AppendFixed6(std::wstring& out, double value) {
     if (!std::isfinite(value))
         return false;
@@ -615,6 +615,8 @@ bool AppendFixed6(std::wstring& out, double value) {
     out.append(digits, written.ptr);
     return true;
 }
+
+namespace {
 
 // Widths and precisions are capped, so that a malformed format cannot ask
 // for gigabytes of padding or overflow the count.

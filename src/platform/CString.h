@@ -181,6 +181,10 @@ wchar_t CharToUpper(wchar_t ch);
 
 // Appends `value` in decimal, as "%lld" writes it, without a formatter.
 void AppendDecimal(std::wstring& out, long long value);
+// Appends "%f"'s text of a finite value (to_chars with a precision gives
+// printf's digits in the C locale); false, appending nothing, for an infinity
+// or a NaN, which are left to the C library's formatting.
+bool AppendFixed6(std::wstring& out, double value);
 
 // Widens UTF-8 text; narrows to UTF-8.
 std::wstring Utf8ToWide(std::string_view text);

@@ -39,21 +39,6 @@ void AppendTypeWithLength(CString& out, const CString& type, LONG length) {
     }
 }
 
-// "%lf"'s text of a finite value (to_chars with a precision gives printf's
-// digits in the C locale, as CString::Format writes them); false for an
-// infinity or a NaN, left to Format.
-bool AppendFixed6(CString& out, double value) {
-    if (!std::isfinite(value))
-        return false;
-    char digits[400]; // DBL_MAX has 309 integer digits
-    const std::to_chars_result written =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
-    if (written.ec != std::errc())
-        return false;
-    out.Str().append(digits, written.ptr);
-    return true;
-}
-
 void SetNull(COleVariant& value) {
     value.Clear();
     value.vt = VT_NULL;
@@ -265,7 +250,7 @@ CString VrlDbms::FormatValueAndVariant(const VrlField* field, COleVariant& value
     case dtDouble: {
         VrlConversions::ForceCast(value, VT_R8);
         CString text;
-        if (!AppendFixed6(text, value.dblVal))
+        if (!AppendFixed6(text.Str(), value.dblVal))
             text.Format(L"%lf", value.dblVal);
         FixDecimal(text);
         return text;

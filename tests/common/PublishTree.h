@@ -40,8 +40,8 @@ public:
             "DeepGrand DeepGrandID DeepChildID Weight FK_DG:ctForeignKey:DeepChildID>DeepChild",
             "DeepMemo DeepMemoID DeepID Notes"};
         nlohmann::json file = {{"version", 25}, {"tables", nlohmann::json::array()}};
-        for (const char* spec : tables) {
-            std::istringstream words(spec);
+        for (const char* row : tables) {
+            std::istringstream words(row);
             std::string name, word;
             words >> name;
             nlohmann::json table = {{"name", name},

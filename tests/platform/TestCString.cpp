@@ -10,7 +10,7 @@
 #include "common/TestData.h"
 #include "platform/CString.h"
 #include "platform/StringResources.h"
-#include "platform/VariantSpec.h"
+#include "platform/VariantText.h"
 
 namespace {
 

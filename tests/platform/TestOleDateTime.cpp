@@ -8,7 +8,7 @@
 #include "platform/COleVariant.h"
 #include "platform/TimeZone.h"
 #include "platform/Variant.h"
-#include "platform/VariantSpec.h"
+#include "platform/VariantText.h"
 
 using VrlSchemaTest::ReadCases;
 

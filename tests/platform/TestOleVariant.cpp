@@ -4,7 +4,7 @@
 
 #include "platform/CComVariant.h"
 #include "platform/COleVariant.h"
-#include "platform/VariantSpec.h"
+#include "platform/VariantText.h"
 
 using VrlSchemaTest::IsVariant;
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/TestData.h"
-#include "platform/VariantSpec.h"
+#include "platform/VariantText.h"
 
 using namespace VrlSchemaTest;
 

@@ -9,7 +9,7 @@
 #include "common/ExpectDux.h"
 #include "common/TestData.h"
 #include "platform/COleVariant.h"
-#include "platform/VariantSpec.h"
+#include "platform/VariantText.h"
 #include "support/VrlConversions.h"
 
 using namespace VrlSchemaLib;
@@ -19,9 +19,9 @@ namespace {
 
 const char kCases[] = "support/texts/conversions.txt";
 
-COleVariant Parsed(const std::wstring& spec) {
+COleVariant Parsed(const std::wstring& text) {
     COleVariant v;
-    ParseVariant(spec, v);
+    ParseVariant(text, v);
     return v;
 }
 

@@ -72,10 +72,10 @@ inline DATE DateFromText(const std::wstring& text) {
     return day < 0 ? day - time : day + time;
 }
 
-inline void ParseVariant(const std::wstring& spec, VARIANT& v) {
-    const size_t colon = spec.find(L':');
-    v.vt = TypeNamed(spec.substr(0, colon));
-    const std::wstring value = colon == std::wstring::npos ? L"" : spec.substr(colon + 1);
+inline void ParseVariant(const std::wstring& text, VARIANT& v) {
+    const size_t colon = text.find(L':');
+    v.vt = TypeNamed(text.substr(0, colon));
+    const std::wstring value = colon == std::wstring::npos ? L"" : text.substr(colon + 1);
     const long long n = std::wcstoll(value.c_str(), nullptr, 10);
     const size_t width = v.vt == VT_I1 ? 1 : v.vt == VT_I2 || v.vt == VT_BOOL ? 2 : v.vt == VT_I4 ? 4 : 8;
     v.llVal = 0;
@@ -129,10 +129,10 @@ inline bool SameVariant(const VARIANT& a, const VARIANT& b) {
     return a.vt >= std::size(widths) || std::memcmp(&a.llVal, &b.llVal, widths[a.vt]) == 0;
 }
 
-// Passes when `actual` is the variant `spec` describes.
-inline ::testing::AssertionResult IsVariant(const VARIANT& actual, const std::wstring& spec) {
+// Passes when `actual` is the variant `text` describes.
+inline ::testing::AssertionResult IsVariant(const VARIANT& actual, const std::wstring& text) {
     Var expected;
-    ParseVariant(spec, expected);
+    ParseVariant(text, expected);
     if (SameVariant(actual, expected))
         return ::testing::AssertionSuccess();
     return ::testing::AssertionFailure()

@@ -142,22 +142,20 @@ TEST_F(DuxExceptionTest, ComErrorsTakeTheTextOfTheirFacility) {
 
 TEST_F(DuxExceptionTest, DiagnosticLineIsTruncatedIntoSmallBuffers) {
     DuxException* e = new DuxException(4, 4072, "src/x.cpp", 77, L"The view 'v' was not found.");
-    wchar_t buffer[128];
-    UINT help = 1234;
-    EXPECT_TRUE(e->GetErrorMessage(buffer, 128, &help));
-    EXPECT_STREQ(L"[4072] DuxLib: The view 'v' was not found. (src/x.cpp:77)", buffer);
-    EXPECT_EQ(1234u, help);
-
-    wmemset(buffer, L'#', 128);
-    EXPECT_TRUE(e->GetErrorMessage(buffer, 10, nullptr));
-    EXPECT_STREQ(L"[4072] Du", buffer);
-    EXPECT_EQ(L'#', buffer[10]);
-
-    wmemset(buffer, L'#', 128);
-    EXPECT_TRUE(e->GetErrorMessage(buffer, 1, nullptr));
-    EXPECT_EQ(L'\0', buffer[0]);
-    EXPECT_EQ(L'#', buffer[1]);
-
+    // Buffers of 128, 10 and 1 characters: the line cut to fit, nothing
+    // written past the end.
+    for (const auto& [size, text] :
+         {std::pair<UINT, const wchar_t*>{128, L"[4072] DuxLib: The view 'v' was not found. (src/x.cpp:77)"},
+          {10, L"[4072] Du"},
+          {1, L""}}) {
+        wchar_t buffer[129];
+        wmemset(buffer, L'#', 129);
+        UINT help = 1234;
+        EXPECT_TRUE(e->GetErrorMessage(buffer, size, size == 128 ? &help : nullptr));
+        EXPECT_STREQ(text, buffer);
+        EXPECT_EQ(L'#', buffer[size]);
+        EXPECT_EQ(1234u, help);
+    }
     EXPECT_EQ(CString(L"[4072] DuxLib: The view 'v' was not found. (src/x.cpp:77)"),
               DuxException::GetErrorMessage(e));
     e->Delete();

@@ -43,6 +43,12 @@ void RemoveOemModule() {
     fs::remove(ExecutablePath().parent_path() / "Oem.dll");
 }
 
+// The five names as "company|abbreviation|name|short|prefix".
+CString Names(const COemMgr& oem) {
+    return oem.GetCompanyName() + L"|" + oem.GetProductAbbrev() + L"|" + oem.GetProductName() + L"|" +
+           oem.GetProductShort() + L"|" + oem.GetProductPrefix();
+}
+
 bool IsChild() {
     return std::getenv(kChildVariable) != nullptr;
 }
@@ -60,11 +66,7 @@ TEST(OemMgr, DefaultsWithoutAModule) {
     if (IsChild())
         GTEST_SKIP() << "the child's directory holds module files";
     COemMgr oem;
-    EXPECT_EQ(CString(L"Pellam Automation Corporation"), oem.GetCompanyName());
-    EXPECT_EQ(CString(L"Pellam Capture"), oem.GetProductName());
-    EXPECT_EQ(CString(L"PC"), oem.GetProductAbbrev());
-    EXPECT_EQ(CString(L"Pellam"), oem.GetProductShort());
-    EXPECT_EQ(CString(L"Pellam"), oem.GetProductPrefix());
+    EXPECT_EQ(CString(L"Pellam Automation Corporation|PC|Pellam Capture|Pellam|Pellam"), Names(oem));
     EXPECT_TRUE(oem.IsOemFlag());
     EXPECT_EQ(COemMgr::GetOemMgr(), COemMgr::GetOemMgr());
 }
@@ -122,11 +124,7 @@ TEST(OemModuleChild, ModuleStringsReplaceTheDefaultsAndTheFlag) {
     WriteOemModule("1101\tAcme Imaging Ltd\n1102\tAI\n1103\tAcme Scan\n1106\tAcme\n1107\ttrue\n");
     COemMgr oem;
     RemoveOemModule();
-    EXPECT_EQ(CString(L"Acme Imaging Ltd"), oem.GetCompanyName());
-    EXPECT_EQ(CString(L"AI"), oem.GetProductAbbrev());
-    EXPECT_EQ(CString(L"Acme Scan"), oem.GetProductName());
-    EXPECT_EQ(CString(L"Pellam"), oem.GetProductShort());
-    EXPECT_EQ(CString(L"Acme"), oem.GetProductPrefix());
+    EXPECT_EQ(CString(L"Acme Imaging Ltd|AI|Acme Scan|Pellam|Acme"), Names(oem));
     EXPECT_TRUE(oem.IsOemFlag());
     EXPECT_EQ(CString(L"Acme Scan by Acme Imaging Ltd (Pellam)"),
               oem.ReplaceTokens(L"{ProductName} by {CompanyName} ({ProductShort})"));
@@ -140,10 +138,9 @@ TEST(OemModuleChild, ModuleStringsReplaceTheDefaultsAndTheFlag) {
     COemMgr otherFlag;
     RemoveOemModule();
     EXPECT_FALSE(withoutFlag.IsOemFlag());
-    EXPECT_EQ(CString(L"Acme Scan"), withoutFlag.GetProductName());
+    EXPECT_EQ(CString(L"Pellam Automation Corporation|PC|Acme Scan|Pellam|Pellam"), Names(withoutFlag));
     EXPECT_FALSE(otherFlag.IsOemFlag());
-    EXPECT_EQ(CString(L"Pellam Capture"), otherFlag.GetProductName());
-    EXPECT_EQ(CString(L'c', 3000), otherFlag.GetCompanyName());
+    EXPECT_EQ(CString(L'c', 3000) + L"|PC|Pellam Capture|Pellam|Pellam", Names(otherFlag));
 
     // The process-wide instance is created on first use, here.
     WriteOemModule("1103\tAcme Scan\n");

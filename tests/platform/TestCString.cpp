@@ -43,11 +43,12 @@ CString FormatRow(const VrlSchemaTest::CaseRow& row, const std::vector<std::stri
     return CString();
 }
 
-// Applies the operation of a case row to `s`: what it returns, as text.
+// Applies the operation of a case row to `s`: what it returns, as text. A
+// text argument NULL is a null pointer.
 std::wstring Apply(CString& s, const VrlSchemaTest::CaseRow& row) {
     const size_t args = row.inputs - 2;
     const std::wstring& op = row[1];
-    auto t = [&](size_t i) { return row[2 + i].c_str(); };
+    auto t = [&](size_t i) { return row[2 + i] == L"NULL" ? nullptr : row[2 + i].c_str(); };
     auto c = [&](size_t i) { return row[2 + i][0]; };
     auto n = [&](size_t i) { return std::stoi(row[2 + i]); };
     auto num = [](int v) { return std::to_wstring(v); };
@@ -138,13 +139,6 @@ TEST(CStringEdit, EveryOperationAtItsEdges) {
             EXPECT_EQ(std::wstring(s.GetString()), row[row.inputs + 1]) << row.where;
         }
     }
-    const CString s(L"a.b.c");
-    EXPECT_EQ(s.Find(static_cast<const wchar_t*>(nullptr)), -1);
-    CString t(L"x&1y&1");
-    EXPECT_EQ(t.Replace(L"&1", nullptr), 2);
-    EXPECT_EQ(t, L"xy");
-    EXPECT_GT(CString(L"a").CompareNoCase(nullptr), 0);
-    EXPECT_EQ(CString().Compare(nullptr), 0);
 }
 
 // The boundaries of the encoding, both ways (platform/texts/cstring.txt).

@@ -15,8 +15,9 @@
 namespace {
 
 // Formats a case row: its second field gives the type of each argument that
-// follows the format (s wide text, n narrow text, c a character and d an
-// int, both passed as int, L a 64-bit integer, f a double).
+// follows the format (s wide text, NULL being a null pointer, n narrow text,
+// c a character and d an int, both passed as int, L a 64-bit integer, f a
+// double).
 template <class... A>
 CString FormatRow(const VrlSchemaTest::CaseRow& row, const std::vector<std::string>& bytes, A... args) {
     constexpr size_t i = sizeof...(A);
@@ -26,7 +27,7 @@ CString FormatRow(const VrlSchemaTest::CaseRow& row, const std::vector<std::stri
         const std::wstring& field = row[2 + i];
         switch (row[1][i]) {
         case L's':
-            return FormatRow(row, bytes, args..., field.c_str());
+            return FormatRow(row, bytes, args..., field == L"NULL" ? nullptr : field.c_str());
         case L'n':
             return FormatRow(row, bytes, args..., bytes[2 + i].c_str());
         case L'c':
@@ -111,7 +112,6 @@ TEST(CStringFormat, EveryCaseInEveryLocale) {
         }
     }
     std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(Fmt(L"%s", static_cast<const wchar_t*>(nullptr)), L"(null)");
 }
 
 TEST(CStringFormat, OversizedFieldsAreCappedNotOverflowed) {

@@ -6,7 +6,7 @@
 
 namespace VrlSchemaLib {
 
-VrlSqlStrings::VrlSqlStrings() : m_oDirect(kDirect), m_oAdded(kDirect, false) {}
+VrlSqlStrings::VrlSqlStrings() : m_oDirect(kDirect) {}
 
 // Marker rules: "&1".."&6" and "&#" are slots; "&x" for any other x is a
 // literal "&" (x dropped); a lone "&" at the end stays "&".
@@ -51,17 +51,15 @@ VrlSqlStrings::Template VrlSqlStrings::Split(const CString& text) {
 }
 
 void VrlSqlStrings::Add(int id, const CString& text) {
-    if (id >= 0 && id < kDirect) {
+    if (id >= 0 && id < kDirect)
         m_oDirect[static_cast<size_t>(id)] = Split(text);
-        m_oAdded[static_cast<size_t>(id)] = true;
-    } else {
+    else
         m_oOthers[id] = Split(text);
-    }
 }
 
 const VrlSqlStrings::Template* VrlSqlStrings::Find(int id) const {
     if (id >= 0 && id < kDirect)
-        return m_oAdded[static_cast<size_t>(id)] ? &m_oDirect[static_cast<size_t>(id)] : nullptr;
+        return m_oDirect[static_cast<size_t>(id)] ? &*m_oDirect[static_cast<size_t>(id)] : nullptr;
     const auto it = m_oOthers.find(id);
     return it == m_oOthers.end() ? nullptr : &it->second;
 }

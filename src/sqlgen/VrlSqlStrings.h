@@ -11,6 +11,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <unordered_map>
 #include <vector>
@@ -63,8 +64,7 @@ private:
     static Template Split(const CString& text);
     const Template* Find(int id) const;
 
-    std::vector<Template> m_oDirect; // kDirect entries; an empty text where none was added
-    std::vector<bool> m_oAdded;      // which of m_oDirect were added
+    std::vector<std::optional<Template>> m_oDirect; // kDirect entries, empty where none was added
     std::unordered_map<int, Template> m_oOthers;
 };
 

@@ -7,8 +7,11 @@
 // The steps: read the file, load it (SchemaFile::Parse: JSON to model), the
 // model check the tool runs before generating, GenerateSchema, the statements
 // to UTF-8 joined by the batch separator, the write, and freeing the model and
-// the statements (which the tool itself leaves to the process exit). The whole-process figures of the
-// comparison come from the tool itself, measured from outside; this program only splits them up.
+// the statements (which the tool itself leaves to the process exit). The tool
+// makes the statements and their UTF-8 in one pass (VrlDbms::StreamSchema);
+// here they are two, so that each one's share shows. The whole-process
+// figures of the comparison come from the tool itself, measured from outside;
+// this program only splits them up.
 //
 // --check-synthetic also builds the benchmarks' in-memory synthetic schema of
 // as many tables and fails unless its script is the file's, statement by

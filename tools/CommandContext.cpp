@@ -25,6 +25,12 @@ std::unique_ptr<SchemaFile> CommandContext::LoadChecked(Dialect dialect) const {
     return file;
 }
 
+std::unique_ptr<SchemaFile> CommandContext::LoadCheckedOnce() {
+    std::unique_ptr<SchemaFile> file = LoadChecked();
+    m_source->Release();
+    return file;
+}
+
 void CommandContext::Write(std::string_view text) const {
     OutputWriter::Write(m_settings.outFile, m_io.out, text);
 }

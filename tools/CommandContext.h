@@ -30,6 +30,10 @@ public:
     // it: raises CheckFailed on an error, shows the warnings otherwise.
     std::unique_ptr<VrlSchemaLib::SchemaFile> LoadChecked(VrlSchemaLib::Dialect dialect) const;
     std::unique_ptr<VrlSchemaLib::SchemaFile> LoadChecked() const { return LoadChecked(m_settings.Target()); }
+    // LoadChecked for a command that generates from one schema: the source
+    // text goes once the model is built, so that it is not held while the
+    // output is made.
+    std::unique_ptr<VrlSchemaLib::SchemaFile> LoadCheckedOnce();
     // To -o FILE, or standard output.
     void Write(std::string_view text) const;
     // One line of notice on standard error.

@@ -11,8 +11,8 @@ namespace VrlSchemaTool {
 
 namespace {
 
-template <class F> int Generate(const CommandContext& context, F text) {
-    auto file = context.LoadChecked();
+template <class F> int Generate(CommandContext& context, F text) {
+    auto file = context.LoadCheckedOnce();
     {
         const SqlTexts texts(*file, context.Settings().Target(), context.Settings(),
                              context.Source().GetName());
@@ -25,15 +25,17 @@ template <class F> int Generate(const CommandContext& context, F text) {
 } // namespace
 
 int RunScript(const Invocation& invocation, ToolStreams& io) {
-    return Generate(CommandContext(invocation, io), [](const SqlTexts& t) { return t.Script(); });
+    CommandContext context(invocation, io);
+    return Generate(context, [](const SqlTexts& t) { return t.Script(); });
 }
 
 int RunSeed(const Invocation& invocation, ToolStreams& io) {
-    return Generate(CommandContext(invocation, io), [](const SqlTexts& t) { return t.Seed(); });
+    CommandContext context(invocation, io);
+    return Generate(context, [](const SqlTexts& t) { return t.Seed(); });
 }
 
 int RunPublish(const Invocation& invocation, ToolStreams& io) {
-    const CommandContext context(invocation, io);
+    CommandContext context(invocation, io);
     const Dialect d = context.Settings().Target();
     if (d == Dialect::Access)
         throw UsageError{"Access has no publish procedure", "publish"};

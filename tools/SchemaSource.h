@@ -23,6 +23,9 @@ public:
     Load(VrlSchemaLib::Dialect dialect, std::optional<VrlSchemaLib::VrlSchemaVersion> version) const;
     // The name errors and script headers give the source.
     const std::string& GetName() const { return m_name; }
+    // Lets the text go, for a command that loads it once; Load is not called
+    // after it.
+    void Release() { std::string().swap(m_text); }
 
 private:
     SchemaSource(std::string text, std::string name) : m_text(std::move(text)), m_name(std::move(name)) {}

@@ -8,6 +8,7 @@
 #include "publish/PublishTableWalk.h"
 #include "sqlgen/VrlDbms.h"
 #include "sqlgen/VrlSqlStrings.h"
+#include "sqlgen/VrlStatementSink.h"
 #include "support/DuxException.h"
 
 using namespace VrlSchemaLib;
@@ -67,6 +68,21 @@ CString SplitSubProcedures(const CString& text, std::vector<CString>& subs) {
     return main;
 }
 
+// Appends each statement in UTF-8, followed by the separator, as the
+// generator makes it.
+class Utf8Sink : public VrlStatementSink {
+public:
+    Utf8Sink(std::string& text, const std::string& separator) : m_text(text), m_separator(separator) {}
+    void Take(CString& statement) override {
+        AppendUtf8(m_text, statement.View());
+        m_text += m_separator;
+    }
+
+private:
+    std::string& m_text;
+    const std::string& m_separator;
+};
+
 } // namespace
 
 SqlTexts::SqlTexts(const SchemaFile& file, Dialect dialect, const CommandSettings& settings,
@@ -82,9 +98,7 @@ SqlTexts::~SqlTexts() = default;
 // one buffer reserved for all of it; each wide statement is let go once
 // written.
 SqlText SqlTexts::Join(const std::string& command, std::vector<CString>& statements) const {
-    SqlText out;
-    if (m_settings.header)
-        out.text = ScriptHeader({command, m_dialect, m_file.GetVersion(), m_source});
+    SqlText out = Start(command);
     size_t length = out.text.size();
     for (const CString& s : statements)
         length += static_cast<size_t>(s.GetLength()) + m_separator.size();
@@ -98,10 +112,20 @@ SqlText SqlTexts::Join(const std::string& command, std::vector<CString>& stateme
     return out;
 }
 
+SqlText SqlTexts::Start(const std::string& command) const {
+    SqlText out;
+    if (m_settings.header)
+        out.text = ScriptHeader({command, m_dialect, m_file.GetVersion(), m_source});
+    return out;
+}
+
+// The creation script is the one text that grows with the schema: it is
+// written as it is generated, and no statement is held longer than that.
 SqlText SqlTexts::Script() const {
-    std::vector<CString> statements;
-    m_dbms->GenerateSchema(statements);
-    return Join("script", statements);
+    SqlText out = Start("script");
+    Utf8Sink sink(out.text, m_separator);
+    out.statements = m_dbms->StreamSchema(sink);
+    return out;
 }
 
 SqlText SqlTexts::Seed() const {

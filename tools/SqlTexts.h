@@ -40,6 +40,8 @@ public:
     const VrlSchemaLib::VrlDbms& Generator() const { return *m_dbms; }
 
 private:
+    // The script header, or nothing when it is turned off.
+    SqlText Start(const std::string& command) const;
     SqlText Join(const std::string& command, std::vector<CString>& statements) const;
 
     const VrlSchemaLib::SchemaFile& m_file;

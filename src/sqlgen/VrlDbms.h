@@ -11,6 +11,8 @@
 //
 // Statement lists are caller-owned vectors; every statement a generator
 // produces enters them through AddTo, so empty texts never become elements.
+// StreamSchema routes the creation script's statements from AddTo to a sink
+// instead, so that a caller can write a large script without holding it.
 #pragma once
 
 #include <map>
@@ -28,6 +30,7 @@
 namespace VrlSchemaLib {
 
 class ObjectExistsFormats;
+class VrlStatementSink;
 class VrlConstraint;
 class VrlField;
 class VrlFunction;
@@ -69,6 +72,11 @@ public:
     // the last GetTableFields collected). Shared by every generator of the
     // process.
     static const CString& GetExtraColumns() { return sm_strExtraColumns; }
+
+    // The statements GenerateSchema makes, handed to `sink` one by one as
+    // they are made, in the same order and with the same texts. Returns how
+    // many there were.
+    size_t StreamSchema(VrlStatementSink& sink);
 
     // ---- virtual operations, in slot order ----
 
@@ -273,6 +281,14 @@ protected:
     VrlSqlStrings m_oSqlStrings;                 // filled by the dialect constructor, ids 0 to 59
     const VrlSchema* m_pSchema;                  // not owned
     const ObjectExistsFormats* m_pExistsFormats; // not owned; may be null
+
+private:
+    // While StreamSchema runs: the script's vector, whose statements AddTo
+    // hands to the sink instead of appending them.
+    const std::vector<CString>* m_pStreamTarget = nullptr;
+    VrlStatementSink* m_pStreamSink = nullptr;
+    mutable size_t m_nStreamed = 0; // AddTo is const; the count is bookkeeping
+    bool IsStreaming(const std::vector<CString>& statements) const { return &statements == m_pStreamTarget; }
 };
 
 } // namespace VrlSchemaLib

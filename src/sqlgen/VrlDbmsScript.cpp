@@ -10,13 +10,37 @@
 #include "../schema/VrlTableData.h"
 #include "../schema/VrlView.h"
 #include "VrlDbms.h"
+#include "VrlStatementSink.h"
 
 namespace VrlSchemaLib {
 
 void VrlDbms::AddTo(std::vector<CString>& statements, CString statement) const {
     statement.Trim();
-    if (!statement.IsEmpty())
-        statements.push_back(std::move(statement));
+    if (statement.IsEmpty())
+        return;
+    if (IsStreaming(statements)) {
+        m_pStreamSink->Take(statement);
+        ++m_nStreamed;
+        return;
+    }
+    statements.push_back(std::move(statement));
+}
+
+size_t VrlDbms::StreamSchema(VrlStatementSink& sink) {
+    std::vector<CString> statements;
+    struct Scope {
+        VrlDbms& dbms;
+        ~Scope() {
+            dbms.m_pStreamTarget = nullptr;
+            dbms.m_pStreamSink = nullptr;
+        }
+    } scope{*this};
+    m_pStreamTarget = &statements;
+    m_pStreamSink = &sink;
+    m_nStreamed = 0;
+    // Every step appends through AddTo, so `statements` stays empty.
+    GenerateSchema(statements);
+    return m_nStreamed;
 }
 
 bool VrlDbms::CreateViewsBeforeFunctions() const {
@@ -42,7 +66,8 @@ void VrlDbms::GenerateTableDef(const VrlSchema* schema, std::vector<CString>& st
     AddTo(statements, Sql(3));
 
     const LONG count = schema->GetTableCount();
-    statements.reserve(statements.size() + static_cast<size_t>(count) * 3);
+    if (!IsStreaming(statements))
+        statements.reserve(statements.size() + static_cast<size_t>(count) * 3);
     for (LONG i = 0; i < count; ++i) {
         const VrlTable* table = schema->GetTable(i);
         AddTo(statements, GetTableFields(table));

@@ -369,12 +369,11 @@ TEST(ObjectExistsFormats, EachObjectKindSelectsItsFormat) {
     auto* odd = keep.Key(L"Odd", static_cast<VrlConstraintType>(9), L"Age");
     VrlTable* person = keep.Table(L"Person", {age}, {pk, fk, uq, ix, odd});
 
-    kTexts.Expect({{"sqlserver column Age", Query(*age, sql)}, {"sqlserver primary key", Query(*pk, sql)}});
-    EXPECT_EQ(CountOf(Query(*fk, sql), L"N'FK_Person'"), 1);
-    EXPECT_EQ(CountOf(Query(*fk, sql), L"FOREIGN KEY"), 1);
-    EXPECT_EQ(CountOf(Query(*uq, sql), L"N'UNIQUE'"), 1);
-    EXPECT_EQ(CountOf(Query(*ix, sql), L"sys.indexes.Name = N'IX_Person' AND sys.objects.Name = N'Person'"),
-              1);
+    kTexts.Expect({{"sqlserver column Age", Query(*age, sql)},
+                   {"sqlserver primary key", Query(*pk, sql)},
+                   {"sqlserver foreign key", Query(*fk, sql)},
+                   {"sqlserver unique", Query(*uq, sql)},
+                   {"sqlserver index", Query(*ix, sql)}});
     EXPECT_EQ(L"", odd->GetExistsFormat(sql));
     EXPECT_EQ(CString(sql->GetTableFormat()), person->GetExistsFormat(sql));
 

@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <string>
 
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
+#include "common/Fmt.h"
 #include "common/HostMessagesFixture.h"
+#include "common/TestData.h"
 #include "platform/StringResources.h"
 #include "schema/ObjectExistsFormats.h"
 #include "schema/VrlConstraint.h"
@@ -21,9 +24,29 @@ using VrlSchemaTest::V;
 
 namespace {
 
+const char* const kCases = "schema/texts/objects.txt";
+
+// A version written "25" or "25.10001", or "default" for the default one and
+// "db35" for the one made of VrlDbVersion35.
+VrlSchemaVersion Version(const std::wstring& text) {
+    if (text == L"default" || text == L"db35")
+        return text == L"db35" ? VrlSchemaVersion(VrlDbVersion35) : VrlSchemaVersion();
+    const size_t dot = text.find(L'.');
+    return V(std::stoi(text), dot == std::wstring::npos ? 0 : std::stoi(text.substr(dot + 1)));
+}
+
 VrlField MakeField(const wchar_t* name = L"Name") {
     return VrlField(name, VrlDataDefinition(dtString, 50), COleVariant(L"x"), ntNotNull, CString(L"A name"),
                     0, paNone, V(25), 1, 1);
+}
+
+// The field's record of the current root type: the order number, then the
+// external, translate, parent key, old and old external names and the XML
+// default.
+std::string Record(const VrlField& f) {
+    return Fmt(L"%d %s|%s|%s|%s|%s|%s", f.GetOrderNumber(), f.GetExternalName(), f.GetTranslateTable(),
+               f.GetParentKeyTable(), f.GetOldName(), f.GetOldExtName(), f.GetXmlDefault())
+        .ToUtf8();
 }
 
 } // namespace
@@ -31,18 +54,12 @@ VrlField MakeField(const wchar_t* name = L"Name") {
 TEST(VrlField, NewFieldReadsDefaultsWithoutCreatingRecords) {
     VrlField field = MakeField();
     EXPECT_EQ(0, field.GetFlag(static_cast<VrlFieldFlag>(0x7FFFFFFF)));
-    EXPECT_EQ(-1, field.GetOrderNumber());
-    EXPECT_STREQ(L"", field.GetExternalName());
-    EXPECT_STREQ(L"", field.GetTranslateTable());
-    EXPECT_STREQ(L"", field.GetParentKeyTable());
-    EXPECT_STREQ(L"", field.GetOldName());
-    EXPECT_STREQ(L"", field.GetOldExtName());
-    EXPECT_STREQ(L"", field.GetXmlDefault());
+    EXPECT_EQ("-1 |||||", Record(field));
     EXPECT_EQ(rtUndefined, field.GetCurrentRootType());
 
     // A record created by a write starts with the same values.
     field.SetExternalName(L"Ext");
-    EXPECT_EQ(-1, field.GetOrderNumber());
+    EXPECT_EQ("-1 Ext|||||", Record(field));
     EXPECT_EQ(0, field.GetFlag(ffWithMilliseconds));
 }
 
@@ -52,14 +69,12 @@ TEST(VrlField, EachRootTypeKeepsItsOwnRecord) {
     field.SetExternalName(L"X");
     field.SetOrderNumber(7);
     field.SetCurrentRootType(rtSiteProfiles);
-    EXPECT_STREQ(L"", field.GetExternalName());
-    EXPECT_EQ(-1, field.GetOrderNumber());
+    EXPECT_EQ("-1 |||||", Record(field));
     field.SetExternalName(L"Y");
     field.SetCurrentRootType(rtStats);
-    EXPECT_STREQ(L"X", field.GetExternalName());
-    EXPECT_EQ(7, field.GetOrderNumber());
+    EXPECT_EQ("7 X|||||", Record(field));
     field.SetCurrentRootType(rtSiteProfiles);
-    EXPECT_STREQ(L"Y", field.GetExternalName());
+    EXPECT_EQ("-1 Y|||||", Record(field));
 }
 
 TEST(VrlField, FlagsAccumulateAndXmlDefaultsFormatNumbers) {
@@ -70,11 +85,11 @@ TEST(VrlField, FlagsAccumulateAndXmlDefaultsFormatNumbers) {
     EXPECT_NE(0, field.GetFlag(ffTimeOffset));
     EXPECT_EQ(0x6000, field.GetFlag(static_cast<VrlFieldFlag>(0x6001)));
     field.SetXmlDefault(42);
-    EXPECT_STREQ(L"42", field.GetXmlDefault());
+    EXPECT_EQ("-1 |||||42", Record(field));
     field.SetXmlDefault(-2147483647 - 1);
-    EXPECT_STREQ(L"-2147483648", field.GetXmlDefault());
+    EXPECT_EQ("-1 |||||-2147483648", Record(field));
     field.SetXmlDefault(L"<v/>");
-    EXPECT_STREQ(L"<v/>", field.GetXmlDefault());
+    EXPECT_EQ("-1 |||||<v/>", Record(field));
 }
 
 TEST(VrlField, CopiesDuplicateRecordsAndKeepTheTable) {
@@ -266,37 +281,17 @@ TEST(VrlView, VersionsAndCopies) {
 // sign; every operator agrees with it. The default is version 25 without a
 // service pack.
 TEST(VrlSchemaVersion, CompareAndOperatorsOrderLexicographically) {
-    struct Case {
-        VrlSchemaVersion a, b;
-        int compare;
-        bool signOnly;
-    };
-    const Case cases[] = {
-        {V(35), V(25), 10, false},
-        {V(25), V(35), -10, false},
-        {V(25, 10001), V(25, 0), 10001, false},
-        {V(24, 11201), V(25, 0), -1, false},
-        {V(30, 7), V(30, 7), 0, false},
-        {V(25, 10001), V(26), -1, false},
-        {VrlSchemaVersion(), V(25, 0), 0, false},
-        {VrlSchemaVersion(VrlDbVersion35), V(35, 0), 0, false},
-        {V(INT32_MAX), V(INT32_MIN), 1, true},
-        {V(INT32_MIN), V(INT32_MAX), -1, true},
-        {V(5, INT32_MIN), V(5, 1), -1, true},
-        {V(INT32_MAX), V(-1), 1, true},
-    };
-    for (const Case& c : cases) {
-        const int compare = c.a.Compare(c.b);
+    for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, "version-compare")) {
+        const VrlSchemaVersion a = Version(row[0]), b = Version(row[1]);
+        const int compare = a.Compare(b);
         const int sign = (compare > 0) - (compare < 0);
-        SCOPED_TRACE(testing::Message()
-                     << c.a.GetVersion() << "." << c.a.GetServicePackNumber() << " against "
-                     << c.b.GetVersion() << "." << c.b.GetServicePackNumber());
-        EXPECT_EQ(c.compare, c.signOnly ? sign : compare);
-        EXPECT_EQ(sign == 0, c.a == c.b);
-        EXPECT_EQ(sign != 0, c.a != c.b);
-        EXPECT_EQ(sign <= 0, c.a <= c.b);
-        EXPECT_EQ(sign > 0, c.a > c.b);
-        EXPECT_EQ(sign >= 0, c.a >= c.b);
+        SCOPED_TRACE(row.where);
+        EXPECT_EQ(std::stoi(row.fields.back()), row[2] == L"sign" ? sign : compare);
+        EXPECT_EQ(sign == 0, a == b);
+        EXPECT_EQ(sign != 0, a != b);
+        EXPECT_EQ(sign <= 0, a <= b);
+        EXPECT_EQ(sign > 0, a > b);
+        EXPECT_EQ(sign >= 0, a >= b);
     }
 }
 
@@ -311,26 +306,17 @@ TEST(VrlSchemaVersion, NextStepsTheVersionAndDropsTheServicePack) {
 }
 
 TEST(VrlSchemaVersion, ReleaseNumbersMapToServicePackCodes) {
-    struct Case {
-        LONG major, minor, servicePack;
-        int32_t expected;
-    };
-    // Every case starts from service pack 777, so "unchanged" is visible.
-    const Case cases[] = {
-        {10, 0, 1, 10001}, {10, 0, 2, 10002}, {10, 0, 3, 0},     {10, 0, 0, 0},
-        {10, 0, -1, 0},    {10, 1, 7, 10010}, {10, 1, 0, 10010}, {10, 2, 1, 777},
-        {10, -1, 1, 777},  {11, 0, 1, 777},   {9, 1, 1, 777},    {0, 0, 0, 777},
-    };
-    for (const Case& c : cases) {
+    for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, "service-packs")) {
         VrlSchemaVersion v = V(30, 777);
-        v.SetServicePackNumber(c.major, c.minor, c.servicePack);
-        EXPECT_EQ(v.GetServicePackNumber(), c.expected)
-            << c.major << "." << c.minor << " SP" << c.servicePack;
+        v.SetServicePackNumber(std::stol(row[0]), std::stol(row[1]), std::stol(row[2]));
+        EXPECT_EQ(v.GetServicePackNumber(), std::stoi(row[3])) << row.where;
         EXPECT_EQ(v.GetVersion(), 30);
     }
 }
 
 namespace {
+
+const VrlSchemaTest::ExpectedTexts& kTexts = VrlSchemaTest::ExpectedTexts::Of("schema/texts/exists.txt");
 
 // Fills the object's own name in, as the generators do.
 CString Query(const VrlSchemaObject& object, const ObjectExistsFormats* formats) {
@@ -353,16 +339,12 @@ TEST(ObjectExistsFormats, ProcessRecordsHoldTheirCatalogueTexts) {
     const ObjectExistsFormats* ora = ObjectExistsFormats::GetOracleFormats();
     const ObjectExistsFormats* db2 = ObjectExistsFormats::GetDB2Formats();
     EXPECT_EQ(&g_oSqlServerExistsFormats, sql);
-    EXPECT_STREQ(L"SELECT COUNT(*) FROM USER_TABLES WHERE TABLE_NAME = N'%s' ", ora->GetTableFormat());
+    kTexts.Expect(
+        {{"oracle table", ora->GetTableFormat()}, {"db2 unique index", db2->GetUniqueIndexFormat()}});
     EXPECT_STREQ(ora->GetProcedureFormat(), ora->GetFunctionFormat());
-    EXPECT_STREQ(L"", sql->GetSequenceFormat());
-    EXPECT_STREQ(L"", sql->GetUniqueIndexFormat());
-    EXPECT_STREQ(L"", ora->GetUniqueIndexFormat());
-    EXPECT_STREQ(L"", db2->GetSequenceFormat());
-    EXPECT_STREQ(
-        L"SELECT COUNT(*) FROM SYSCAT.INDEXES WHERE TABSCHEMA = CURRENT_SCHEMA AND UNIQUERULE = 'U' AND "
-        L"INDNAME = N'%%s' AND TABNAME = N'%s'",
-        db2->GetUniqueIndexFormat());
+    for (const wchar_t* none : {sql->GetSequenceFormat(), sql->GetUniqueIndexFormat(),
+                                ora->GetUniqueIndexFormat(), db2->GetSequenceFormat()})
+        EXPECT_STREQ(L"", none);
     // Every format of an object inside a table leaves one place for the
     // object after the table is filled in.
     for (const ObjectExistsFormats* record : {sql, ora, db2}) {
@@ -387,18 +369,11 @@ TEST(ObjectExistsFormats, EachObjectKindSelectsItsFormat) {
     auto* odd = keep.Key(L"Odd", static_cast<VrlConstraintType>(9), L"Age");
     VrlTable* person = keep.Table(L"Person", {age}, {pk, fk, uq, ix, odd});
 
-    EXPECT_EQ(L"SELECT COUNT(*) FROM INFORMATION_SCHEMA.COLUMNS WHERE TABLE_NAME = N'Person' AND COLUMN_NAME "
-              L"= N'Age'",
-              Query(*age, sql));
-    EXPECT_EQ(
-        L"SELECT CONSTRAINT_NAME FROM INFORMATION_SCHEMA.TABLE_CONSTRAINTS WHERE TABLE_NAME = N'Person' AND "
-        L"CONSTRAINT_TYPE = N'PRIMARY KEY'",
-        Query(*pk, sql));
-    EXPECT_EQ(CountOf(Query(*fk, sql), L"N'FK_Person'"), 1);
-    EXPECT_EQ(CountOf(Query(*fk, sql), L"FOREIGN KEY"), 1);
-    EXPECT_EQ(CountOf(Query(*uq, sql), L"N'UNIQUE'"), 1);
-    EXPECT_EQ(CountOf(Query(*ix, sql), L"sys.indexes.Name = N'IX_Person' AND sys.objects.Name = N'Person'"),
-              1);
+    kTexts.Expect({{"sqlserver column Age", Query(*age, sql)},
+                   {"sqlserver primary key", Query(*pk, sql)},
+                   {"sqlserver foreign key", Query(*fk, sql)},
+                   {"sqlserver unique", Query(*uq, sql)},
+                   {"sqlserver index", Query(*ix, sql)}});
     EXPECT_EQ(L"", odd->GetExistsFormat(sql));
     EXPECT_EQ(CString(sql->GetTableFormat()), person->GetExistsFormat(sql));
 

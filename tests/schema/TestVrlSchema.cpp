@@ -1,14 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <cwchar>
+#include <functional>
+#include <map>
 #include <memory>
 #include <sstream>
 #include <string>
-#include <tuple>
 #include <utility>
+#include <vector>
 
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
 #include "common/Fmt.h"
+#include "common/TestData.h"
 #include "schema/CSchemaObjectCollection.h"
 #include "schema/VrlSchema.h"
 #include "schema/VrlTableTreeNames.h"
@@ -20,10 +24,98 @@ using VrlSchemaTest::V;
 
 namespace {
 
+const char* const kCases = "schema/texts/schema.txt";
+
 class VrlSchemaTests : public VrlSchemaTest::KitTest {};
 
+using Args = std::vector<const wchar_t*>;
+
+std::wstring Name(const VrlSchemaObject* object) {
+    return object ? object->GetName().GetString() : L"-";
+}
+std::wstring Text(const wchar_t* text) {
+    return text ? text : L"-";
+}
+// A number argument, of an integer or an enumeration type.
+template <class T = LONG> T N(const wchar_t* number) {
+    return static_cast<T>(std::wcstol(number, nullptr, 0));
+}
+
+// A setter as a call without result.
+template <class F> auto Set(F set) {
+    return [set](VrlSchema& s, const Args& a) {
+        set(s, a);
+        return std::wstring();
+    };
+}
+
+// The schema's accessors by name, each with its result as text.
+const std::map<std::wstring, std::function<std::wstring(VrlSchema&, const Args&)>> kCalls = {
+    {L"GetTable", [](auto& s, auto& a) { return Name(s.GetTable(a[0])); }},
+    {L"GetTableAt",
+     [](auto& s, auto& a) {
+         return Name(a.size() > 1 ? s.GetTable(N(a[0]), N<VrlTableRootType>(a[1])) : s.GetTable(N(a[0])));
+     }},
+    {L"GetTableDontThrow", [](auto& s, auto& a) { return Name(s.GetTableDontThrow(a[0])); }},
+    {L"GetView", [](auto& s, auto& a) { return Name(s.GetView(a[0])); }},
+    {L"GetViewAt", [](auto& s, auto& a) { return Name(s.GetView(N(a[0]))); }},
+    {L"GetProcedure", [](auto& s, auto& a) { return Name(s.GetProcedure(a[0])); }},
+    {L"GetProcedureAt", [](auto& s, auto& a) { return Name(s.GetProcedure(N(a[0]))); }},
+    {L"GetFunction", [](auto& s, auto& a) { return Name(s.GetFunction(a[0])); }},
+    {L"GetFunctionAt", [](auto& s, auto& a) { return Name(s.GetFunction(N(a[0]))); }},
+    {L"GetProcedureOrFunction", [](auto& s, auto& a) { return Name(s.GetProcedureOrFunction(a[0])); }},
+    {L"GetCommandType", [](auto& s, auto& a) { return std::to_wstring(s.GetCommandType(a[0])); }},
+    {L"GetField", [](auto& s, auto& a) { return Name(s.GetField(a[0], a[1])); }},
+    {L"GetChild", [](auto& s, auto& a) { return Text(s.GetChild(a[0], N(a[1]))); }},
+    {L"GetChildCount", [](auto& s, auto& a) { return std::to_wstring(s.GetChildCount(a[0])); }},
+    {L"GetConvertRoutine", [](auto& s, auto& a) { return Text(s.GetConvertRoutine(a[0])); }},
+    {L"GetImportRoutine", [](auto& s, auto& a) { return Text(s.GetImportRoutine(a[0])); }},
+    {L"GetDatabaseVersion", [](auto& s, auto& a) { return std::to_wstring(s.GetDatabaseVersion(a[0])); }},
+    {L"GetTableExternalName", [](auto& s, auto& a) { return Text(s.GetTableExternalName(a[0])); }},
+    {L"GetTableFlag",
+     [](auto& s, auto& a) { return std::to_wstring(s.GetTableFlag(a[0], N<VrlTableFlag>(a[1]))); }},
+    {L"GetFieldFlag",
+     [](auto& s, auto& a) { return std::to_wstring(s.GetFieldFlag(a[0], a[1], N<VrlFieldFlag>(a[2]))); }},
+    {L"GetParentKeyTable", [](auto& s, auto& a) { return Text(s.GetParentKeyTable(a[0], a[1])); }},
+    {L"GetTranslateTable", [](auto& s, auto& a) { return Text(s.GetTranslateTable(a[0], a[1])); }},
+    {L"SetChild", Set([](auto& s, auto& a) { s.SetChild(a[0], a[1]); })},
+    {L"SetConvertRoutine", Set([](auto& s, auto& a) { s.SetConvertRoutine(a[0], a[1]); })},
+    {L"SetImportRoutine", Set([](auto& s, auto& a) { s.SetImportRoutine(a[0], a[1]); })},
+    {L"SetTableStatusColumnName", Set([](auto& s, auto& a) { s.SetTableStatusColumnName(a[0], a[1]); })},
+    {L"SetTableExternalName", Set([](auto& s, auto& a) { s.SetTableExternalName(a[0], a[1]); })},
+    {L"SetDatabaseVersion",
+     Set([](auto& s, auto& a) { s.SetDatabaseVersion(a[0], N<VrlDatabaseVersion>(a[1])); })},
+    {L"SetTableFlag", Set([](auto& s, auto& a) { s.SetTableFlag(a[0], N<VrlTableFlag>(a[1])); })},
+    {L"SetFieldFlag", Set([](auto& s, auto& a) { s.SetFieldFlag(a[0], a[1], N<VrlFieldFlag>(a[2])); })},
+    {L"SetParentKeyTable", Set([](auto& s, auto& a) { s.SetParentKeyTable(a[0], a[1], a[2]); })},
+    {L"SetTranslateTable", Set([](auto& s, auto& a) { s.SetTranslateTable(a[0], a[1], a[2]); })},
+};
+
+// Runs the calls of a section of schema/texts/schema.txt on `schema`, in order.
+class SchemaCalls : public VrlSchemaTests {
+protected:
+    static void Run(VrlSchema& schema, const char* section) {
+        for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, section)) {
+            SCOPED_TRACE(row.where);
+            Args args;
+            for (size_t i = 1; i < row.inputs; ++i)
+                args.push_back(row[i] == L"-" ? nullptr : row[i].c_str());
+            const auto call = [&] { return kCalls.at(row[0])(schema, args); };
+            const std::vector<std::wstring> out(row.fields.begin() + row.inputs, row.fields.end());
+            if (!out.empty() && out[0] == L"raises") {
+                const CString text = ExpectDux(std::stol(out.at(1)), call);
+                if (out.size() > 2) {
+                    EXPECT_EQ(CString(out[2].c_str()), text);
+                }
+            } else {
+                EXPECT_EQ(out.empty() ? std::wstring() : out[0], call());
+            }
+        }
+    }
+};
+
 // A schema with one object of each kind.
-class SchemaLookups : public VrlSchemaTests {
+class SchemaLookups : public SchemaCalls {
 protected:
     VrlTable* batchDef = keep.PlainTable(L"BatchDef");
     VrlView view{L"vwBatch", L"SELECT 1", L"BatchDef"};
@@ -58,70 +150,17 @@ TEST_F(VrlSchemaTests, MergesTableVersionsBySchemaVersion) {
     EXPECT_EQ(0, VrlSchemaTest::MakeSchema({t30}, V(25)).GetTableCount());
 }
 
-TEST_F(SchemaLookups, LookupsRaiseTheirCodes) {
+TEST_F(SchemaLookups, LookupsFindByNameAndRaiseTheirCodes) {
+    Run(schema, "lookups");
     EXPECT_EQ(batchDef, schema.GetTable(L"batchdef"));
-    EXPECT_EQ(nullptr, schema.GetTableDontThrow(L"nosuch"));
-    EXPECT_EQ(nullptr, schema.GetTableDontThrow(nullptr));
-    ExpectDux(4070, [&] { schema.GetTable(L"nosuch"); });
-    ExpectDux(4070, [&] { schema.GetTable(static_cast<const wchar_t*>(nullptr)); });
-    ExpectDux(4071, [&] { schema.GetTable(1); });
-    ExpectDux(4071, [&] { schema.GetTable(-1, rtStats); });
     EXPECT_EQ(&view, schema.GetView(L"VWBATCH"));
-    EXPECT_EQ(&view, schema.GetView(0));
-    EXPECT_GE(ExpectDux(4072, [&] { schema.GetView(L"vwNone"); }).Find(L"vwNone"), 0);
-    ExpectDux(4073, [&] { schema.GetView(1); });
-    EXPECT_EQ(&proc, schema.GetProcedure(L"PROCGET"));
-    ExpectDux(4074, [&] { schema.GetProcedure(L"procNone"); });
-    ExpectDux(4075, [&] { schema.GetProcedure(1); });
-    EXPECT_EQ(&func, schema.GetFunction(L"FNGET"));
-    ExpectDux(4076, [&] { schema.GetFunction(L"fnNone"); });
-    ExpectDux(4077, [&] { schema.GetFunction(-1); });
-
-    EXPECT_EQ(&func, schema.GetProcedureOrFunction(L"fnget"));
     EXPECT_EQ(&proc, schema.GetProcedureOrFunction(L"procget"));
-    ExpectDux(4074, [&] { schema.GetProcedureOrFunction(L"BatchDef"); });
-    ExpectDux(4111, [&] { schema.GetProcedureOrFunction(L"nosuch"); });
+    EXPECT_EQ(&func, schema.GetProcedureOrFunction(L"fnget"));
 
     EXPECT_EQ(batchDef, schema.GetTable(0, rtStats));
     EXPECT_EQ(rtStats, batchDef->GetCurrentRootType());
     EXPECT_EQ(batchDef, schema.GetTable(L"BATCHDEF", rtSiteProfiles));
     EXPECT_EQ(rtSiteProfiles, batchDef->GetCurrentRootType());
-}
-
-// The texts of the lookup errors: the searched name goes through the variadic
-// message formatting, and a null name must give an empty name in the text,
-// never a read through null.
-TEST_F(SchemaLookups, NotFoundTextsNameWhatWasSearched) {
-    EXPECT_EQ(CString(L"The view 'vwOrders' was not found."),
-              ExpectDux(4072, [&] { schema.GetView(L"vwOrders"); }));
-    EXPECT_EQ(CString(L"The procedure or parameter 'procPut' was not found."),
-              ExpectDux(4074, [&] { schema.GetProcedure(L"procPut"); }));
-    EXPECT_EQ(CString(L"The function 'fnPut' was not found."),
-              ExpectDux(4076, [&] { schema.GetFunction(L"fnPut"); }));
-    // A name of another kind of object is not found either.
-    EXPECT_EQ(CString(L"The function 'procGet' was not found."),
-              ExpectDux(4076, [&] { schema.GetFunction(L"procGet"); }));
-    // No such routine: the command type of the name decides first.
-    EXPECT_EQ(CString(L"procPut"), ExpectDux(4111, [&] { schema.GetProcedureOrFunction(L"procPut"); }));
-    // A table and a view are commands, but no procedure.
-    EXPECT_EQ(CString(L"The procedure or parameter 'vwBatch' was not found."),
-              ExpectDux(4074, [&] { schema.GetProcedureOrFunction(L"vwBatch"); }));
-}
-
-TEST_F(SchemaLookups, NullNamesGiveAnEmptyName) {
-    EXPECT_EQ(CString(L"The view '' was not found."), ExpectDux(4072, [&] { schema.GetView(nullptr); }));
-    EXPECT_EQ(CString(L"The procedure or parameter '' was not found."),
-              ExpectDux(4074, [&] { schema.GetProcedure(nullptr); }));
-    EXPECT_EQ(CString(L"The function '' was not found."),
-              ExpectDux(4076, [&] { schema.GetFunction(nullptr); }));
-    EXPECT_EQ(CString(), ExpectDux(4111, [&] { schema.GetCommandType(nullptr); }));
-    EXPECT_EQ(CString(), ExpectDux(4111, [&] { schema.GetProcedureOrFunction(nullptr); }));
-    // The null-name and not-found forms of 4070 and 4054 share a text that
-    // reads no argument.
-    EXPECT_EQ(ExpectDux(4070, [&] { schema.GetTable(static_cast<const wchar_t*>(nullptr)); }),
-              ExpectDux(4070, [&] { schema.GetTable(L"Nope"); }));
-    EXPECT_EQ(ExpectDux(4054, [&] { schema.GetField(L"BatchDef", nullptr); }),
-              ExpectDux(4054, [&] { schema.GetField(L"BatchDef", L"Nope"); }));
 }
 
 // A diagnostic line names the raising site by its path in the source tree,
@@ -141,18 +180,12 @@ TEST_F(SchemaLookups, DiagnosticLineNamesTheSourceByItsTreePath) {
     }
 }
 
-TEST_F(VrlSchemaTests, CommandTypesPreferRoutinesOverTables) {
-    VrlTable* shared = keep.PlainTable(L"Shared");
+TEST_F(SchemaCalls, CommandTypesPreferRoutinesOverTables) {
     VrlProcedure proc(L"shared", L"", L"", 0, 0, V(25), 0);
     VrlFunction func(L"fn", VrlDataDefinition(dtInteger, 0), {}, L"", L"", V(25));
     VrlView view(L"vw", L"", L"");
-    VrlSchema schema(V(25), {shared, keep.PlainTable(L"Tab")}, {&view}, {&proc}, {&func});
-    EXPECT_EQ(cmdProcedure, schema.GetCommandType(L"SHARED"));
-    EXPECT_EQ(cmdFunction, schema.GetCommandType(L"FN"));
-    EXPECT_EQ(cmdTable, schema.GetCommandType(L"tab"));
-    EXPECT_EQ(cmdView, schema.GetCommandType(L"VW"));
-    EXPECT_EQ(cmdTemporary, schema.GetCommandType(L"#tmp"));
-    EXPECT_GE(ExpectDux(4111, [&] { schema.GetCommandType(L"nosuch"); }).Find(L"nosuch"), 0);
+    VrlSchema schema(V(25), {keep.PlainTable(L"Shared"), keep.PlainTable(L"Tab")}, {&view}, {&proc}, {&func});
+    Run(schema, "command-types");
 }
 
 TEST_F(VrlSchemaTests, RootTypeNames) {
@@ -172,84 +205,18 @@ TEST_F(VrlSchemaTests, RootTypeNames) {
     EXPECT_EQ(rtUndefined, VrlSchema::GetRootType(L"Nothing"));
 }
 
-TEST_F(VrlSchemaTests, NameKeyedAccessorsCheckArgumentsInOrder) {
-    VrlTable* table = keep.PlainTable(L"Batch");
-    VrlSchema schema = VrlSchemaTest::MakeSchema({table, keep.PlainTable(L"Page")});
-    const wchar_t* null = nullptr;
-
-    ExpectDux(4070, [&] { schema.SetChild(null, null); });
-    ExpectDux(4082, [&] { schema.SetChild(L"Batch", null); });
-    ExpectDux(4070, [&] { schema.SetChild(L"nosuch", L"Page"); });
-    ExpectDux(4070, [&] { schema.SetConvertRoutine(null, null); });
-    ExpectDux(4080, [&] { schema.SetConvertRoutine(L"Batch", null); });
-    ExpectDux(4070, [&] { schema.SetConvertRoutine(L"nosuch", L"X"); });
-    ExpectDux(4079, [&] { schema.SetImportRoutine(L"nosuch", null); });
-    ExpectDux(4081, [&] { schema.SetTableStatusColumnName(L"Batch", null); });
-    ExpectDux(4081, [&] { schema.SetTableExternalName(L"nosuch", null); });
-    ExpectDux(4070, [&] { schema.SetDatabaseVersion(null, VrlDbVersion35); });
-    ExpectDux(4070, [&] { schema.SetFieldFlag(null, null, ffTimeOffset); });
-    ExpectDux(4054, [&] { schema.SetFieldFlag(L"nosuch", null, ffTimeOffset); });
-    ExpectDux(4054, [&] { schema.SetParentKeyTable(L"Batch", null, null); });
-    ExpectDux(4085, [&] { schema.SetParentKeyTable(L"nosuch", L"ID", null); });
-    ExpectDux(4054, [&] { schema.SetTranslateTable(L"Batch", null, null); });
-    ExpectDux(4083, [&] { schema.SetTranslateTable(L"nosuch", L"ID", null); });
-    ExpectDux(4070, [&] { schema.SetTranslateTable(L"nosuch", L"ID", L"T"); });
-    ExpectDux(4070, [&] { schema.GetFieldFlag(null, null, ffTimeOffset); });
-    ExpectDux(4054, [&] { schema.GetFieldFlag(L"nosuch", null, ffTimeOffset); });
-    ExpectDux(4070, [&] { schema.GetFieldFlag(L"nosuch", L"ID", ffTimeOffset); });
-    ExpectDux(4054, [&] { schema.GetParentKeyTable(L"Batch", null); });
-    ExpectDux(4070, [&] { schema.GetChildCount(null); });
-    ExpectDux(4070, [&] { schema.GetImportRoutine(L"nosuch"); });
-    ExpectDux(4070, [&] { schema.GetTableFlag(L"nosuch", tfNone); });
-    ExpectDux(4054, [&] { schema.GetField(L"Batch", L"Nope"); });
-    ExpectDux(4070, [&] { schema.GetField(L"nosuch", L"ID"); });
-
-    // Not raising for a table the schema lacks: nothing happens.
-    schema.SetTableExternalName(L"nosuch", L"X");
-    schema.SetDatabaseVersion(L"nosuch", VrlDbVersion35);
-    schema.SetTableFlag(L"nosuch", tfNone);
-    schema.SetFieldFlag(L"nosuch", L"ID", ffTimeOffset);
-    schema.SetParentKeyTable(L"nosuch", L"ID", L"P");
-    schema.SetChild(L"Batch", L"nosuch");
-    EXPECT_EQ(0, schema.GetChildCount(L"Batch"));
+TEST_F(SchemaCalls, NameKeyedAccessorsCheckArgumentsInOrder) {
+    VrlSchema schema = VrlSchemaTest::MakeSchema({keep.PlainTable(L"Batch"), keep.PlainTable(L"Page")});
+    Run(schema, "argument-checks");
 }
 
-TEST_F(VrlSchemaTests, NameKeyedAccessorsReachTablesAndFields) {
+TEST_F(SchemaCalls, NameKeyedAccessorsReachTablesAndFields) {
     VrlTable* batch = keep.Table(L"Batch", {keep.Field(L"ID")}, {}, V(25), 0, rtStats);
     VrlTable* page = keep.PlainTable(L"Page");
     VrlSchema schema = VrlSchemaTest::MakeSchema({batch, page});
-
-    schema.SetChild(L"batch", L"PAGE");
+    Run(schema, "accessors");
     EXPECT_EQ(rtStats, page->GetCurrentRootType());
-    EXPECT_EQ(1, schema.GetChildCount(L"Batch"));
-    EXPECT_STREQ(L"PAGE", schema.GetChild(L"Batch", 0));
-    ExpectDux(4084, [&] { schema.GetChild(L"Batch", 1); });
-    ExpectDux(4084, [&] { schema.GetChild(L"Batch", -1); });
-
-    schema.SetConvertRoutine(L"Batch", L"conv");
-    schema.SetImportRoutine(L"Batch", L"imp");
-    schema.SetTableStatusColumnName(L"Batch", L"State");
-    schema.SetTableExternalName(L"Batch", L"ExtBatch");
-    schema.SetDatabaseVersion(L"Batch", VrlDbVersion35);
-    schema.SetTableFlag(L"Batch", static_cast<VrlTableFlag>(4));
-    EXPECT_STREQ(L"conv", schema.GetConvertRoutine(L"Batch"));
-    EXPECT_STREQ(L"imp", schema.GetImportRoutine(L"Batch"));
     EXPECT_STREQ(L"State", batch->GetStatusColumnName());
-    EXPECT_STREQ(L"ExtBatch", schema.GetTableExternalName(L"Batch"));
-    EXPECT_EQ(VrlDbVersion35, schema.GetDatabaseVersion(L"Batch"));
-    EXPECT_EQ(4, schema.GetTableFlag(L"Batch", static_cast<VrlTableFlag>(6)));
-
-    schema.SetFieldFlag(L"Batch", L"id", ffTimeOffset);
-    schema.SetParentKeyTable(L"Batch", L"ID", L"Parent");
-    schema.SetTranslateTable(L"Batch", L"ID", L"Trans");
-    schema.SetFieldFlag(L"Batch", L"Missing", ffTimeOffset);
-    schema.SetTranslateTable(L"Batch", L"Missing", L"Trans");
-    EXPECT_EQ(ffTimeOffset, schema.GetFieldFlag(L"Batch", L"ID", ffTimeOffset));
-    EXPECT_EQ(0, schema.GetFieldFlag(L"Batch", L"Missing", ffTimeOffset));
-    EXPECT_STREQ(L"Parent", schema.GetParentKeyTable(L"Batch", L"ID"));
-    EXPECT_STREQ(L"", schema.GetParentKeyTable(L"Batch", L"Missing"));
-    EXPECT_STREQ(L"Trans", schema.GetTranslateTable(L"Batch", L"ID"));
-    EXPECT_STREQ(L"", schema.GetTranslateTable(L"Batch", L"Missing"));
     EXPECT_EQ(batch->GetField(0), schema.GetField(L"BATCH", L"id"));
 }
 
@@ -292,10 +259,8 @@ CString Joined(const CStringArray& names) {
     return joined;
 }
 
-// Small trees for VrlTableTreeNames, written as "Root>Alpha,Beta Alpha Beta":
-// every word is a table, with its children after ">"; a table named with a
-// trailing "*" has only faked columns, one named "Doc=Notes" a memo column
-// kept in the table Notes. Walks start at the first table.
+// Small trees for VrlTableTreeNames, written as in [tree-walks] of
+// schema/texts/schema.txt.
 class VrlTableTreeNamesTest : public ::testing::Test {
 protected:
     // The names one walk lists after those already in `names`.
@@ -328,20 +293,11 @@ protected:
 
 } // namespace
 
-// Depth first, each table once (Gamma is met again from a second parent);
-// faked children hide their subtree; memo tables follow every subtree that
-// uses them; cycles are not followed.
 TEST_F(VrlTableTreeNamesTest, WalksDepthFirstAndListsEachTableOnce) {
-    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
-        {L"Root>Alpha,Beta Alpha>Gamma Beta>Gamma Gamma>Delta Delta", L"Existing,Alpha,Gamma,Delta,Beta"},
-        {L"Root>Group,Other Group*>Real Real Other", L"Existing,Other"},
-        {L"Folder>Folder,Item Item>Folder", L"Existing,Folder,Item"},
-        {L"Root>Doc Doc=Notes>Page Page=Notes Notes", L"Existing,Doc,Page,Notes,Notes"},
-    };
-    for (const auto& [tree, expected] : cases) {
+    for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, "tree-walks")) {
         CStringArray names;
         names.Add(L"Existing");
-        EXPECT_EQ(expected, Walk(tree, names)) << CString(tree).ToUtf8();
+        EXPECT_EQ(CString(row[1].c_str()), Walk(row[0], names)) << row.where;
     }
     // The seen set outlives the call: a second walk of the last tree adds the
     // memo names only.
@@ -360,20 +316,24 @@ TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
 
 namespace {
 
-// Adds to a collection at `version` the views of `adds`, words "Name@V" or
-// "Name@V.SP" (a dropped marker when it starts with "-"), each view's text
-// being its word. Returns what each Add returned ("1" or "0") and then, after
-// a space, the words of the collection's objects in order.
+VrlSchemaVersion Version(const std::wstring& text) {
+    const size_t dot = text.find(L'.');
+    return VrlSchemaVersion(std::stoi(text), dot == std::wstring::npos ? 0 : std::stoi(text.substr(dot + 1)));
+}
+
+// Adds to a collection at `version` the views of `adds`, written as in
+// [collection-adds] of schema/texts/schema.txt. Returns what each Add
+// returned ("1" or "0") and then, after a space, the words of the
+// collection's objects in order.
 class CSchemaObjectCollectionTest : public ::testing::Test {
 protected:
     std::string Adds(const wchar_t* adds, VrlSchemaVersion version) {
         std::string result;
         std::wistringstream words(adds);
         for (std::wstring word; words >> word;) {
-            const size_t at = word.find(L'@'), dot = word.find(L'.');
+            const size_t at = word.find(L'@');
             const std::wstring name = word.substr(word[0] == L'-' ? 1 : 0, at - (word[0] == L'-' ? 1 : 0));
-            const VrlSchemaVersion v(std::stoi(word.substr(at + 1)),
-                                     dot == std::wstring::npos ? 0 : std::stoi(word.substr(dot + 1)));
+            const VrlSchemaVersion v = Version(word.substr(at + 1));
             VrlView* view = word[0] == L'-' ? keep.Make<VrlView>(name.c_str(), v)
                                             : keep.Make<VrlView>(name.c_str(), word.c_str(), L"", v);
             result += collection.Add(view, version) ? "1" : "0";
@@ -393,26 +353,11 @@ protected:
 
 } // namespace
 
-// A later version takes the place of the earlier one, in its position; an
-// older one listed after a newer one is ignored, an equal one wins; an object
-// newer than the container is left out; a dropped marker removes its object
-// and renumbers the positions behind it, or, meeting nothing, stays and keeps
-// older objects out.
 TEST_F(CSchemaObjectCollectionTest, AddsByVersion) {
-    const std::tuple<const wchar_t*, VrlSchemaVersion, const char*> cases[] = {
-        {L"Alpha@25 BatchDef@25 Gamma@25", V(25), "111 Alpha@25,BatchDef@25,Gamma@25,"},
-        {L"A@25 B@25 a@30", V(35), "111 a@30,B@25,"},
-        {L"A@25 B@25 a@30 A@20", V(35), "1110 a@30,B@25,"},
-        {L"A@25 B@25 a@30 A@20 A@30", V(35), "11101 A@30,B@25,"},
-        {L"A@25.10001", V(25), "0 "},
-        {L"A@25.10001", V(25, 10001), "1 A@25.10001,"},
-        {L"A@25 B@25 C@25 D@25 -b@30", V(30), "11111 A@25,C@25,D@25,"},
-        {L"A@25 B@25 C@25 D@25 -b@30 D@30", V(30), "111111 A@25,C@25,D@30,"},
-        {L"-X@30 X@25", V(30), "10 -X,"},
-    };
-    for (const auto& [adds, version, expected] : cases) {
+    for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, "collection-adds")) {
         collection.RemoveAll();
-        EXPECT_EQ(expected, Adds(adds, version)) << CString(adds).ToUtf8();
+        EXPECT_EQ(VrlSchemaTest::Bytes(row[2] + L" " + row[3]), Adds(row[0].c_str(), Version(row[1])))
+            << row.where;
     }
     // The last case's marker is found like an object.
     ASSERT_NE(nullptr, collection.Find(L"x"));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "SchemaTestObjects.h"
 #include "common/ExpectDux.h"
 #include "platform/CException.h"
@@ -205,11 +207,9 @@ TEST_F(VrlTableTest, DefaultValuesNeedRows) {
     std::vector<CString> noColumns;
     VrlTableData shapeless(noColumns, one);
     EXPECT_FALSE(keep.Table(L"T", {})->HasDefaultValues());
-    EXPECT_FALSE(keep.Make<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &empty, rtUndefined, V(25))
-                     ->HasDefaultValues());
-    EXPECT_FALSE(
-        keep.Make<VrlTable>(L"T", std::vector<VrlField*>{}, L"", 0, 0u, &shapeless, rtUndefined, V(25))
-            ->HasDefaultValues());
+    for (VrlTableData* data : {&empty, &shapeless})
+        EXPECT_FALSE(VrlTable(L"T", std::vector<VrlField*>{}, L"", 0, 0u, data, rtUndefined, V(25))
+                         .HasDefaultValues());
     VrlTable* seeded = keep.Make<VrlTable>(L"T", std::vector<VrlField*>{}, std::vector<VrlConstraint*>{}, L"",
                                            0, 0u, &filled, &empty, rtUndefined, V(25));
     EXPECT_TRUE(seeded->HasDefaultValues());
@@ -247,11 +247,10 @@ TEST_F(VrlTableDataTest, RowsAreReadRowMajorWithCheckedIndexes) {
     EXPECT_EQ(L"Name", data.GetColName(1));
     EXPECT_EQ(CString(L"B"), CString(data.GetValue(1, 1).bstrVal));
     EXPECT_EQ(2, data.GetValue(1, 0).lVal);
-    ExpectDux(4071, [&] { data.GetValue(2, 0); });
-    ExpectDux(4071, [&] { data.GetValue(0, 2); });
-    ExpectDux(4071, [&] { data.GetValue(-1, 0); });
-    ExpectDux(4071, [&] { data.GetColName(2); });
-    ExpectDux(4071, [&] { data.GetColName(-1); });
+    for (const auto& [row, column] : {std::pair{2, 0}, {0, 2}, {-1, 0}})
+        ExpectDux(4071, [&] { data.GetValue(row, column); });
+    for (LONG column : {2, -1})
+        ExpectDux(4071, [&] { data.GetColName(column); });
     EXPECT_EQ(L"", data.GetUniqueIDColumn());
 
     std::vector<CString> none;

@@ -26,8 +26,9 @@ std::unique_ptr<SchemaFile> CommandContext::LoadChecked(Dialect dialect) const {
 }
 
 std::unique_ptr<SchemaFile> CommandContext::LoadCheckedOnce() {
-    std::unique_ptr<SchemaFile> file = LoadChecked();
+    std::unique_ptr<SchemaFile> file = Load(m_settings.Target());
     m_source->Release();
+    CheckBeforeGenerating(*file, m_settings.Target(), m_settings.check, m_io.err);
     return file;
 }
 

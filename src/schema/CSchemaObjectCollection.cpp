@@ -35,23 +35,20 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
     if (version > containerVersion)
         return false;
 
-    // The index folds while it hashes and compares, so the stored name is
-    // searched as it is; only a new key is lowered, once.
     const auto found = m_oIndex.find(object->GetNameRef().View());
     if (found == m_oIndex.end()) {
         // Also a dropped marker that meets nothing: it stays, so that an
         // older object of its name added later is still kept out.
-        CString lower = object->GetLowerName();
-        m_oIndex.emplace(std::move(lower.Str()), Entry{object, m_vObjects.size()});
+        m_oIndex.insert(Entry{object, m_vObjects.size()});
         m_vObjects.push_back(object);
         return true;
     }
-    if (version >= found->second.object->GetVersion()) {
+    if (version >= found->object->GetVersion()) {
         if (object->IsDropped()) {
-            RemoveAt(found->second.position);
+            RemoveAt(found->position);
         } else {
-            found->second.object = object;
-            m_vObjects[found->second.position] = object;
+            found->object = object;
+            m_vObjects[found->position] = object;
         }
         return true;
     }
@@ -63,9 +60,9 @@ void CSchemaObjectCollection::RemoveAt(size_t position) {
     m_vObjects.erase(m_vObjects.begin() + static_cast<std::ptrdiff_t>(position));
     // Drops are rare (one per removed object), so renumbering the entries
     // behind the gap keeps Add free of any search through the vector.
-    for (auto& entry : m_oIndex) {
-        if (entry.second.position > position)
-            --entry.second.position;
+    for (const Entry& entry : m_oIndex) {
+        if (entry.position > position)
+            --entry.position;
     }
 }
 
@@ -79,7 +76,7 @@ VrlSchemaObject* CSchemaObjectCollection::Find(const wchar_t* name) const {
     if (name == nullptr)
         return nullptr;
     const auto found = m_oIndex.find(std::wstring_view(name));
-    return found == m_oIndex.end() ? nullptr : found->second.object;
+    return found == m_oIndex.end() ? nullptr : found->object;
 }
 
 void CSchemaObjectCollection::RemoveAll() {
@@ -88,16 +85,9 @@ void CSchemaObjectCollection::RemoveAll() {
 }
 
 bool CSchemaObjectCollection::operator==(const CSchemaObjectCollection& other) const {
-    if (m_vObjects != other.m_vObjects || m_oIndex.size() != other.m_oIndex.size())
-        return false;
-    for (const auto& entry : m_oIndex) {
-        const auto found = other.m_oIndex.find(std::wstring_view(entry.first));
-        // The keys are folded names, so compare them exactly as well.
-        if (found == other.m_oIndex.end() || found->first != entry.first ||
-            found->second.object != entry.second.object)
-            return false;
-    }
-    return true;
+    // Every object of the list has its one entry in the index, so the same
+    // objects in the same order make the same index.
+    return m_vObjects == other.m_vObjects;
 }
 
 } // namespace VrlSchemaLib

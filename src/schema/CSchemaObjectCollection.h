@@ -12,15 +12,16 @@
 // The collection never creates, copies or deletes the objects it holds;
 // copying a collection copies the pointers.
 //
-// The index is keyed by the case-folded name and hashed on folded
-// characters, so a lookup folds the searched name once, on the fly, without
-// allocating, and never folds the stored names again.
+// The index holds the objects themselves and reads each one's own name,
+// hashed and compared on case-folded characters: a lookup folds on the fly
+// without allocating, and no name is copied into the index. (Names of
+// objects in a collection do not change.)
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "../platform/CString.h"
@@ -65,15 +66,29 @@ public:
     };
 
 private:
+    // An object of the index and its place in m_vObjects. A newer object of
+    // the same folded name takes the place of the older one in the entry,
+    // which leaves its hash and its equality unchanged.
     struct Entry {
-        VrlSchemaObject* object;
-        size_t position; // index into m_vObjects
+        mutable VrlSchemaObject* object;
+        mutable size_t position;
+        std::wstring_view Name() const { return object->GetNameRef().View(); }
+    };
+    struct EntryHash : FoldedHash {
+        using FoldedHash::operator();
+        size_t operator()(const Entry& entry) const noexcept { return (*this)(entry.Name()); }
+    };
+    struct EntryEqual : FoldedEqual {
+        using FoldedEqual::operator();
+        bool operator()(const Entry& a, const Entry& b) const noexcept { return (*this)(a.Name(), b.Name()); }
+        bool operator()(const Entry& a, std::wstring_view b) const noexcept { return (*this)(a.Name(), b); }
+        bool operator()(std::wstring_view a, const Entry& b) const noexcept { return (*this)(a, b.Name()); }
     };
 
     void RemoveAt(size_t position);
 
     std::vector<VrlSchemaObject*> m_vObjects;
-    std::unordered_map<std::wstring, Entry, FoldedHash, FoldedEqual> m_oIndex;
+    std::unordered_set<Entry, EntryHash, EntryEqual> m_oIndex;
 };
 
 } // namespace VrlSchemaLib

@@ -7,11 +7,14 @@
 #include <utility>
 #include <vector>
 
+#include "common/TestData.h"
 #include "platform/CException.h"
+#include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlFunction.h"
 #include "schema/VrlSchema.h"
 #include "schema/VrlView.h"
+#include "sqlgen/VrlDbms.h"
 
 namespace VrlSchemaLib {
 
@@ -87,6 +90,24 @@ template <class F> bool RaisesNotSupported(F&& call) {
         return true;
     }
     return false;
+}
+
+// The date literals every dialect is checked on, against the entries of its
+// texts file: a whole second with and without the millisecond form, a quarter
+// second dropped and kept, 999.6 ms rounding up into the next second, noon of
+// day 0, a time before 1900 and midnight of 1 January 1900.
+inline void ExpectDateLiterals(const VrlSchemaTest::ExpectedTexts& texts, const VrlDbms& dbms) {
+    const COleDateTime date(2024, 1, 31, 13, 45, 0), withMs(date.m_dt + 0.250 / 86400.0);
+    texts.Expect({
+        {"date.plain", dbms.FormatDateTime(date, 0)},
+        {"date.plain", dbms.FormatDateTime(withMs, 0)},
+        {"date.whole_second", dbms.FormatDateTime(date, 1)},
+        {"date.milliseconds", dbms.FormatDateTime(withMs, 1)},
+        {"date.next_second", dbms.FormatDateTime(COleDateTime(date.m_dt + 0.9996 / 86400.0), 1)},
+        {"date.noon", dbms.FormatDateTime(COleDateTime(0.5), 1)},
+        {"date.before_1900", dbms.FormatDateTime(COleDateTime(1899, 12, 31, 8, 30, 15), 0)},
+        {"date.1900", dbms.FormatDateTime(COleDateTime(1900, 1, 1, 0, 0, 0), 0)},
+    });
 }
 
 } // namespace VrlSchemaLib

@@ -122,17 +122,7 @@ TEST_F(SqlServer, UnicodeFlagDecidesThePrefixOfDefaults) {
 }
 
 TEST_F(SqlServer, DateTimes) {
-    COleDateTime date(2024, 1, 31, 13, 45, 0);
-    COleDateTime withMs(date.m_dt + 0.250 / 86400.0);
-    texts.Expect({
-        {"date.plain", dbms.FormatDateTime(date, 0)},
-        {"date.whole_second", dbms.FormatDateTime(date, 1)},
-        {"date.milliseconds", dbms.FormatDateTime(withMs, 1)},
-        {"date.plain", dbms.FormatDateTime(withMs, 0)},
-        {"date.noon", dbms.FormatDateTime(COleDateTime(0.5), 1)},
-        {"date.before_1900", dbms.FormatDateTime(COleDateTime(1899, 12, 31, 8, 30, 15), 0)},
-        {"date.1900", dbms.FormatDateTime(COleDateTime(1900, 1, 1, 0, 0, 0), 0)},
-    });
+    ExpectDateLiterals(texts, dbms);
 }
 
 TEST(DateTimeSplit, MillisecondsSurviveTheSecondRounding) {

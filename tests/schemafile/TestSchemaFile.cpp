@@ -76,9 +76,8 @@ TEST(SchemaFile, DialectTextsAndVersionOverride) {
     EXPECT_EQ(1, db2->GetSchema().GetProcedureCount());
     EXPECT_TRUE(db2->GetSchema().GetTable(L"Person")->HasField(L"Old"));
     // PostgreSQL under either of its names; its own text over the default.
-    for (const char* name : {"postgres", "PostgreSQL"}) {
+    for (const char* name : {"postgres", "PostgreSQL"})
         ASSERT_EQ(Dialect::Postgres, ParseDialect(name)) << name;
-    }
     EXPECT_STREQ("postgres", DialectName(Dialect::Postgres));
     auto postgres = SchemaFile::Parse(Small(), "t.json", Dialect::Postgres);
     EXPECT_EQ(CString(L"SELECT 2"), postgres->GetSchema().GetView(0)->GetSQL());

@@ -108,10 +108,7 @@ TEST_F(DbmsDdl, ColumnsKeysIndexesAndForeignKeys) {
     EXPECT_EQ(0, dbms.IsPrimaryKey(L"ID", nullptr));
     EXPECT_TRUE(RaisesNotSupported(
         [&] { dbms.FormatForeignKeyConstraint(table, Fk(L"FKn", ctForeignKey, odNone)); }));
-}
-
-TEST_F(DbmsDdl, ConstraintKindsWithoutStatementAreNotSupported) {
-    VrlTable* table = Orders();
+    // Kinds without a statement of their own.
     auto* notGenerated = keep.Key(L"U8", ctUniqueNotGenerated, L"Code");
     auto* fk5 = Fk(L"FK5", ctForeignKeyNotGenerated);
     auto* odd = keep.Key(L"X", static_cast<VrlConstraintType>(9), L"Code");

@@ -97,15 +97,6 @@ TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
     EXPECT_EQ(CString(L"S52"), JoinStatements(statements));
 }
 
-TEST_F(DbmsScript, AddToTrimsAndDropsBlankStatements) {
-    TestDialect dbms(nullptr);
-    std::vector<CString> statements;
-    dbms.AddTo(statements, L" \r\n SELECT 1 \t");
-    dbms.AddTo(statements, L" \r\n\t ");
-    dbms.AddTo(statements, L"");
-    EXPECT_EQ(CString(L"SELECT 1"), JoinStatements(statements));
-}
-
 TEST_F(DbmsScript, PrimaryKeysOfScriptsUseTheBaseStatement) {
     // A dialect's own two-argument FormatPrimaryKey serves callers that add a
     // key to an existing table; scripts keep the base statement.
@@ -122,7 +113,7 @@ TEST_F(DbmsScript, PrimaryKeysOfScriptsUseTheBaseStatement) {
     EXPECT_EQ(CString(L"ALTER TABLE T ADD CONSTRAINT PK_T PRIMARY KEY(ID)"), JoinStatements(statements));
 }
 
-TEST_F(DbmsScript, ForeignKeyTextsAreSplitIntoStatements) {
+TEST_F(DbmsScript, StatementsAreTrimmedAndForeignKeyTextsSplit) {
     class SplitDialect : public TestDialect {
     public:
         SplitDialect() : TestDialect(nullptr) {}
@@ -143,6 +134,12 @@ TEST_F(DbmsScript, ForeignKeyTextsAreSplitIntoStatements) {
     dbms.text = L"A; ;B";
     dbms.GenerateForeignKeyConstraint(table, statements);
     EXPECT_EQ(CString(L"A | A"), JoinStatements(statements));
+
+    statements.clear();
+    dbms.AddTo(statements, L" \r\n SELECT 1 \t");
+    dbms.AddTo(statements, L" \r\n\t ");
+    dbms.AddTo(statements, L"");
+    EXPECT_EQ(CString(L"SELECT 1"), JoinStatements(statements));
 }
 
 TEST_F(DbmsScript, TwoForeignKeysGiveKeyIndexKeyIndex) {

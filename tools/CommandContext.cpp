@@ -36,6 +36,10 @@ void CommandContext::Write(std::string_view text) const {
     OutputWriter::Write(m_settings.outFile, m_io.out, text);
 }
 
+void CommandContext::Write(TextSpool& text) const {
+    OutputWriter::Write(m_settings.outFile, m_io.out, text);
+}
+
 bool CommandContext::s_keepAtExit = false;
 
 void CommandContext::Retire(std::unique_ptr<SchemaFile> file) {

@@ -12,6 +12,7 @@
 namespace VrlSchemaTool {
 
 class Invocation;
+class TextSpool;
 
 class CommandContext {
 public:
@@ -36,6 +37,7 @@ public:
     std::unique_ptr<VrlSchemaLib::SchemaFile> LoadCheckedOnce();
     // To -o FILE, or standard output.
     void Write(std::string_view text) const;
+    void Write(TextSpool& text) const;
     // One line of notice on standard error.
     void Notice(const std::string& line) const;
     // The end of a schema the command is done with. A process that ends

@@ -3,6 +3,7 @@
 #include "CommandContext.h"
 #include "Generators.h"
 #include "SqlTexts.h"
+#include "TextSpool.h"
 #include "ToolErrors.h"
 
 using namespace VrlSchemaLib;
@@ -11,12 +12,13 @@ namespace VrlSchemaTool {
 
 namespace {
 
-template <class F> int Generate(CommandContext& context, F text) {
+// `write` generates the text and writes it through the context.
+template <class F> int Generate(CommandContext& context, F write) {
     auto file = context.LoadCheckedOnce();
     {
         const SqlTexts texts(*file, context.Settings().Target(), context.Settings(),
                              context.Source().GetName());
-        context.Write(text(texts).text);
+        write(texts);
     }
     CommandContext::Retire(std::move(file));
     return 0;
@@ -26,12 +28,18 @@ template <class F> int Generate(CommandContext& context, F text) {
 
 int RunScript(const Invocation& invocation, ToolStreams& io) {
     CommandContext context(invocation, io);
-    return Generate(context, [](const SqlTexts& t) { return t.Script(); });
+    // The script goes through a spool: generated in full before anything is
+    // written, as every text is, but never held whole in memory.
+    return Generate(context, [&](const SqlTexts& t) {
+        TextSpool spool;
+        t.Script(spool);
+        context.Write(spool);
+    });
 }
 
 int RunSeed(const Invocation& invocation, ToolStreams& io) {
     CommandContext context(invocation, io);
-    return Generate(context, [](const SqlTexts& t) { return t.Seed(); });
+    return Generate(context, [&](const SqlTexts& t) { context.Write(t.Seed().text); });
 }
 
 int RunPublish(const Invocation& invocation, ToolStreams& io) {
@@ -41,12 +49,12 @@ int RunPublish(const Invocation& invocation, ToolStreams& io) {
         throw UsageError{"Access has no publish procedure", "publish"};
     if (!HasPublishProcedure(d))
         throw UnsupportedError{"the publish procedure is not written for " + std::string(DialectName(d))};
-    return Generate(context, [](const SqlTexts& t) {
+    return Generate(context, [&](const SqlTexts& t) {
         const std::string missing = t.MissingPublishTable();
         if (!missing.empty())
             throw InputError{"publish: the schema has no table " + missing +
                              ", which the publish procedure needs"};
-        return t.Publish();
+        context.Write(t.Publish().text);
     });
 }
 

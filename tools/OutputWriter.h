@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -13,15 +14,25 @@ namespace VrlSchemaTool {
 // The system's text for an error number ("No space left on device").
 std::string SystemReason(int error);
 
+class TextSpool;
+
 class OutputWriter {
 public:
     // To `out` when `target` is empty or "-", otherwise to the file `target`.
     static void Write(const std::string& target, std::ostream& out, std::string_view text);
+    static void Write(const std::string& target, std::ostream& out, TextSpool& text);
     // Writes `text` to `out` and flushes it, so that a full disk or a closed
     // pipe shows now rather than when the process ends.
     static void WriteStream(std::ostream& out, std::string_view text);
     // Creates or replaces the file.
     static void WriteFile(const std::filesystem::path& path, std::string_view text);
+
+private:
+    // A text given block by block: calls its argument with each block.
+    using Blocks = std::function<void(const std::function<void(std::string_view)>&)>;
+    static void Write(const std::string& target, std::ostream& out, const Blocks& text);
+    static void WriteStream(std::ostream& out, const Blocks& text);
+    static void WriteFile(const std::filesystem::path& path, const Blocks& text);
 };
 
 } // namespace VrlSchemaTool

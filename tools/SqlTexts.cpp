@@ -5,6 +5,7 @@
 #include "CommandSettings.h"
 #include "Generators.h"
 #include "ScriptHeader.h"
+#include "TextSpool.h"
 #include "publish/PublishTableWalk.h"
 #include "sqlgen/VrlDbms.h"
 #include "sqlgen/VrlSqlStrings.h"
@@ -72,14 +73,14 @@ CString SplitSubProcedures(const CString& text, std::vector<CString>& subs) {
 // generator makes it.
 class Utf8Sink : public VrlStatementSink {
 public:
-    Utf8Sink(std::string& text, const std::string& separator) : m_text(text), m_separator(separator) {}
+    Utf8Sink(TextSpool& text, const std::string& separator) : m_text(text), m_separator(separator) {}
     void Take(CString& statement) override {
-        AppendUtf8(m_text, statement.View());
-        m_text += m_separator;
+        m_text.AppendUtf8(statement.View());
+        m_text.Append(m_separator);
     }
 
 private:
-    std::string& m_text;
+    TextSpool& m_text;
     const std::string& m_separator;
 };
 
@@ -121,10 +122,17 @@ SqlText SqlTexts::Start(const std::string& command) const {
 
 // The creation script is the one text that grows with the schema: it is
 // written as it is generated, and no statement is held longer than that.
+size_t SqlTexts::Script(TextSpool& out) const {
+    out.Append(Start("script").text);
+    Utf8Sink sink(out, m_separator);
+    return m_dbms->StreamSchema(sink);
+}
+
 SqlText SqlTexts::Script() const {
-    SqlText out = Start("script");
-    Utf8Sink sink(out.text, m_separator);
-    out.statements = m_dbms->StreamSchema(sink);
+    TextSpool spool(static_cast<size_t>(-1));
+    SqlText out;
+    out.statements = Script(spool);
+    out.text = spool.Take();
     return out;
 }
 

@@ -16,6 +16,7 @@ class VrlDbms;
 namespace VrlSchemaTool {
 
 struct CommandSettings;
+class TextSpool;
 
 struct SqlText {
     std::string text;
@@ -29,6 +30,8 @@ public:
     ~SqlTexts();
 
     SqlText Script() const;
+    // The same text into `out`, as it is generated; the number of statements.
+    size_t Script(TextSpool& out) const;
     SqlText Seed() const;
     // The caller has made sure the target has a publish procedure and the
     // schema holds the tables it walks (MissingPublishTable).

@@ -1,0 +1,89 @@
+#include "TextSpool.h"
+
+#include <algorithm>
+#include <cerrno>
+
+#include "OutputWriter.h"
+#include "ToolErrors.h"
+#include "platform/CString.h"
+
+namespace VrlSchemaTool {
+
+namespace {
+
+[[noreturn]] void ThrowSpoolError(int error) {
+    throw OutputError{"temporary file: " + (error != 0 ? SystemReason(error) : std::string("write error"))};
+}
+
+} // namespace
+
+TextSpool::TextSpool(size_t memoryLimit) : m_limit(memoryLimit) {}
+
+TextSpool::~TextSpool() {
+    if (m_file)
+        std::fclose(m_file);
+}
+
+void TextSpool::Append(std::string_view text) {
+    m_tail += text;
+    SpillIfFull();
+}
+
+void TextSpool::AppendUtf8(std::wstring_view text) {
+    ::AppendUtf8(m_tail, text);
+    SpillIfFull();
+}
+
+void TextSpool::SpillIfFull() {
+    if (m_tail.size() < m_limit)
+        return;
+    if (!m_file)
+        m_file = std::tmpfile();
+    if (m_file && std::fwrite(m_tail.data(), 1, m_tail.size(), m_file) == m_tail.size()) {
+        m_spilled += m_tail.size();
+        m_tail.clear();
+        return;
+    }
+    // No temporary folder, or a full one: hold the text in memory after all,
+    // what went to the file first.
+    if (m_file) {
+        std::string whole = Take(); // the spilled part and the tail
+        m_tail = std::move(whole);
+    }
+    m_limit = static_cast<size_t>(-1);
+}
+
+void TextSpool::ForEachBlock(const std::function<void(std::string_view)>& write) {
+    if (m_file) {
+        errno = 0;
+        if (std::fflush(m_file) != 0 || std::fseek(m_file, 0, SEEK_SET) != 0)
+            ThrowSpoolError(errno);
+        std::string block(std::min(m_spilled, m_limit), '\0');
+        for (size_t left = m_spilled; left > 0;) {
+            const size_t n = std::fread(block.data(), 1, std::min(left, block.size()), m_file);
+            if (n == 0)
+                ThrowSpoolError(errno);
+            write(std::string_view(block.data(), n));
+            left -= n;
+        }
+    }
+    if (!m_tail.empty() || !m_file)
+        write(m_tail);
+}
+
+std::string TextSpool::Take() {
+    std::string text;
+    if (!m_file) {
+        text.swap(m_tail);
+        return text;
+    }
+    text.reserve(Size());
+    ForEachBlock([&](std::string_view block) { text += block; });
+    std::fclose(m_file);
+    m_file = nullptr;
+    m_spilled = 0;
+    m_tail.clear();
+    return text;
+}
+
+} // namespace VrlSchemaTool

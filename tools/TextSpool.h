@@ -1,0 +1,44 @@
+// A long text written once, front to back, and then read once: kept in
+// memory up to a limit and beyond it in an anonymous temporary file, so that
+// a large creation script is never held whole, nor copied while it grows.
+// Without a usable temporary folder, or once it is full, the text stays in
+// memory instead. Reading the file back can fail: that raises OutputError.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <string_view>
+
+namespace VrlSchemaTool {
+
+class TextSpool {
+public:
+    static constexpr size_t kDefaultLimit = size_t(1) << 20;
+
+    // `memoryLimit`: the bytes held in memory before they go to the file.
+    explicit TextSpool(size_t memoryLimit = kDefaultLimit);
+    ~TextSpool();
+    TextSpool(const TextSpool&) = delete;
+    TextSpool& operator=(const TextSpool&) = delete;
+
+    void Append(std::string_view text);
+    void AppendUtf8(std::wstring_view text);
+
+    size_t Size() const { return m_spilled + m_tail.size(); }
+    // The text from its start, block by block; `write` may raise.
+    void ForEachBlock(const std::function<void(std::string_view)>& write);
+    // The whole text as one string; the spool is left empty.
+    std::string Take();
+
+private:
+    void SpillIfFull();
+
+    size_t m_limit;
+    std::string m_tail; // what has not gone to the file
+    std::FILE* m_file = nullptr;
+    size_t m_spilled = 0;
+};
+
+} // namespace VrlSchemaTool

@@ -8,30 +8,32 @@ namespace VrlSchemaLib {
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
-    : VrlSchemaObject(name, version), m_oDataDefinition(definition), m_oDefaultValue(defaultValue),
-      m_eNullType(nullType), m_strDescription(sm_oOemMgr.LoadOemString(descriptionId)), m_bFake(fake),
-      m_ePasteAction(pasteAction), m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat) {}
+    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(definition),
+      m_oDefaultValue(defaultValue), m_bFake(fake), m_ePasteAction(pasteAction),
+      m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat),
+      m_pDescription(Described(sm_oOemMgr.LoadOemString(descriptionId))) {}
 
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
-    : VrlSchemaObject(name, version), m_oDataDefinition(definition), m_oDefaultValue(defaultValue),
-      m_eNullType(nullType), m_strDescription(sm_oOemMgr.ReplaceTokens(description)), m_bFake(fake),
-      m_ePasteAction(pasteAction), m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat) {}
+    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(definition),
+      m_oDefaultValue(defaultValue), m_bFake(fake), m_ePasteAction(pasteAction),
+      m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat),
+      m_pDescription(Described(sm_oOemMgr.ReplaceTokens(description))) {}
 
 VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlSchemaObject(name, version) {
     Drop();
 }
 
 VrlField::VrlField(const VrlField& other)
-    : VrlSchemaObject(other), m_oDataDefinition(other.m_oDataDefinition),
-      m_oDefaultValue(other.m_oDefaultValue), m_eNullType(other.m_eNullType),
-      m_strDescription(other.m_strDescription), m_bFake(other.m_bFake), m_ePasteAction(other.m_ePasteAction),
-      m_eCurrentRootType(other.m_eCurrentRootType),
+    : VrlSchemaObject(other), m_eNullType(other.m_eNullType), m_oDataDefinition(other.m_oDataDefinition),
+      m_oDefaultValue(other.m_oDefaultValue), m_bFake(other.m_bFake), m_ePasteAction(other.m_ePasteAction),
+      m_eCurrentRootType(other.m_eCurrentRootType), m_bResourceBased(other.m_bResourceBased),
+      m_bConvertFormat(other.m_bConvertFormat),
+      m_pDescription(other.m_pDescription ? std::make_unique<CString>(*other.m_pDescription) : nullptr),
       m_pRootTypeData(other.m_pRootTypeData ? std::make_unique<RootTypeMap>(*other.m_pRootTypeData)
                                             : nullptr),
-      m_pTable(other.m_pTable), m_bResourceBased(other.m_bResourceBased),
-      m_bConvertFormat(other.m_bConvertFormat) {}
+      m_pTable(other.m_pTable) {}
 
 VrlField& VrlField::operator=(const VrlField& other) {
     if (this == &other)
@@ -40,7 +42,7 @@ VrlField& VrlField::operator=(const VrlField& other) {
     m_oDataDefinition = other.m_oDataDefinition;
     m_oDefaultValue = other.m_oDefaultValue;
     m_eNullType = other.m_eNullType;
-    m_strDescription = other.m_strDescription;
+    m_pDescription = other.m_pDescription ? std::make_unique<CString>(*other.m_pDescription) : nullptr;
     m_bFake = other.m_bFake;
     m_ePasteAction = other.m_ePasteAction;
     m_eCurrentRootType = other.m_eCurrentRootType;
@@ -52,6 +54,10 @@ VrlField& VrlField::operator=(const VrlField& other) {
 }
 
 VrlField::~VrlField() = default;
+
+std::unique_ptr<CString> VrlField::Described(CString text) {
+    return text.IsEmpty() ? nullptr : std::make_unique<CString>(std::move(text));
+}
 
 CString VrlField::GetExistsFormat(const ObjectExistsFormats* formats) const {
     CString format;

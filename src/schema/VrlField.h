@@ -48,9 +48,9 @@ public:
     const COleVariant& GetDefaultValueRef() const { return m_oDefaultValue; }
     VrlNullType GetNullType() const { return m_eNullType; }
     void SetNullType(VrlNullType nullType) { m_eNullType = nullType; }
-    CString GetDescription() const { return m_strDescription; }
+    CString GetDescription() const { return m_pDescription ? *m_pDescription : CString(); }
     // Stored as given, without branding.
-    void SetDescription(const wchar_t* description) { m_strDescription = description; }
+    void SetDescription(const wchar_t* description) { m_pDescription = Described(description); }
     int IsFake() const { return m_bFake; }
     VrlPasteAction GetPasteAction() const { return m_ePasteAction; }
     const VrlTable* GetTable() const { return m_pTable; }
@@ -95,21 +95,26 @@ private:
 
     const RootTypeData* FindRootTypeData() const;
     RootTypeData& RootTypeDataCreateIfNeeded();
+    // A description is held only when there is one: most fields have none.
+    static std::unique_ptr<CString> Described(CString text);
 
+    // The members are ordered so that the padding is small: a model holds
+    // fields by the hundred thousand. The first one fits in the tail of the
+    // base object.
+    VrlNullType m_eNullType = ntDefault;
     VrlDataDefinition m_oDataDefinition;
     COleVariant m_oDefaultValue;
-    VrlNullType m_eNullType = ntDefault;
-    CString m_strDescription;
     int m_bFake = 0;
     VrlPasteAction m_ePasteAction = paNone;
     VrlTableRootType m_eCurrentRootType = rtUndefined;
+    int m_bResourceBased = 0;
+    int m_bConvertFormat = 0;
+    std::unique_ptr<CString> m_pDescription;
     // Per root type; allocated for the few fields that have any, so that
     // the others cost a pointer.
     using RootTypeMap = std::map<VrlTableRootType, RootTypeData>;
     std::unique_ptr<RootTypeMap> m_pRootTypeData;
     const VrlTable* m_pTable = nullptr;
-    int m_bResourceBased = 0;
-    int m_bConvertFormat = 0;
 };
 
 } // namespace VrlSchemaLib

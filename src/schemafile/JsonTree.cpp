@@ -17,8 +17,12 @@ constexpr size_t kBlockSize = 64 * 1024;
 } // namespace
 
 const JsonNode* JsonNode::Find(std::string_view key) const {
+    // Keys are short and mostly differ in their first letter: that is
+    // compared before the rest is.
     for (const JsonMember& member : *this) {
-        if (member.key.size() == key.size() && std::memcmp(member.key.data(), key.data(), key.size()) == 0)
+        if (member.key.size() == key.size() &&
+            (key.empty() ||
+             (member.key[0] == key[0] && std::memcmp(member.key.data(), key.data(), key.size()) == 0)))
             return &member.value;
     }
     return nullptr;

@@ -13,6 +13,7 @@
 #include <map>
 #include <set>
 #include <sstream>
+#include <string_view>
 #include <type_traits>
 #include <unordered_map>
 #include <unordered_set>
@@ -265,11 +266,13 @@ private:
     }
 
     void CheckKeys(const JsonNode& j, const JsonPath& path,
-                   std::initializer_list<const char*> allowed) const {
+                   std::initializer_list<std::string_view> allowed) const {
         if (!j.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(j));
+        // The keys' lengths are known where they are written: a key is
+        // compared only with those of its own length.
         for (const JsonMember& member : j) {
-            if (std::none_of(allowed.begin(), allowed.end(), [&](const char* k) { return member.key == k; }))
+            if (std::find(allowed.begin(), allowed.end(), member.key) == allowed.end())
                 Fail(JsonPath(path, member.key), "unknown key \"" + std::string(member.key) + "\"");
         }
     }

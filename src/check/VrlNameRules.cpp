@@ -1,5 +1,6 @@
 #include "VrlNameRules.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "../sqlgen/VrlDbms.h"
@@ -96,7 +97,7 @@ bool VrlNameRules::IsNameCharacter(wchar_t ch, bool first) const {
     return false;
 }
 
-wchar_t VrlNameRules::FirstBadCharacter(const std::wstring& name) const {
+wchar_t VrlNameRules::FirstBadCharacter(std::wstring_view name) const {
     for (size_t i = 0; i < name.size(); ++i) {
         if (!IsNameCharacter(name[i], i == 0))
             return name[i];
@@ -106,12 +107,12 @@ wchar_t VrlNameRules::FirstBadCharacter(const std::wstring& name) const {
 
 void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
                          const VrlCheckPlace& place) const {
-    const CString what = KindWord(kind);
+    // The texts are made only for what is reported: most names pass.
     if (name.IsEmpty()) {
-        report.Error("name-empty", place, L"the " + what + L" has no name; give it one");
+        report.Error("name-empty", place, L"the " + CString(KindWord(kind)) + L" has no name; give it one");
         return;
     }
-    std::wstring plain = name.Str();
+    std::wstring_view plain = name.View();
     if (kind == Kind::Parameter && plain[0] == L'@') {
         const CString written = m_oGenerator.FormatParameterName(name);
         report.Warning("param-at-prefix", place,
@@ -119,13 +120,14 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
                            VrlCheckReport::Quoted(written) +
                            L" on this target: the generator adds the "
                            L"prefix itself; give the name without \"@\"");
-        plain.erase(0, plain.find_first_not_of(L'@'));
+        plain.remove_prefix(std::min(plain.find_first_not_of(L'@'), plain.size()));
         if (plain.empty())
             return;
     }
     if (const wchar_t bad = FirstBadCharacter(plain)) {
         report.Error("name-invalid-char", place,
-                     what + L" name " + VrlCheckReport::Quoted(name) + L" holds " + CharacterName(bad) +
+                     CString(KindWord(kind)) + L" name " + VrlCheckReport::Quoted(name) + L" holds " +
+                         CharacterName(bad) +
                          L", which this target accepts only in a quoted name and the generator writes "
                          L"names unquoted; use letters, digits and \"_\", starting with a letter");
         return;
@@ -138,13 +140,14 @@ void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
     const bool shortened = kind == Kind::Index && (m_eTarget == Dialect::Oracle || m_eTarget == Dialect::DB2);
     if (length > limit && !shortened) {
         report.Error("name-too-long", place,
-                     what + L" name " + VrlCheckReport::Quoted(name) + L" has " + Number(length) +
-                         L" characters as written; this target allows at most " + Number(limit));
+                     CString(KindWord(kind)) + L" name " + VrlCheckReport::Quoted(name) + L" has " +
+                         Number(length) + L" characters as written; this target allows at most " +
+                         Number(limit));
         return;
     }
     if (kind != Kind::Parameter && VrlReservedWords::IsReserved(m_eTarget, plain)) {
         report.Warning("name-reserved", place,
-                       what + L" name " + VrlCheckReport::Quoted(name) +
+                       CString(KindWord(kind)) + L" name " + VrlCheckReport::Quoted(name) +
                            L" is a reserved word of this target and is written unquoted; rename it");
     }
 }

@@ -29,7 +29,7 @@ public:
 private:
     // The first character of `name` the target does not accept unquoted,
     // or 0 when there is none.
-    wchar_t FirstBadCharacter(const std::wstring& name) const;
+    wchar_t FirstBadCharacter(std::wstring_view name) const;
     bool IsNameCharacter(wchar_t ch, bool first) const;
 
     Dialect m_eTarget;

@@ -1,10 +1,8 @@
 #include "VrlReservedWords.h"
 
-#include <algorithm>
 #include <array>
-#include <string>
 #include <string_view>
-#include <vector>
+#include <unordered_set>
 
 namespace VrlSchemaLib {
 
@@ -226,13 +224,11 @@ const char* const s_aPostgres[] = {
     "WINDOW",
 };
 
+// Upper case; the views point into the lists above. Every name of a
+// model is looked up once, so a hash beats a search of the sorted words.
 struct WordList {
-    std::vector<std::string> words; // sorted, upper case
-    template <size_t N> void Add(const char* const (&list)[N]) { words.insert(words.end(), list, list + N); }
-    void Seal() {
-        std::sort(words.begin(), words.end());
-        words.erase(std::unique(words.begin(), words.end()), words.end());
-    }
+    std::unordered_set<std::string_view> words;
+    template <size_t N> void Add(const char* const (&list)[N]) { words.insert(list, list + N); }
 };
 
 const WordList& ListOf(Dialect target) {
@@ -245,8 +241,6 @@ const WordList& ListOf(Dialect target) {
         all[static_cast<int>(Dialect::DB2)].Add(s_aDB2);
         all[static_cast<int>(Dialect::Access)].Add(s_aAccess);
         all[static_cast<int>(Dialect::Postgres)].Add(s_aPostgres);
-        for (WordList& list : all)
-            list.Seal();
         return all;
     }();
     return lists[static_cast<int>(target)];
@@ -266,9 +260,7 @@ bool VrlReservedWords::IsReserved(Dialect target, std::wstring_view name) {
             return false;
         upper[i] = static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
     }
-    const std::vector<std::string>& words = ListOf(target).words;
-    return std::binary_search(words.begin(), words.end(), std::string_view(upper, name.size()),
-                              [](std::string_view a, std::string_view b) { return a < b; });
+    return ListOf(target).words.count(std::string_view(upper, name.size())) != 0;
 }
 
 } // namespace VrlSchemaLib

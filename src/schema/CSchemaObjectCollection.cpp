@@ -1,15 +1,28 @@
 #include "CSchemaObjectCollection.h"
 
+#include <cstdint>
 #include <utility>
 
 namespace VrlSchemaLib {
+
+namespace {
+
+// Names are mostly ASCII: those letters are folded here, the others by the
+// platform's full mapping.
+inline wchar_t Folded(wchar_t ch) {
+    if (static_cast<uint32_t>(ch) < 0x80)
+        return ch >= L'A' && ch <= L'Z' ? static_cast<wchar_t>(ch + 32) : ch;
+    return CharToLower(ch);
+}
+
+} // namespace
 
 size_t CSchemaObjectCollection::FoldedHash::operator()(std::wstring_view name) const noexcept {
     // FNV-1a over the folded characters, so that names differing only in
     // case hash alike without building a folded copy.
     size_t hash = 1469598103934665603ull;
     for (wchar_t ch : name) {
-        hash ^= static_cast<size_t>(static_cast<uint32_t>(CharToLower(ch)));
+        hash ^= static_cast<size_t>(static_cast<uint32_t>(Folded(ch)));
         hash *= 1099511628211ull;
     }
     return hash;
@@ -20,7 +33,7 @@ bool CSchemaObjectCollection::FoldedEqual::operator()(std::wstring_view a,
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i] != b[i] && CharToLower(a[i]) != CharToLower(b[i]))
+        if (a[i] != b[i] && Folded(a[i]) != Folded(b[i]))
             return false;
     }
     return true;
@@ -35,28 +48,49 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
     if (version > containerVersion)
         return false;
 
-    const auto found = m_oIndex.find(object->GetNameRef().View());
-    if (found == m_oIndex.end()) {
+    const std::wstring_view name = object->GetNameRef().View();
+    const size_t position = PositionOf(name);
+    if (position == kNone) {
         // Also a dropped marker that meets nothing: it stays, so that an
         // older object of its name added later is still kept out.
-        m_oIndex.insert(Entry{object, m_vObjects.size()});
         m_vObjects.push_back(object);
-        return true;
-    }
-    if (version >= found->object->GetVersion()) {
-        if (object->IsDropped()) {
-            RemoveAt(found->position);
-        } else {
-            found->object = object;
-            m_vObjects[found->position] = object;
+        if (!m_oIndex.empty()) {
+            m_oIndex.insert(Entry{object, m_vObjects.size() - 1});
+        } else if (m_vObjects.size() == kIndexFrom) {
+            m_oIndex.reserve(2 * kIndexFrom);
+            for (size_t i = 0; i < m_vObjects.size(); ++i)
+                m_oIndex.insert(Entry{m_vObjects[i], i});
         }
         return true;
     }
-    return false;
+    if (!(version >= m_vObjects[position]->GetVersion()))
+        return false;
+    if (object->IsDropped()) {
+        RemoveAt(position);
+    } else {
+        if (!m_oIndex.empty())
+            m_oIndex.find(name)->object = object;
+        m_vObjects[position] = object;
+    }
+    return true;
+}
+
+size_t CSchemaObjectCollection::PositionOf(std::wstring_view name) const {
+    if (!m_oIndex.empty()) {
+        const auto found = m_oIndex.find(name);
+        return found == m_oIndex.end() ? kNone : found->position;
+    }
+    const FoldedEqual equal;
+    for (size_t i = 0; i < m_vObjects.size(); ++i) {
+        if (equal(m_vObjects[i]->GetNameRef().View(), name))
+            return i;
+    }
+    return kNone;
 }
 
 void CSchemaObjectCollection::RemoveAt(size_t position) {
-    m_oIndex.erase(m_oIndex.find(m_vObjects[position]->GetNameRef().View()));
+    if (!m_oIndex.empty())
+        m_oIndex.erase(m_oIndex.find(m_vObjects[position]->GetNameRef().View()));
     m_vObjects.erase(m_vObjects.begin() + static_cast<std::ptrdiff_t>(position));
     // Drops are rare (one per removed object), so renumbering the entries
     // behind the gap keeps Add free of any search through the vector.
@@ -75,8 +109,8 @@ VrlSchemaObject* CSchemaObjectCollection::GetAt(LONG index) const {
 VrlSchemaObject* CSchemaObjectCollection::Find(const wchar_t* name) const {
     if (name == nullptr)
         return nullptr;
-    const auto found = m_oIndex.find(std::wstring_view(name));
-    return found == m_oIndex.end() ? nullptr : found->object;
+    const size_t position = PositionOf(name);
+    return position == kNone ? nullptr : m_vObjects[position];
 }
 
 void CSchemaObjectCollection::RemoveAll() {

@@ -12,10 +12,12 @@
 // The collection never creates, copies or deletes the objects it holds;
 // copying a collection copies the pointers.
 //
-// The index holds the objects themselves and reads each one's own name,
-// hashed and compared on case-folded characters: a lookup folds on the fly
-// without allocating, and no name is copied into the index. (Names of
-// objects in a collection do not change.)
+// A small collection (most tables have a dozen fields) is searched in order;
+// from kIndexFrom objects on, an index is kept. The index holds the objects
+// themselves and reads each one's own name, hashed and compared on
+// case-folded characters: a lookup folds on the fly without allocating, and
+// no name is copied into the index. (Names of objects in a collection do not
+// change.)
 #pragma once
 
 #include <cstddef>
@@ -85,6 +87,11 @@ private:
         bool operator()(std::wstring_view a, const Entry& b) const noexcept { return (*this)(a, b.Name()); }
     };
 
+    static constexpr size_t kIndexFrom = 16;
+    static constexpr size_t kNone = static_cast<size_t>(-1);
+
+    // The place of the object of that name in m_vObjects, or kNone.
+    size_t PositionOf(std::wstring_view name) const;
     void RemoveAt(size_t position);
 
     std::vector<VrlSchemaObject*> m_vObjects;

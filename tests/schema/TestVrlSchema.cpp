@@ -354,10 +354,21 @@ protected:
 } // namespace
 
 TEST_F(CSchemaObjectCollectionTest, AddsByVersion) {
-    for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, "collection-adds")) {
-        collection.RemoveAll();
-        EXPECT_EQ(VrlSchemaTest::Bytes(row[2] + L" " + row[3]), Adds(row[0].c_str(), Version(row[1])))
-            << row.where;
+    // Each case alone, where the collection is searched in order, and behind
+    // 16 other objects, where it keeps an index.
+    for (int fillers : {0, 16}) {
+        for (const VrlSchemaTest::CaseRow& row : VrlSchemaTest::ReadCases(kCases, "collection-adds")) {
+            collection.RemoveAll();
+            std::string filled;
+            for (int i = 0; i < fillers; ++i) {
+                const std::wstring name = L"F" + std::to_wstring(i);
+                collection.Add(keep.Make<VrlView>(name.c_str(), (name + L"@25").c_str(), L"", V(25)), V(25));
+                filled += VrlSchemaTest::Bytes(name) + "@25,";
+            }
+            const std::string expected = VrlSchemaTest::Bytes(row[2]) + " " + filled +
+                                         (row[3].empty() ? "" : VrlSchemaTest::Bytes(row[3]));
+            EXPECT_EQ(expected, Adds(row[0].c_str(), Version(row[1]))) << row.where << " " << fillers;
+        }
     }
     // The last case's marker is found like an object.
     ASSERT_NE(nullptr, collection.Find(L"x"));

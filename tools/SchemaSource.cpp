@@ -1,7 +1,5 @@
 #include "SchemaSource.h"
 
-#include <sys/stat.h>
-
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
@@ -29,10 +27,12 @@ std::string ReadFile(const std::string& path) {
         throw SchemaFileError(path, "", SystemReason(errno));
     // Read straight into the text, which a regular file's size fits at once.
     std::string text;
-    struct stat info {};
     size_t chunk = 65536;
-    if (fstat(fileno(f), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-        chunk = static_cast<size_t>(info.st_size) + 1;
+    if (std::filesystem::is_regular_file(path, ec)) {
+        const auto size = std::filesystem::file_size(path, ec);
+        if (!ec && size > 0)
+            chunk = static_cast<size_t>(size) + 1;
+    }
     size_t used = 0;
     for (;;) {
         text.resize(used + chunk);

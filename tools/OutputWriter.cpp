@@ -12,11 +12,6 @@ namespace VrlSchemaTool {
 
 namespace {
 
-// errno is 0 when the failure came from somewhere that did not set it.
-std::string Reason(int error) {
-    return error != 0 ? SystemReason(error) : "write error";
-}
-
 auto OneBlock(std::string_view text) {
     return [text](const std::function<void(std::string_view)>& write) { write(text); };
 }
@@ -25,6 +20,10 @@ auto OneBlock(std::string_view text) {
 
 std::string SystemReason(int error) {
     return std::generic_category().message(error);
+}
+
+std::string WriteReason(int error) {
+    return error != 0 ? SystemReason(error) : "write error";
 }
 
 void OutputWriter::Write(const std::string& target, std::ostream& out, std::string_view text) {
@@ -58,7 +57,7 @@ void OutputWriter::WriteStream(std::ostream& out, const Blocks& text) {
     });
     out.flush();
     if (!out)
-        throw OutputError{"standard output: " + Reason(errno)};
+        throw OutputError{"standard output: " + WriteReason(errno)};
 }
 
 void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& text) {
@@ -70,7 +69,7 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     errno = 0;
     std::FILE* f = std::fopen(path.string().c_str(), "wb");
     if (!f)
-        throw OutputError{path.string() + ": " + Reason(errno)};
+        throw OutputError{path.string() + ": " + WriteReason(errno)};
     bool written = true;
     int writeError = 0;
     try {
@@ -92,7 +91,7 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     const bool closed = std::fclose(f) == 0;
     if (written && closed)
         return;
-    throw OutputError{path.string() + ": " + Reason(written ? errno : writeError)};
+    throw OutputError{path.string() + ": " + WriteReason(written ? errno : writeError)};
 }
 
 } // namespace VrlSchemaTool

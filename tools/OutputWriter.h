@@ -13,6 +13,8 @@ namespace VrlSchemaTool {
 
 // The system's text for an error number ("No space left on device").
 std::string SystemReason(int error);
+// The same for a failed write, "write error" when errno was not set (0).
+std::string WriteReason(int error);
 
 class TextSpool;
 

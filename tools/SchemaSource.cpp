@@ -19,7 +19,8 @@ namespace {
 
 std::string ReadFile(const std::string& path) {
     std::error_code ec;
-    if (std::filesystem::is_directory(path, ec))
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    if (std::filesystem::is_directory(status))
         throw SchemaFileError(path, "", std::make_error_code(std::errc::is_a_directory).message());
     errno = 0;
     std::FILE* f = std::fopen(path.c_str(), "rb");
@@ -28,7 +29,7 @@ std::string ReadFile(const std::string& path) {
     // Read straight into the text, which a regular file's size fits at once.
     std::string text;
     size_t chunk = 65536;
-    if (std::filesystem::is_regular_file(path, ec)) {
+    if (std::filesystem::is_regular_file(status)) {
         const auto size = std::filesystem::file_size(path, ec);
         if (!ec && size > 0)
             chunk = static_cast<size_t>(size) + 1;

@@ -120,8 +120,8 @@ SqlText SqlTexts::Start(const std::string& command) const {
     return out;
 }
 
-// The creation script is the one text that grows with the schema: it is
-// written as it is generated, and no statement is held longer than that.
+// The creation script is the one text that grows with the schema: each
+// statement goes into `out` as it is generated and is not held longer.
 size_t SqlTexts::Script(TextSpool& out) const {
     out.Append(Start("script").text);
     Utf8Sink sink(out, m_separator);

@@ -12,7 +12,7 @@ namespace VrlSchemaTool {
 namespace {
 
 [[noreturn]] void ThrowSpoolError(int error) {
-    throw OutputError{"temporary file: " + (error != 0 ? SystemReason(error) : std::string("write error"))};
+    throw OutputError{"temporary file: " + WriteReason(error)};
 }
 
 } // namespace

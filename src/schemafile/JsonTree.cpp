@@ -6,6 +6,8 @@
 #include <cstring>
 #include <unordered_set>
 
+#include "JsonScanner.h"
+
 namespace VrlSchemaLib {
 
 namespace {
@@ -28,66 +30,60 @@ const JsonNode* JsonNode::Find(std::string_view key) const {
     return nullptr;
 }
 
-// The parser's event handler. Open containers keep their finished elements
+// The scanner's event handler. Open containers keep their finished elements
 // on two shared stacks; a container, once closed, moves its own into one
-// block of the tree's memory.
-class JsonTree::Reader {
+// block of the tree's memory. Strings the scanner hands over as views into
+// the text are kept as they are; decoded ones are copied.
+class JsonTree::Reader : public JsonEvents {
 public:
-    using json = nlohmann::json;
+    Reader(JsonTree& tree, JsonElementSink* sink, std::string_view text)
+        : m_tree(tree), m_sink(sink), m_text(text) {}
 
-    Reader(JsonTree& tree, JsonElementSink* sink) : m_tree(tree), m_sink(sink) {}
-
-    bool null() { return Add(JsonNode()); }
-    bool boolean(bool value) {
+    void Null() override { Add(JsonNode()); }
+    void Boolean(bool value) override {
         JsonNode node;
         node.m_type = JsonNode::Type::Boolean;
         node.m_bool = value;
-        return Add(node);
+        Add(node);
     }
-    bool number_integer(json::number_integer_t value) {
+    void Integer(int64_t value) override {
         JsonNode node;
         node.m_type = JsonNode::Type::Integer;
         node.m_integer = value;
-        return Add(node);
+        Add(node);
     }
-    bool number_unsigned(json::number_unsigned_t value) {
+    void Unsigned(uint64_t value) override {
         JsonNode node;
         node.m_type = JsonNode::Type::Unsigned;
         node.m_unsigned = value;
-        return Add(node);
+        Add(node);
     }
-    bool number_float(json::number_float_t value, const std::string&) {
+    void Float(double value) override {
         JsonNode node;
         node.m_type = JsonNode::Type::Float;
         node.m_float = value;
-        return Add(node);
+        Add(node);
     }
-    bool string(std::string& value) {
+    void String(std::string_view value) override {
         JsonNode node;
         node.m_type = JsonNode::Type::String;
-        node.m_text = Copy(value);
+        node.m_text = Keep(value);
         node.m_count = static_cast<uint32_t>(value.size());
-        return Add(node);
+        Add(node);
     }
-    // The JSON text reader gives no binary values.
-    bool binary(json::binary_t&) { return Add(JsonNode()); }
 
-    bool start_object(size_t) {
-        m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}});
-        return true;
-    }
-    bool key(std::string& value) {
+    void StartObject() override { m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}}); }
+    void Key(std::string_view value) override {
         Frame& frame = m_frames.back();
-        frame.key = std::string_view(Copy(value), value.size());
+        frame.key = std::string_view(Keep(value), value.size());
         const bool second = IsSecondKey(frame);
         if (second && m_tree.m_duplicates.size() < SchemaFileError::kMaxProblems)
             m_tree.m_duplicates.push_back(
                 {Path(), "the key \"" + std::string(frame.key) + "\" is given twice in one object"});
         if (m_sink && m_frames.size() == 1)
             m_sink->RootKey(frame.key, second);
-        return true;
     }
-    bool end_object() {
+    void EndObject() override {
         const size_t start = m_frames.back().start;
         m_frames.pop_back();
         JsonMember* first = m_members.data() + start;
@@ -107,9 +103,9 @@ public:
         node.m_count = static_cast<uint32_t>(count);
         node.m_members = Move(first, count);
         m_members.resize(start);
-        return Add(node);
+        Add(node);
     }
-    bool start_array(size_t) {
+    void StartArray() override {
         bool stream = false;
         if (m_sink && !m_streamed && m_frames.size() == 1 && m_frames[0].object) {
             const Frame& root = m_frames[0];
@@ -117,9 +113,8 @@ public:
                 m_sink->StreamArray(root.key, m_members.data() + root.start, m_members.size() - root.start);
         }
         m_frames.push_back({false, stream, m_items.size(), 0, {}, nullptr, m_tree.GetMark()});
-        return true;
     }
-    bool end_array() {
+    void EndArray() override {
         const size_t start = m_frames.back().start;
         m_frames.pop_back();
         JsonNode node;
@@ -127,12 +122,7 @@ public:
         node.m_count = static_cast<uint32_t>(m_items.size() - start);
         node.m_items = Move(m_items.data() + start, m_items.size() - start);
         m_items.resize(start);
-        return Add(node);
-    }
-
-    // As the parser's own document builder: the error as it was raised.
-    template <class Exception> bool parse_error(size_t, const std::string&, const Exception& error) {
-        throw error;
+        Add(node);
     }
 
 private:
@@ -146,7 +136,7 @@ private:
         Mark mark; // streamed arrays: the memory before the first element
     };
 
-    bool Add(const JsonNode& node) {
+    void Add(const JsonNode& node) {
         if (m_frames.empty()) {
             m_tree.m_root = node;
         } else if (m_frames.back().object) {
@@ -159,12 +149,13 @@ private:
             m_items.push_back(node);
             ++m_frames.back().index;
         }
-        return true;
     }
 
-    const char* Copy(const std::string& text) {
+    const char* Keep(std::string_view text) {
         if (text.empty())
             return "";
+        if (text.data() >= m_text.data() && text.data() + text.size() <= m_text.data() + m_text.size())
+            return text.data();
         char* out = static_cast<char*>(m_tree.Allocate(text.size(), 1));
         std::memcpy(out, text.data(), text.size());
         return out;
@@ -220,15 +211,48 @@ private:
 
     JsonTree& m_tree;
     JsonElementSink* m_sink;
+    std::string_view m_text;
     bool m_streamed = false;
     std::vector<Frame> m_frames;
     std::vector<JsonMember> m_members;
     std::vector<JsonNode> m_items;
 };
 
+namespace {
+
+// Reads a text the scanner refused with the document parser, for its
+// reason; builds nothing.
+struct SilentReader {
+    using json = nlohmann::json;
+    bool null() { return true; }
+    bool boolean(bool) { return true; }
+    bool number_integer(json::number_integer_t) { return true; }
+    bool number_unsigned(json::number_unsigned_t) { return true; }
+    bool number_float(json::number_float_t, const std::string&) { return true; }
+    bool string(std::string&) { return true; }
+    bool binary(json::binary_t&) { return true; }
+    bool start_object(size_t) { return true; }
+    bool key(std::string&) { return true; }
+    bool end_object() { return true; }
+    bool start_array(size_t) { return true; }
+    bool end_array() { return true; }
+    template <class Exception> bool parse_error(size_t, const std::string&, const Exception& error) {
+        throw error;
+    }
+};
+
+} // namespace
+
 JsonTree::JsonTree(std::string_view text, JsonElementSink* sink) {
-    Reader reader(*this, sink);
-    nlohmann::json::sax_parse(text.begin(), text.end(), &reader);
+    Reader reader(*this, sink, text);
+    JsonScanner scanner(text);
+    if (scanner.Scan(reader))
+        return;
+    // The scanner refuses what the parser refuses, and the parser's message
+    // says why; the second line only answers a text the two disagree on.
+    SilentReader silent;
+    nlohmann::json::sax_parse(text.begin(), text.end(), &silent);
+    throw nlohmann::json::parse_error::create(101, scanner.ErrorOffset() + 1, "syntax error", nullptr);
 }
 
 JsonTree::~JsonTree() = default;

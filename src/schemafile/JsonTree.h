@@ -1,10 +1,10 @@
-// JsonTree: a JSON document read once through the parser's event interface
-// into compact nodes that live in a few large blocks, so that reading a
-// schema file costs no allocation per value and freeing it a handful of
-// frees. An object's members are sorted by key (bytewise) and a key given
-// twice keeps its last value, as the parser's own document does; every key
-// given twice is noted with its JSON path. A refused text raises the
-// parser's own exception.
+// JsonTree: a JSON document read once by the scanner into compact nodes
+// that live in a few large blocks, so that reading a schema file costs no
+// allocation per value and freeing it a handful of frees. Strings without
+// escapes are views into the text, which must outlive the tree. An object's members are sorted by key
+// (bytewise) and a key given twice keeps its last value, as the parser's own document does; every key given
+// twice is noted with its JSON path. A refused text raises the JSON library's parse exception, with that
+// library's message.
 #pragma once
 
 #include <cstddef>

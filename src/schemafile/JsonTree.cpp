@@ -18,7 +18,7 @@ constexpr size_t kBlockSize = 64 * 1024;
 
 } // namespace
 
-const JsonNode* JsonNode::Find(std::string_view key) const {
+const JsonNode* JsonNode::Search(std::string_view key) const {
     // Keys are short and mostly differ in their first letter: that is
     // compared before the rest is.
     for (const JsonMember& member : *this) {
@@ -92,14 +92,17 @@ public:
         // Of the members of one key, now side by side in document order,
         // the last is kept.
         JsonMember* out = first;
+        uint16_t keys = 0;
         for (JsonMember* it = first; it != last; ++it) {
             if (it + 1 != last && it[1].key == it->key)
                 continue;
+            keys |= JsonNode::KeyBit(it->key);
             *out++ = *it;
         }
         const size_t count = static_cast<size_t>(out - first);
         JsonNode node;
         node.m_type = JsonNode::Type::Object;
+        node.m_keys = keys;
         node.m_count = static_cast<uint32_t>(count);
         node.m_members = Move(first, count);
         m_members.resize(start);

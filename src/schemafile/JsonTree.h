@@ -51,12 +51,27 @@ public:
     const JsonNode& operator[](size_t index) const { return m_items[index]; }
     const JsonMember* begin() const { return m_type == Type::Object ? m_members : nullptr; }
     const JsonMember* end() const;
-    // The member `key` of an object, or null.
-    const JsonNode* Find(std::string_view key) const;
+    // The member `key` of an object, or null. Most keys asked for are
+    // absent: a bit per key, set for every member, turns most of those away
+    // before the members are searched.
+    const JsonNode* Find(std::string_view key) const {
+        return (m_keys & KeyBit(key)) ? Search(key) : nullptr;
+    }
+    static uint16_t KeyBit(std::string_view key) {
+        if (key.empty())
+            return 1;
+        const unsigned mix = static_cast<unsigned>(key.size()) * 7u +
+                             static_cast<unsigned char>(key.front()) +
+                             static_cast<unsigned char>(key.back()) * 3u;
+        return static_cast<uint16_t>(1u << (mix & 15u));
+    }
 
 private:
     friend class JsonTree;
+    const JsonNode* Search(std::string_view key) const;
+
     Type m_type = Type::Null;
+    uint16_t m_keys = 0; // objects: the KeyBit of every member
     uint32_t m_count = 0;
     union {
         bool m_bool;

@@ -67,7 +67,7 @@ const char* TypeName(const JsonNode& j) {
 // Names of enumeration members, in value order; index = value - first.
 struct EnumNames {
     int first;
-    std::vector<const char*> names;
+    std::vector<std::string_view> names;
 };
 
 const EnumNames kDataTypes{
@@ -240,7 +240,47 @@ private:
                    static_cast<size_t>(id.servicePack);
         }
     };
-    using Seen = std::unordered_map<Identity, size_t, IdentityHash>;
+    // Short lists are searched in order; from kSeenInOrder names on, a hash
+    // map of the lowered identities takes over.
+    static constexpr size_t kSeenInOrder = 16;
+    struct Seen {
+        struct Entry {
+            std::string name; // as written
+            int32_t version;
+            int32_t servicePack;
+            size_t index;
+        };
+        std::vector<Entry> entries;
+        std::unordered_map<Identity, size_t, IdentityHash> map;
+
+        // The index of the first element of this identity, or none when
+        // this is the first, which is kept.
+        std::optional<size_t> Add(std::string_view name, VrlSchemaVersion version, size_t index) {
+            const int32_t v = version.GetVersion();
+            const int32_t sp = version.GetServicePackNumber();
+            if (entries.size() < kSeenInOrder) {
+                for (const Entry& e : entries) {
+                    if (e.version == v && e.servicePack == sp && SameLowered(e.name, name))
+                        return e.index;
+                }
+                entries.push_back({std::string(name), v, sp, index});
+                if (entries.size() == kSeenInOrder) {
+                    for (const Entry& e : entries)
+                        map.try_emplace({Lower(e.name), e.version, e.servicePack}, e.index);
+                }
+                return std::nullopt;
+            }
+            const auto [it, added] = map.try_emplace({Lower(name), v, sp}, index);
+            return added ? std::nullopt : std::optional<size_t>(it->second);
+        }
+
+        static bool SameLowered(std::string_view a, std::string_view b) {
+            return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                       return std::tolower(static_cast<unsigned char>(x)) ==
+                              std::tolower(static_cast<unsigned char>(y));
+                   });
+        }
+    };
 
     void NoteDuplicate(Seen& seen, const JsonNode& j, const JsonPath& parentPath, const char* key,
                        const JsonPath& listPath, size_t index) {
@@ -250,12 +290,10 @@ private:
             return;
         const JsonPath path(listPath, index);
         const VrlSchemaVersion version = OptVersion(j, path);
-        const auto [it, added] = seen.try_emplace(
-            {Lower(name->Str()), version.GetVersion(), version.GetServicePackNumber()}, index);
-        if (!added) {
+        if (const std::optional<size_t> first = seen.Add(name->Str(), version, index)) {
             m_file.m_record.AddNote({SchemaFileRecord::NoteKind::Duplicate,
                                      Wide(ModelPath(parentPath, key, name->Str())), path.Str(),
-                                     JsonPath(listPath, it->second).Str()});
+                                     JsonPath(listPath, *first).Str()});
         }
     }
 
@@ -287,10 +325,10 @@ private:
 
     static const JsonNode* Find(const JsonNode& j, std::string_view key) { return j.Find(key); }
 
-    const JsonNode& Require(const JsonNode& j, const JsonPath& path, const char* key) const {
+    const JsonNode& Require(const JsonNode& j, const JsonPath& path, std::string_view key) const {
         const JsonNode* v = Find(j, key);
         if (!v)
-            Fail(path, std::string("missing required key \"") + key + "\"");
+            Fail(path, "missing required key \"" + std::string(key) + "\"");
         return *v;
     }
 
@@ -300,14 +338,14 @@ private:
         return j.Str();
     }
 
-    std::string_view OptString(const JsonNode& j, const JsonPath& path, const char* key) const {
+    std::string_view OptString(const JsonNode& j, const JsonPath& path, std::string_view key) const {
         const JsonNode* v = Find(j, key);
         return v ? String(*v, JsonPath(path, key)) : std::string_view();
     }
 
     static CString Wide(std::string_view utf8) { return CString(Utf8ToWide(utf8)); }
 
-    bool OptBool(const JsonNode& j, const JsonPath& path, const char* key) const {
+    bool OptBool(const JsonNode& j, const JsonPath& path, std::string_view key) const {
         const JsonNode* v = Find(j, key);
         if (!v)
             return false;
@@ -326,7 +364,7 @@ private:
         return static_cast<long>(value);
     }
 
-    long OptInteger(const JsonNode& j, const JsonPath& path, const char* key, long low, long high,
+    long OptInteger(const JsonNode& j, const JsonPath& path, std::string_view key, long low, long high,
                     long fallback) const {
         const JsonNode* v = Find(j, key);
         return v ? Integer(*v, JsonPath(path, key), low, high) : fallback;

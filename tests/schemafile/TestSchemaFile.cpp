@@ -170,4 +170,21 @@ TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
               "0 tables/Person/fields/title /tables/0/fields/2 /tables/0/fields/0\n"
               "1 views/vwOnlyOracle /views/0 \n",
               notes);
+
+    // Past 16 names a list is searched through a map: a repeat of a name
+    // from before that point and one of a name after it are both found.
+    std::string fields;
+    for (int i = 0; i < 20; ++i)
+        fields += R"({"name": "F)" + std::to_string(i) + R"(", "type": "dtInteger"}, )";
+    fields += R"({"name": "f3", "type": "dtInteger"}, {"name": "F18", "type": "dtLong"},
+                 {"name": "F3", "type": "dtInteger", "version": 26})";
+    const auto wide =
+        SchemaFile::Parse(R"({"version": 30, "tables": [{"name": "Wide", "fields": [)" + fields + "]}]}",
+                          "t.json", Dialect::SqlServer);
+    notes.clear();
+    for (const SchemaFileRecord::Note& note : wide->GetRecord().GetNotes())
+        notes += note.objectPath.ToUtf8() + " " + note.jsonPath + " " + note.otherJsonPath + "\n";
+    EXPECT_EQ("tables/Wide/fields/f3 /tables/0/fields/20 /tables/0/fields/3\n"
+              "tables/Wide/fields/F18 /tables/0/fields/21 /tables/0/fields/18\n",
+              notes);
 }

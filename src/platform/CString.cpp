@@ -114,24 +114,38 @@ std::string WideToUtf8(std::wstring_view text) {
 }
 
 void AppendUtf8(std::string& out, std::wstring_view text) {
+    using Unit = std::make_unsigned_t<wchar_t>;
+    // Room for one byte per character, which all-ASCII text takes; blocks of
+    // eight ASCII characters are copied at once. A character past ASCII is
+    // appended in its own bytes, and room made again for the rest.
+    const size_t n = text.size();
     size_t i = 0;
-    // Runs of ASCII go in whole.
-    while (i < text.size()) {
-        size_t end = i;
-        while (end < text.size() && static_cast<std::make_unsigned_t<wchar_t>>(text[end]) < 0x80)
-            ++end;
-        if (end > i) {
-            const size_t at = out.size();
-            out.resize(at + (end - i));
-            char* dst = out.data() + at;
-            for (size_t k = i; k < end; ++k)
-                *dst++ = static_cast<char>(text[k]);
-            i = end;
+    size_t at = out.size();
+    out.resize(at + n);
+    char* dst = out.data() + at;
+    while (i < n) {
+        while (n - i >= 8) {
+            Unit any = 0;
+            for (size_t k = 0; k < 8; ++k)
+                any |= static_cast<Unit>(text[i + k]);
+            if (any >= 0x80)
+                break;
+            for (size_t k = 0; k < 8; ++k)
+                dst[k] = static_cast<char>(text[i + k]);
+            dst += 8;
+            i += 8;
+        }
+        if (i == n)
+            break;
+        char32_t cp = static_cast<char32_t>(static_cast<Unit>(text[i]));
+        if (cp < 0x80) {
+            *dst++ = static_cast<char>(cp);
+            ++i;
             continue;
         }
-        char32_t cp = static_cast<char32_t>(text[i]);
+        out.resize(static_cast<size_t>(dst - out.data()));
         // Text that came from UTF-16 sources may still hold surrogate pairs.
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < text.size()) {
+        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < n) {
             const char32_t low = static_cast<char32_t>(text[i + 1]);
             if (low >= 0xDC00 && low <= 0xDFFF) {
                 cp = 0x10000 + ((cp - 0xD800) << 10) + (low - 0xDC00);
@@ -140,7 +154,11 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
         }
         AppendUtf8(out, cp);
         ++i;
+        at = out.size();
+        out.resize(at + (n - i));
+        dst = out.data() + at;
     }
+    out.resize(static_cast<size_t>(dst - out.data()));
 }
 
 CString::CString(const char* utf8) {

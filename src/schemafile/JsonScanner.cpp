@@ -111,8 +111,10 @@ bool JsonScanner::Scan(JsonEvents& events) {
         // A value was read: the containers it closes, then the next one.
         for (;;) {
             SkipSpace(p);
+            // After the document a NUL byte ends the text, as it does for
+            // the JSON library, which reads no further.
             if (m_open.empty())
-                return p == m_end || Fail(p);
+                return p == m_end || *p == '\0' || Fail(p);
             if (p == m_end)
                 return Fail(p);
             const bool object = m_open.back();

@@ -1,5 +1,6 @@
 // JsonScanner: one pass over a JSON text (RFC 8259, strict: no comments, no
-// trailing commas, UTF-8 checked, a leading byte order mark skipped) that
+// trailing commas, UTF-8 checked, a leading byte order mark skipped, a NUL
+// byte after the document taken as its end) that
 // reports what it reads to a JsonEvents handler. Strings without escapes are
 // handed over as views into the text; escaped ones are decoded into a buffer
 // the scanner reuses, so a handler that keeps a string copies it. Numbers

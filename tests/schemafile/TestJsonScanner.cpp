@@ -79,6 +79,7 @@ TEST(JsonScanner, AcceptsAndReadsWhatTheLibraryDoes) {
         "\"caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80 \xEF\xBF\xBF \xF4\x8F\xBF\xBF\"",
         "\"a\\u0000b\"",
         "\xEF\xBB\xBF{\"bom\": 1}",
+        std::string("{\"a\": 1} \0 trailing bytes", 25),
         // Refused.
         "",
         " ",
@@ -130,6 +131,7 @@ TEST(JsonScanner, AcceptsAndReadsWhatTheLibraryDoes) {
         "\xEF\xBB{}",
         "\xFF",
         std::string("[\0]", 3),
+        std::string("\0{}", 3),
         "{\"a\" 1}",
         "{1: 2}",
     };

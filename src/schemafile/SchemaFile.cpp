@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <deque>
 #include <exception>
 #include <fstream>
 #include <functional>
@@ -574,7 +575,7 @@ private:
         const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
-            return Keep(m_file.m_fields, std::make_unique<VrlField>(name, version));
+            return Make(m_file.m_fields, name, version);
         }
         const VrlDataDefinition definition = Definition(j, path);
         COleVariant defaultValue;
@@ -595,22 +596,22 @@ private:
             static_cast<VrlPasteAction>(OptInteger(j, path, "pasteAction", INT32_MIN, INT32_MAX, 0));
         const int resourceBased = OptBool(j, path, "resourceBased");
         const int convertFormat = OptBool(j, path, "convertFormat");
-        std::unique_ptr<VrlField> field;
+        VrlField* field = nullptr;
         if (const JsonNode* id = Find(j, "descriptionId")) {
             if (Find(j, "description"))
                 Fail(JsonPath(path, "descriptionId"), "give either description or descriptionId");
             const auto resource =
                 static_cast<unsigned int>(Integer(*id, JsonPath(path, "descriptionId"), 0, 65535));
-            field = std::make_unique<VrlField>(name, definition, defaultValue, nullType, resource, fake,
-                                               paste, version, resourceBased, convertFormat);
+            field = Make(m_file.m_fields, name, definition, defaultValue, nullType, resource, fake, paste,
+                         version, resourceBased, convertFormat);
         } else {
-            field = std::make_unique<VrlField>(name, definition, defaultValue, nullType,
-                                               Wide(OptString(j, path, "description")), fake, paste, version,
-                                               resourceBased, convertFormat);
+            field = Make(m_file.m_fields, name, definition, defaultValue, nullType,
+                         Wide(OptString(j, path, "description")), fake, paste, version, resourceBased,
+                         convertFormat);
         }
         if (const JsonNode* roots = Find(j, "rootTypes"))
             FieldRootTypes(*field, *roots, JsonPath(path, "rootTypes"));
-        return Keep(m_file.m_fields, std::move(field));
+        return field;
     }
 
     void FieldRootTypes(VrlField& field, const JsonNode& roots, const JsonPath& path) const {
@@ -662,7 +663,7 @@ private:
         const CString name = Wide(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
-            return Keep(m_file.m_constraints, std::make_unique<VrlConstraint>(name, version));
+            return Make(m_file.m_constraints, name, version);
         }
         const auto type = static_cast<VrlConstraintType>(
             Enum(Require(j, path, "type"), JsonPath(path, "type"), kConstraintTypes, "constraint type"));
@@ -673,7 +674,7 @@ private:
         const bool foreign =
             type == ctForeignKey || type == ctForeignKey7 || type == ctForeignKeyNotGenerated;
         if (foreign) {
-            for (const char* key : {"includedFields", "supportNullableColumns"}) {
+            for (const std::string_view key : {"includedFields", "supportNullableColumns"}) {
                 if (Find(j, key))
                     Fail(JsonPath(path, key), "not allowed on a foreign key");
             }
@@ -694,24 +695,21 @@ private:
             if (clustered == clClustered) {
                 if (fields.size() != 1)
                     Fail(JsonPath(path, "clustered"), "a clustered foreign key must have one column");
-                return Keep(m_file.m_constraints,
-                            std::make_unique<VrlConstraint>(name, type, fields[0], refTable, refFields[0],
-                                                            onDelete, onUpdate, clustered, version));
+                return Make(m_file.m_constraints, name, type, fields[0], refTable, refFields[0], onDelete,
+                            onUpdate, clustered, version);
             }
-            return Keep(m_file.m_constraints,
-                        std::make_unique<VrlConstraint>(name, type, fields, refTable, refFields, onDelete,
-                                                        onUpdate, version));
+            return Make(m_file.m_constraints, name, type, fields, refTable, refFields, onDelete, onUpdate,
+                        version);
         }
-        for (const char* key : {"refTable", "refFields", "onDelete", "onUpdate"}) {
+        for (const std::string_view key : {"refTable", "refFields", "onDelete", "onUpdate"}) {
             if (Find(j, key))
                 Fail(JsonPath(path, key), "only foreign keys reference a table");
         }
         std::vector<CString> included;
         if (const JsonNode* inc = Find(j, "includedFields"))
             included = Names(*inc, JsonPath(path, "includedFields"));
-        return Keep(m_file.m_constraints,
-                    std::make_unique<VrlConstraint>(name, type, fields, included, version, clustered,
-                                                    OptBool(j, path, "supportNullableColumns")));
+        return Make(m_file.m_constraints, name, type, fields, included, version, clustered,
+                    OptBool(j, path, "supportNullableColumns"));
     }
 
     const VrlTableData* Data(const JsonNode& j, const JsonPath& path) {
@@ -997,6 +995,11 @@ private:
         return false;
     }
 
+    // Fields and constraints, the most numerous objects, live side by side
+    // in blocks of their own.
+    template <class T, class... Args> static T* Make(std::deque<T>& owner, Args&&... args) {
+        return &owner.emplace_back(std::forward<Args>(args)...);
+    }
     template <class T> static T* Keep(std::vector<std::unique_ptr<T>>& owner, std::unique_ptr<T> object) {
         return owner.emplace_back(std::move(object)).get();
     }

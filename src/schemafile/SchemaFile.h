@@ -5,6 +5,7 @@
 // them alive as long as the schema built over them is in use.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <optional>
 #include <string>
@@ -14,14 +15,14 @@
 
 #include "../platform/CComVariant.h"
 #include "../platform/CString.h"
+#include "../schema/VrlConstraint.h"
+#include "../schema/VrlField.h"
 #include "../schema/VrlSchemaVersion.h"
 #include "SchemaDialect.h"
 #include "SchemaFileError.h"
 #include "SchemaFileRecord.h"
 
 namespace VrlSchemaLib {
-class VrlField;
-class VrlConstraint;
 class VrlTable;
 class VrlTableData;
 class VrlParam;
@@ -73,8 +74,8 @@ private:
     // Owned objects, in construction order. The vectors handed to the
     // library's constructors live here too, since seed data keeps pointers
     // to its columns and values.
-    std::vector<std::unique_ptr<VrlField>> m_fields;
-    std::vector<std::unique_ptr<VrlConstraint>> m_constraints;
+    std::deque<VrlField> m_fields;
+    std::deque<VrlConstraint> m_constraints;
     std::vector<std::unique_ptr<std::vector<CString>>> m_dataColumns;
     std::vector<std::unique_ptr<std::vector<CComVariant>>> m_dataValues;
     std::vector<std::unique_ptr<VrlTableData>> m_data;

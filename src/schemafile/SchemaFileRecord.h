@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <unordered_map>
 #include <utility>
@@ -83,7 +84,8 @@ private:
     std::unordered_map<const void*, std::string> m_paths;
     std::vector<std::string> m_lists;
     // Sorted by object when first looked up; the paths asked for are kept.
-    mutable std::vector<Entry> m_entries;
+    // A deque: growing never holds two copies of it.
+    mutable std::deque<Entry> m_entries;
     mutable bool m_sorted = true;
     mutable std::unordered_map<const void*, std::string> m_built;
     std::vector<Note> m_notes;

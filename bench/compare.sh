@@ -17,9 +17,10 @@
 #   WORK_DIR      the schema files, scripts and raw figures (default a fresh
 #                 temporary folder, removed at the end; kept when given)
 #
-# Installs what is missing: Debian's python3-sqlalchemy, nodejs and npm
-# (through apt), and Knex from bench/peers/package-lock.json with `npm ci`
-# into PEERS_DIR, a folder of this script's own.
+# Installs what is missing: Debian's python3-sqlalchemy, nodejs, npm and
+# libtcmalloc-minimal4 (through apt), and Knex from
+# bench/peers/package-lock.json with `npm ci` into PEERS_DIR, a folder of
+# this script's own.
 #
 # The schema is written once per size by bench/peers/make_schema.py; every
 # tool reads that file and writes its script file with the same batch
@@ -54,6 +55,9 @@ missing=()
 "$python" -c 'import sqlalchemy' 2>/dev/null || missing+=(python3-sqlalchemy)
 command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
+# The allocator our optimised build links, as scripts/setup.sh installs it.
+dpkg-query -W -f='${Status}' libtcmalloc-minimal4 2>/dev/null | grep -q "install ok installed" ||
+    missing+=(libtcmalloc-minimal4)
 if [ ${#missing[@]} -gt 0 ]; then
     echo "compare.sh: installing ${missing[*]}" >&2
     as_root apt-get update -qq >&2

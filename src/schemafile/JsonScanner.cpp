@@ -26,6 +26,13 @@ struct StopBytes {
 };
 constexpr StopBytes kStop;
 
+// The end of the plain run of a string that starts at `p`.
+const char* PlainRun(const char* p, const char* end) {
+    while (p != end && !kStop.stop[static_cast<unsigned char>(*p)])
+        ++p;
+    return p;
+}
+
 bool InRange(unsigned char c, unsigned char low, unsigned char high) {
     return c >= low && c <= high;
 }
@@ -65,9 +72,15 @@ bool JsonScanner::Fail(const char* p) {
     return false;
 }
 
+// The loops run on local pointers: through the reference, every byte read
+// could change the pointer or the end, and both would be stored and loaded
+// again at each byte.
 void JsonScanner::SkipSpace(const char*& p) const {
-    while (p != m_end && (*p == ' ' || *p == '\n' || *p == '\r' || *p == '\t'))
-        ++p;
+    const char* q = p;
+    const char* const end = m_end;
+    while (q != end && (*q == ' ' || *q == '\n' || *q == '\r' || *q == '\t'))
+        ++q;
+    p = q;
 }
 
 bool JsonScanner::Scan(JsonEvents& events) {
@@ -221,8 +234,7 @@ bool JsonScanner::Utf8(const char*& p) const {
 bool JsonScanner::StringToken(const char*& p, std::string_view& out) {
     const char* start = ++p;
     for (;;) {
-        while (p != m_end && !kStop.stop[static_cast<unsigned char>(*p)])
-            ++p;
+        p = PlainRun(p, m_end);
         if (p == m_end)
             return false;
         if (*p == '"') {
@@ -256,8 +268,7 @@ bool JsonScanner::Escaped(const char*& p, const char* start, std::string_view& o
     };
     for (;;) {
         const char* run = p;
-        while (p != m_end && !kStop.stop[static_cast<unsigned char>(*p)])
-            ++p;
+        p = PlainRun(p, m_end);
         m_decoded.append(run, p);
         if (p == m_end)
             return false;
@@ -325,9 +336,11 @@ bool JsonScanner::Number(JsonEvents& events, const char*& p) {
     const char* start = p;
     const auto digits = [&] {
         const char* first = p;
-        while (p != m_end && *p >= '0' && *p <= '9')
-            ++p;
-        return p != first;
+        const char* q = p;
+        while (q != m_end && *q >= '0' && *q <= '9')
+            ++q;
+        p = q;
+        return q != first;
     };
     const bool negative = *p == '-';
     if (negative)

@@ -72,7 +72,9 @@ public:
         Add(node);
     }
 
-    void StartObject() override { m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}}); }
+    void StartObject() override {
+        m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}, 0});
+    }
     void Key(std::string_view value) override {
         Frame& frame = m_frames.back();
         frame.key = std::string_view(Keep(value), value.size());
@@ -115,7 +117,7 @@ public:
             stream = m_streamed =
                 m_sink->StreamArray(root.key, m_members.data() + root.start, m_members.size() - root.start);
         }
-        m_frames.push_back({false, stream, m_items.size(), 0, {}, nullptr, m_tree.GetMark()});
+        m_frames.push_back({false, stream, m_items.size(), 0, {}, nullptr, m_tree.GetMark(), 0});
     }
     void EndArray() override {
         const size_t start = m_frames.back().start;
@@ -136,7 +138,8 @@ private:
         size_t index;                                               // arrays: elements finished
         std::string_view key;                                       // objects: the key being read
         std::unique_ptr<std::unordered_set<std::string_view>> keys; // large objects
-        Mark mark; // streamed arrays: the memory before the first element
+        Mark mark;        // streamed arrays: the memory before the first element
+        uint16_t keyBits; // objects: the KeyBit of every key read so far
     };
 
     void Add(const JsonNode& node) {
@@ -173,6 +176,13 @@ private:
     }
 
     bool IsSecondKey(Frame& frame) {
+        // A key whose bit no earlier key set is new; the set of a large
+        // object, once made, still takes it.
+        const uint16_t bit = JsonNode::KeyBit(frame.key);
+        const bool maybe = (frame.keyBits & bit) != 0;
+        frame.keyBits |= bit;
+        if (!maybe && !frame.keys)
+            return false;
         const JsonMember* first = m_members.data() + frame.start;
         const size_t count = m_members.size() - frame.start;
         if (count < kLinearKeys)

@@ -40,9 +40,15 @@ namespace VrlSchemaLib {
 
 namespace {
 
+// Names are folded as ASCII, whatever the process's C locale: a host's
+// locale must not change which names of a file collide.
+char FoldAscii(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 std::string Lower(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(out.begin(), out.end(), out.begin(), FoldAscii);
     return out;
 }
 
@@ -264,6 +270,8 @@ private:
                     if (e.version == v && e.servicePack == sp && SameLowered(e.name, name))
                         return e.index;
                 }
+                if (entries.empty())
+                    entries.reserve(kSeenInOrder);
                 entries.push_back({std::string(name), v, sp, index});
                 if (entries.size() == kSeenInOrder) {
                     for (const Entry& e : entries)
@@ -277,8 +285,7 @@ private:
 
         static bool SameLowered(std::string_view a, std::string_view b) {
             return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                       return std::tolower(static_cast<unsigned char>(x)) ==
-                              std::tolower(static_cast<unsigned char>(y));
+                       return FoldAscii(x) == FoldAscii(y);
                    });
         }
     };
@@ -647,6 +654,7 @@ private:
         if (!j.is_array())
             Fail(path, std::string("expected an array, found ") + TypeName(j));
         std::vector<CString> names;
+        names.reserve(j.size());
         for (size_t i = 0; i < j.size(); ++i) {
             const std::string_view name = String(j[i], JsonPath(path, i));
             if (name.empty() || name == "^")

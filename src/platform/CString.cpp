@@ -13,11 +13,16 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <cwchar>
 #include <locale.h>
 #include <type_traits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 #include "CException.h"
 #include "StringResources.h"
@@ -113,6 +118,35 @@ std::string WideToUtf8(std::wstring_view text) {
     return out;
 }
 
+namespace {
+
+// Eight characters at `from`, when all are ASCII, written as eight bytes to
+// `to`; false, and nothing written, otherwise.
+inline bool AsciiBlock(const wchar_t* from, char* to) {
+    static_assert(sizeof(wchar_t) == 4, "wide characters are 32 bits");
+#if defined(__SSE2__)
+    const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from));
+    const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 4));
+    const __m128i beyond = _mm_and_si128(_mm_or_si128(low, high), _mm_set1_epi32(~0x7F));
+    if (_mm_movemask_epi8(_mm_cmpeq_epi32(beyond, _mm_setzero_si128())) != 0xFFFF)
+        return false;
+    const __m128i words = _mm_packs_epi32(low, high);
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to), _mm_packus_epi16(words, words));
+    return true;
+#else
+    uint32_t any = 0;
+    for (int k = 0; k < 8; ++k)
+        any |= static_cast<uint32_t>(from[k]);
+    if (any >= 0x80)
+        return false;
+    for (int k = 0; k < 8; ++k)
+        to[k] = static_cast<char>(from[k]);
+    return true;
+#endif
+}
+
+} // namespace
+
 void AppendUtf8(std::string& out, std::wstring_view text) {
     using Unit = std::make_unsigned_t<wchar_t>;
     // Room for one byte per character, which all-ASCII text takes; blocks of
@@ -124,14 +158,7 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
     out.resize(at + n);
     char* dst = out.data() + at;
     while (i < n) {
-        while (n - i >= 8) {
-            Unit any = 0;
-            for (size_t k = 0; k < 8; ++k)
-                any |= static_cast<Unit>(text[i + k]);
-            if (any >= 0x80)
-                break;
-            for (size_t k = 0; k < 8; ++k)
-                dst[k] = static_cast<char>(text[i + k]);
+        while (n - i >= 8 && AsciiBlock(text.data() + i, dst)) {
             dst += 8;
             i += 8;
         }

@@ -33,6 +33,8 @@ VrlDataDefinition& VrlDataDefinition::operator=(const VrlDataDefinition& other) 
     return *this;
 }
 
+VrlDataDefinition::VrlDataDefinition(VrlDataDefinition&& other) noexcept = default;
+VrlDataDefinition& VrlDataDefinition::operator=(VrlDataDefinition&& other) noexcept = default;
 VrlDataDefinition::~VrlDataDefinition() = default;
 
 CString VrlDataDefinition::GetParentIDField() const {

@@ -22,6 +22,8 @@ public:
                       const wchar_t* extendedTable, const wchar_t* extendedField);
     VrlDataDefinition(const VrlDataDefinition& other);
     VrlDataDefinition& operator=(const VrlDataDefinition& other);
+    VrlDataDefinition(VrlDataDefinition&& other) noexcept;
+    VrlDataDefinition& operator=(VrlDataDefinition&& other) noexcept;
     ~VrlDataDefinition() override;
 
     VrlDataType GetDataType() const { return m_eDataType; }

@@ -1,5 +1,7 @@
 #include "VrlField.h"
 
+#include <utility>
+
 #include "ObjectExistsFormats.h"
 #include "VrlTable.h"
 
@@ -8,16 +10,16 @@ namespace VrlSchemaLib {
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
-    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(definition),
-      m_oDefaultValue(defaultValue), m_bFake(fake), m_ePasteAction(pasteAction),
+    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
+      m_oDefaultValue(std::move(defaultValue)), m_bFake(fake), m_ePasteAction(pasteAction),
       m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat),
       m_pDescription(Described(sm_oOemMgr.LoadOemString(descriptionId))) {}
 
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
-    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(definition),
-      m_oDefaultValue(defaultValue), m_bFake(fake), m_ePasteAction(pasteAction),
+    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
+      m_oDefaultValue(std::move(defaultValue)), m_bFake(fake), m_ePasteAction(pasteAction),
       m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat),
       m_pDescription(Described(sm_oOemMgr.ReplaceTokens(description))) {}
 

@@ -584,7 +584,7 @@ private:
         if (IsDroppedMarker(j, path)) {
             return Make(m_file.m_fields, name, version);
         }
-        const VrlDataDefinition definition = Definition(j, path);
+        VrlDataDefinition definition = Definition(j, path);
         COleVariant defaultValue;
         if (const JsonNode* v = Find(j, "default")) {
             VARIANT value;
@@ -609,10 +609,10 @@ private:
                 Fail(JsonPath(path, "descriptionId"), "give either description or descriptionId");
             const auto resource =
                 static_cast<unsigned int>(Integer(*id, JsonPath(path, "descriptionId"), 0, 65535));
-            field = Make(m_file.m_fields, name, definition, defaultValue, nullType, resource, fake, paste,
-                         version, resourceBased, convertFormat);
+            field = Make(m_file.m_fields, name, std::move(definition), std::move(defaultValue), nullType,
+                         resource, fake, paste, version, resourceBased, convertFormat);
         } else {
-            field = Make(m_file.m_fields, name, definition, defaultValue, nullType,
+            field = Make(m_file.m_fields, name, std::move(definition), std::move(defaultValue), nullType,
                          Wide(OptString(j, path, "description")), fake, paste, version, resourceBased,
                          convertFormat);
         }

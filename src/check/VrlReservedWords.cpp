@@ -1,6 +1,8 @@
 #include "VrlReservedWords.h"
 
 #include <array>
+#include <bitset>
+#include <cstdint>
 #include <string_view>
 #include <unordered_set>
 
@@ -226,9 +228,27 @@ const char* const s_aPostgres[] = {
 
 // Upper case; the views point into the lists above. Every name of a
 // model is looked up once, so a hash beats a search of the sorted words.
+// A name is first checked against one bit per hash of the list's words,
+// which turns most names away before the set is asked.
+uint32_t Mix(uint32_t hash, char upper) {
+    return hash * 31 + static_cast<unsigned char>(upper);
+}
+size_t BitOf(uint32_t hash) {
+    return (hash ^ (hash >> 12)) & 4095;
+}
+
 struct WordList {
     std::unordered_set<std::string_view> words;
-    template <size_t N> void Add(const char* const (&list)[N]) { words.insert(list, list + N); }
+    std::bitset<4096> hashes;
+    template <size_t N> void Add(const char* const (&list)[N]) {
+        for (const char* word : list) {
+            words.insert(word);
+            uint32_t hash = 0;
+            for (const char* c = word; *c != '\0'; ++c)
+                hash = Mix(hash, *c);
+            hashes.set(BitOf(hash));
+        }
+    }
 };
 
 const WordList& ListOf(Dialect target) {
@@ -254,13 +274,16 @@ bool VrlReservedWords::IsReserved(Dialect target, std::wstring_view name) {
     char upper[24];
     if (name.empty() || name.size() > sizeof upper)
         return false;
+    uint32_t hash = 0;
     for (size_t i = 0; i < name.size(); ++i) {
         const wchar_t ch = name[i];
         if (ch >= 0x80)
             return false;
         upper[i] = static_cast<char>(ch >= L'a' && ch <= L'z' ? ch - L'a' + L'A' : ch);
+        hash = Mix(hash, upper[i]);
     }
-    return ListOf(target).words.count(std::string_view(upper, name.size())) != 0;
+    const WordList& list = ListOf(target);
+    return list.hashes.test(BitOf(hash)) && list.words.count(std::string_view(upper, name.size())) != 0;
 }
 
 } // namespace VrlSchemaLib

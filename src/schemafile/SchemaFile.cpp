@@ -193,7 +193,9 @@ private:
 
     void BuildModel(const JsonNode& doc);
 
-    [[noreturn]] void Fail(const JsonPath& path, const std::string& reason) const {
+    // Out of the way of the readers below, so that they stay small enough
+    // to be inlined where they are called with a literal key.
+    [[noreturn, gnu::cold, gnu::noinline]] void Fail(const JsonPath& path, const std::string& reason) const {
         throw SchemaFileError(m_fileName, path.Str(), reason);
     }
 
@@ -333,11 +335,15 @@ private:
 
     static const JsonNode* Find(const JsonNode& j, std::string_view key) { return j.Find(key); }
 
-    const JsonNode& Require(const JsonNode& j, const JsonPath& path, std::string_view key) const {
+    [[gnu::always_inline]] const JsonNode& Require(const JsonNode& j, const JsonPath& path,
+                                                   std::string_view key) const {
         const JsonNode* v = Find(j, key);
         if (!v)
-            Fail(path, "missing required key \"" + std::string(key) + "\"");
+            Missing(path, key);
         return *v;
+    }
+    [[noreturn]] void Missing(const JsonPath& path, std::string_view key) const {
+        Fail(path, "missing required key \"" + std::string(key) + "\"");
     }
 
     std::string_view String(const JsonNode& j, const JsonPath& path) const {
@@ -346,20 +352,22 @@ private:
         return j.Str();
     }
 
-    std::string_view OptString(const JsonNode& j, const JsonPath& path, std::string_view key) const {
+    [[gnu::always_inline]] std::string_view OptString(const JsonNode& j, const JsonPath& path,
+                                                      std::string_view key) const {
         const JsonNode* v = Find(j, key);
         return v ? String(*v, JsonPath(path, key)) : std::string_view();
     }
 
     static CString Wide(std::string_view utf8) { return CString(Utf8ToWide(utf8)); }
 
-    bool OptBool(const JsonNode& j, const JsonPath& path, std::string_view key) const {
+    [[gnu::always_inline]] bool OptBool(const JsonNode& j, const JsonPath& path, std::string_view key) const {
         const JsonNode* v = Find(j, key);
-        if (!v)
-            return false;
-        if (!v->is_boolean())
-            Fail(JsonPath(path, key), std::string("expected a boolean, found ") + TypeName(*v));
-        return v->Bool();
+        return v && Boolean(*v, path, key);
+    }
+    bool Boolean(const JsonNode& v, const JsonPath& path, std::string_view key) const {
+        if (!v.is_boolean())
+            Fail(JsonPath(path, key), std::string("expected a boolean, found ") + TypeName(v));
+        return v.Bool();
     }
 
     long Integer(const JsonNode& j, const JsonPath& path, long low, long high) const {
@@ -372,8 +380,8 @@ private:
         return static_cast<long>(value);
     }
 
-    long OptInteger(const JsonNode& j, const JsonPath& path, std::string_view key, long low, long high,
-                    long fallback) const {
+    [[gnu::always_inline]] long OptInteger(const JsonNode& j, const JsonPath& path, std::string_view key,
+                                           long low, long high, long fallback) const {
         const JsonNode* v = Find(j, key);
         return v ? Integer(*v, JsonPath(path, key), low, high) : fallback;
     }

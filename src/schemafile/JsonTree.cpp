@@ -196,7 +196,13 @@ private:
     }
 
     static void SortByKey(JsonMember* first, JsonMember* last) {
-        const auto less = [](const JsonMember& a, const JsonMember& b) { return a.key < b.key; };
+        // Bytewise, as the keys' own order is; most keys differ in their
+        // first byte, which is compared in place.
+        const auto less = [](const JsonMember& a, const JsonMember& b) {
+            if (!a.key.empty() && !b.key.empty() && a.key[0] != b.key[0])
+                return static_cast<unsigned char>(a.key[0]) < static_cast<unsigned char>(b.key[0]);
+            return a.key < b.key;
+        };
         if (last - first > static_cast<std::ptrdiff_t>(kLinearKeys)) {
             std::stable_sort(first, last, less);
             return;

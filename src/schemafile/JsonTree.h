@@ -54,10 +54,10 @@ public:
     // The member `key` of an object, or null. Most keys asked for are
     // absent: a bit per key, set for every member, turns most of those away
     // before the members are searched.
-    const JsonNode* Find(std::string_view key) const {
+    [[gnu::always_inline]] const JsonNode* Find(std::string_view key) const {
         return (m_keys & KeyBit(key)) ? Search(key) : nullptr;
     }
-    static uint16_t KeyBit(std::string_view key) {
+    [[gnu::always_inline]] static uint16_t KeyBit(std::string_view key) {
         if (key.empty())
             return 1;
         const unsigned mix = static_cast<unsigned>(key.size()) * 7u +

@@ -318,9 +318,13 @@ private:
         if (!j.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(j));
         // The keys' lengths are known where they are written: a key is
-        // compared only with those of its own length.
+        // compared only with those of its own length and first letter.
         for (const JsonMember& member : j) {
-            if (std::find(allowed.begin(), allowed.end(), member.key) == allowed.end())
+            const std::string_view key = member.key;
+            if (std::none_of(allowed.begin(), allowed.end(), [key](std::string_view known) {
+                    return known.size() == key.size() &&
+                           (key.empty() || (known[0] == key[0] && known == key));
+                }))
                 Fail(JsonPath(path, member.key), "unknown key \"" + std::string(member.key) + "\"");
         }
     }
@@ -333,7 +337,9 @@ private:
         return true;
     }
 
-    static const JsonNode* Find(const JsonNode& j, std::string_view key) { return j.Find(key); }
+    [[gnu::always_inline]] static const JsonNode* Find(const JsonNode& j, std::string_view key) {
+        return j.Find(key);
+    }
 
     [[gnu::always_inline]] const JsonNode& Require(const JsonNode& j, const JsonPath& path,
                                                    std::string_view key) const {

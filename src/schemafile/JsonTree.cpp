@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
 #include <unordered_set>
 
 #include "JsonScanner.h"
@@ -160,7 +161,9 @@ private:
     const char* Keep(std::string_view text) {
         if (text.empty())
             return "";
-        if (text.data() >= m_text.data() && text.data() + text.size() <= m_text.data() + m_text.size())
+        const std::less_equal<const char*> within;
+        if (within(m_text.data(), text.data()) &&
+            within(text.data() + text.size(), m_text.data() + m_text.size()))
             return text.data();
         char* out = static_cast<char*>(m_tree.Allocate(text.size(), 1));
         std::memcpy(out, text.data(), text.size());

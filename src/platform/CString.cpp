@@ -54,7 +54,8 @@ void AppendUtf8(std::string& out, char32_t cp) {
     }
 }
 
-// Appends the widened form of UTF-8 text; malformed sequences become U+FFFD.
+} // namespace
+
 void AppendWide(std::wstring& out, std::string_view text) {
     size_t i = 0;
     const size_t n = text.size();
@@ -101,8 +102,6 @@ void AppendWide(std::wstring& out, std::string_view text) {
         i = j;
     }
 }
-
-} // namespace
 
 std::wstring Utf8ToWide(std::string_view text) {
     std::wstring out;

@@ -189,5 +189,7 @@ bool AppendFixed6(std::wstring& out, double value);
 // Widens UTF-8 text; narrows to UTF-8.
 std::wstring Utf8ToWide(std::string_view text);
 std::string WideToUtf8(std::wstring_view text);
-// Appends the UTF-8 form of `text` to `out`.
+// AppendUtf8 appends the UTF-8 form of `text` to `out`; AppendWide the
+// widened form of UTF-8 `text` (a malformed sequence becomes U+FFFD).
 void AppendUtf8(std::string& out, std::wstring_view text);
+void AppendWide(std::wstring& out, std::string_view text);

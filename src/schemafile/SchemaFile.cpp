@@ -593,7 +593,10 @@ private:
                   {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
                    "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
                    "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
-        const CString name = Wide(Name(j, path));
+        // A field copies its name: it is widened into the builder's buffer.
+        m_fieldName.clear();
+        AppendWide(m_fieldName, Name(j, path));
+        const wchar_t* name = m_fieldName.c_str();
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
             return Make(m_file.m_fields, name, version);
@@ -1051,6 +1054,7 @@ private:
     ListState m_streamList;
     std::vector<VrlTable*> m_streamTables;
     std::exception_ptr m_streamFailure;
+    std::wstring m_fieldName; // the name of the field being built
     std::vector<SchemaFileError::Problem> m_streamErrors;
 };
 

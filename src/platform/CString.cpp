@@ -34,6 +34,8 @@ namespace {
 
 constexpr wchar_t kReplacementChar = 0xFFFD;
 
+} // namespace
+
 void AppendUtf8(std::string& out, char32_t cp) {
     if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
         cp = kReplacementChar;
@@ -53,8 +55,6 @@ void AppendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
 }
-
-} // namespace
 
 void AppendWide(std::wstring& out, std::string_view text) {
     size_t i = 0;

@@ -193,3 +193,6 @@ std::string WideToUtf8(std::wstring_view text);
 // widened form of UTF-8 `text` (a malformed sequence becomes U+FFFD).
 void AppendUtf8(std::string& out, std::wstring_view text);
 void AppendWide(std::wstring& out, std::string_view text);
+// Appends the UTF-8 form of one code point; a surrogate or a value past
+// U+10FFFF becomes U+FFFD.
+void AppendUtf8(std::string& out, char32_t cp);

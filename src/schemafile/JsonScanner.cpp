@@ -7,6 +7,8 @@
 #include <cstring>
 #include <system_error>
 
+#include "../platform/CString.h"
+
 namespace VrlSchemaLib {
 
 namespace {
@@ -45,24 +47,6 @@ int HexDigit(char c) {
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
-}
-
-void AppendUtf8(std::string& out, uint32_t code) {
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (code >> 18));
-        out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
 }
 
 } // namespace
@@ -323,7 +307,7 @@ bool JsonScanner::Escaped(const char*& p, const char* start, std::string_view& o
                     return false;
                 code = 0x10000 + ((code - 0xD800) << 10) + (second - 0xDC00);
             }
-            AppendUtf8(m_decoded, code);
+            AppendUtf8(m_decoded, static_cast<char32_t>(code));
             break;
         }
         default:

@@ -226,8 +226,6 @@ const char* const s_aPostgres[] = {
     "WINDOW",
 };
 
-// Upper case; the views point into the lists above. Every name of a
-// model is looked up once, so a hash beats a search of the sorted words.
 // A name is first checked against one bit per hash of the list's words,
 // which turns most names away before the set is asked.
 uint32_t Mix(uint32_t hash, char upper) {
@@ -237,6 +235,8 @@ size_t BitOf(uint32_t hash) {
     return (hash ^ (hash >> 12)) & 4095;
 }
 
+// Upper case; the views point into the lists above. Every name of a
+// model is looked up once, so a hash beats a search of the sorted words.
 struct WordList {
     std::unordered_set<std::string_view> words;
     std::bitset<4096> hashes;

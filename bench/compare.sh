@@ -17,8 +17,8 @@
 #   WORK_DIR      the schema files, scripts and raw figures (default a fresh
 #                 temporary folder, removed at the end; kept when given)
 #
-# Installs what is missing: Debian's python3-sqlalchemy, nodejs, npm and
-# libtcmalloc-minimal4 (through apt), and Knex from
+# Installs what is missing: Debian's python3-sqlalchemy, nodejs, npm,
+# libtcmalloc-minimal4 and libgoogle-perftools-dev (through apt), and Knex from
 # bench/peers/package-lock.json with `npm ci` into PEERS_DIR, a folder of
 # this script's own.
 #
@@ -55,9 +55,12 @@ missing=()
 "$python" -c 'import sqlalchemy' 2>/dev/null || missing+=(python3-sqlalchemy)
 command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
-# The allocator our optimised build links, as scripts/setup.sh installs it.
-dpkg-query -W -f='${Status}' libtcmalloc-minimal4 2>/dev/null | grep -q "install ok installed" ||
-    missing+=(libtcmalloc-minimal4)
+# The allocator our optimised build links and its header, as
+# scripts/setup.sh installs them.
+for package in libtcmalloc-minimal4 libgoogle-perftools-dev; do
+    dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+        missing+=("$package")
+done
 if [ ${#missing[@]} -gt 0 ]; then
     echo "compare.sh: installing ${missing[*]}" >&2
     as_root apt-get update -qq >&2

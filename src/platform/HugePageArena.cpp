@@ -32,7 +32,8 @@ void* HugePageArena::Allocate(std::size_t size, std::size_t alignment, std::size
         return reinterpret_cast<char*>(RoundUp(next, alignment));
     };
     char* start = aligned();
-    if (m_next == nullptr || start > m_end || static_cast<std::size_t>(m_end - start) < length) {
+    // Before the first reservation both ends are null, so nothing fits.
+    if (start > m_end || static_cast<std::size_t>(m_end - start) < length) {
         if (!Reserve(length))
             return nullptr;
         start = aligned();

@@ -25,8 +25,10 @@ public:
     // page; 0 means no alignment). `*actualSize`, when given, receives the
     // size handed out, `size` rounded up to whole base pages. Returns
     // nullptr when the kernel gives no more address space, or for a size of
-    // 0 or an alignment that is not a power of two or is larger than a huge
-    // page; the caller then allocates as it would without the arena.
+    // 0 or over 64 TiB (more than any reservation can be, and the rounding
+    // could not overflow), or an alignment that is not a power of two or is
+    // larger than a huge page; the caller then allocates as it would
+    // without the arena.
     void* Allocate(std::size_t size, std::size_t alignment, std::size_t* actualSize);
 
     static constexpr std::size_t kHugePage = std::size_t(2) << 20;

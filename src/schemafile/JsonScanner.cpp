@@ -73,6 +73,7 @@ bool JsonScanner::Scan(JsonEvents& events) {
     if (m_text.size() >= 3 && std::memcmp(p, "\xEF\xBB\xBF", 3) == 0)
         p += 3;
     m_open.clear();
+    m_nextProgress = kProgressStep;
     for (;;) {
         // A value is due.
         SkipSpace(p);
@@ -125,12 +126,20 @@ bool JsonScanner::Scan(JsonEvents& events) {
                 return Fail(p);
             ++p;
             m_open.pop_back();
-            if (object)
+            if (object) {
                 events.EndObject();
-            else
+                if (m_progress && static_cast<size_t>(p - m_text.data()) >= m_nextProgress)
+                    Progress(p);
+            } else
                 events.EndArray();
         }
     }
+}
+
+void JsonScanner::Progress(const char* p) {
+    const auto offset = static_cast<size_t>(p - m_text.data());
+    m_nextProgress = offset + kProgressStep;
+    m_progress(offset);
 }
 
 bool JsonScanner::Key(JsonEvents& events, const char*& p) {

@@ -12,6 +12,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -43,6 +44,11 @@ public:
     // pass through.
     bool Scan(JsonEvents& events);
     size_t ErrorOffset() const { return m_error; }
+    // Told now and then how far into the text the scan is (about every
+    // kProgressStep bytes, as an object closes): the handler has had every
+    // event of the text before that offset.
+    void OnProgress(std::function<void(size_t)> hook) { m_progress = std::move(hook); }
+    static constexpr size_t kProgressStep = size_t(1) << 20;
 
 private:
     bool Scalar(JsonEvents& events, const char*& p);
@@ -53,12 +59,15 @@ private:
     bool Number(JsonEvents& events, const char*& p);
     bool Fail(const char* p);
     void SkipSpace(const char*& p) const;
+    void Progress(const char* p);
 
     std::string_view m_text;
     const char* m_end = nullptr;
     size_t m_error = 0;
     std::string m_decoded;
     std::vector<bool> m_open; // true: an object
+    std::function<void(size_t)> m_progress;
+    size_t m_nextProgress = 0;
 };
 
 } // namespace VrlSchemaLib

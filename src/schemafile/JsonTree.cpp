@@ -265,9 +265,10 @@ struct SilentReader {
 
 } // namespace
 
-JsonTree::JsonTree(std::string_view text, JsonElementSink* sink) {
+JsonTree::JsonTree(std::string_view text, JsonElementSink* sink, std::function<void(size_t)> progress) {
     Reader reader(*this, sink, text);
     JsonScanner scanner(text);
+    scanner.OnProgress(std::move(progress));
     if (scanner.Scan(reader))
         return;
     // The scanner refuses what the parser refuses, and the parser's message

@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -112,8 +113,11 @@ public:
 class JsonTree {
 public:
     // Raises the parser's exception for a text it refuses. With a sink, one
-    // array of the root object may go to it element by element.
-    explicit JsonTree(std::string_view text, JsonElementSink* sink = nullptr);
+    // array of the root object may go to it element by element. `progress`,
+    // when given, is told now and then how much of the text has been read
+    // (JsonScanner::OnProgress).
+    explicit JsonTree(std::string_view text, JsonElementSink* sink = nullptr,
+                      std::function<void(size_t)> progress = {});
     JsonTree(const JsonTree&) = delete;
     JsonTree& operator=(const JsonTree&) = delete;
     ~JsonTree();

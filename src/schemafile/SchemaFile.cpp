@@ -6,13 +6,11 @@
 #include <charconv>
 #include <deque>
 #include <exception>
-#include <fstream>
 #include <functional>
 #include <initializer_list>
 #include <limits>
 #include <map>
 #include <set>
-#include <sstream>
 #include <string_view>
 #include <type_traits>
 #include <unordered_map>
@@ -20,6 +18,7 @@
 #include <utility>
 
 #include "../platform/COleVariant.h"
+#include "../platform/MappedFile.h"
 #include "../platform/Variant.h"
 #include "../schema/VrlConstraint.h"
 #include "../schema/VrlDataDefinition.h"
@@ -1139,14 +1138,15 @@ namespace {
 } // namespace
 
 std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::string& fileName,
-                                              Dialect dialect, std::optional<VrlSchemaVersion> version) {
+                                              Dialect dialect, std::optional<VrlSchemaVersion> version,
+                                              const std::function<void(size_t)>& progress) {
     for (bool stream : {true, false}) {
         std::unique_ptr<SchemaFile> file(new SchemaFile());
         file->m_record = SchemaFileRecord(fileName);
         Builder builder(*file, fileName, dialect, version, stream);
         std::unique_ptr<JsonTree> doc;
         try {
-            doc = std::make_unique<JsonTree>(text, &builder);
+            doc = std::make_unique<JsonTree>(text, &builder, progress);
         } catch (const Builder::Restart&) {
             continue;
         } catch (const nlohmann::json::exception& e) {
@@ -1161,14 +1161,10 @@ std::unique_ptr<SchemaFile> SchemaFile::Parse(std::string_view text, const std::
 
 std::unique_ptr<SchemaFile> SchemaFile::Load(const std::string& path, Dialect dialect,
                                              std::optional<VrlSchemaVersion> version) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
+    MappedFile file;
+    if (file.Open(path.c_str()) != 0)
         throw SchemaFileError(path, "", "cannot open the file");
-    std::ostringstream text;
-    text << in.rdbuf();
-    if (in.bad())
-        throw SchemaFileError(path, "", "cannot read the file");
-    return Parse(text.str(), path, dialect, version);
+    return Parse(file.Text(), path, dialect, version, [&file](size_t offset) { file.Discard(offset); });
 }
 
 } // namespace VrlSchemaLib

@@ -5,7 +5,9 @@
 // them alive as long as the schema built over them is in use.
 #pragma once
 
+#include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -39,11 +41,17 @@ class SchemaFile {
 public:
     // Builds the model described by `text`. `fileName` only names the file in
     // errors. `version`, when given, replaces the version the file asks for.
+    // `progress`, when given, is told now and then (about every mebibyte)
+    // the offset before which the reader is done with the text for the time
+    // being; it may read that part again later (to explain an error, or in
+    // a second pass), so the text must stay readable.
     // Raises SchemaFileError; nothing is kept of a refused file.
     static std::unique_ptr<SchemaFile> Parse(std::string_view text, const std::string& fileName,
                                              Dialect dialect,
-                                             std::optional<VrlSchemaVersion> version = std::nullopt);
-    // Reads and parses a file.
+                                             std::optional<VrlSchemaVersion> version = std::nullopt,
+                                             const std::function<void(size_t)>& progress = {});
+    // Reads and parses a file: a regular file is mapped, and the pages of
+    // it already read are let go as the reading goes on.
     static std::unique_ptr<SchemaFile> Load(const std::string& path, Dialect dialect,
                                             std::optional<VrlSchemaVersion> version = std::nullopt);
 

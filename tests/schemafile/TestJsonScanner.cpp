@@ -6,6 +6,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -181,3 +182,31 @@ TEST(JsonScanner, RefusedSchemaFileGivesTheLibraryMessage) {
 }
 
 } // namespace
+
+// The progress hook is what lets a mapped schema file go page by page: each
+// offset it gives must lie after an object's end that the handler has
+// already been told about.
+TEST(JsonScanner, ProgressComesAfterClosedObjectsAboutEveryMebibyte) {
+    std::string text = "[";
+    while (text.size() < 3 * JsonScanner::kProgressStep + 100)
+        text += "{\"name\":\"T\",\"fields\":[1,2,3]},";
+    text += "{}]";
+    struct Closes : ScannerLog {
+        size_t closed = 0;
+        void EndObject() override { ++closed; }
+    } events;
+    std::vector<std::pair<size_t, size_t>> reports; // offset, objects closed by then
+    JsonScanner scanner(text);
+    scanner.OnProgress([&](size_t offset) { reports.emplace_back(offset, events.closed); });
+    ASSERT_TRUE(scanner.Scan(events));
+    ASSERT_EQ(3u, reports.size());
+    size_t last = 0;
+    for (const auto& [offset, closed] : reports) {
+        EXPECT_EQ('}', text[offset - 1]);
+        EXPECT_GE(offset, last + JsonScanner::kProgressStep);
+        EXPECT_LT(offset, last + JsonScanner::kProgressStep + 40);
+        // Every object before the offset was closed before the report.
+        EXPECT_EQ(static_cast<size_t>(std::count(text.begin(), text.begin() + offset, '}')), closed);
+        last = offset;
+    }
+}

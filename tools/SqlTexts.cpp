@@ -107,7 +107,7 @@ SqlText SqlTexts::Join(const std::string& command, std::vector<CString>& stateme
     for (CString& s : statements) {
         AppendUtf8(out.text, s.View());
         out.text += m_separator;
-        std::wstring().swap(s.Str());
+        s = CString();
     }
     out.statements = statements.size();
     return out;

@@ -187,13 +187,37 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
     out.resize(static_cast<size_t>(dst - out.data()));
 }
 
+const std::wstring CString::s_empty;
+
 CString::CString(const char* utf8) {
-    if (utf8 != nullptr)
-        AppendWide(m_str, utf8);
+    if (utf8 != nullptr && *utf8 != '\0') {
+        std::wstring text;
+        AppendWide(text, utf8);
+        m_rep = new Rep(std::move(text));
+    }
+}
+
+std::wstring& CString::Edit() {
+    if (m_rep == nullptr) {
+        m_rep = new Rep(std::wstring());
+    } else if (m_rep->refs.load(std::memory_order_acquire) != 1) {
+        Rep* own = new Rep(m_rep->str);
+        Release();
+        m_rep = own;
+    }
+    return m_rep->str;
+}
+
+void CString::Empty() {
+    // A text of its own keeps its room for what is written next.
+    if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1)
+        m_rep->str.clear();
+    else
+        Release();
 }
 
 std::string CString::ToUtf8() const {
-    return WideToUtf8(m_str);
+    return WideToUtf8(S());
 }
 
 // ---------------------------------------------------------------------------
@@ -298,30 +322,36 @@ wchar_t CharToUpper(wchar_t ch) {
 wchar_t CString::GetAt(int index) const {
     if (index < 0 || index >= GetLength())
         AfxThrowInvalidArgException();
-    return m_str[static_cast<size_t>(index)];
+    return S()[static_cast<size_t>(index)];
 }
 
 void CString::SetAt(int index, wchar_t ch) {
     if (index < 0 || index >= GetLength())
         AfxThrowInvalidArgException();
-    m_str[static_cast<size_t>(index)] = ch;
+    Edit()[static_cast<size_t>(index)] = ch;
 }
 
 CString& CString::operator=(const wchar_t* text) {
-    if (text == nullptr)
-        m_str.clear();
-    else
-        m_str.assign(text); // safe even when text points into m_str
+    if (text == nullptr || *text == L'\0') {
+        Empty();
+    } else if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1) {
+        m_rep->str.assign(text); // safe even when text points into it
+    } else {
+        // Copied before the shared text is let go: `text` may point into it.
+        Rep* own = new Rep(std::wstring(text));
+        Release();
+        m_rep = own;
+    }
     return *this;
 }
 
 CString& CString::operator=(wchar_t ch) {
-    m_str.assign(1, ch);
+    Edit().assign(1, ch);
     return *this;
 }
 
 int CString::Compare(const wchar_t* other) const {
-    const wchar_t* a = m_str.c_str();
+    const wchar_t* a = GetString();
     const wchar_t* b = other ? other : L"";
     for (;; ++a, ++b) {
         if (*a != *b)
@@ -332,7 +362,7 @@ int CString::Compare(const wchar_t* other) const {
 }
 
 int CString::CompareNoCase(const wchar_t* other) const {
-    const wchar_t* a = m_str.c_str();
+    const wchar_t* a = GetString();
     const wchar_t* b = other ? other : L"";
     for (;; ++a, ++b) {
         const unsigned la = static_cast<unsigned>(CharToLower(*a));
@@ -347,26 +377,26 @@ int CString::CompareNoCase(const wchar_t* other) const {
 int CString::Find(wchar_t ch, int start) const {
     if (start < 0 || start >= GetLength())
         return -1;
-    const size_t pos = m_str.find(ch, static_cast<size_t>(start));
+    const size_t pos = S().find(ch, static_cast<size_t>(start));
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::Find(const wchar_t* sub, int start) const {
     if (sub == nullptr || start < 0 || start > GetLength())
         return -1;
-    const size_t pos = m_str.find(sub, static_cast<size_t>(start));
+    const size_t pos = S().find(sub, static_cast<size_t>(start));
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::ReverseFind(wchar_t ch) const {
-    const size_t pos = m_str.rfind(ch);
+    const size_t pos = S().rfind(ch);
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::FindOneOf(const wchar_t* chars) const {
     if (chars == nullptr || *chars == L'\0')
         return -1;
-    const size_t pos = m_str.find_first_of(chars);
+    const size_t pos = S().find_first_of(chars);
     return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
 }
 
@@ -378,29 +408,32 @@ int CString::Replace(const wchar_t* oldText, const wchar_t* newText) {
         return 0;
     const std::wstring_view from(oldText);
     const std::wstring_view to(newText ? newText : L"");
-    size_t pos = m_str.find(from);
+    const std::wstring& text = S();
+    size_t pos = text.find(from);
     if (pos == std::wstring::npos)
         return 0;
     // One pass into a new buffer keeps this linear however many matches.
     std::wstring result;
-    result.reserve(m_str.size());
+    result.reserve(text.size());
     size_t last = 0;
     int count = 0;
     while (pos != std::wstring::npos) {
-        result.append(m_str, last, pos - last);
+        result.append(text, last, pos - last);
         result.append(to);
         last = pos + from.size();
         ++count;
-        pos = m_str.find(from, last);
+        pos = text.find(from, last);
     }
-    result.append(m_str, last, std::wstring::npos);
-    m_str.swap(result);
+    result.append(text, last, std::wstring::npos);
+    *this = CString(std::move(result));
     return count;
 }
 
 int CString::Replace(wchar_t oldChar, wchar_t newChar) {
+    if (S().find(oldChar) == std::wstring::npos)
+        return 0;
     int count = 0;
-    for (wchar_t& c : m_str) {
+    for (wchar_t& c : Edit()) {
         if (c == oldChar) {
             c = newChar;
             ++count;
@@ -410,9 +443,12 @@ int CString::Replace(wchar_t oldChar, wchar_t newChar) {
 }
 
 int CString::Remove(wchar_t ch) {
-    const size_t before = m_str.size();
-    std::erase(m_str, ch);
-    return static_cast<int>(before - m_str.size());
+    if (S().find(ch) == std::wstring::npos)
+        return 0;
+    std::wstring& text = Edit();
+    const size_t before = text.size();
+    std::erase(text, ch);
+    return static_cast<int>(before - text.size());
 }
 
 int CString::Insert(int index, const wchar_t* text) {
@@ -421,8 +457,8 @@ int CString::Insert(int index, const wchar_t* text) {
     if (index > GetLength())
         index = GetLength();
     if (text != nullptr && *text != L'\0') {
-        const std::wstring copy(text); // text may point into m_str
-        m_str.insert(static_cast<size_t>(index), copy);
+        const std::wstring copy(text); // text may point into this string
+        Edit().insert(static_cast<size_t>(index), copy);
     }
     return GetLength();
 }
@@ -431,24 +467,29 @@ int CString::Delete(int index, int count) {
     if (index < 0)
         index = 0;
     if (count > 0 && index < GetLength())
-        m_str.erase(static_cast<size_t>(index), static_cast<size_t>(count));
+        Edit().erase(static_cast<size_t>(index), static_cast<size_t>(count));
     return GetLength();
 }
 
 CString& CString::MakeLower() {
-    for (wchar_t& c : m_str)
-        c = CharToLower(c);
+    if (!IsEmpty())
+        for (wchar_t& c : Edit())
+            c = CharToLower(c);
     return *this;
 }
 
 CString& CString::MakeUpper() {
-    for (wchar_t& c : m_str)
-        c = CharToUpper(c);
+    if (!IsEmpty())
+        for (wchar_t& c : Edit())
+            c = CharToUpper(c);
     return *this;
 }
 
 CString& CString::MakeReverse() {
-    std::reverse(m_str.begin(), m_str.end());
+    if (GetLength() > 1) {
+        std::wstring& text = Edit();
+        std::reverse(text.begin(), text.end());
+    }
     return *this;
 }
 
@@ -472,31 +513,43 @@ CString& CString::Trim(const wchar_t* chars) {
 CString& CString::TrimLeft(const wchar_t* chars) {
     if (chars == nullptr || *chars == L'\0')
         return *this;
-    const size_t first = m_str.find_first_not_of(chars);
-    m_str.erase(0, first == std::wstring::npos ? m_str.size() : first);
+    const size_t first = S().find_first_not_of(chars);
+    if (first == std::wstring::npos)
+        Empty();
+    else if (first > 0)
+        Edit().erase(0, first);
     return *this;
 }
 
 CString& CString::TrimRight(const wchar_t* chars) {
     if (chars == nullptr || *chars == L'\0')
         return *this;
-    const size_t last = m_str.find_last_not_of(chars);
-    m_str.erase(last == std::wstring::npos ? 0 : last + 1);
+    const size_t last = S().find_last_not_of(chars);
+    if (last == std::wstring::npos)
+        Empty();
+    else if (last + 1 < S().size())
+        Edit().erase(last + 1);
     return *this;
 }
 
 CString& CString::TrimRight(wchar_t ch) {
-    size_t end = m_str.size();
-    while (end > 0 && m_str[end - 1] == ch)
+    const std::wstring& text = S();
+    size_t end = text.size();
+    while (end > 0 && text[end - 1] == ch)
         --end;
-    m_str.erase(end);
+    if (end == 0)
+        Empty();
+    else if (end < text.size())
+        Edit().erase(end);
     return *this;
 }
 
 CString CString::Left(int count) const {
     if (count <= 0)
         return CString();
-    return CString(m_str.substr(0, static_cast<size_t>(count)));
+    if (count >= GetLength())
+        return *this;
+    return CString(View().substr(0, static_cast<size_t>(count)));
 }
 
 CString CString::Right(int count) const {
@@ -504,7 +557,7 @@ CString CString::Right(int count) const {
         return CString();
     if (count >= GetLength())
         return *this;
-    return CString(m_str.substr(m_str.size() - static_cast<size_t>(count)));
+    return CString(View().substr(S().size() - static_cast<size_t>(count)));
 }
 
 CString CString::Mid(int first) const {
@@ -516,7 +569,9 @@ CString CString::Mid(int first, int count) const {
         first = 0;
     if (count <= 0 || first >= GetLength())
         return CString();
-    return CString(m_str.substr(static_cast<size_t>(first), static_cast<size_t>(count)));
+    if (first == 0 && count >= GetLength())
+        return *this;
+    return CString(View().substr(static_cast<size_t>(first), static_cast<size_t>(count)));
 }
 
 // ---------------------------------------------------------------------------
@@ -525,10 +580,10 @@ CString CString::Mid(int first, int count) const {
 BOOL CString::LoadString(UINT id) {
     const wchar_t* text = AfxFindStringResource(id);
     if (text == nullptr) {
-        m_str.clear();
+        Empty();
         return FALSE;
     }
-    m_str.assign(text);
+    *this = text;
     return TRUE;
 }
 
@@ -941,7 +996,10 @@ private:
 void CString::FormatV(const wchar_t* format, va_list args) {
     FormatScratch scratch;
     FormatInto(scratch.Text(), format, args);
-    m_str.assign(scratch.Text());
+    if (scratch.Text().empty())
+        Empty();
+    else
+        Edit().assign(scratch.Text());
 }
 
 void CString::AppendFormat(const wchar_t* format, ...) {
@@ -954,5 +1012,6 @@ void CString::AppendFormat(const wchar_t* format, ...) {
 void CString::AppendFormatV(const wchar_t* format, va_list args) {
     FormatScratch scratch;
     FormatInto(scratch.Text(), format, args);
-    m_str += scratch.Text();
+    if (!scratch.Text().empty())
+        Edit() += scratch.Text();
 }

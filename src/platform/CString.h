@@ -10,6 +10,7 @@
 // travel through "...": use GetString()).
 #pragma once
 
+#include <atomic>
 #include <cstdarg>
 #include <cstddef>
 #include <functional>
@@ -21,23 +22,45 @@
 
 class CString {
 public:
-    CString() = default;
-    CString(const wchar_t* text) : m_str(text ? text : L"") {}
-    CString(const wchar_t* text, int length) : m_str(text ? text : L"", text && length > 0 ? length : 0) {}
-    CString(wchar_t ch, int repeat = 1) : m_str(repeat > 0 ? repeat : 0, ch) {}
-    CString(std::wstring_view text) : m_str(text) {}
-    CString(std::wstring text) : m_str(std::move(text)) {}
+    CString() noexcept = default;
+    CString(const CString& other) noexcept : m_rep(other.m_rep) { AddRef(); }
+    CString(CString&& other) noexcept : m_rep(std::exchange(other.m_rep, nullptr)) {}
+    CString& operator=(const CString& other) noexcept {
+        other.AddRef();
+        Release();
+        m_rep = other.m_rep;
+        return *this;
+    }
+    CString& operator=(CString&& other) noexcept {
+        if (this != &other) {
+            Release();
+            m_rep = std::exchange(other.m_rep, nullptr);
+        }
+        return *this;
+    }
+    ~CString() { Release(); }
+    CString(const wchar_t* text) : m_rep(Make(text ? std::wstring_view(text) : std::wstring_view())) {}
+    CString(const wchar_t* text, int length)
+        : m_rep(Make(text && length > 0 ? std::wstring_view(text, static_cast<size_t>(length))
+                                        : std::wstring_view())) {}
+    CString(wchar_t ch, int repeat = 1)
+        : m_rep(repeat > 0 ? new Rep(std::wstring(static_cast<size_t>(repeat), ch)) : nullptr) {}
+    CString(std::wstring_view text) : m_rep(Make(text)) {}
+    CString(std::wstring text) : m_rep(text.empty() ? nullptr : new Rep(std::move(text))) {}
     // Narrow text is taken as UTF-8 (source file names, literals).
     CString(const char* utf8);
 
-    int GetLength() const { return static_cast<int>(m_str.size()); }
-    bool IsEmpty() const { return m_str.empty(); }
-    void Empty() { m_str.clear(); }
-    const wchar_t* GetString() const { return m_str.c_str(); }
-    operator const wchar_t*() const { return m_str.c_str(); }
-    const std::wstring& Str() const { return m_str; }
-    std::wstring& Str() { return m_str; }
-    std::wstring_view View() const { return m_str; }
+    int GetLength() const { return static_cast<int>(S().size()); }
+    bool IsEmpty() const { return S().empty(); }
+    void Empty();
+    const wchar_t* GetString() const { return S().c_str(); }
+    operator const wchar_t*() const { return S().c_str(); }
+    const std::wstring& Str() const { return S(); }
+    // The text to change in place, no longer shared with any copy. The
+    // reference is good until this CString is next copied, assigned or
+    // destroyed; a copy made meanwhile would see the changes too.
+    std::wstring& Str() { return Edit(); }
+    std::wstring_view View() const { return S(); }
 
     wchar_t GetAt(int index) const;
     wchar_t operator[](int index) const { return GetAt(index); }
@@ -46,26 +69,27 @@ public:
     CString& operator=(const wchar_t* text);
     CString& operator=(wchar_t ch);
     CString& operator+=(const CString& text) {
-        m_str += text.m_str;
+        if (!text.IsEmpty())
+            Edit() += text.S();
         return *this;
     }
     CString& operator+=(const wchar_t* text) {
-        if (text)
-            m_str += text;
+        if (text && *text)
+            Edit() += text;
         return *this;
     }
     CString& operator+=(wchar_t ch) {
-        m_str += ch;
+        Edit() += ch;
         return *this;
     }
     void Append(const wchar_t* text, int length) {
         if (text && length > 0)
-            m_str.append(text, length);
+            Edit().append(text, static_cast<size_t>(length));
     }
-    void AppendChar(wchar_t ch) { m_str += ch; }
+    void AppendChar(wchar_t ch) { Edit() += ch; }
     void Preallocate(int length) {
         if (length > 0)
-            m_str.reserve(static_cast<size_t>(length));
+            Edit().reserve(static_cast<size_t>(length));
     }
 
     // Ordinal (case-sensitive) comparison: <0, 0, >0.
@@ -143,31 +167,54 @@ public:
         size_t length = 0;
         for (std::wstring_view v : views)
             length += v.size();
-        CString result;
-        result.m_str.reserve(length);
+        std::wstring result;
+        result.reserve(length);
         for (std::wstring_view v : views)
-            result.m_str += v;
-        return result;
+            result += v;
+        return CString(std::move(result));
     }
 
-    friend bool operator==(const CString& a, const CString& b) { return a.m_str == b.m_str; }
+    friend bool operator==(const CString& a, const CString& b) { return a.S() == b.S(); }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
     friend bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
-    friend bool operator!=(const CString& a, const CString& b) { return a.m_str != b.m_str; }
+    friend bool operator!=(const CString& a, const CString& b) { return a.S() != b.S(); }
     friend bool operator!=(const CString& a, const wchar_t* b) { return a.Compare(b) != 0; }
     friend bool operator!=(const wchar_t* a, const CString& b) { return b.Compare(a) != 0; }
-    friend bool operator<(const CString& a, const CString& b) { return a.m_str < b.m_str; }
-    friend bool operator>(const CString& a, const CString& b) { return a.m_str > b.m_str; }
-    friend bool operator<=(const CString& a, const CString& b) { return a.m_str <= b.m_str; }
-    friend bool operator>=(const CString& a, const CString& b) { return a.m_str >= b.m_str; }
+    friend bool operator<(const CString& a, const CString& b) { return a.S() < b.S(); }
+    friend bool operator>(const CString& a, const CString& b) { return a.S() > b.S(); }
+    friend bool operator<=(const CString& a, const CString& b) { return a.S() <= b.S(); }
+    friend bool operator>=(const CString& a, const CString& b) { return a.S() >= b.S(); }
 
 private:
-    static std::wstring_view PieceView(const CString& text) { return text.m_str; }
+    static std::wstring_view PieceView(const CString& text) { return text.S(); }
     static std::wstring_view PieceView(const wchar_t* text) { return text ? text : L""; }
     static std::wstring_view PieceView(const wchar_t& ch) { return std::wstring_view(&ch, 1); }
     static std::wstring_view PieceView(std::wstring_view text) { return text; }
 
-    std::wstring m_str;
+    // The text is shared by the copies of a CString until one of them
+    // changes: copying is a count, and a model that repeats a name (every
+    // table's "ID" column) can hold it once. An empty string holds nothing.
+    struct Rep {
+        explicit Rep(std::wstring text) : str(std::move(text)) {}
+        std::atomic<int> refs{1};
+        std::wstring str;
+    };
+    static Rep* Make(std::wstring_view text) { return text.empty() ? nullptr : new Rep(std::wstring(text)); }
+    const std::wstring& S() const { return m_rep ? m_rep->str : s_empty; }
+    // The text, unshared (and allocated) first.
+    std::wstring& Edit();
+    void AddRef() const noexcept {
+        if (m_rep)
+            m_rep->refs.fetch_add(1, std::memory_order_relaxed);
+    }
+    void Release() noexcept {
+        if (m_rep && m_rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1)
+            delete m_rep;
+        m_rep = nullptr;
+    }
+
+    static const std::wstring s_empty;
+    Rep* m_rep = nullptr;
 };
 
 template <> struct std::hash<CString> {

@@ -6,8 +6,8 @@
 
 #include "../platform/CObject.h"
 #include "../platform/CString.h"
-#include "VrlSchemaVersion.h"
 #include "../support/COemMgr.h"
+#include "VrlSchemaVersion.h"
 
 namespace VrlSchemaLib {
 
@@ -37,6 +37,14 @@ public:
     // Branding manager of the object model: field and table descriptions
     // pass through it.
     static COemMgr sm_oOemMgr;
+    // Lets the name share the storage of `same` when the two are equal, so
+    // that a model that repeats a name (a column every table has) holds it
+    // once; nothing that can be seen changes. A reader calls it before the
+    // object is added anywhere.
+    void ShareName(const CString& same) {
+        if (same == m_strName)
+            m_strName = same;
+    }
 
 protected:
     VrlSchemaObject(const VrlSchemaObject& other);

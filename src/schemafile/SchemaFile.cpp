@@ -591,13 +591,13 @@ private:
                   {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
                    "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
                    "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
-        // A field copies its name: it is widened into the builder's buffer.
-        m_fieldName.clear();
-        AppendWide(m_fieldName, Name(j, path));
-        const wchar_t* name = m_fieldName.c_str();
+        const CString& shared = Interned(Name(j, path));
+        const wchar_t* name = shared.GetString();
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
-            return Make(m_file.m_fields, name, version);
+            VrlField* marker = Make(m_file.m_fields, name, version);
+            marker->ShareName(shared);
+            return marker;
         }
         VrlDataDefinition definition = Definition(j, path);
         COleVariant defaultValue;
@@ -631,6 +631,7 @@ private:
                          Wide(OptString(j, path, "description")), fake, paste, version, resourceBased,
                          convertFormat);
         }
+        field->ShareName(shared);
         if (const JsonNode* roots = Find(j, "rootTypes"))
             FieldRootTypes(*field, *roots, JsonPath(path, "rootTypes"));
         return field;
@@ -674,7 +675,7 @@ private:
             const std::string_view name = String(j[i], JsonPath(path, i));
             if (name.empty() || name == "^")
                 Fail(JsonPath(path, i), "empty column name");
-            names.push_back(Wide(name));
+            names.push_back(Interned(name));
         }
         return names;
     }
@@ -701,7 +702,8 @@ private:
                 if (Find(j, key))
                     Fail(JsonPath(path, key), "not allowed on a foreign key");
             }
-            const CString refTable = Wide(String(Require(j, path, "refTable"), JsonPath(path, "refTable")));
+            const CString refTable =
+                Interned(String(Require(j, path, "refTable"), JsonPath(path, "refTable")));
             const std::vector<CString> refFields =
                 Names(Require(j, path, "refFields"), JsonPath(path, "refFields"));
             if (refFields.size() != fields.size())
@@ -825,7 +827,7 @@ private:
             Fail(JsonPath(path, "name"), "empty table name");
         if (m_keepTableNames)
             m_allTableNames.insert(Lower(nameUtf8));
-        const CString name = Wide(nameUtf8);
+        const CString name = Interned(nameUtf8);
         m_currentTable = &name;
         // A table variant newer than the schema is read (so that its errors
         // are found) but left out. The others are built at the schema's own
@@ -837,6 +839,7 @@ private:
         const VrlSchemaVersion version = m_file.m_version;
         if (IsDroppedMarker(j, path)) {
             auto marker = std::make_unique<VrlTable>(name, version);
+            marker->ShareName(name);
             return inSchema ? Keep(m_file.m_tables, std::move(marker)) : nullptr;
         }
         const std::vector<VrlField*> fields = Each<VrlField>(j, path, "fields", &Builder::Field);
@@ -867,6 +870,7 @@ private:
             table = std::make_unique<VrlTable>(name, fields, constraints, lightView, bufferSize, description,
                                                data, english, rootType, version);
         }
+        table->ShareName(name);
         if (const JsonNode* roots = Find(j, "rootTypes"))
             TableRootTypes(*table, *roots, JsonPath(path, "rootTypes"));
         table->SetCurrentRootType(rootType);
@@ -1052,7 +1056,19 @@ private:
     ListState m_streamList;
     std::vector<VrlTable*> m_streamTables;
     std::exception_ptr m_streamFailure;
-    std::wstring m_fieldName; // the name of the field being built
+    // Names the model repeats (the columns that many tables have, the
+    // columns and tables that constraints name) are held once: each is
+    // widened into m_wide and looked up. The keys are views of the values.
+    const CString& Interned(std::string_view utf8) const {
+        m_wide.clear();
+        AppendWide(m_wide, utf8);
+        if (const auto it = m_interned.find(std::wstring_view(m_wide)); it != m_interned.end())
+            return it->second;
+        const CString text(m_wide);
+        return m_interned.emplace(text.View(), text).first->second;
+    }
+    mutable std::wstring m_wide;
+    mutable std::unordered_map<std::wstring_view, CString> m_interned;
     std::vector<SchemaFileError::Problem> m_streamErrors;
 };
 

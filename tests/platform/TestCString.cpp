@@ -4,6 +4,7 @@
 
 #include <clocale>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "common/Fmt.h"
@@ -142,6 +143,80 @@ TEST(CStringEdit, EveryOperationAtItsEdges) {
 }
 
 // The boundaries of the encoding, both ways (platform/texts/cstring.txt).
+// Copies share one text until one of them changes: every change, through
+// whichever operation, must leave the other copies as they were.
+TEST(CStringSharing, CopiesStayApartWhenOneChanges) {
+    const CString original(L"Customer Name");
+    const auto changes = std::vector<void (*)(CString&)>{
+        [](CString& s) { s += L"!"; },
+        [](CString& s) { s += CString(L"!"); },
+        [](CString& s) { s += L'!'; },
+        [](CString& s) { s.AppendChar(L'!'); },
+        [](CString& s) { s.Append(L"!?", 1); },
+        [](CString& s) { s.SetAt(0, L'c'); },
+        [](CString& s) { s.Replace(L"Name", L"ID"); },
+        [](CString& s) { s.Replace(L'e', L'E'); },
+        [](CString& s) { s.Remove(L'e'); },
+        [](CString& s) { s.Insert(0, L">"); },
+        [](CString& s) { s.Delete(0, 2); },
+        [](CString& s) { s.MakeLower(); },
+        [](CString& s) { s.MakeUpper(); },
+        [](CString& s) { s.MakeReverse(); },
+        [](CString& s) { s.TrimRight(L"me"); },
+        [](CString& s) { s.TrimLeft(L"Cu"); },
+        [](CString& s) { s.Format(L"%s!", L"x"); },
+        [](CString& s) { s.AppendFormat(L"%d", 7); },
+        [](CString& s) { s.Str() += L"!"; },
+        [](CString& s) { s = L"other"; },
+        [](CString& s) { s.Empty(); },
+    };
+    for (size_t i = 0; i < changes.size(); ++i) {
+        CString copy = original;
+        const CString second = copy;
+        changes[i](copy);
+        EXPECT_NE(original, copy) << "change " << i;
+        EXPECT_EQ(L"Customer Name", original.View()) << "change " << i;
+        EXPECT_EQ(L"Customer Name", second.View()) << "change " << i;
+    }
+    // A text assigned from a copy's own characters, and appended to itself.
+    CString a = original;
+    CString b = a;
+    b = b.GetString() + 9;
+    EXPECT_EQ(L"Name", b.View());
+    a += a;
+    EXPECT_EQ(L"Customer NameCustomer Name", a.View());
+    EXPECT_EQ(L"Customer Name", original.View());
+    // Empty strings, however made, are equal and read as "".
+    CString empty;
+    CString emptied = original;
+    emptied.Empty();
+    EXPECT_EQ(empty, emptied);
+    EXPECT_STREQ(L"", empty.GetString());
+    EXPECT_EQ(0, CString(L"  ").Trim().GetLength());
+}
+
+// Threads copying and dropping copies of one shared string (as generators
+// reading one model do) must leave its count right.
+TEST(CStringSharing, CopiesAcrossThreadsKeepTheCount) {
+    const CString shared(L"a name the model holds once");
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([&shared] {
+            for (int i = 0; i < 20000; ++i) {
+                CString copy = shared;
+                CString moved = std::move(copy);
+                if (moved.GetLength() != shared.GetLength())
+                    ADD_FAILURE();
+            }
+        });
+    }
+    for (std::thread& t : threads)
+        t.join();
+    CString last = shared;
+    last += L"!";
+    EXPECT_EQ(L"a name the model holds once", shared.View());
+}
+
 TEST(CStringUtf8, EveryBoundaryAndMalformedInput) {
     for (const auto& row : VrlSchemaTest::ReadCases("platform/texts/cstring.txt", "to-utf8")) {
         const std::string utf8 = VrlSchemaTest::Bytes(row[1]);

@@ -187,7 +187,9 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
     out.resize(static_cast<size_t>(dst - out.data()));
 }
 
-const std::wstring CString::s_empty;
+// Constant-initialised, so that strings made by other files' static
+// initialisers can read it.
+constinit const std::wstring CString::s_empty;
 
 CString::CString(const char* utf8) {
     if (utf8 != nullptr && *utf8 != '\0') {
@@ -197,14 +199,10 @@ CString::CString(const char* utf8) {
     }
 }
 
-std::wstring& CString::Edit() {
-    if (m_rep == nullptr) {
-        m_rep = new Rep(std::wstring());
-    } else if (m_rep->refs.load(std::memory_order_acquire) != 1) {
-        Rep* own = new Rep(m_rep->str);
-        Release();
-        m_rep = own;
-    }
+std::wstring& CString::EditShared() {
+    Rep* own = new Rep(m_rep ? m_rep->str : std::wstring());
+    Release();
+    m_rep = own;
     return m_rep->str;
 }
 

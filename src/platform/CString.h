@@ -174,7 +174,9 @@ public:
         return CString(std::move(result));
     }
 
-    friend bool operator==(const CString& a, const CString& b) { return a.S() == b.S(); }
+    friend bool operator==(const CString& a, const CString& b) {
+        return a.m_rep == b.m_rep || a.S() == b.S();
+    }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
     friend bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
     friend bool operator!=(const CString& a, const CString& b) { return a.S() != b.S(); }
@@ -202,7 +204,12 @@ private:
     static Rep* Make(std::wstring_view text) { return text.empty() ? nullptr : new Rep(std::wstring(text)); }
     const std::wstring& S() const { return m_rep ? m_rep->str : s_empty; }
     // The text, unshared (and allocated) first.
-    std::wstring& Edit();
+    std::wstring& Edit() {
+        if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1)
+            return m_rep->str;
+        return EditShared();
+    }
+    std::wstring& EditShared();
     void AddRef() const noexcept {
         if (m_rep)
             m_rep->refs.fetch_add(1, std::memory_order_relaxed);

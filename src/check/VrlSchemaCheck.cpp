@@ -58,8 +58,19 @@ bool IsIndex(VrlConstraintType type) {
 
 // The first object that took a name, for the clashes across kinds and
 // across tables. Keys are views of names the model (or `m_oWritten`) keeps.
-using NameMap = std::unordered_map<std::wstring_view, VrlCheckPlace, CSchemaObjectCollection::FoldedHash,
+template <class Value>
+using NameMap = std::unordered_map<std::wstring_view, Value, CSchemaObjectCollection::FoldedHash,
                                    CSchemaObjectCollection::FoldedEqual>;
+
+// A constraint by its table's place: all the constraint's own place needs.
+struct ConstraintRef {
+    const VrlCheckPlace* table;
+    const VrlConstraint* constraint;
+};
+
+VrlCheckPlace ConstraintPlace(const VrlCheckPlace& table, const VrlConstraint& constraint) {
+    return {&table, L"constraints", &constraint.GetNameRef(), -1, &constraint};
+}
 
 class Checker {
 public:
@@ -97,11 +108,11 @@ private:
     // places of tables, views and routines live as long as the check: they
     // are kept in m_oTopPlaces.
     void SchemaName(const VrlSchemaObject& object, const VrlCheckPlace& place) {
-        const auto [it, added] = m_oObjectNames.try_emplace(object.GetNameRef().View(), place);
+        const auto [it, added] = m_oObjectNames.try_emplace(object.GetNameRef().View(), &place);
         if (!added) {
             m_oReport.Error("duplicate-name", place,
                             L"the name " + VrlCheckReport::Quoted(object.GetNameRef()) + L" is taken by " +
-                                it->second.ObjectPath() +
+                                it->second->ObjectPath() +
                                 L"; tables, views and routines need names of their own");
         }
     }
@@ -127,10 +138,7 @@ private:
             const VrlConstraint& constraint = *table.GetConstraint(i);
             if (constraint.IsDropped())
                 continue;
-            // Constraint places outlive the table: other tables' constraints
-            // may clash with their names.
-            VrlCheckPlace& at = m_oConstraintPlaces.emplace_back();
-            at = {&place, L"constraints", &constraint.GetNameRef(), -1, &constraint};
+            const VrlCheckPlace at = ConstraintPlace(place, constraint);
             if (constraint.GetType() == ctPrimaryKey) {
                 if (primaryKey != nullptr) {
                     m_oReport.Error("duplicate-primary-key", at,
@@ -211,21 +219,26 @@ private:
         const VrlConstraintType type = constraint.GetType();
         const CString& name = constraint.GetNameRef();
         if (!IsIndex(type))
-            WrittenName(name, name, place);
+            WrittenName(constraint, name, name, place);
         if (indexesShareNames && (IsIndex(type) || IsForeignKey(type))) {
             const CString& index = IsIndex(type) ? name : m_oWritten.emplace_back(name + L"Index");
             const CString& written =
                 m_bAnsi ? m_oWritten.emplace_back(VrlConversions::AnsiConstraintLimit(index)) : index;
-            WrittenName(index, written, place);
+            WrittenName(constraint, index, written, place);
         }
     }
 
-    void WrittenName(const CString& name, const CString& written, const VrlCheckPlace& place) {
-        const auto [it, added] = m_oConstraintNames.try_emplace(written.View(), place);
-        if (added || it->second.object == place.object)
+    // The first constraint to take a name is kept by its table's place,
+    // which lives as long as the check.
+    void WrittenName(const VrlConstraint& constraint, const CString& name, const CString& written,
+                     const VrlCheckPlace& place) {
+        const auto [it, added] =
+            m_oConstraintNames.try_emplace(written.View(), ConstraintRef{place.parent, &constraint});
+        if (added || it->second.constraint == &constraint)
             return;
-        const CString other = it->second.ObjectPath();
-        if (it->second.name->CompareNoCase(*place.name) == 0 || written.CompareNoCase(name) == 0) {
+        const VrlCheckPlace first = ConstraintPlace(*it->second.table, *it->second.constraint);
+        const CString other = first.ObjectPath();
+        if (first.name->CompareNoCase(*place.name) == 0 || written.CompareNoCase(name) == 0) {
             m_oReport.Error("duplicate-name", place,
                             L"constraint name " + VrlCheckReport::Quoted(name) + L" is also used by " +
                                 other + L"; constraint names are unique across the schema on this target");
@@ -411,10 +424,9 @@ private:
     bool m_bAutoIncrementIsPlain = false;
     // Deques: places and names keep their addresses as they are added.
     std::deque<VrlCheckPlace> m_oTopPlaces;
-    std::deque<VrlCheckPlace> m_oConstraintPlaces;
     std::deque<CString> m_oWritten;
-    NameMap m_oObjectNames;
-    NameMap m_oConstraintNames;
+    NameMap<const VrlCheckPlace*> m_oObjectNames;
+    NameMap<ConstraintRef> m_oConstraintNames;
 };
 
 } // namespace

@@ -12,9 +12,9 @@ VrlConstraint::VrlConstraint(CString name, VrlSchemaVersion version) : VrlSchema
 VrlConstraint::VrlConstraint(CString name, VrlConstraintType type, CString field, CString refTable,
                              CString refField, VrlOnDeleteType onDelete, VrlOnUpdateType onUpdate,
                              ClusteredType clustered, VrlSchemaVersion version)
-    : VrlSchemaObject(name, version), m_eType(type), m_vFields{field},
-      m_strRefTable(refTable), m_vRefFields{refField}, m_eOnDelete(onDelete), m_eOnUpdate(onUpdate),
-      m_eClustered(clustered) {
+    : VrlSchemaObject(name, version), m_eType(type), m_vFields{field}, m_strRefTable(refTable),
+      m_eOnDelete(onDelete), m_eOnUpdate(onUpdate), m_eClustered(clustered) {
+    SetLists({refField}, {});
     DropIfDonotGenerate();
 }
 
@@ -29,7 +29,8 @@ VrlConstraint::VrlConstraint(CString name, VrlConstraintType type, const std::ve
                              CString refTable, const std::vector<CString>& refFields,
                              VrlOnDeleteType onDelete, VrlOnUpdateType onUpdate, VrlSchemaVersion version)
     : VrlSchemaObject(name, version), m_eType(type), m_vFields(fields), m_strRefTable(refTable),
-      m_vRefFields(refFields), m_eOnDelete(onDelete), m_eOnUpdate(onUpdate) {
+      m_eOnDelete(onDelete), m_eOnUpdate(onUpdate) {
+    SetLists(refFields, {});
     DropIfDonotGenerate();
 }
 
@@ -37,7 +38,8 @@ VrlConstraint::VrlConstraint(CString name, VrlConstraintType type, const std::ve
                              const std::vector<CString>& includedFields, VrlSchemaVersion version,
                              ClusteredType clustered, bool supportNullableColumns)
     : VrlSchemaObject(name, version), m_eType(type), m_eClustered(clustered),
-      m_vIncludedFields(includedFields), m_bSupportNullableColumns(supportNullableColumns) {
+      m_bSupportNullableColumns(supportNullableColumns) {
+    SetLists({}, includedFields);
     AddFieldsWithCaseMarker(fields);
     DropIfDonotGenerate();
 }
@@ -52,10 +54,9 @@ VrlConstraint::VrlConstraint(CString name, VrlConstraintType type, const std::ve
 
 VrlConstraint::VrlConstraint(const VrlConstraint& other)
     : VrlSchemaObject(other), m_eType(other.m_eType), m_vFields(other.m_vFields),
-      m_strRefTable(other.m_strRefTable), m_vRefFields(other.m_vRefFields), m_eOnDelete(other.m_eOnDelete),
-      m_eOnUpdate(other.m_eOnUpdate), m_eClustered(other.m_eClustered), m_pTable(nullptr),
-      m_vIncludedFields(other.m_vIncludedFields), m_vCaseInsensitiveFields(other.m_vCaseInsensitiveFields),
-      m_bSupportNullableColumns(other.m_bSupportNullableColumns) {}
+      m_strRefTable(other.m_strRefTable), m_eOnDelete(other.m_eOnDelete), m_eOnUpdate(other.m_eOnUpdate),
+      m_eClustered(other.m_eClustered), m_bSupportNullableColumns(other.m_bSupportNullableColumns),
+      m_pTable(nullptr), m_pLists(other.m_pLists ? std::make_unique<OtherLists>(*other.m_pLists) : nullptr) {}
 
 VrlConstraint& VrlConstraint::operator=(const VrlConstraint& other) {
     if (this == &other)
@@ -65,17 +66,34 @@ VrlConstraint& VrlConstraint::operator=(const VrlConstraint& other) {
     m_eType = other.m_eType;
     m_vFields = other.m_vFields;
     m_strRefTable = other.m_strRefTable;
-    m_vRefFields = other.m_vRefFields;
     m_eOnDelete = other.m_eOnDelete;
     m_eOnUpdate = other.m_eOnUpdate;
     m_eClustered = other.m_eClustered;
-    m_vIncludedFields = other.m_vIncludedFields;
-    m_vCaseInsensitiveFields = other.m_vCaseInsensitiveFields;
+    m_pLists = other.m_pLists ? std::make_unique<OtherLists>(*other.m_pLists) : nullptr;
     m_bSupportNullableColumns = other.m_bSupportNullableColumns;
     return *this;
 }
 
 VrlConstraint::~VrlConstraint() = default;
+
+const VrlConstraint::OtherLists& VrlConstraint::Lists() const {
+    static const OtherLists none;
+    return m_pLists ? *m_pLists : none;
+}
+
+VrlConstraint::OtherLists& VrlConstraint::ListsCreateIfNeeded() {
+    if (!m_pLists)
+        m_pLists = std::make_unique<OtherLists>();
+    return *m_pLists;
+}
+
+void VrlConstraint::SetLists(const std::vector<CString>& refFields,
+                             const std::vector<CString>& includedFields) {
+    if (!refFields.empty())
+        ListsCreateIfNeeded().refFields = refFields;
+    if (!includedFields.empty())
+        ListsCreateIfNeeded().includedFields = includedFields;
+}
 
 CString VrlConstraint::GetExistsFormat(const ObjectExistsFormats* formats) const {
     if (formats == nullptr)
@@ -108,7 +126,7 @@ CString VrlConstraint::GetExistsFormat(const ObjectExistsFormats* formats) const
 }
 
 bool VrlConstraint::IsCaseInsensitive(const CString& field) const {
-    for (const CString& name : m_vCaseInsensitiveFields) {
+    for (const CString& name : Lists().caseInsensitiveFields) {
         if (name.CompareNoCase(field) == 0)
             return true;
     }
@@ -120,7 +138,7 @@ void VrlConstraint::AddFieldsWithCaseMarker(const std::vector<CString>& fields) 
     for (const CString& field : fields) {
         if (!field.IsEmpty() && field[0] == L'^') {
             const CString name = field.Mid(1);
-            m_vCaseInsensitiveFields.push_back(name);
+            ListsCreateIfNeeded().caseInsensitiveFields.push_back(name);
             m_vFields.push_back(name);
         } else {
             m_vFields.push_back(field);

@@ -9,6 +9,7 @@
 // that a schema does not keep them.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "../platform/CString.h"
@@ -55,9 +56,9 @@ public:
     VrlConstraintType GetType() const { return m_eType; }
     const std::vector<CString>& GetFields() const { return m_vFields; }
     CString GetRefTable() const { return m_strRefTable; }
-    const std::vector<CString>& GetRefFields() const { return m_vRefFields; }
-    const std::vector<CString>& GetIncludedFields() const { return m_vIncludedFields; }
-    const std::vector<CString>& GetCaseInsensitiveFields() const { return m_vCaseInsensitiveFields; }
+    const std::vector<CString>& GetRefFields() const { return Lists().refFields; }
+    const std::vector<CString>& GetIncludedFields() const { return Lists().includedFields; }
+    const std::vector<CString>& GetCaseInsensitiveFields() const { return Lists().caseInsensitiveFields; }
     VrlOnDeleteType GetOnDeleteType() const { return m_eOnDelete; }
     VrlOnUpdateType GetOnUpdateType() const { return m_eOnUpdate; }
     bool IsClustered() const { return m_eClustered == clClustered; }
@@ -72,17 +73,29 @@ private:
     void AddFieldsWithCaseMarker(const std::vector<CString>& fields);
     void DropIfDonotGenerate();
 
+    // The column lists only some constraints have (foreign keys, indexes
+    // with included or case-insensitive columns): kept apart, so that the
+    // others cost a pointer for them.
+    struct OtherLists {
+        std::vector<CString> refFields;
+        std::vector<CString> includedFields;
+        std::vector<CString> caseInsensitiveFields;
+    };
+    const OtherLists& Lists() const;
+    OtherLists& ListsCreateIfNeeded();
+    void SetLists(const std::vector<CString>& refFields, const std::vector<CString>& includedFields);
+
+    // The members are ordered so that the padding is small: the first one
+    // fits in the tail of the base object.
     VrlConstraintType m_eType = ctPrimaryKey;
     std::vector<CString> m_vFields;
     CString m_strRefTable;
-    std::vector<CString> m_vRefFields;
     VrlOnDeleteType m_eOnDelete = odNone;
     VrlOnUpdateType m_eOnUpdate = ouNoAction;
     ClusteredType m_eClustered = clDefault;
-    const VrlTable* m_pTable = nullptr;
-    std::vector<CString> m_vIncludedFields;
-    std::vector<CString> m_vCaseInsensitiveFields;
     bool m_bSupportNullableColumns = false;
+    const VrlTable* m_pTable = nullptr;
+    std::unique_ptr<OtherLists> m_pLists;
 };
 
 } // namespace VrlSchemaLib

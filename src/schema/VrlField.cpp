@@ -7,20 +7,27 @@
 
 namespace VrlSchemaLib {
 
+// The layout is part of the model's footprint; this keeps it from growing
+// unnoticed where it is measured (64-bit, Itanium C++ ABI, which lets the
+// first members share the base object's tail padding).
+#if defined(__LP64__) && defined(__GNUC__)
+static_assert(sizeof(VrlField) <= 136, "VrlField grew: check its member order");
+#endif
+
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
-    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
-      m_oDefaultValue(std::move(defaultValue)), m_bFake(fake), m_ePasteAction(pasteAction),
-      m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat),
+    : VrlSchemaObject(name, version), m_bFake(fake != 0), m_bResourceBased(resourceBased != 0),
+      m_bConvertFormat(convertFormat != 0), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
+      m_oDefaultValue(std::move(defaultValue)), m_ePasteAction(pasteAction),
       m_pDescription(Described(sm_oOemMgr.LoadOemString(descriptionId))) {}
 
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
-    : VrlSchemaObject(name, version), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
-      m_oDefaultValue(std::move(defaultValue)), m_bFake(fake), m_ePasteAction(pasteAction),
-      m_bResourceBased(resourceBased), m_bConvertFormat(convertFormat),
+    : VrlSchemaObject(name, version), m_bFake(fake != 0), m_bResourceBased(resourceBased != 0),
+      m_bConvertFormat(convertFormat != 0), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
+      m_oDefaultValue(std::move(defaultValue)), m_ePasteAction(pasteAction),
       m_pDescription(Described(sm_oOemMgr.ReplaceTokens(description))) {}
 
 VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlSchemaObject(name, version) {
@@ -28,10 +35,10 @@ VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlSchemaObj
 }
 
 VrlField::VrlField(const VrlField& other)
-    : VrlSchemaObject(other), m_eNullType(other.m_eNullType), m_oDataDefinition(other.m_oDataDefinition),
-      m_oDefaultValue(other.m_oDefaultValue), m_bFake(other.m_bFake), m_ePasteAction(other.m_ePasteAction),
-      m_eCurrentRootType(other.m_eCurrentRootType), m_bResourceBased(other.m_bResourceBased),
-      m_bConvertFormat(other.m_bConvertFormat),
+    : VrlSchemaObject(other), m_bFake(other.m_bFake), m_bResourceBased(other.m_bResourceBased),
+      m_bConvertFormat(other.m_bConvertFormat), m_eNullType(other.m_eNullType),
+      m_oDataDefinition(other.m_oDataDefinition), m_oDefaultValue(other.m_oDefaultValue),
+      m_ePasteAction(other.m_ePasteAction), m_eCurrentRootType(other.m_eCurrentRootType),
       m_pDescription(other.m_pDescription ? std::make_unique<CString>(*other.m_pDescription) : nullptr),
       m_pRootTypeData(other.m_pRootTypeData ? std::make_unique<RootTypeMap>(*other.m_pRootTypeData)
                                             : nullptr),

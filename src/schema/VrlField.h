@@ -98,17 +98,19 @@ private:
     // A description is held only when there is one: most fields have none.
     static std::unique_ptr<CString> Described(CString text);
 
-    // The members are ordered so that the padding is small: a model holds
-    // fields by the hundred thousand. The first one fits in the tail of the
-    // base object.
+    // A model holds fields by the hundred thousand, so the members are
+    // ordered to leave no padding: the marks and the null type fill the tail
+    // of the base object. The three marks are given as int and kept as bools
+    // (a non-zero mark reads back as 1); the null type and the paste action
+    // keep every value a caller gives them.
+    bool m_bFake = false;
+    bool m_bResourceBased = false;
+    bool m_bConvertFormat = false;
     VrlNullType m_eNullType = ntDefault;
     VrlDataDefinition m_oDataDefinition;
     COleVariant m_oDefaultValue;
-    int m_bFake = 0;
     VrlPasteAction m_ePasteAction = paNone;
     VrlTableRootType m_eCurrentRootType = rtUndefined;
-    int m_bResourceBased = 0;
-    int m_bConvertFormat = 0;
     std::unique_ptr<CString> m_pDescription;
     // Per root type; allocated for the few fields that have any, so that
     // the others cost a pointer.

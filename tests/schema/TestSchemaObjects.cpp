@@ -119,6 +119,36 @@ TEST(VrlField, CopiesDuplicateRecordsAndKeepTheTable) {
     EXPECT_EQ(ntNotNull, assigned.GetNullType());
 }
 
+TEST(VrlField, MarksReadAsOneAndOpenValuesReadBackWhole) {
+    // 256 has no bit in the low byte: a mark kept in a narrower integer
+    // would read back as 0.
+    const auto nullType = static_cast<VrlNullType>(0x10002);
+    const auto paste = static_cast<VrlPasteAction>(-70000);
+    VrlField field(L"Odd", VrlDataDefinition(dtInteger, 0), COleVariant(), nullType, CString(), 256, paste,
+                   V(25), -1, 2);
+    field.SetCurrentRootType(rtBatchClassWithRights);
+    EXPECT_EQ(1, field.IsFake());
+    EXPECT_EQ(1, field.IsResourceBasedField());
+    EXPECT_EQ(1, field.IsConvertFormat());
+    EXPECT_EQ(nullType, field.GetNullType());
+    EXPECT_EQ(paste, field.GetPasteAction());
+
+    const VrlField copy(field);
+    EXPECT_EQ(1, copy.IsFake());
+    EXPECT_EQ(nullType, copy.GetNullType());
+    EXPECT_EQ(paste, copy.GetPasteAction());
+    EXPECT_EQ(rtBatchClassWithRights, copy.GetCurrentRootType());
+
+    VrlField plain(L"Plain", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull, CString(), 0, paNone,
+                   V(25), 0, 0);
+    EXPECT_EQ(0, plain.IsFake());
+    EXPECT_EQ(0, plain.IsResourceBasedField());
+    EXPECT_EQ(0, plain.IsConvertFormat());
+    plain = field;
+    EXPECT_EQ(1, plain.IsConvertFormat());
+    EXPECT_EQ(paste, plain.GetPasteAction());
+}
+
 TEST(VrlField, DescriptionsAreBrandedWhenBuiltButNotWhenSet) {
     static const StringResource texts[] = {{91001, L"Number of {ProductName} batches."}};
     AfxRegisterStringTable(texts, 1);

@@ -187,10 +187,6 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
     out.resize(static_cast<size_t>(dst - out.data()));
 }
 
-// Constant-initialised, so that strings made by other files' static
-// initialisers can read it.
-constinit const std::wstring CString::s_empty;
-
 CString::CString(const char* utf8) {
     if (utf8 != nullptr && *utf8 != '\0') {
         std::wstring text;

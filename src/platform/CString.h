@@ -202,7 +202,14 @@ private:
         std::wstring str;
     };
     static Rep* Make(std::wstring_view text) { return text.empty() ? nullptr : new Rep(std::wstring(text)); }
-    const std::wstring& S() const { return m_rep ? m_rep->str : s_empty; }
+    const std::wstring& S() const { return m_rep ? m_rep->str : EmptyText(); }
+    // A local static, so that strings made by other files' static
+    // initialisers can read it (compilers that can make it at compile time
+    // do, without a guard).
+    static const std::wstring& EmptyText() {
+        static const std::wstring empty;
+        return empty;
+    }
     // The text, unshared (and allocated) first.
     std::wstring& Edit() {
         if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1)
@@ -220,7 +227,6 @@ private:
         m_rep = nullptr;
     }
 
-    static const std::wstring s_empty;
     Rep* m_rep = nullptr;
 };
 

@@ -204,7 +204,7 @@ std::wstring& CString::EditShared() {
 
 void CString::Empty() {
     // A text of its own keeps its room for what is written next.
-    if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1)
+    if (OwnsText())
         m_rep->str.clear();
     else
         Release();
@@ -328,7 +328,7 @@ void CString::SetAt(int index, wchar_t ch) {
 CString& CString::operator=(const wchar_t* text) {
     if (text == nullptr || *text == L'\0') {
         Empty();
-    } else if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1) {
+    } else if (OwnsText()) {
         m_rep->str.assign(text); // safe even when text points into it
     } else {
         // Copied before the shared text is let go: `text` may point into it.

@@ -210,9 +210,12 @@ private:
         static const std::wstring empty;
         return empty;
     }
+    // True when this CString holds a text no copy shares, which it may then
+    // change in place.
+    bool OwnsText() const { return m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1; }
     // The text, unshared (and allocated) first.
     std::wstring& Edit() {
-        if (m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1)
+        if (OwnsText())
             return m_rep->str;
         return EditShared();
     }

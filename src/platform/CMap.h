@@ -59,9 +59,15 @@ template <class KEY, class ARG_KEY, class VALUE, class ARG_VALUE> class CMap : p
 public:
     // The block size and the hash-table size are sizing hints of the
     // framework's allocator; they do not change behaviour here.
-    explicit CMap(INT_PTR nBlockSize = 10) { (void)nBlockSize; }
+    explicit CMap(INT_PTR nBlockSize = 10) {
+        (void)nBlockSize;
+        m_map.max_load_factor(kSmallLoad);
+    }
     // Copies keep the entries and their order.
-    CMap(const CMap& other) : CObject(other) { CopyFrom(other); }
+    CMap(const CMap& other) : CObject(other) {
+        m_map.max_load_factor(kSmallLoad);
+        CopyFrom(other);
+    }
     CMap& operator=(const CMap& other) {
         if (this != &other) {
             RemoveAll();
@@ -95,6 +101,7 @@ public:
         auto found = m_map.find(cmap_detail::Probe<KEY, ARG_KEY>(key));
         if (found != m_map.end())
             return found->second.value;
+        Grow(m_map.size() + 1);
         Node& node = *m_map.emplace(KEY(key), Links{}).first;
         Link(node);
         return node.second.value;
@@ -131,8 +138,10 @@ public:
 
     void InitHashTable(UINT hashSize, BOOL bAllocNow = TRUE) {
         (void)bAllocNow;
-        if (m_map.empty())
+        if (m_map.empty()) {
+            Grow(hashSize);
             m_map.reserve(hashSize);
+        }
     }
     UINT GetHashTableSize() const { return static_cast<UINT>(m_map.bucket_count()); }
 
@@ -152,7 +161,18 @@ private:
         return reinterpret_cast<POSITION>(const_cast<Node*>(node));
     }
 
+    // Most maps hold a few entries (a table has a record or two per root
+    // type): up to kSmallLoad of them share the one bucket the map has
+    // without allocating any, and are searched in a row. A map that grows
+    // past that is hashed as usual from then on.
+    static constexpr float kSmallLoad = 12.0f;
+    void Grow(size_t count) {
+        if (count > static_cast<size_t>(kSmallLoad) && m_map.max_load_factor() > 1.0f)
+            m_map.max_load_factor(1.0f);
+    }
+
     void CopyFrom(const CMap& other) {
+        Grow(other.m_map.size());
         m_map.reserve(other.m_map.size());
         for (const Node* node = other.m_first; node != nullptr; node = node->second.next) {
             Node& copy = *m_map.emplace(node->first, Links{node->second.value, nullptr, nullptr}).first;

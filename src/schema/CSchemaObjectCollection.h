@@ -43,6 +43,9 @@ public:
     // Returns true when the collection changed. A null object is ignored.
     bool Add(VrlSchemaObject* object, VrlSchemaVersion containerVersion);
 
+    // Room for `count` more objects, for a caller about to add a list.
+    void Reserve(size_t count) { m_vObjects.reserve(m_vObjects.size() + count); }
+
     LONG GetCount() const { return static_cast<LONG>(m_vObjects.size()); }
     // Object at `index`, or null outside 0 to count-1 (callers raise their own error).
     VrlSchemaObject* GetAt(LONG index) const;

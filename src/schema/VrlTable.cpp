@@ -1,9 +1,9 @@
 #include "VrlTable.h"
 
+#include "../support/DuxException.h"
 #include "ObjectExistsFormats.h"
 #include "VrlSchema.h"
 #include "VrlTableData.h"
-#include "../support/DuxException.h"
 
 namespace VrlSchemaLib {
 
@@ -213,6 +213,7 @@ bool VrlTable::HasDefaultValues() const {
 
 void VrlTable::AddFields(const std::vector<VrlField*>& fields) {
     const VrlSchemaVersion version = GetVersion();
+    m_oFields.Reserve(fields.size());
     for (VrlField* field : fields) {
         if (field == nullptr)
             continue;
@@ -227,6 +228,7 @@ void VrlTable::AddFields(const std::vector<VrlField*>& fields) {
 
 void VrlTable::AddConstraints(const std::vector<VrlConstraint*>& constraints) {
     const VrlSchemaVersion version = GetVersion();
+    m_oConstraints.Reserve(constraints.size());
     for (VrlConstraint* constraint : constraints) {
         if (constraint == nullptr)
             continue;

@@ -96,3 +96,37 @@ TEST(CMapLookup, StringKeysPassedByValueOrReference) {
     EXPECT_TRUE(byReference.Lookup(CString(L"k"), value));
     EXPECT_EQ(value, 2);
 }
+
+// Small maps keep their entries in one chain; a map that grows past that is
+// hashed. Both must find every key, keep the order and survive removals.
+TEST(CMapLookup, MapsGrowingPastAFewEntriesKeepEveryKeyAndTheOrder) {
+    IntMap map;
+    std::vector<int> expected;
+    for (int key = 0; key < 40; ++key) {
+        map[key * 7919] = CString(std::to_wstring(key).c_str());
+        expected.push_back(key * 7919);
+        if (key == 11 || key == 12 || key == 39) {
+            for (int k = 0; k <= key; ++k) {
+                CString value;
+                ASSERT_TRUE(map.Lookup(k * 7919, value)) << k << " of " << key + 1;
+                EXPECT_EQ(CString(std::to_wstring(k).c_str()), value);
+            }
+        }
+    }
+    EXPECT_EQ(40, map.GetCount());
+    EXPECT_GE(map.GetHashTableSize(), 40u);
+    EXPECT_TRUE(map.RemoveKey(5 * 7919));
+    expected.erase(expected.begin() + 5);
+    EXPECT_EQ(nullptr, map.PLookupValue(5 * 7919));
+    EXPECT_EQ(expected, (Keys<IntMap, int, CString>(map)));
+
+    const IntMap copy(map);
+    EXPECT_EQ(expected, (Keys<IntMap, int, CString>(copy)));
+    ASSERT_NE(nullptr, copy.PLookupValue(39 * 7919));
+    EXPECT_EQ(CString(L"39"), *copy.PLookupValue(39 * 7919));
+
+    IntMap small;
+    small[1] = L"one";
+    small = map;
+    EXPECT_EQ(expected, (Keys<IntMap, int, CString>(small)));
+}

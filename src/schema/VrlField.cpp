@@ -11,7 +11,7 @@ namespace VrlSchemaLib {
 // unnoticed where it is measured (64-bit, Itanium C++ ABI, which lets the
 // first members share the base object's tail padding).
 #if defined(__LP64__) && defined(__GNUC__)
-static_assert(sizeof(VrlField) <= 136, "VrlField grew: check its member order");
+static_assert(sizeof(VrlField) <= 80, "VrlField grew: check its member order");
 #endif
 
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
@@ -19,16 +19,18 @@ VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVarian
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
     : VrlSchemaObject(name, version), m_bFake(fake != 0), m_bResourceBased(resourceBased != 0),
       m_bConvertFormat(convertFormat != 0), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
-      m_oDefaultValue(std::move(defaultValue)), m_ePasteAction(pasteAction),
-      m_pDescription(Described(sm_oOemMgr.LoadOemString(descriptionId))) {}
+      m_ePasteAction(pasteAction) {
+    SetExtras(std::move(defaultValue), sm_oOemMgr.LoadOemString(descriptionId));
+}
 
 VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
     : VrlSchemaObject(name, version), m_bFake(fake != 0), m_bResourceBased(resourceBased != 0),
       m_bConvertFormat(convertFormat != 0), m_eNullType(nullType), m_oDataDefinition(std::move(definition)),
-      m_oDefaultValue(std::move(defaultValue)), m_ePasteAction(pasteAction),
-      m_pDescription(Described(sm_oOemMgr.ReplaceTokens(description))) {}
+      m_ePasteAction(pasteAction) {
+    SetExtras(std::move(defaultValue), sm_oOemMgr.ReplaceTokens(description));
+}
 
 VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlSchemaObject(name, version) {
     Drop();
@@ -37,11 +39,8 @@ VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlSchemaObj
 VrlField::VrlField(const VrlField& other)
     : VrlSchemaObject(other), m_bFake(other.m_bFake), m_bResourceBased(other.m_bResourceBased),
       m_bConvertFormat(other.m_bConvertFormat), m_eNullType(other.m_eNullType),
-      m_oDataDefinition(other.m_oDataDefinition), m_oDefaultValue(other.m_oDefaultValue),
-      m_ePasteAction(other.m_ePasteAction), m_eCurrentRootType(other.m_eCurrentRootType),
-      m_pDescription(other.m_pDescription ? std::make_unique<CString>(*other.m_pDescription) : nullptr),
-      m_pRootTypeData(other.m_pRootTypeData ? std::make_unique<RootTypeMap>(*other.m_pRootTypeData)
-                                            : nullptr),
+      m_oDataDefinition(other.m_oDataDefinition), m_ePasteAction(other.m_ePasteAction),
+      m_eCurrentRootType(other.m_eCurrentRootType), m_pExtras(CopyExtras(other.m_pExtras.get())),
       m_pTable(other.m_pTable) {}
 
 VrlField& VrlField::operator=(const VrlField& other) {
@@ -49,13 +48,11 @@ VrlField& VrlField::operator=(const VrlField& other) {
         return *this;
     VrlSchemaObject::operator=(other);
     m_oDataDefinition = other.m_oDataDefinition;
-    m_oDefaultValue = other.m_oDefaultValue;
     m_eNullType = other.m_eNullType;
-    m_pDescription = other.m_pDescription ? std::make_unique<CString>(*other.m_pDescription) : nullptr;
     m_bFake = other.m_bFake;
     m_ePasteAction = other.m_ePasteAction;
     m_eCurrentRootType = other.m_eCurrentRootType;
-    m_pRootTypeData = other.m_pRootTypeData ? std::make_unique<RootTypeMap>(*other.m_pRootTypeData) : nullptr;
+    m_pExtras = CopyExtras(other.m_pExtras.get());
     m_pTable = other.m_pTable;
     m_bResourceBased = other.m_bResourceBased;
     m_bConvertFormat = other.m_bConvertFormat;
@@ -64,8 +61,39 @@ VrlField& VrlField::operator=(const VrlField& other) {
 
 VrlField::~VrlField() = default;
 
-std::unique_ptr<CString> VrlField::Described(CString text) {
-    return text.IsEmpty() ? nullptr : std::make_unique<CString>(std::move(text));
+const COleVariant& VrlField::GetDefaultValueRef() const {
+    static const COleVariant none;
+    return m_pExtras ? m_pExtras->defaultValue : none;
+}
+
+void VrlField::SetDescription(const wchar_t* description) {
+    if (m_pExtras || (description != nullptr && *description != L'\0'))
+        ExtrasCreateIfNeeded().description = description;
+}
+
+VrlField::Extras& VrlField::ExtrasCreateIfNeeded() {
+    if (!m_pExtras)
+        m_pExtras = std::make_unique<Extras>();
+    return *m_pExtras;
+}
+
+void VrlField::SetExtras(COleVariant defaultValue, CString description) {
+    if (defaultValue.vt == VT_EMPTY && description.IsEmpty())
+        return;
+    Extras& extras = ExtrasCreateIfNeeded();
+    extras.defaultValue = std::move(defaultValue);
+    extras.description = std::move(description);
+}
+
+std::unique_ptr<VrlField::Extras> VrlField::CopyExtras(const Extras* extras) {
+    if (extras == nullptr)
+        return nullptr;
+    auto copy = std::make_unique<Extras>();
+    copy->defaultValue = extras->defaultValue;
+    copy->description = extras->description;
+    if (extras->rootTypeData)
+        copy->rootTypeData = std::make_unique<RootTypeMap>(*extras->rootTypeData);
+    return copy;
 }
 
 CString VrlField::GetExistsFormat(const ObjectExistsFormats* formats) const {
@@ -78,17 +106,19 @@ CString VrlField::GetExistsFormat(const ObjectExistsFormats* formats) const {
 }
 
 const VrlField::RootTypeData* VrlField::FindRootTypeData() const {
-    if (!m_pRootTypeData)
+    if (!m_pExtras || !m_pExtras->rootTypeData)
         return nullptr;
-    const auto found = m_pRootTypeData->find(m_eCurrentRootType);
-    return found == m_pRootTypeData->end() ? nullptr : &found->second;
+    const RootTypeMap& records = *m_pExtras->rootTypeData;
+    const auto found = records.find(m_eCurrentRootType);
+    return found == records.end() ? nullptr : &found->second;
 }
 
 VrlField::RootTypeData& VrlField::RootTypeDataCreateIfNeeded() {
     // operator[] inserts a record with the initial values when it is missing.
-    if (!m_pRootTypeData)
-        m_pRootTypeData = std::make_unique<RootTypeMap>();
-    return (*m_pRootTypeData)[m_eCurrentRootType];
+    std::unique_ptr<RootTypeMap>& records = ExtrasCreateIfNeeded().rootTypeData;
+    if (!records)
+        records = std::make_unique<RootTypeMap>();
+    return (*records)[m_eCurrentRootType];
 }
 
 int VrlField::GetFlag(VrlFieldFlag flag) const {

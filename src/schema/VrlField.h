@@ -43,14 +43,15 @@ public:
     const VrlDataDefinition* GetDataDefinition() const { return &m_oDataDefinition; }
     VrlDataType GetDataType() const { return m_oDataDefinition.GetDataType(); }
     LONG GetLength() const { return m_oDataDefinition.GetLength(); }
-    COleVariant GetDefaultValue() const { return m_oDefaultValue; }
+    COleVariant GetDefaultValue() const { return GetDefaultValueRef(); }
     // The stored default itself, for readers that copy it only if they must.
-    const COleVariant& GetDefaultValueRef() const { return m_oDefaultValue; }
+    // A field without a default reads as VT_EMPTY.
+    const COleVariant& GetDefaultValueRef() const;
     VrlNullType GetNullType() const { return m_eNullType; }
     void SetNullType(VrlNullType nullType) { m_eNullType = nullType; }
-    CString GetDescription() const { return m_pDescription ? *m_pDescription : CString(); }
+    CString GetDescription() const { return m_pExtras ? m_pExtras->description : CString(); }
     // Stored as given, without branding.
-    void SetDescription(const wchar_t* description) { m_pDescription = Described(description); }
+    void SetDescription(const wchar_t* description);
     int IsFake() const { return m_bFake; }
     VrlPasteAction GetPasteAction() const { return m_ePasteAction; }
     const VrlTable* GetTable() const { return m_pTable; }
@@ -93,10 +94,22 @@ private:
         CString xmlDefault;
     };
 
+    using RootTypeMap = std::map<VrlTableRootType, RootTypeData>;
+    // What few fields have: a default, a description, records per root
+    // type. Held apart, so that each of the others costs one pointer for
+    // all three.
+    struct Extras {
+        COleVariant defaultValue;
+        CString description;
+        std::unique_ptr<RootTypeMap> rootTypeData;
+    };
+
     const RootTypeData* FindRootTypeData() const;
     RootTypeData& RootTypeDataCreateIfNeeded();
-    // A description is held only when there is one: most fields have none.
-    static std::unique_ptr<CString> Described(CString text);
+    Extras& ExtrasCreateIfNeeded();
+    // Keeps a default and a description only when there is one.
+    void SetExtras(COleVariant defaultValue, CString description);
+    static std::unique_ptr<Extras> CopyExtras(const Extras* extras);
 
     // A model holds fields by the hundred thousand, so the members are
     // ordered to leave no padding: the marks and the null type fill the tail
@@ -108,14 +121,9 @@ private:
     bool m_bConvertFormat = false;
     VrlNullType m_eNullType = ntDefault;
     VrlDataDefinition m_oDataDefinition;
-    COleVariant m_oDefaultValue;
     VrlPasteAction m_ePasteAction = paNone;
     VrlTableRootType m_eCurrentRootType = rtUndefined;
-    std::unique_ptr<CString> m_pDescription;
-    // Per root type; allocated for the few fields that have any, so that
-    // the others cost a pointer.
-    using RootTypeMap = std::map<VrlTableRootType, RootTypeData>;
-    std::unique_ptr<RootTypeMap> m_pRootTypeData;
+    std::unique_ptr<Extras> m_pExtras;
     const VrlTable* m_pTable = nullptr;
 };
 

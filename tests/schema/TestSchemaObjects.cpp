@@ -149,6 +149,48 @@ TEST(VrlField, MarksReadAsOneAndOpenValuesReadBackWhole) {
     EXPECT_EQ(paste, plain.GetPasteAction());
 }
 
+// The default, the description and the records per root type are kept
+// apart from the field; copies must own theirs, and a field without them
+// must read them as absent.
+TEST(VrlField, DefaultsDescriptionsAndRecordsBelongToEachCopy) {
+    VrlField bare(L"Bare", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull, CString(), 0, paNone,
+                  V(25), 0, 0);
+    EXPECT_EQ(VT_EMPTY, bare.GetDefaultValueRef().vt);
+    EXPECT_EQ(VT_EMPTY, bare.GetDefaultValue().vt);
+    EXPECT_EQ(L"", bare.GetDescription());
+
+    VrlField full(L"Full", VrlDataDefinition(dtInteger, 0), COleVariant(7L), ntNull, CString(L"Seven"), 0,
+                  paNone, V(25), 0, 0);
+    full.SetCurrentRootType(rtStats);
+    full.SetOldName(L"Old");
+    VrlField copy(full);
+    copy.SetDescription(L"Eight");
+    copy.SetOldName(L"Older");
+    EXPECT_EQ(L"Seven", full.GetDescription());
+    EXPECT_STREQ(L"Old", full.GetOldName());
+    EXPECT_EQ(VT_I4, copy.GetDefaultValueRef().vt);
+    EXPECT_EQ(7, copy.GetDefaultValueRef().lVal);
+
+    // Assigning a field without them clears them; setting a description
+    // alone keeps no default.
+    copy = bare;
+    EXPECT_EQ(VT_EMPTY, copy.GetDefaultValueRef().vt);
+    EXPECT_EQ(L"", copy.GetDescription());
+    EXPECT_STREQ(L"", copy.GetOldName());
+    bare.SetDescription(L"Described");
+    EXPECT_EQ(L"Described", bare.GetDescription());
+    EXPECT_EQ(VT_EMPTY, bare.GetDefaultValueRef().vt);
+    bare.SetDescription(L"");
+    EXPECT_EQ(L"", bare.GetDescription());
+
+    // A null default is a default.
+    COleVariant null;
+    null.vt = VT_NULL;
+    const VrlField nullable(L"N", VrlDataDefinition(dtInteger, 0), null, ntNull, CString(), 0, paNone, V(25),
+                            0, 0);
+    EXPECT_EQ(VT_NULL, nullable.GetDefaultValueRef().vt);
+}
+
 TEST(VrlField, DescriptionsAreBrandedWhenBuiltButNotWhenSet) {
     static const StringResource texts[] = {{91001, L"Number of {ProductName} batches."}};
     AfxRegisterStringTable(texts, 1);

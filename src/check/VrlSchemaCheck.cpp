@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "../dialects/VrlDbmsAccess.h"
 #include "../dialects/VrlDbmsDB2.h"
@@ -12,6 +11,7 @@
 #include "../dialects/VrlDbmsPostgres.h"
 #include "../dialects/VrlDbmsSqlServer.h"
 #include "../schema/CSchemaObjectCollection.h"
+#include "../schema/FlatNameMap.h"
 #include "../schema/VrlSchema.h"
 #include "../schema/VrlTableData.h"
 #include "../schemafile/SchemaFileRecord.h"
@@ -59,8 +59,7 @@ bool IsIndex(VrlConstraintType type) {
 // The first object that took a name, for the clashes across kinds and
 // across tables. Keys are views of names the model (or `m_oWritten`) keeps.
 template <class Value>
-using NameMap = std::unordered_map<std::wstring_view, Value, CSchemaObjectCollection::FoldedHash,
-                                   CSchemaObjectCollection::FoldedEqual>;
+using NameMap = FlatNameMap<Value, CSchemaObjectCollection::FoldedHash, CSchemaObjectCollection::FoldedEqual>;
 
 // A constraint by its table's place: all the constraint's own place needs.
 struct ConstraintRef {
@@ -112,7 +111,7 @@ private:
         if (!added) {
             m_oReport.Error("duplicate-name", place,
                             L"the name " + VrlCheckReport::Quoted(object.GetNameRef()) + L" is taken by " +
-                                it->second->ObjectPath() +
+                                (*it)->ObjectPath() +
                                 L"; tables, views and routines need names of their own");
         }
     }
@@ -234,9 +233,9 @@ private:
                      const VrlCheckPlace& place) {
         const auto [it, added] =
             m_oConstraintNames.try_emplace(written.View(), ConstraintRef{place.parent, &constraint});
-        if (added || it->second.constraint == &constraint)
+        if (added || it->constraint == &constraint)
             return;
-        const VrlCheckPlace first = ConstraintPlace(*it->second.table, *it->second.constraint);
+        const VrlCheckPlace first = ConstraintPlace(*it->table, *it->constraint);
         const CString other = first.ObjectPath();
         if (first.name->CompareNoCase(*place.name) == 0 || written.CompareNoCase(name) == 0) {
             m_oReport.Error("duplicate-name", place,

@@ -55,11 +55,11 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
         // older object of its name added later is still kept out.
         m_vObjects.push_back(object);
         if (!m_oIndex.empty()) {
-            m_oIndex.insert(Entry{object, m_vObjects.size() - 1});
+            m_oIndex.try_emplace(name, m_vObjects.size() - 1);
         } else if (m_vObjects.size() == kIndexFrom) {
             m_oIndex.reserve(2 * kIndexFrom);
             for (size_t i = 0; i < m_vObjects.size(); ++i)
-                m_oIndex.insert(Entry{m_vObjects[i], i});
+                m_oIndex.try_emplace(m_vObjects[i]->GetNameRef().View(), i);
         }
         return true;
     }
@@ -69,7 +69,7 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
         RemoveAt(position);
     } else {
         if (!m_oIndex.empty())
-            m_oIndex.find(name)->object = object;
+            m_oIndex.Replace(name, name, position);
         m_vObjects[position] = object;
     }
     return true;
@@ -77,8 +77,8 @@ bool CSchemaObjectCollection::Add(VrlSchemaObject* object, VrlSchemaVersion cont
 
 size_t CSchemaObjectCollection::PositionOf(std::wstring_view name) const {
     if (!m_oIndex.empty()) {
-        const auto found = m_oIndex.find(name);
-        return found == m_oIndex.end() ? kNone : found->position;
+        const size_t* found = m_oIndex.find(name);
+        return found == nullptr ? kNone : *found;
     }
     const FoldedEqual equal;
     for (size_t i = 0; i < m_vObjects.size(); ++i) {
@@ -90,14 +90,14 @@ size_t CSchemaObjectCollection::PositionOf(std::wstring_view name) const {
 
 void CSchemaObjectCollection::RemoveAt(size_t position) {
     if (!m_oIndex.empty())
-        m_oIndex.erase(m_oIndex.find(m_vObjects[position]->GetNameRef().View()));
+        m_oIndex.erase(m_vObjects[position]->GetNameRef().View());
     m_vObjects.erase(m_vObjects.begin() + static_cast<std::ptrdiff_t>(position));
     // Drops are rare (one per removed object), so renumbering the entries
     // behind the gap keeps Add free of any search through the vector.
-    for (const Entry& entry : m_oIndex) {
-        if (entry.position > position)
-            --entry.position;
-    }
+    m_oIndex.ForEach([position](std::wstring_view, size_t& at) {
+        if (at > position)
+            --at;
+    });
 }
 
 VrlSchemaObject* CSchemaObjectCollection::GetAt(LONG index) const {

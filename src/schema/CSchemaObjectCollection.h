@@ -14,19 +14,19 @@
 //
 // A small collection (most tables have a dozen fields) is searched in order;
 // from kIndexFrom objects on, an index is kept. The index holds the objects
-// themselves and reads each one's own name, hashed and compared on
-// case-folded characters: a lookup folds on the fly without allocating, and
-// no name is copied into the index. (Names of objects in a collection do not
+// under views of their own names, hashed and compared on case-folded
+// characters: a lookup folds on the fly without allocating, and no name is
+// copied into the index. (Names of objects in a collection do not
 // change.)
 #pragma once
 
 #include <cstddef>
 #include <string>
 #include <string_view>
-#include <unordered_set>
 #include <vector>
 
 #include "../platform/CString.h"
+#include "FlatNameMap.h"
 #include "VrlSchemaObject.h"
 #include "VrlSchemaVersion.h"
 
@@ -71,25 +71,6 @@ public:
     };
 
 private:
-    // An object of the index and its place in m_vObjects. A newer object of
-    // the same folded name takes the place of the older one in the entry,
-    // which leaves its hash and its equality unchanged.
-    struct Entry {
-        mutable VrlSchemaObject* object;
-        mutable size_t position;
-        std::wstring_view Name() const { return object->GetNameRef().View(); }
-    };
-    struct EntryHash : FoldedHash {
-        using FoldedHash::operator();
-        size_t operator()(const Entry& entry) const noexcept { return (*this)(entry.Name()); }
-    };
-    struct EntryEqual : FoldedEqual {
-        using FoldedEqual::operator();
-        bool operator()(const Entry& a, const Entry& b) const noexcept { return (*this)(a.Name(), b.Name()); }
-        bool operator()(const Entry& a, std::wstring_view b) const noexcept { return (*this)(a.Name(), b); }
-        bool operator()(std::wstring_view a, const Entry& b) const noexcept { return (*this)(a, b.Name()); }
-    };
-
     static constexpr size_t kIndexFrom = 16;
     static constexpr size_t kNone = static_cast<size_t>(-1);
 
@@ -98,7 +79,10 @@ private:
     void RemoveAt(size_t position);
 
     std::vector<VrlSchemaObject*> m_vObjects;
-    std::unordered_set<Entry, EntryHash, EntryEqual> m_oIndex;
+    // The place of each object in m_vObjects, under a view of the object's
+    // own name; a newer object of the same folded name takes over the
+    // entry with its own name.
+    FlatNameMap<size_t, FoldedHash, FoldedEqual> m_oIndex;
 };
 
 } // namespace VrlSchemaLib

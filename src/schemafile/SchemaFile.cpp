@@ -20,6 +20,7 @@
 #include "../platform/COleVariant.h"
 #include "../platform/MappedFile.h"
 #include "../platform/Variant.h"
+#include "../schema/FlatNameMap.h"
 #include "../schema/VrlConstraint.h"
 #include "../schema/VrlDataDefinition.h"
 #include "../schema/VrlEnums.h"
@@ -591,7 +592,7 @@ private:
                   {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
                    "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
                    "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
-        const CString& shared = Interned(Name(j, path));
+        const CString shared = Interned(Name(j, path));
         const wchar_t* name = shared.GetString();
         const VrlSchemaVersion version = OptVersion(j, path);
         if (IsDroppedMarker(j, path)) {
@@ -1059,16 +1060,25 @@ private:
     // Names the model repeats (the columns that many tables have, the
     // columns and tables that constraints name) are held once: each is
     // widened into m_wide and looked up. The keys are views of the values.
+    // The reference is good until the next name is interned.
     const CString& Interned(std::string_view utf8) const {
         m_wide.clear();
         AppendWide(m_wide, utf8);
-        if (const auto it = m_interned.find(std::wstring_view(m_wide)); it != m_interned.end())
-            return it->second;
+        if (const CString* found = m_interned.find(m_wide))
+            return *found;
         const CString text(m_wide);
-        return m_interned.emplace(text.View(), text).first->second;
+        return *m_interned.try_emplace(text.View(), text).first;
     }
+    struct ExactHash {
+        size_t operator()(std::wstring_view text) const noexcept {
+            return std::hash<std::wstring_view>()(text);
+        }
+    };
+    struct ExactEqual {
+        bool operator()(std::wstring_view a, std::wstring_view b) const noexcept { return a == b; }
+    };
     mutable std::wstring m_wide;
-    mutable std::unordered_map<std::wstring_view, CString> m_interned;
+    mutable FlatNameMap<CString, ExactHash, ExactEqual> m_interned;
     std::vector<SchemaFileError::Problem> m_streamErrors;
 };
 

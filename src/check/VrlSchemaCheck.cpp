@@ -85,7 +85,7 @@ public:
         m_oObjectNames.reserve(tables +
                                static_cast<size_t>(schema.GetViewCount() + schema.GetProcedureCount() +
                                                    schema.GetFunctionCount()));
-        m_oConstraintNames.reserve(tables * (m_bAnsi ? 6 : 4));
+        m_oConstraintNames.reserve(NamesOfConstraints());
     }
 
     std::vector<VrlCheckFinding> Run() {
@@ -208,13 +208,30 @@ private:
             ForeignKey(table, constraint, place);
     }
 
+    // How many names ConstraintName takes at most, so that its map is made
+    // once at its size.
+    size_t NamesOfConstraints() const {
+        size_t names = 0;
+        for (LONG i = 0; i < m_oSchema.GetTableCount(); ++i) {
+            const VrlTable& table = *m_oSchema.GetTable(i);
+            for (LONG k = 0; k < table.GetConstraintCount(); ++k) {
+                const VrlConstraintType type = table.GetConstraint(k)->GetType();
+                names += !IsIndex(type);
+                names += IndexesShareNames() && (IsIndex(type) || IsForeignKey(type));
+            }
+        }
+        return names;
+    }
+
+    // PostgreSQL keeps indexes and the indexes behind keys in one name
+    // space too, under their full names.
+    bool IndexesShareNames() const { return m_bAnsi || m_oOptions.target == Dialect::Postgres; }
+
     // Constraint names are unique across the schema; Oracle and DB2 also
     // put the indexes, shortened to 18 characters, into the same name space,
     // among them the index each foreign key gets (its name + "Index").
     void ConstraintName(const VrlConstraint& constraint, const VrlCheckPlace& place) {
-        // PostgreSQL keeps indexes and the indexes behind keys in one name
-        // space too, under their full names.
-        const bool indexesShareNames = m_bAnsi || m_oOptions.target == Dialect::Postgres;
+        const bool indexesShareNames = IndexesShareNames();
         const VrlConstraintType type = constraint.GetType();
         const CString& name = constraint.GetNameRef();
         if (!IsIndex(type))

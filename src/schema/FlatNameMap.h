@@ -115,8 +115,8 @@ private:
         const uint64_t hash = static_cast<uint64_t>(Hash()(key));
         return static_cast<uint32_t>(hash ^ (hash >> 32));
     }
-    // At most half the slots are used; at least 16 of them.
-    static size_t Wanted(size_t count) { return std::bit_ceil(count < 8 ? size_t(16) : count * 2); }
+    // At most two slots in three are used; at least 16 slots.
+    static size_t Wanted(size_t count) { return std::bit_ceil(count < 10 ? size_t(16) : count + count / 2); }
     // The bits are mixed before they are cut down, as the hashes given may
     // differ in their low bits only.
     size_t Home(uint32_t tag) const { return static_cast<size_t>((tag * 0x9E3779B9u) >> (32 - m_bits)); }

@@ -105,7 +105,7 @@ void VrlTable::CopyDBCopyData(const DBCopyDataMap& source) {
         VrlTableRootType rootType = rtUndefined;
         DBCopyData* data = nullptr;
         source.GetNextAssoc(position, rootType, data);
-        m_oDBCopyData.SetAt(rootType, new DBCopyData(*data));
+        m_oDBCopyData.SetAt(rootType, data != nullptr ? new DBCopyData(*data) : nullptr);
     }
 }
 
@@ -245,6 +245,11 @@ const VrlTable::DBCopyData* VrlTable::GetDBCopyData() const {
         const CString message = L"Invalid Root Type: " + VrlSchema::GetRootTypeName(m_eCurrentRootType);
         DuxException::Throw(4111, __FILE__, __LINE__, message.GetString());
     }
+    if (data == nullptr) {
+        // A record nothing has written to yet reads as a new one.
+        static const DBCopyData blank;
+        return &blank;
+    }
     return data;
 }
 
@@ -374,7 +379,8 @@ void VrlTable::SetStatusColumnName(const wchar_t* column) {
 void VrlTable::SetCurrentRootType(const VrlTableRootType& rootType) {
     if (!m_bDBCopyRootTable || m_eCurrentRootType == rtUndefined)
         m_eCurrentRootType = rootType;
-    GetDBCopyDataCreateIfNeeded();
+    // The record is there from now on; it is allocated on its first write.
+    static_cast<void>(m_oDBCopyData[m_eCurrentRootType]);
     for (VrlSchemaObject* object : m_oFields.GetObjects())
         static_cast<VrlField*>(object)->SetCurrentRootType(m_eCurrentRootType);
 }

@@ -185,7 +185,10 @@ private:
     const VrlTableData* m_pTableDataEnglish = nullptr;
     int m_bDBCopyRootTable = 0;
     VrlTableRootType m_eCurrentRootType = rtUndefined;
-    DBCopyDataMap m_oDBCopyData{10}; // owns its records
+    // Owns its records. A root type whose record nothing has written to
+    // maps to null, which reads as a new record: most tables never get a
+    // per-root-type attribute, and keep 128 bytes each.
+    DBCopyDataMap m_oDBCopyData{10};
     int m_bSelfReferential = 0;
     int m_bSupportLocaleFormatField = 0;
     CString m_strLocaleLookupField;

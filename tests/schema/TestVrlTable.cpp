@@ -127,6 +127,21 @@ TEST_F(VrlTableTest, RootTypeRecordsFollowTheCurrentRootType) {
     EXPECT_STREQ(L"StatsName", table->GetExternalName());
     EXPECT_EQ(0x10, table->GetFlag(static_cast<VrlTableFlag>(0x10)));
     EXPECT_EQ(VrlDbVersion35, table->GetDatabaseVersion());
+
+    // Records nothing has written to yet are shared blanks: a write to one
+    // table, or to a copy, reaches no other.
+    VrlTable* plain = keep.Table(L"P", {keep.Field(L"B")}, {}, V(25), 0, rtStats);
+    VrlTable* other = keep.Table(L"Q", {keep.Field(L"C")}, {}, V(25), 0, rtStats);
+    VrlTable copy(*plain);
+    copy.SetExternalName(L"CopyName");
+    copy.SetChild(L"Child");
+    EXPECT_STREQ(L"", plain->GetExternalName());
+    EXPECT_EQ(0, plain->GetChildCount());
+    EXPECT_STREQ(L"", other->GetExternalName());
+    plain->SetOldName(L"Before");
+    EXPECT_STREQ(L"", copy.GetOldName());
+    EXPECT_STREQ(L"", other->GetOldName());
+    EXPECT_STREQ(L"Before", plain->GetOldName());
 }
 
 TEST_F(VrlTableTest, ReadingWithoutARecordRaisesInvalidRootType) {

@@ -3,8 +3,9 @@
 // addressing index of 8-byte slots probed in a row. A lookup compares texts
 // only when 32 bits of the hashes agree, so that a map of a hundred thousand
 // names costs a cache miss or two a lookup, nothing is allocated per entry,
-// and freeing the map is two frees. `Hash` and `Equal` decide what counts as the same name (with or
-// without regard to case); they must agree with each other.
+// and freeing the map is two frees. `Hash` and `Equal` decide what counts as
+// the same name (with or without regard to case); they must agree with each
+// other. A map holds at most 2^32 - 1 entries.
 //
 // The texts behind the keys must outlive their entries and must not change
 // while they are keys. Pointers to values are good until the next insertion

@@ -95,9 +95,9 @@ private:
     };
 
     using RootTypeMap = std::map<VrlTableRootType, RootTypeData>;
-    // What few fields have: a default, a description, records per root
-    // type. Held apart, so that each of the others costs one pointer for
-    // all three.
+    // What many fields lack: a default, a description, records per root
+    // type. Held apart, so that a field without any of them costs one
+    // pointer for all three.
     struct Extras {
         COleVariant defaultValue;
         CString description;

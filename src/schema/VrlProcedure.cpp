@@ -1,7 +1,7 @@
 #include "VrlProcedure.h"
 
-#include "ObjectExistsFormats.h"
 #include "../support/DuxException.h"
+#include "ObjectExistsFormats.h"
 
 namespace VrlSchemaLib {
 

@@ -1069,16 +1069,8 @@ private:
         const CString text(m_wide);
         return *m_interned.try_emplace(text.View(), text).first;
     }
-    struct ExactHash {
-        size_t operator()(std::wstring_view text) const noexcept {
-            return std::hash<std::wstring_view>()(text);
-        }
-    };
-    struct ExactEqual {
-        bool operator()(std::wstring_view a, std::wstring_view b) const noexcept { return a == b; }
-    };
     mutable std::wstring m_wide;
-    mutable FlatNameMap<CString, ExactHash, ExactEqual> m_interned;
+    mutable FlatNameMap<CString, std::hash<std::wstring_view>, std::equal_to<std::wstring_view>> m_interned;
     std::vector<SchemaFileError::Problem> m_streamErrors;
 };
 

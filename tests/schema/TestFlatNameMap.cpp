@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <random>
 #include <string>
@@ -20,11 +21,7 @@ namespace {
 struct CrowdedHash {
     size_t operator()(std::wstring_view key) const noexcept { return key.size() % 3; }
 };
-struct SameText {
-    bool operator()(std::wstring_view a, std::wstring_view b) const noexcept { return a == b; }
-};
-
-using Crowded = FlatNameMap<int, CrowdedHash, SameText>;
+using Crowded = FlatNameMap<int, CrowdedHash, std::equal_to<std::wstring_view>>;
 
 } // namespace
 

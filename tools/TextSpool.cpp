@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <filesystem>
+#include <random>
 
 #include "OutputWriter.h"
 #include "ToolErrors.h"
@@ -13,6 +15,33 @@ namespace {
 
 [[noreturn]] void ThrowSpoolError(int error) {
     throw OutputError{"temporary file: " + WriteReason(error)};
+}
+
+// The spool's file, nameless once open, in the folder TMPDIR names (the
+// system's temporary folder without it): std::tmpfile would always use the
+// system's folder. Null when the folder cannot be used.
+std::FILE* OpenNamelessFile() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (error)
+        return nullptr;
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        char name[40];
+        std::snprintf(name, sizeof name, "vrlschema-spool-%016llx",
+                      static_cast<unsigned long long>(random()));
+        const std::filesystem::path path = folder / name;
+        errno = 0;
+        // "x": only a file this call creates, never one that was there.
+        if (std::FILE* file = std::fopen(path.c_str(), "wb+x")) {
+            std::filesystem::remove(path, error);
+            return file;
+        }
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -38,7 +67,7 @@ void TextSpool::SpillIfFull() {
     if (m_tail.size() < m_limit)
         return;
     if (!m_file)
-        m_file = std::tmpfile();
+        m_file = OpenNamelessFile();
     if (m_file && std::fwrite(m_tail.data(), 1, m_tail.size(), m_file) == m_tail.size()) {
         m_spilled += m_tail.size();
         m_tail.clear();

@@ -1,6 +1,7 @@
 // A long text written once, front to back, and then read once: kept in
-// memory up to a limit and beyond it in an anonymous temporary file, so that
-// a large creation script is never held whole, nor copied while it grows.
+// memory up to a limit and beyond it in a nameless file in the temporary
+// folder (TMPDIR, else the system's), so that a large creation script is
+// never held whole, nor copied while it grows.
 // Without a usable temporary folder, or once it is full, the text stays in
 // memory instead. Reading the file back can fail: that raises OutputError.
 #pragma once
@@ -27,6 +28,8 @@ public:
     void AppendUtf8(std::wstring_view text);
 
     size_t Size() const { return m_spilled + m_tail.size(); }
+    // Whether part of the text waits in the file.
+    bool InFile() const { return m_file != nullptr; }
     // The text from its start, block by block; `write` may raise.
     void ForEachBlock(const std::function<void(std::string_view)>& write);
     // The whole text as one string; the spool is left empty.

@@ -40,6 +40,13 @@ VrlField MakeField(const wchar_t* name = L"Name") {
                     0, paNone, V(25), 1, 1);
 }
 
+// A nullable integer field without marks.
+VrlField IntField(const wchar_t* name, const COleVariant& value = COleVariant(),
+                  const CString& description = CString()) {
+    return VrlField(name, VrlDataDefinition(dtInteger, 0), value, ntNull, description, 0, paNone, V(25), 0,
+                    0);
+}
+
 // The field's record of the current root type: the order number, then the
 // external, translate, parent key, old and old external names and the XML
 // default.
@@ -49,22 +56,24 @@ std::string Record(const VrlField& f) {
         .ToUtf8();
 }
 
+VrlConstraint Reference(VrlConstraintType type) {
+    return VrlConstraint(L"F", type, CString(L"A"), L"T", CString(L"B"), odNoAction, ouNoAction, clDefault,
+                         V(25));
+}
+
 } // namespace
 
-TEST(VrlField, NewFieldReadsDefaultsWithoutCreatingRecords) {
+// A new field reads blank records without creating one; each root type then
+// keeps its own record, and flags only accumulate.
+TEST(VrlField, RecordsPerRootTypeFlagsAndXmlDefaults) {
     VrlField field = MakeField();
     EXPECT_EQ(0, field.GetFlag(static_cast<VrlFieldFlag>(0x7FFFFFFF)));
     EXPECT_EQ("-1 |||||", Record(field));
     EXPECT_EQ(rtUndefined, field.GetCurrentRootType());
-
-    // A record created by a write starts with the same values.
-    field.SetExternalName(L"Ext");
+    field.SetExternalName(L"Ext"); // a record created by a write starts blank
     EXPECT_EQ("-1 Ext|||||", Record(field));
     EXPECT_EQ(0, field.GetFlag(ffWithMilliseconds));
-}
 
-TEST(VrlField, EachRootTypeKeepsItsOwnRecord) {
-    VrlField field = MakeField();
     field.SetCurrentRootType(rtStats);
     field.SetExternalName(L"X");
     field.SetOrderNumber(7);
@@ -75,21 +84,18 @@ TEST(VrlField, EachRootTypeKeepsItsOwnRecord) {
     EXPECT_EQ("7 X|||||", Record(field));
     field.SetCurrentRootType(rtSiteProfiles);
     EXPECT_EQ("-1 Y|||||", Record(field));
-}
 
-TEST(VrlField, FlagsAccumulateAndXmlDefaultsFormatNumbers) {
-    VrlField field = MakeField();
     field.SetFlag(ffWithMilliseconds);
     field.SetFlag(ffTimeOffset);
     EXPECT_NE(0, field.GetFlag(ffWithMilliseconds));
     EXPECT_NE(0, field.GetFlag(ffTimeOffset));
     EXPECT_EQ(0x6000, field.GetFlag(static_cast<VrlFieldFlag>(0x6001)));
     field.SetXmlDefault(42);
-    EXPECT_EQ("-1 |||||42", Record(field));
+    EXPECT_EQ("-1 Y|||||42", Record(field));
     field.SetXmlDefault(-2147483647 - 1);
-    EXPECT_EQ("-1 |||||-2147483648", Record(field));
+    EXPECT_EQ("-1 Y|||||-2147483648", Record(field));
     field.SetXmlDefault(L"<v/>");
-    EXPECT_EQ("-1 |||||<v/>", Record(field));
+    EXPECT_EQ("-1 Y|||||<v/>", Record(field));
 }
 
 TEST(VrlField, CopiesDuplicateRecordsAndKeepTheTable) {
@@ -113,7 +119,6 @@ TEST(VrlField, CopiesDuplicateRecordsAndKeepTheTable) {
     EXPECT_FALSE(assigned.IsDropped());
     EXPECT_STREQ(L"T1", assigned.GetTranslateTable());
     EXPECT_EQ(1, assigned.IsResourceBasedField());
-    EXPECT_EQ(1, assigned.IsConvertFormat());
     EXPECT_EQ(dtString, assigned.GetDataType());
     EXPECT_EQ(50, assigned.GetLength());
     EXPECT_EQ(ntNotNull, assigned.GetNullType());
@@ -127,20 +132,17 @@ TEST(VrlField, MarksReadAsOneAndOpenValuesReadBackWhole) {
     VrlField field(L"Odd", VrlDataDefinition(dtInteger, 0), COleVariant(), nullType, CString(), 256, paste,
                    V(25), -1, 2);
     field.SetCurrentRootType(rtBatchClassWithRights);
-    EXPECT_EQ(1, field.IsFake());
-    EXPECT_EQ(1, field.IsResourceBasedField());
-    EXPECT_EQ(1, field.IsConvertFormat());
-    EXPECT_EQ(nullType, field.GetNullType());
-    EXPECT_EQ(paste, field.GetPasteAction());
-
     const VrlField copy(field);
-    EXPECT_EQ(1, copy.IsFake());
-    EXPECT_EQ(nullType, copy.GetNullType());
-    EXPECT_EQ(paste, copy.GetPasteAction());
+    for (const VrlField* f : std::initializer_list<const VrlField*>{&field, &copy}) {
+        EXPECT_EQ(1, f->IsFake());
+        EXPECT_EQ(1, f->IsResourceBasedField());
+        EXPECT_EQ(1, f->IsConvertFormat());
+        EXPECT_EQ(nullType, f->GetNullType());
+        EXPECT_EQ(paste, f->GetPasteAction());
+    }
     EXPECT_EQ(rtBatchClassWithRights, copy.GetCurrentRootType());
 
-    VrlField plain(L"Plain", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull, CString(), 0, paNone,
-                   V(25), 0, 0);
+    VrlField plain = IntField(L"Plain");
     EXPECT_EQ(0, plain.IsFake());
     EXPECT_EQ(0, plain.IsResourceBasedField());
     EXPECT_EQ(0, plain.IsConvertFormat());
@@ -153,14 +155,12 @@ TEST(VrlField, MarksReadAsOneAndOpenValuesReadBackWhole) {
 // apart from the field; copies must own theirs, and a field without them
 // must read them as absent.
 TEST(VrlField, DefaultsDescriptionsAndRecordsBelongToEachCopy) {
-    VrlField bare(L"Bare", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull, CString(), 0, paNone,
-                  V(25), 0, 0);
+    VrlField bare = IntField(L"Bare");
     EXPECT_EQ(VT_EMPTY, bare.GetDefaultValueRef().vt);
     EXPECT_EQ(VT_EMPTY, bare.GetDefaultValue().vt);
     EXPECT_EQ(L"", bare.GetDescription());
 
-    VrlField full(L"Full", VrlDataDefinition(dtInteger, 0), COleVariant(7L), ntNull, CString(L"Seven"), 0,
-                  paNone, V(25), 0, 0);
+    VrlField full = IntField(L"Full", COleVariant(7L), CString(L"Seven"));
     full.SetCurrentRootType(rtStats);
     full.SetOldName(L"Old");
     VrlField copy(full);
@@ -183,12 +183,9 @@ TEST(VrlField, DefaultsDescriptionsAndRecordsBelongToEachCopy) {
     bare.SetDescription(L"");
     EXPECT_EQ(L"", bare.GetDescription());
 
-    // A null default is a default.
-    COleVariant null;
+    COleVariant null; // a null default is a default
     null.vt = VT_NULL;
-    const VrlField nullable(L"N", VrlDataDefinition(dtInteger, 0), null, ntNull, CString(), 0, paNone, V(25),
-                            0, 0);
-    EXPECT_EQ(VT_NULL, nullable.GetDefaultValueRef().vt);
+    EXPECT_EQ(VT_NULL, IntField(L"N", null).GetDefaultValueRef().vt);
 }
 
 TEST(VrlField, DescriptionsAreBrandedWhenBuiltButNotWhenSet) {
@@ -200,14 +197,15 @@ TEST(VrlField, DescriptionsAreBrandedWhenBuiltButNotWhenSet) {
     EXPECT_EQ(L"Number of " + VrlSchemaObject::sm_oOemMgr.GetProductName() + L" batches.",
               fromId.GetDescription());
 
-    VrlField fromText(L"Count", VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull,
-                      CString(L"{ProductShort} count"), 0, paNone, V(25), 0, 0);
+    VrlField fromText = IntField(L"Count", COleVariant(), CString(L"{ProductShort} count"));
     EXPECT_EQ(VrlSchemaObject::sm_oOemMgr.GetProductShort() + L" count", fromText.GetDescription());
     fromText.SetDescription(L"{ProductShort} raw");
     EXPECT_EQ(L"{ProductShort} raw", fromText.GetDescription());
 }
 
-TEST(VrlConstraint, CaseMarkerIsStrippedAndRemembered) {
+// A leading "^" marks a key column as compared without regard to case; it is
+// stripped from key columns only, never from included or referencing lists.
+TEST(VrlConstraint, CaseMarkerIsStrippedFromKeyColumnsOnly) {
     VrlConstraint index(L"IX", ctIndex, {CString(L"^Name"), CString(L"ID")}, V(25));
     EXPECT_EQ((std::vector<CString>{L"Name", L"ID"}), index.GetFields());
     EXPECT_EQ((std::vector<CString>{L"Name"}), index.GetCaseInsensitiveFields());
@@ -221,13 +219,10 @@ TEST(VrlConstraint, CaseMarkerIsStrippedAndRemembered) {
     EXPECT_EQ(odNone, single.GetOnDeleteType());
     EXPECT_EQ(ouNoAction, single.GetOnUpdateType());
 
-    // Included columns are never examined for the marker.
     VrlConstraint covering(L"IX2", ctIndex, {CString(L"^A")}, {CString(L"^B")}, V(25), clClustered, false);
     EXPECT_EQ((std::vector<CString>{L"^B"}), covering.GetIncludedFields());
     EXPECT_TRUE(covering.IsClustered());
-}
 
-TEST(VrlConstraint, ListsWithReferencesAreStoredAsGiven) {
     VrlConstraint key(L"FK", ctForeignKey, {CString(L"^Name")}, L"Parent", {CString(L"^ID")}, odCascade,
                       ouCascade, V(25));
     EXPECT_EQ((std::vector<CString>{L"^Name"}), key.GetFields());
@@ -235,21 +230,17 @@ TEST(VrlConstraint, ListsWithReferencesAreStoredAsGiven) {
     EXPECT_FALSE(key.IsCaseInsensitive(L"Name"));
 }
 
-TEST(VrlConstraint, KindsThatAreNeverGeneratedAreDroppedAtOnce) {
+// Kinds that are never generated are dropped at once; copies belong to no
+// table and assignment keeps the target's.
+TEST(VrlConstraint, DroppedKindsCopiesAndAssignment) {
     EXPECT_TRUE(VrlConstraint(L"U", ctUniqueNotGenerated, CString(L"A"), V(25)).IsDropped());
-    EXPECT_TRUE(VrlConstraint(L"F", ctForeignKeyNotGenerated, CString(L"A"), L"T", CString(L"B"), odNoAction,
-                              ouNoAction, clDefault, V(25))
-                    .IsDropped());
-    EXPECT_FALSE(VrlConstraint(L"F", ctForeignKey7, CString(L"A"), L"T", CString(L"B"), odNoAction,
-                               ouNoAction, clDefault, V(25))
-                     .IsDropped());
+    EXPECT_TRUE(Reference(ctForeignKeyNotGenerated).IsDropped());
+    EXPECT_FALSE(Reference(ctForeignKey7).IsDropped());
     VrlConstraint marker(L"PK", V(30));
     EXPECT_TRUE(marker.IsDropped());
     EXPECT_EQ(ctPrimaryKey, marker.GetType());
     EXPECT_TRUE(marker.GetFields().empty());
-}
 
-TEST(VrlConstraint, CopiesBelongToNoTableAndAssignmentKeepsTheTarget) {
     VrlSchemaTest::ObjectKeeper keep;
     VrlTable* t1 = keep.Table(L"T1", {});
     VrlTable* t2 = keep.Table(L"T2", {});
@@ -257,14 +248,12 @@ TEST(VrlConstraint, CopiesBelongToNoTableAndAssignmentKeepsTheTarget) {
     source.SetTable(t1);
     VrlConstraint target(L"Other", ctPrimaryKey, CString(L"B"), V(30));
     target.SetTable(t2);
-
     target = source;
     EXPECT_EQ(t2, target.GetTable());
     EXPECT_EQ(L"IX", target.GetName());
     EXPECT_EQ(ctIndex, target.GetType());
     EXPECT_TRUE(target.IsCaseInsensitive(L"a"));
     EXPECT_EQ(V(25), target.GetVersion());
-
     VrlConstraint copy(source);
     EXPECT_EQ(nullptr, copy.GetTable());
     EXPECT_EQ(source.GetFields(), copy.GetFields());

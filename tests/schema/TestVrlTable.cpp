@@ -17,7 +17,7 @@ class VrlTableTest : public VrlSchemaTest::KitTest {};
 
 } // namespace
 
-TEST_F(VrlTableTest, FindsFieldsAndConstraintsWithoutRegardToCase) {
+TEST_F(VrlTableTest, FindsMembersWithoutRegardToCaseAndChecksIndexes) {
     VrlField* id = keep.Field(L"BatchDefID");
     VrlField* name = keep.Field(L"Name");
     auto* pk = keep.Key(L"PK_BatchDef", ctPrimaryKey, L"BatchDefID");
@@ -33,14 +33,10 @@ TEST_F(VrlTableTest, FindsFieldsAndConstraintsWithoutRegardToCase) {
     EXPECT_EQ(table, pk->GetTable());
     EXPECT_EQ(pk, table->GetPrimaryKeyConstraint());
     EXPECT_EQ(L"BatchDefID", table->GetPrimaryKeyFieldName());
-}
-
-TEST_F(VrlTableTest, IndexesOutOfRangeRaise) {
-    VrlTable* table = keep.Table(L"T", {keep.Field(L"A")}, {keep.Key(L"IX", ctIndex, L"A")});
-    ExpectDux(4055, [&] { table->GetField(1); });
-    ExpectDux(4055, [&] { table->GetField(-1); });
-    ExpectDux(4078, [&] { table->GetConstraint(1); });
-    ExpectDux(4078, [&] { table->GetConstraint(-1); });
+    for (int at : {-1, 2}) // the first indexes past either end
+        ExpectDux(4055, [&] { table->GetField(at); });
+    for (int at : {-1, 1})
+        ExpectDux(4078, [&] { table->GetConstraint(at); });
 }
 
 TEST_F(VrlTableTest, MembersNewerThanTheTableAreLeftOutButAdopted) {
@@ -142,6 +138,14 @@ TEST_F(VrlTableTest, RootTypeRecordsFollowTheCurrentRootType) {
     EXPECT_STREQ(L"", copy.GetOldName());
     EXPECT_STREQ(L"", other->GetOldName());
     EXPECT_STREQ(L"Before", plain->GetOldName());
+
+    // A copy-root table keeps the first root type it is given.
+    VrlTable* root = keep.Table(L"R", {keep.Field(L"A")});
+    root->SetDBCopyRootTable(1);
+    root->SetCurrentRootType(rtStats); // from 0, it may still change
+    root->SetCurrentRootType(rtUserProfiles);
+    EXPECT_EQ(rtStats, root->GetCurrentRootType());
+    EXPECT_EQ(rtStats, root->GetField(0)->GetCurrentRootType());
 }
 
 TEST_F(VrlTableTest, ReadingWithoutARecordRaisesInvalidRootType) {
@@ -153,15 +157,6 @@ TEST_F(VrlTableTest, ReadingWithoutARecordRaisesInvalidRootType) {
     ExpectDux(4111, [&] { marker->GetExternalName(); });
     marker->SetChild(L"X"); // a write creates the record
     EXPECT_EQ(1, marker->GetChildCount());
-}
-
-TEST_F(VrlTableTest, CopyRootTablesKeepTheirFirstRootType) {
-    VrlTable* table = keep.Table(L"T", {keep.Field(L"A")});
-    table->SetDBCopyRootTable(1);
-    table->SetCurrentRootType(rtStats); // from 0, it may still change
-    table->SetCurrentRootType(rtUserProfiles);
-    EXPECT_EQ(rtStats, table->GetCurrentRootType());
-    EXPECT_EQ(rtStats, table->GetField(0)->GetCurrentRootType());
 }
 
 TEST_F(VrlTableTest, CopiesShareMembersAndDuplicateRecords) {
@@ -193,12 +188,13 @@ TEST_F(VrlTableTest, CopiesShareMembersAndDuplicateRecords) {
 }
 
 TEST_F(VrlTableTest, SelfReferenceIsDetectedCaseSensitively) {
-    auto* self = keep.Ref(L"FK", ctForeignKey, L"ParentID", L"Node", L"ID");
-    auto* other = keep.Ref(L"FK", ctForeignKey, L"ParentID", L"node", L"ID");
-    auto* kind7 = keep.Ref(L"FK", ctForeignKey7, L"ParentID", L"Node", L"ID");
-    EXPECT_EQ(1, keep.Table(L"Node", {keep.Field(L"ID")}, {self})->GetIsSelfReferential());
-    EXPECT_EQ(0, keep.Table(L"Node", {keep.Field(L"ID")}, {other})->GetIsSelfReferential());
-    VrlTable* seven = keep.Table(L"Node", {keep.Field(L"ID")}, {kind7});
+    auto node = [&](VrlConstraintType type, const wchar_t* refTable) {
+        return keep.Table(L"Node", {keep.Field(L"ID")},
+                          {keep.Ref(L"FK", type, L"ParentID", refTable, L"ID")});
+    };
+    EXPECT_EQ(1, node(ctForeignKey, L"Node")->GetIsSelfReferential());
+    EXPECT_EQ(0, node(ctForeignKey, L"node")->GetIsSelfReferential());
+    VrlTable* seven = node(ctForeignKey7, L"Node");
     EXPECT_EQ(0, seven->GetIsSelfReferential());
     seven->SetIsSelfReferential(L"Elsewhere");
     EXPECT_EQ(0, seven->GetIsSelfReferential());

@@ -24,7 +24,7 @@ template <class F> void ExpectInvalidArg(F&& call) {
 
 } // namespace
 
-TEST(CExceptionClasses, RuntimeClassesFormOneHierarchy) {
+TEST(CExceptionClasses, RuntimeClassesFormOneHierarchyAndHelpersThrowHeapObjects) {
     CNotSupportedException e;
     EXPECT_STREQ(e.GetRuntimeClass()->m_lpszClassName, "CNotSupportedException");
     EXPECT_TRUE(e.IsKindOf(RUNTIME_CLASS(CException)));
@@ -32,9 +32,8 @@ TEST(CExceptionClasses, RuntimeClassesFormOneHierarchy) {
     EXPECT_FALSE(e.IsKindOf(RUNTIME_CLASS(CInvalidArgException)));
     EXPECT_FALSE(e.IsKindOf(nullptr));
     EXPECT_EQ(RUNTIME_CLASS(CMemoryException)->m_pBaseClass, RUNTIME_CLASS(CException));
-}
 
-TEST(CExceptionClasses, ThrowHelpersThrowHeapPointers) {
+    // The throw helpers throw heap objects that delete themselves.
     try {
         AfxThrowNotSupportedException();
     } catch (CObject* e) {

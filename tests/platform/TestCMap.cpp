@@ -61,7 +61,7 @@ TEST(CMapIteration, RemovingTheReturnedEntryDoesNotDisturbTheWalk) {
     EXPECT_EQ(map.GetCount(), 50);
 }
 
-TEST(CMapLookup, StringKeysAreExactAndTakeArgumentPointers) {
+TEST(CMapLookup, StringKeysAreExactAndPassedAsPointersValuesOrReferences) {
     CMap<CString, const wchar_t*, VARTYPE, VARTYPE> map;
     map.SetAt(L"int", VT_I4);
     map[L"bstr"] = VT_BSTR;
@@ -83,18 +83,17 @@ TEST(CMapLookup, StringKeysAreExactAndTakeArgumentPointers) {
     EXPECT_TRUE(texts.RemoveKey(L"k2"));
     EXPECT_FALSE(texts.Lookup(L"k2", value));
     EXPECT_EQ((Keys<CMapStringToString, CString, CString>(texts)), std::vector<CString>{L"k1"});
-}
 
-TEST(CMapLookup, StringKeysPassedByValueOrReference) {
+    // Keys passed by value and by reference.
     CMap<CString, CString, int, int> byValue;
     byValue.SetAt(CString(L"a long key that is not stored inline"), 1);
-    int value = 0;
-    EXPECT_TRUE(byValue.Lookup(CString(L"a long key that is not stored inline"), value));
-    EXPECT_EQ(value, 1);
+    int number = 0;
+    EXPECT_TRUE(byValue.Lookup(CString(L"a long key that is not stored inline"), number));
+    EXPECT_EQ(number, 1);
     CMap<CString, const CString&, int, int> byReference;
     byReference[CString(L"k")] = 2;
-    EXPECT_TRUE(byReference.Lookup(CString(L"k"), value));
-    EXPECT_EQ(value, 2);
+    EXPECT_TRUE(byReference.Lookup(CString(L"k"), number));
+    EXPECT_EQ(number, 2);
 }
 
 // Small maps keep their entries in one chain; a map that grows past that is

@@ -9,7 +9,7 @@
 
 using VrlSchemaTest::TakeError;
 
-TEST(ThreadErrorInfo, TheSlotBelongsToTheThreadThatSetIt) {
+TEST(ThreadErrorInfo, TheSlotBelongsToTheThreadThatSetItAndHoldsTheLastSet) {
     VrlSchemaTest::PublishError(L"main thread", L"main.cpp: 1");
     bool otherSawNothing = false;
     CString otherDescription;
@@ -29,19 +29,17 @@ TEST(ThreadErrorInfo, TheSlotBelongsToTheThreadThatSetIt) {
     EXPECT_EQ(error.Source(), L"main.cpp: 1");
     IErrorInfo* again = nullptr;
     EXPECT_EQ(GetErrorInfo(0, &again), S_FALSE); // taking it emptied the slot
-}
 
-TEST(ThreadErrorInfo, SettingReplacesAndNullClears) {
+    // Setting replaces what was there; setting null clears it.
     VrlSchemaTest::PublishError(L"first", L"");
     VrlSchemaTest::PublishError(L"second", L"");
     EXPECT_EQ(TakeError(E_FAIL).Description(), L"second");
     VrlSchemaTest::PublishError(L"third", L"");
     SetErrorInfo(0, nullptr);
-    IErrorInfo* info = nullptr;
-    EXPECT_EQ(GetErrorInfo(0, &info), S_FALSE);
+    EXPECT_EQ(GetErrorInfo(0, &again), S_FALSE);
 }
 
-TEST(ThreadErrorInfo, ObjectAnswersItsInterfacesOnly) {
+TEST(ThreadErrorInfo, ObjectAnswersItsInterfacesOnlyAndTheHookFailsCreation) {
     ICreateErrorInfo* create = nullptr;
     ASSERT_EQ(CreateErrorInfo(&create), S_OK);
     void* other = reinterpret_cast<void*>(1);
@@ -56,11 +54,10 @@ TEST(ThreadErrorInfo, ObjectAnswersItsInterfacesOnly) {
     EXPECT_EQ(context, 31u);
     EXPECT_EQ(info->Release(), 1u);
     EXPECT_EQ(create->Release(), 0u);
-}
 
-TEST(ThreadErrorInfo, TestHookMakesCreationFail) {
+    // The test hook makes creation fail.
     SetCreateErrorInfoFailsForTesting(TRUE);
-    ICreateErrorInfo* create = reinterpret_cast<ICreateErrorInfo*>(1);
+    create = reinterpret_cast<ICreateErrorInfo*>(1);
     EXPECT_TRUE(FAILED(CreateErrorInfo(&create)));
     EXPECT_EQ(create, nullptr);
     SetCreateErrorInfoFailsForTesting(FALSE);

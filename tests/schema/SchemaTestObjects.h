@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "dialects/DialectTestKit.h"
@@ -19,6 +20,15 @@ using namespace VrlSchemaLib;
 
 inline VrlSchemaVersion V(int32_t version, int32_t servicePack = 0) {
     return VrlSchemaVersion(version, servicePack);
+}
+
+// A version written "25" or "25.10001" in the case files, or "default" for
+// the default one and "db35" for the one made of VrlDbVersion35.
+inline VrlSchemaVersion Version(const std::wstring& text) {
+    if (text == L"default" || text == L"db35")
+        return text == L"db35" ? VrlSchemaVersion(VrlDbVersion35) : VrlSchemaVersion();
+    const size_t dot = text.find(L'.');
+    return V(std::stoi(text), dot == std::wstring::npos ? 0 : std::stoi(text.substr(dot + 1)));
 }
 
 class ObjectKeeper : public DialectTestKit {

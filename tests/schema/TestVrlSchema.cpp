@@ -21,6 +21,7 @@
 
 using namespace VrlSchemaLib;
 using VrlSchemaTest::V;
+using VrlSchemaTest::Version;
 
 namespace {
 
@@ -309,11 +310,6 @@ TEST_F(VrlTableTreeNamesTest, UnknownChildRaisesAndKeepsWhatWasListed) {
 }
 
 namespace {
-
-VrlSchemaVersion Version(const std::wstring& text) {
-    const size_t dot = text.find(L'.');
-    return VrlSchemaVersion(std::stoi(text), dot == std::wstring::npos ? 0 : std::stoi(text.substr(dot + 1)));
-}
 
 // Adds to a collection at `version` the views of `adds`, written as in
 // [collection-adds] of schema/texts/schema.txt. Returns what each Add

@@ -70,15 +70,14 @@ TEST(ModuleLoader, ReadsStringsOfAModuleBesideTheExecutable) {
     EXPECT_TRUE(FreeLibrary(module));
 }
 
-TEST(ModuleLoader, MatchesTheNameWithoutRegardToCase) {
+TEST(ModuleLoader, MatchesTheNameWithoutRegardToCaseAndRefusesPaths) {
     ModuleFile file("PLATFORMTESTCASE.DLL", "7\tseven\n");
     HMODULE module = LoadLibraryExW(L"PlatformTestCase.dll", nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(module, nullptr);
     EXPECT_EQ(Load(module, 7), L"seven");
     FreeLibrary(module);
-}
 
-TEST(ModuleLoader, MissingModulesAndPathsAreRefused) {
+    // Missing modules, paths and no name at all are refused.
     EXPECT_EQ(LoadLibraryExW(L"PlatformTestAbsent.dll", nullptr, 0), nullptr);
     EXPECT_EQ(LoadLibraryExW(L"../PlatformTestStrings.dll", nullptr, 0), nullptr);
     EXPECT_EQ(LoadLibraryExW(L"", nullptr, 0), nullptr);

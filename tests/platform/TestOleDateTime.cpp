@@ -45,7 +45,7 @@ TEST(OleDateTime, FieldsStatusAndRange) {
     EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 60, 0).GetStatus(), COleDateTime::invalid);
 }
 
-TEST(OleDateTime, FromVariants) {
+TEST(OleDateTime, FromVariantsAndTextsAndOrderedByPointInTime) {
     COleVariant text(L"2024-01-31 13:45:00");
     COleDateTime fromText(text);
     EXPECT_EQ(fromText.GetStatus(), COleDateTime::valid);
@@ -62,6 +62,12 @@ TEST(OleDateTime, FromVariants) {
     EXPECT_EQ(parsed.GetStatus(), COleDateTime::invalid);
     EXPECT_FALSE(parsed.ParseDateTime(L""));
     EXPECT_EQ(parsed.GetStatus(), COleDateTime::null);
+
+    // Before day 0 the time of day counts forwards too: -1.25 is later than -1.
+    EXPECT_TRUE(COleDateTime(-1.0) < COleDateTime(-1.25));
+    EXPECT_TRUE(COleDateTime(-1.75) < COleDateTime(-0.5));
+    EXPECT_TRUE(COleDateTime(1.0) > COleDateTime(0.5));
+    EXPECT_TRUE(COleDateTime(2.0) >= COleDateTime(2.0));
 }
 
 TEST(OleDateTimeFormat, StrftimeCodesInEveryLocale) {
@@ -86,13 +92,6 @@ TEST(OleDateTimeFormat, StrftimeCodesInEveryLocale) {
     EXPECT_STREQ(COleDateTime(2024, 1, 31, 13, 45, 0).Format().GetString(), L"2024-01-31 13:45:00");
     COleDateTime noon(0.5);
     EXPECT_EQ(noon.GetYear(), 1899);
-}
-
-TEST(OleDateTime, OrdersNegativeDatesByPointInTime) {
-    EXPECT_TRUE(COleDateTime(-1.0) < COleDateTime(-1.25));
-    EXPECT_TRUE(COleDateTime(-1.75) < COleDateTime(-0.5));
-    EXPECT_TRUE(COleDateTime(1.0) > COleDateTime(0.5));
-    EXPECT_TRUE(COleDateTime(2.0) >= COleDateTime(2.0));
 }
 
 TEST(TimeZone, OverrideAndRealZone) {

@@ -39,6 +39,8 @@ TEST_F(VrlTableTest, FindsMembersWithoutRegardToCaseAndChecksIndexes) {
         ExpectDux(4078, [&] { table->GetConstraint(at); });
 }
 
+// Members are merged at the table's version (the merging itself:
+// CSchemaObjectCollectionTest in TestVrlSchema.cpp).
 TEST_F(VrlTableTest, MembersNewerThanTheTableAreLeftOutButAdopted) {
     VrlField* a = keep.Field(L"A");
     VrlField* b30 = keep.Field(L"B", V(30));
@@ -53,13 +55,6 @@ TEST_F(VrlTableTest, MembersNewerThanTheTableAreLeftOutButAdopted) {
     VrlTable* at30 = keep.Table(L"T", {a, b30}, {ix30}, V(30));
     EXPECT_EQ(2, at30->GetFieldCount());
     EXPECT_EQ(1, at30->GetConstraintCount());
-
-    // A later version of a field replaces it; a dropped marker removes it.
-    VrlField* b35 = keep.Field(L"b", V(35));
-    auto* dropA = keep.Make<VrlField>(L"A", V(35));
-    VrlTable* at40 = keep.Table(L"T", {a, b30, b35, dropA}, {}, V(40));
-    ASSERT_EQ(1, at40->GetFieldCount());
-    EXPECT_EQ(b35, at40->GetField(0));
 }
 
 TEST_F(VrlTableTest, FakedTablesAndPrimaryKeys) {

@@ -42,7 +42,7 @@ TEST(Bstr, LengthPrefixAndEmbeddedZeros) {
     SysFreeString(nullptr);
 }
 
-TEST(VariantCopyClear, CopiesTextsDeeplyAndRejectsUnknownTypes) {
+TEST(VariantCopyClear, TextsAreCopiedDeeplyAndFreedOnceAndUnknownTypesRejected) {
     Var a, b;
     ParseVariant(L"BSTR:hello", a);
     ASSERT_EQ(VariantCopy(&b, &a), S_OK);
@@ -59,6 +59,16 @@ TEST(VariantCopyClear, CopiesTextsDeeplyAndRejectsUnknownTypes) {
     EXPECT_EQ(VariantClear(&bad), DISP_E_BADVARTYPE);
     EXPECT_EQ(VariantCopy(&b, &bad), DISP_E_BADVARTYPE);
     bad.vt = VT_EMPTY;
+
+    // Changing in place frees the old text, and keeps it on failure.
+    Var v;
+    ParseVariant(L"BSTR:42", v);
+    ASSERT_EQ(VariantChangeType(&v, &v, 0, VT_I2), S_OK);
+    EXPECT_TRUE(IsVariant(v, L"I2:42"));
+    VariantClear(&v);
+    ParseVariant(L"BSTR:forty-two", v);
+    EXPECT_EQ(VariantChangeType(&v, &v, 0, VT_I2), DISP_E_TYPEMISMATCH);
+    EXPECT_TRUE(IsVariant(v, L"BSTR:forty-two"));
 }
 
 // Every row in the "C" locale and in one whose decimal point is a comma.
@@ -82,17 +92,6 @@ TEST(VariantChangeType, EveryCaseInEveryLocale) {
         }
     }
     std::setlocale(LC_ALL, "C");
-}
-
-TEST(VariantChangeType, InPlaceFreesTheOldTextAndKeepsItOnFailure) {
-    Var v;
-    ParseVariant(L"BSTR:42", v);
-    ASSERT_EQ(VariantChangeType(&v, &v, 0, VT_I2), S_OK);
-    EXPECT_TRUE(IsVariant(v, L"I2:42"));
-    VariantClear(&v);
-    ParseVariant(L"BSTR:forty-two", v);
-    EXPECT_EQ(VariantChangeType(&v, &v, 0, VT_I2), DISP_E_TYPEMISMATCH);
-    EXPECT_TRUE(IsVariant(v, L"BSTR:forty-two"));
 }
 
 TEST(Decimal, FromTextAndComparison) {

@@ -8,13 +8,10 @@
 #include "common/TestData.h"
 #include "platform/WideCrt.h"
 
-TEST(WideCrtParse, WtolIs32BitAndSaturates) {
+TEST(WideCrtParse, WtolSaturatesAndWtofReadsItsOwnLocale) {
     for (const auto& row : VrlSchemaTest::ReadCases("platform/texts/cstring.txt", "wtol"))
         EXPECT_EQ(_wtol(row[0].c_str()), std::stol(row[1])) << row.where;
     EXPECT_EQ(_wtol(nullptr), 0);
-}
-
-TEST(WideCrtParse, WtofInTheCLocaleIgnoresTheProcessLocale) {
     const std::string previous = std::setlocale(LC_ALL, nullptr);
     ASSERT_NE(std::setlocale(LC_ALL, "de_DE.UTF-8"), nullptr) << "locale de_DE.UTF-8 is not installed";
     _locale_t c = _create_locale(LC_NUMERIC, "C");

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <ostream>
+#include <random>
 #include <system_error>
 
 #include "TextSpool.h"
@@ -66,10 +67,71 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     // but not on all; say it the same way everywhere.
     if (std::filesystem::is_directory(path, ec))
         throw OutputError{path.string() + ": " + std::make_error_code(std::errc::is_a_directory).message()};
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
+    const bool exists = std::filesystem::exists(status);
+    // A device or a pipe is written to, never replaced; so is the file a
+    // dangling link is to make.
+    if (exists ? !std::filesystem::is_regular_file(status)
+               : std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
+        WriteInPlace(path, text);
+        return;
+    }
+    if (exists) {
+        // Renaming could replace a file that may not be written: opening it
+        // to append, which changes nothing, says whether it may.
+        errno = 0;
+        std::FILE* probe = std::fopen(path.string().c_str(), "ab");
+        if (!probe)
+            throw OutputError{path.string() + ": " + WriteReason(errno)};
+        std::fclose(probe);
+    }
+    // The file a symbolic link leads to is the one replaced.
+    const std::filesystem::path target = exists ? std::filesystem::canonical(path, ec) : path;
+    std::filesystem::path temp;
+    std::FILE* f = ec ? nullptr : CreateBeside(target, temp);
+    if (!f) {
+        WriteInPlace(path, text);
+        return;
+    }
+    try {
+        WriteAndClose(f, path, text);
+        if (exists)
+            std::filesystem::permissions(temp, status.permissions(), ec);
+        if (std::rename(temp.c_str(), target.c_str()) != 0)
+            throw OutputError{path.string() + ": " + WriteReason(errno)};
+    } catch (...) {
+        std::filesystem::remove(temp, ec);
+        throw;
+    }
+}
+
+void OutputWriter::WriteInPlace(const std::filesystem::path& path, const Blocks& text) {
     errno = 0;
     std::FILE* f = std::fopen(path.string().c_str(), "wb");
     if (!f)
         throw OutputError{path.string() + ": " + WriteReason(errno)};
+    WriteAndClose(f, path, text);
+}
+
+std::FILE* OutputWriter::CreateBeside(const std::filesystem::path& target, std::filesystem::path& temp) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
+        temp = target;
+        temp += suffix;
+        errno = 0;
+        // "x": only a file this call creates, never one that was there.
+        if (std::FILE* f = std::fopen(temp.c_str(), "wbx"))
+            return f;
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
+void OutputWriter::WriteAndClose(std::FILE* f, const std::filesystem::path& shown, const Blocks& text) {
     bool written = true;
     int writeError = 0;
     try {
@@ -91,7 +153,7 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     const bool closed = std::fclose(f) == 0;
     if (written && closed)
         return;
-    throw OutputError{path.string() + ": " + WriteReason(written ? errno : writeError)};
+    throw OutputError{shown.string() + ": " + WriteReason(written ? errno : writeError)};
 }
 
 } // namespace VrlSchemaTool

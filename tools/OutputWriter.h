@@ -3,6 +3,7 @@
 // system's reason, never passes unnoticed.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
 #include <functional>
 #include <iosfwd>
@@ -26,15 +27,27 @@ public:
     // Writes `text` to `out` and flushes it, so that a full disk or a closed
     // pipe shows now rather than when the process ends.
     static void WriteStream(std::ostream& out, std::string_view text);
-    // Creates or replaces the file.
+    // Creates or replaces the file. A regular file (or one yet to be made)
+    // is written beside itself under a temporary name and renamed over the
+    // target once whole, keeping the old file's permissions: a failed write
+    // leaves the target as it was. A symbolic link keeps pointing where it
+    // did, to the new text. Anything else (a device, a pipe) is written in
+    // place, as is a file whose folder takes no new file.
     static void WriteFile(const std::filesystem::path& path, std::string_view text);
 
-private:
-    // A text given block by block: calls its argument with each block.
+    // A text given block by block: calls its argument with each block, and
+    // may raise between them.
     using Blocks = std::function<void(const std::function<void(std::string_view)>&)>;
+    static void WriteFile(const std::filesystem::path& path, const Blocks& text);
+
+private:
     static void Write(const std::string& target, std::ostream& out, const Blocks& text);
     static void WriteStream(std::ostream& out, const Blocks& text);
-    static void WriteFile(const std::filesystem::path& path, const Blocks& text);
+    static void WriteInPlace(const std::filesystem::path& path, const Blocks& text);
+    // A new file named after `target` in its folder, or null.
+    static std::FILE* CreateBeside(const std::filesystem::path& target, std::filesystem::path& temp);
+    // `shown` is the path errors name.
+    static void WriteAndClose(std::FILE* f, const std::filesystem::path& shown, const Blocks& text);
 };
 
 } // namespace VrlSchemaTool

@@ -19,6 +19,24 @@ auto OneBlock(std::string_view text) {
 
 } // namespace
 
+std::FILE* CreateNewFile(const std::filesystem::path& stem, std::filesystem::path& made) {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        char suffix[32];
+        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
+        made = stem;
+        made += suffix;
+        errno = 0;
+        // "x": only a file this call creates, never one that was there.
+        if (std::FILE* f = std::fopen(made.c_str(), "wb+x"))
+            return f;
+        if (errno != EEXIST)
+            return nullptr;
+    }
+    return nullptr;
+}
+
 std::string SystemReason(int error) {
     return std::generic_category().message(error);
 }
@@ -88,7 +106,7 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     // The file a symbolic link leads to is the one replaced.
     const std::filesystem::path target = exists ? std::filesystem::canonical(path, ec) : path;
     std::filesystem::path temp;
-    std::FILE* f = ec ? nullptr : CreateBeside(target, temp);
+    std::FILE* f = ec ? nullptr : CreateNewFile(target, temp);
     if (!f) {
         WriteInPlace(path, text);
         return;
@@ -111,24 +129,6 @@ void OutputWriter::WriteInPlace(const std::filesystem::path& path, const Blocks&
     if (!f)
         throw OutputError{path.string() + ": " + WriteReason(errno)};
     WriteAndClose(f, path, text);
-}
-
-std::FILE* OutputWriter::CreateBeside(const std::filesystem::path& target, std::filesystem::path& temp) {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        char suffix[32];
-        std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(random()));
-        temp = target;
-        temp += suffix;
-        errno = 0;
-        // "x": only a file this call creates, never one that was there.
-        if (std::FILE* f = std::fopen(temp.c_str(), "wbx"))
-            return f;
-        if (errno != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
 }
 
 void OutputWriter::WriteAndClose(std::FILE* f, const std::filesystem::path& shown, const Blocks& text) {

@@ -17,6 +17,11 @@ std::string SystemReason(int error);
 // The same for a failed write, "write error" when errno was not set (0).
 std::string WriteReason(int error);
 
+// A file that did not exist before, named `stem` and a random suffix
+// (".0123456789abcdef.tmp"), open for reading and writing, or null with errno
+// set; `made` is its path.
+std::FILE* CreateNewFile(const std::filesystem::path& stem, std::filesystem::path& made);
+
 class TextSpool;
 
 class OutputWriter {
@@ -44,8 +49,6 @@ private:
     static void Write(const std::string& target, std::ostream& out, const Blocks& text);
     static void WriteStream(std::ostream& out, const Blocks& text);
     static void WriteInPlace(const std::filesystem::path& path, const Blocks& text);
-    // A new file named after `target` in its folder, or null.
-    static std::FILE* CreateBeside(const std::filesystem::path& target, std::filesystem::path& temp);
     // `shown` is the path errors name.
     static void WriteAndClose(std::FILE* f, const std::filesystem::path& shown, const Blocks& text);
 };

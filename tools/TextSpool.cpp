@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
-#include <random>
 
 #include "OutputWriter.h"
 #include "ToolErrors.h"
@@ -25,23 +24,11 @@ std::FILE* OpenNamelessFile() {
     const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
     if (error)
         return nullptr;
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        char name[40];
-        std::snprintf(name, sizeof name, "vrlschema-spool-%016llx",
-                      static_cast<unsigned long long>(random()));
-        const std::filesystem::path path = folder / name;
-        errno = 0;
-        // "x": only a file this call creates, never one that was there.
-        if (std::FILE* file = std::fopen(path.c_str(), "wb+x")) {
-            std::filesystem::remove(path, error);
-            return file;
-        }
-        if (errno != EEXIST)
-            return nullptr;
-    }
-    return nullptr;
+    std::filesystem::path made;
+    std::FILE* file = CreateNewFile(folder / "vrlschema-spool", made);
+    if (file)
+        std::filesystem::remove(made, error);
+    return file;
 }
 
 } // namespace

@@ -3,80 +3,65 @@
 // texts: texts/access.txt.
 #include <gtest/gtest.h>
 
-#include <memory>
-#include <vector>
-
 #include "DialectTestKit.h"
 #include "common/ExpectDux.h"
-#include "common/TestData.h"
-#include "dialects/VrlDbmsAccess.h"
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
 #include "platform/TimeZone.h"
-#include "schema/VrlSchema.h"
 
 using namespace VrlSchemaLib;
 
 namespace {
 
-// The default clause of a fresh field with the given type and default.
-CString DefaultOf(const VrlDbmsAccess& dbms, VrlDataType type, COleVariant value) {
-    VrlField field(L"F", VrlDataDefinition(type, 10), value, ntNull, CString(L""), 0, paNone,
-                   VrlSchemaVersion(), 0, 0);
-    return dbms.GetDefaultValue(&field);
-}
+class Access : public ::testing::Test {
+protected:
+    const VrlSchemaTest::ExpectedTexts& texts = VrlSchemaTest::ExpectedTexts::Of("dialects/texts/access.txt");
+    DialectTestKit kit;
+    VrlDbmsAccess dbms{nullptr, L"Test"};
+};
 
 } // namespace
 
-TEST(AccessTypes, LongColumnsAreMemoWhateverTheirType) {
-    VrlDbmsAccess dbms(nullptr, L"Test");
+TEST_F(Access, TypesLiteralsAndDefaultClauses) {
     EXPECT_STREQ(L"memo", dbms.ConverToSqlDataType(dtString, 256).GetString());
     EXPECT_STREQ(L"memo", dbms.ConverToSqlDataType(dtInteger, 4000).GetString());
     EXPECT_STREQ(L"nvarchar(255)", dbms.ConverToSqlDataType(dtString, 255).GetString());
     EXPECT_STREQ(L"text", dbms.ConverToSqlDataType(dtGuid28, 0).GetString());
     // Entries the Access map leaves alone keep the base texts.
     EXPECT_STREQ(L"VARCHAR(12)", dbms.ConverToSqlDataType(dtAnsiString26, 12).GetString());
-}
-
-TEST(AccessLiterals, StringsDatesAndDefaultClauses) {
-    VrlDbmsAccess dbms(nullptr, L"Test");
-    COleVariant quote(L"O'Brien");
+    COleVariant quote(L"O'Brien"), accented(L"Gr\u00fcn");
     EXPECT_STREQ(L"'O''Brien'", dbms.FormatString(quote).GetString());
-    COleVariant accented(L"Gr\u00fcn");
     EXPECT_STREQ(L"'Gr\u00fcn'", dbms.FormatString(accented).GetString());
-    ExpectDateLiterals(VrlSchemaTest::ExpectedTexts::Of("dialects/texts/access.txt"), dbms);
-    EXPECT_STREQ(L"DEFAULT \"\"", DefaultOf(dbms, dtString, COleVariant(L"")).GetString());
-    EXPECT_STREQ(L"", DefaultOf(dbms, dtString, COleVariant()).GetString());
-    EXPECT_STREQ(L"DEFAULT it''s", DefaultOf(dbms, dtMemo, COleVariant(L"it's")).GetString());
-    EXPECT_STREQ(L"DEFAULT {0a1b}", DefaultOf(dbms, dtGuid, COleVariant(L"{0A1B}")).GetString());
-    // Type 26 is not among the unquoted types.
-    EXPECT_STREQ(L"DEFAULT 'x'", DefaultOf(dbms, dtAnsiString26, COleVariant(L"x")).GetString());
-    EXPECT_STREQ(L"DEFAULT YES", DefaultOf(dbms, dtBoolean, COleVariant(L"1")).GetString());
-    EXPECT_STREQ(L"DEFAULT Now()", DefaultOf(dbms, dtDateTime, COleVariant(L"Now()")).GetString());
+    ExpectDateLiterals(texts, dbms);
+    const struct {
+        VrlDataType type;
+        COleVariant value;
+        const wchar_t* clause;
+    } defaults[] = {
+        {dtString, COleVariant(L""), L"DEFAULT \"\""},
+        {dtString, COleVariant(), L""},
+        {dtMemo, COleVariant(L"it's"), L"DEFAULT it''s"},
+        {dtGuid, COleVariant(L"{0A1B}"), L"DEFAULT {0a1b}"},
+        {dtAnsiString26, COleVariant(L"x"), L"DEFAULT 'x'"}, // not among the unquoted types
+        {dtBoolean, COleVariant(L"1"), L"DEFAULT YES"},
+        {dtDateTime, COleVariant(L"Now()"), L"DEFAULT Now()"},
+    };
+    for (const auto& d : defaults)
+        EXPECT_STREQ(d.clause, dbms.GetDefaultValue(kit.Field(L"F", d.type, 10, ntNull, d.value)).GetString())
+            << d.type;
 }
 
-TEST(AccessKeys, NoPrimaryKeyStatementWithoutAKey) {
-    DialectTestKit kit;
+TEST_F(Access, NoKeyStatementWithoutAKeyAndFunctionsAreProceduresCalledByName) {
     VrlTable* bare =
         kit.Table(L"U", {kit.Field(L"A", dtInteger, 0, ntNull)}, {kit.Key(L"IX_U", ctIndex, {L"A"})});
-    VrlDbmsAccess dbms(nullptr, L"Test");
     std::vector<CString> statements;
     dbms.GeneratePrimaryKeyConstraint(bare, statements);
     EXPECT_TRUE(statements.empty());
+    VrlFunction* function = kit.Function(L"fnTotal", VrlDataDefinition(dtInteger, 0),
+                                         {kit.Param(L"From", dtInteger)}, L"SELECT 1");
+    texts.Expect({{"function.total", dbms.FormatCreateFunction(function)}});
+    EXPECT_STREQ(L"fnTotal", dbms.FormatFunctionCall(function).GetString());
 }
 
-TEST(AccessRoutines, FunctionsAreProceduresCalledByName) {
-    VrlParam from(L"From", VrlDataDefinition(dtInteger, 0), ioIn);
-    VrlFunction function(L"fnTotal", VrlDataDefinition(dtInteger, 0), {&from}, L"SELECT 1", L"",
-                         VrlSchemaVersion());
-    VrlDbmsAccess dbms(nullptr, L"Test");
-    VrlSchemaTest::ExpectedTexts::Of("dialects/texts/access.txt")
-        .Expect({{"function.total", dbms.FormatCreateFunction(&function)}});
-    EXPECT_STREQ(L"fnTotal", dbms.FormatFunctionCall(&function).GetString());
-}
-
-TEST(AccessLiterals, TimeOffsetIsTheBiasInForce) {
-    VrlDbmsAccess dbms(nullptr, L"Test");
+TEST_F(Access, TimeOffsetIsTheBiasInForce) {
     SetTimeZoneBiasForTesting(-60, 0, -60, TIME_ZONE_ID_DAYLIGHT);
     EXPECT_STREQ(L"-120", dbms.FormatCurrentTimeZone().GetString());
     SetTimeZoneBiasForTesting(300, 15, -60, TIME_ZONE_ID_STANDARD);
@@ -84,9 +69,8 @@ TEST(AccessLiterals, TimeOffsetIsTheBiasInForce) {
     ClearTimeZoneOverrideForTesting();
 }
 
-TEST(AccessExistence, ProbesRaiseInsteadOfReadingMissingFormats) {
+TEST_F(Access, ExistenceProbesRaiseInsteadOfReadingMissingFormats) {
     VrlView view(L"vwBatch", L"SELECT 1", L"");
-    VrlDbmsAccess dbms(nullptr, L"Test");
     CString message =
         ExpectDux(VrlDbmsAccess::cm_lNoExistenceQueries, [&] { dbms.FormatObjectExists(&view); });
     EXPECT_NE(-1, message.Find(L"vwBatch"));

@@ -4,30 +4,18 @@
 // Last, both ANSI dialects: no "@" survives in a routine text.
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
-#include <vector>
 
 #include "DialectTestKit.h"
-#include "common/TestData.h"
-#include "dialects/VrlDbmsDB2.h"
-#include "dialects/VrlDbmsOracle.h"
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlView.h"
 
 using namespace VrlSchemaLib;
-
-using Kit = DialectTestKit;
 
 namespace {
 
 class DB2 : public ::testing::Test {
 protected:
     const VrlSchemaTest::ExpectedTexts& texts = VrlSchemaTest::ExpectedTexts::Of("dialects/texts/db2.txt");
-    Kit kit;
+    DialectTestKit kit;
     VrlDbmsDB2 dbms{nullptr, L"Test"};
 };
 
@@ -153,7 +141,7 @@ TEST(AnsiBase, BooleansAndCommandTypes) {
 // Bodies and shells write variables with "@"; PL/SQL and SQL PL take them
 // with "p" in front, wherever the text comes from.
 TEST(AnsiRoutines, NoAtSignSurvivesInAnyRoutineText) {
-    Kit kit;
+    DialectTestKit kit;
     std::vector<VrlParam*> params{kit.Param(L"BatchID", dtInteger), kit.Param(L"Name", dtString, 40, ioOut)};
     std::vector<VrlProcedure*> procedures{
         kit.Procedure(L"procPlain", params, L"UPDATE T SET Name=@Name WHERE BatchID=@BatchID"),
@@ -163,10 +151,9 @@ TEST(AnsiRoutines, NoAtSignSurvivesInAnyRoutineText) {
         kit.Function(L"fnName", VrlDataDefinition(dtString, 40), params, L"RETURN @Name || @BatchID"),
         kit.Function(L"fnRows", VrlDataDefinition(dtTable, 0), params, L"SELECT @BatchID FROM T")};
     const VrlSchema* schema = kit.Schema({}, procedures, functions);
-    std::unique_ptr<VrlDbms> dialects[] = {std::make_unique<VrlDbmsOracle>(schema, L"Test"),
-                                           std::make_unique<VrlDbmsDB2>(schema, L"Test")};
-    for (const std::unique_ptr<VrlDbms>& dbms : dialects) {
-        SCOPED_TRACE(dbms == dialects[0] ? "Oracle" : "DB2");
+    for (Dialect target : {Dialect::Oracle, Dialect::DB2}) {
+        SCOPED_TRACE(DialectName(target));
+        const std::unique_ptr<VrlDbms> dbms = MakeDbms(target, schema);
         std::vector<CString> texts;
         for (VrlProcedure* procedure : procedures) {
             texts.push_back(dbms->GetProcedure(procedure));

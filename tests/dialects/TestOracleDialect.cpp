@@ -5,14 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
-#include <vector>
 
 #include "DialectTestKit.h"
-#include "common/TestData.h"
-#include "dialects/VrlDbmsOracle.h"
-#include "platform/CException.h"
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
 
 using namespace VrlSchemaLib;
 

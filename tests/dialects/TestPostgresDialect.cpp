@@ -4,13 +4,7 @@
 // shells and cursor markers. Expected texts: texts/postgres.txt.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "DialectTestKit.h"
-#include "common/TestData.h"
-#include "dialects/VrlDbmsPostgres.h"
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
 
 using namespace VrlSchemaLib;
 

@@ -3,14 +3,8 @@
 // split. Expected texts: texts/sqlserver.txt.
 #include <gtest/gtest.h>
 
-#include <vector>
-
 #include "DialectTestKit.h"
-#include "common/TestData.h"
 #include "dialects/VrlDateTimeSplit.h"
-#include "dialects/VrlDbmsSqlServer.h"
-#include "platform/COleDateTime.h"
-#include "platform/COleVariant.h"
 
 using namespace VrlSchemaLib;
 
@@ -104,7 +98,8 @@ TEST_F(SqlServer, ClusteredIndexGetsIncludeOnlyInTheScript) {
     });
 }
 
-TEST_F(SqlServer, UnicodeFlagDecidesThePrefixOfDefaults) {
+TEST_F(SqlServer, UnicodeFlagDecidesThePrefixOfDefaultsAndDates) {
+    ExpectDateLiterals(texts, dbms);
     VrlField* text = kit.Field(L"Label", dtString, 20, ntNull, COleVariant(L"Gr\u00fcn"));
     VrlField* inner = kit.Field(L"Code", dtString, 20, ntNull, COleVariant(L"N'x"));
     VrlDbmsSqlServer narrow(nullptr, false, L"Test");
@@ -119,10 +114,6 @@ TEST_F(SqlServer, UnicodeFlagDecidesThePrefixOfDefaults) {
                      .GetString());
     EXPECT_STREQ(L"",
                  narrow.GetDefaultValue(kit.Field(L"X", dtBigInt, 0, ntNull, COleVariant(5L))).GetString());
-}
-
-TEST_F(SqlServer, DateTimes) {
-    ExpectDateLiterals(texts, dbms);
 }
 
 TEST(DateTimeSplit, MillisecondsSurviveTheSecondRounding) {

@@ -11,17 +11,7 @@
 #include <vector>
 
 #include "dialects/DialectTestKit.h"
-#include "platform/COleVariant.h"
 #include "schema/ObjectExistsFormats.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlField.h"
-#include "schema/VrlFunction.h"
-#include "schema/VrlParam.h"
-#include "schema/VrlProcedure.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
-#include "schema/VrlView.h"
-#include "sqlgen/VrlDbms.h"
 
 namespace VrlSchemaTest {
 

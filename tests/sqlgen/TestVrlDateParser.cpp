@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "common/TestData.h"
-#include "platform/CString.h"
 #include "sqlgen/VrlDateParser.h"
 
 using VrlSchemaLib::VrlDateParser;
@@ -40,6 +40,21 @@ TEST(DateParser, IsoAndUsShapes) {
     EXPECT_EQ((std::vector<int>{2021, 3, 7, 9, 5, 1}), fields(L"3/7/2021 9:05:01"));
     EXPECT_DOUBLE_EQ(Parsed(L"2021-03-07 09:05"), Parsed(L"03/07/2021 09:05"));
     EXPECT_NEAR(Parsed(L"2021-03-07") + 0.5 / 86400.0, Parsed(L"2021-03-07 00:00:00.5"), 1e-9);
+}
+
+// A long run of nines in the fraction of a second (found by the fuzz target)
+// summed up to a whole second, outside the field's range. Digits past the
+// ninth no longer count, short fractions are unchanged.
+TEST(DateParser, FractionOfManyNinesStaysBelowOneSecond) {
+    VrlDateParser::Fields f;
+    ASSERT_TRUE(VrlDateParser::ParseFields((L"2024-01-01T00:00:59." + std::wstring(40, L'9')).c_str(), f));
+    EXPECT_EQ(59, f.second);
+    EXPECT_LT(f.fraction, 1.0);
+    EXPECT_GT(f.fraction, 0.999);
+    ASSERT_TRUE(VrlDateParser::ParseFields(L"2024-01-01T00:00:00.1234567891", f));
+    EXPECT_DOUBLE_EQ(0.123456789, f.fraction);
+    ASSERT_TRUE(VrlDateParser::ParseFields(L"2024-01-01T00:00:00.5", f));
+    EXPECT_DOUBLE_EQ(0.5, f.fraction);
 }
 
 TEST(DateParser, RejectsEverythingElse) {

@@ -10,20 +10,14 @@ using namespace VrlSchemaTest;
 
 namespace {
 
-class DbmsExists : public ::testing::Test {
-protected:
-    const ExpectedTexts& texts = ExpectedTexts::Of("sqlgen/texts/base.txt");
-    Keeper keep;
-    VrlTable* person = keep.Table(L"Person", {keep.Field(L"Age", dtInteger)},
-                                  {keep.Key(L"PK_Person", ctPrimaryKey, L"Age"),
-                                   keep.Fk(L"FK_Person", ctForeignKey, L"Age", L"R", L"ID", odCascade)});
-};
-
 class DbmsRoutines : public ::testing::Test {
 protected:
     const ExpectedTexts& texts = ExpectedTexts::Of("sqlgen/texts/base.txt");
     Keeper keep;
     TestDialect dbms{nullptr};
+    VrlTable* person = keep.Table(L"Person", {keep.Field(L"Age", dtInteger)},
+                                  {keep.Key(L"PK_Person", ctPrimaryKey, L"Age"),
+                                   keep.Fk(L"FK_Person", ctForeignKey, L"Age", L"R", L"ID", odCascade)});
     VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType io = ioIn) {
         return keep.Make<VrlParam>(name, VrlDataDefinition(type, length), io);
     }
@@ -31,8 +25,7 @@ protected:
 
 } // namespace
 
-TEST_F(DbmsExists, ProbesOfEveryFormatRecord) {
-    TestDialect dbms(nullptr);
+TEST_F(DbmsRoutines, ProbesOfEveryFormatRecordAndOfNone) {
     TestDialect db2(nullptr, ObjectExistsFormats::GetDB2Formats());
     TestDialect oracle(nullptr, ObjectExistsFormats::GetOracleFormats());
     VrlView view(L"vPerson", L"SELECT 1", L"Person");
@@ -50,9 +43,6 @@ TEST_F(DbmsExists, ProbesOfEveryFormatRecord) {
     });
     EXPECT_EQ(CString(L"lID"), dbms.FormatObjectExists(&param));
     EXPECT_EQ(CString(L""), dbms.FormatSequenceExists(L"seqA"));
-}
-
-TEST_F(DbmsExists, WithoutRecordEveryProbeIsEmpty) {
     TestDialect none(nullptr, nullptr);
     EXPECT_EQ(CString(L""), none.FormatObjectExists(person));
     EXPECT_EQ(CString(L""), none.FormatTableExists(L"Person"));
@@ -80,7 +70,7 @@ TEST_F(DbmsRoutines, ProcedureShells) {
     EXPECT_EQ(CString(L""), dbms.GetProcParameters(nullptr));
 }
 
-TEST_F(DbmsRoutines, FunctionShells) {
+TEST_F(DbmsRoutines, FunctionShellsAndCalls) {
     VrlFunction table(L"fnT", VrlDataDefinition(dtTable, 0), {Param(L"a", dtInteger)}, L"SELECT 1", L"",
                       VrlSchemaVersion());
     VrlFunction scalar(L"fnS", VrlDataDefinition(dtString, 30), {}, L"BEGIN RETURN 'x' END", L"",
@@ -91,9 +81,6 @@ TEST_F(DbmsRoutines, FunctionShells) {
     EXPECT_EQ(CString(L""), dbms.GetFunction(&bodiless));
     EXPECT_EQ(CString(L""), dbms.GetFunction(nullptr));
     EXPECT_EQ(CString(L""), dbms.GetFuncParameters(nullptr));
-}
-
-TEST_F(DbmsRoutines, FunctionCalls) {
     VrlFunction two(L"fnTwo", VrlDataDefinition(dtInteger, 0),
                     {Param(L"a", dtInteger), Param(L"b", dtString, 5)}, L"x", L"", VrlSchemaVersion());
     VrlFunction none(L"fnNone", VrlDataDefinition(dtInteger, 0), {}, L"x", L"", VrlSchemaVersion());
@@ -102,15 +89,12 @@ TEST_F(DbmsRoutines, FunctionCalls) {
     EXPECT_EQ(CString(L""), dbms.FormatFunctionCall(nullptr));
 }
 
-TEST_F(DbmsRoutines, Views) {
+TEST_F(DbmsRoutines, ViewsAndTheBufferedTableReader) {
     VrlView view(L"vA", L"SELECT 1", L"");
     texts.Expect({{"view.create", dbms.GetView(&view)}, {"view.create", dbms.Validated().back()}});
     VrlView unnamed(L"", L"SELECT 1", L"");
     EXPECT_EQ(CString(L""), dbms.GetView(&unnamed));
     EXPECT_EQ(CString(L""), dbms.GetView(nullptr));
-}
-
-TEST_F(DbmsRoutines, BufferedTableReader) {
     VrlTable* items = keep.Table(L"Items", {keep.Field(L"Code", dtString, 12, COleVariant(), ntNotNull)},
                                  {keep.Key(L"PK_Items", ctPrimaryKey, L"Code")}, 50);
     texts.Expect({{"buffer.items", dbms.GetBufferFunctionDefinition(items)}});

@@ -113,7 +113,7 @@ TEST_F(DbmsScript, PrimaryKeysOfScriptsUseTheBaseStatement) {
     EXPECT_EQ(CString(L"ALTER TABLE T ADD CONSTRAINT PK_T PRIMARY KEY(ID)"), JoinStatements(statements));
 }
 
-TEST_F(DbmsScript, StatementsAreTrimmedAndForeignKeyTextsSplit) {
+TEST_F(DbmsScript, StatementsAreTrimmedAndForeignKeyTextsSplitIntoTheirStatements) {
     class SplitDialect : public TestDialect {
     public:
         SplitDialect() : TestDialect(nullptr) {}
@@ -140,15 +140,13 @@ TEST_F(DbmsScript, StatementsAreTrimmedAndForeignKeyTextsSplit) {
     dbms.AddTo(statements, L" \r\n\t ");
     dbms.AddTo(statements, L"");
     EXPECT_EQ(CString(L"SELECT 1"), JoinStatements(statements));
-}
 
-TEST_F(DbmsScript, TwoForeignKeysGiveKeyIndexKeyIndex) {
-    TestDialect dbms(nullptr);
-    VrlTable* table = keep.Table(L"T", {keep.Field(L"A", dtInteger), keep.Field(L"B", dtInteger)},
-                                 {keep.Fk(L"FKA", ctForeignKey, L"A", L"R", L"ID", odCascade),
-                                  keep.Fk(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade)});
-    std::vector<CString> statements;
-    dbms.GenerateTableForeignKeyConstraints(table, statements);
+    // Unsplit, two foreign keys give key, index, key, index.
+    VrlTable* two = keep.Table(L"T", {keep.Field(L"A", dtInteger), keep.Field(L"B", dtInteger)},
+                               {keep.Fk(L"FKA", ctForeignKey, L"A", L"R", L"ID", odCascade),
+                                keep.Fk(L"FKB", ctForeignKey, L"B", L"R", L"ID", odCascade)});
+    statements.clear();
+    TestDialect(nullptr).GenerateTableForeignKeyConstraints(two, statements);
     texts.Expect({{"fk.two", JoinStatements(statements)}});
 }
 

@@ -25,16 +25,12 @@ std::wstring Expand(const wchar_t* text, std::vector<CString> p = {}, std::optio
 
 } // namespace
 
-TEST(VrlSqlStringsTable, UnknownIdGivesEmptyText) {
+TEST(VrlSqlStringsTable, UnknownIdGivesEmptyTextAndALaterAddReplacesTheEarlierText) {
     VrlSqlStrings strings;
     EXPECT_EQ(strings.Get(12, L"a", L"b", U, U, U, U).Str(), L"");
     strings.Add(12, L"CREATE TABLE &1");
     EXPECT_EQ(strings.Get(13, 4, L"a", U, U, U, U, U).Str(), L"");
     EXPECT_EQ(strings.Get(-1, U, U, U, U, U, U).Str(), L"");
-}
-
-TEST(VrlSqlStringsTable, LaterAddReplacesEarlierText) {
-    VrlSqlStrings strings;
     strings.Add(7, L"first &1");
     strings.Add(8, L"other");
     strings.Add(7, L"second &1");
@@ -85,8 +81,9 @@ TEST(VrlSqlStringsMarkers, ArgumentsAreNeverRescanned) {
 }
 
 // Whole statements from real dialect templates, expected texts written out by
-// hand.
-TEST(VrlSqlStringsStatements, CreateTableAndColumn) {
+// hand: a table and its column, the buffered read procedure that uses its key
+// twice, the computed upper-case column.
+TEST(VrlSqlStringsStatements, RealTemplates) {
     VrlSqlStrings s;
     s.Add(12, L"CREATE TABLE dbo.&1(\n&2&3)");
     s.Add(16, L"&1 &2 &4 &3");
@@ -94,20 +91,12 @@ TEST(VrlSqlStringsStatements, CreateTableAndColumn) {
     EXPECT_EQ(column.Str(), L"BatchID INT NOT NULL DEFAULT 0");
     EXPECT_EQ(s.Get(12, L"Batch", L"\t" + column, L"", U, U, U).Str(),
               L"CREATE TABLE dbo.Batch(\n\tBatchID INT NOT NULL DEFAULT 0)");
-}
-
-TEST(VrlSqlStringsStatements, BufferedReadProcedureUsesKeyTwice) {
-    VrlSqlStrings s;
     s.Add(15, L"CREATE PROCEDURE &1 \n\t@myID &2 \nAS \n\tSELECT TOP &# * \n\t\tFROM &3 \n\t\tWHERE @myID IS "
               L"NULL OR &4 > @myID \n\t\tORDER BY &4 ");
     EXPECT_EQ(s.Get(15, 500, L"procBufDoc", L"INT", L"Document", L"DocID", U, U).Str(),
               L"CREATE PROCEDURE procBufDoc \n\t@myID INT \nAS \n\tSELECT TOP 500 * \n\t\tFROM Document "
               L"\n\t\tWHERE "
               L"@myID IS NULL OR DocID > @myID \n\t\tORDER BY DocID ");
-}
-
-TEST(VrlSqlStringsStatements, ComputedUpperCaseColumn) {
-    VrlSqlStrings s;
     s.Add(17, L",\n\t&1UC &2GRAPHIC(&#) &3 GENERATED AS(UPPER(&1))");
     EXPECT_EQ(s.Get(17, 64, L"Name", L"VAR", L"NOT NULL", U, U, U).Str(),
               L",\n\tNameUC VARGRAPHIC(64) NOT NULL GENERATED AS(UPPER(Name))");

@@ -25,66 +25,60 @@ struct OrderCase {
     std::vector<std::string> inOrder; // each title present, in this order
 };
 
-const std::vector<OrderCase>& OrderCases() {
-    static const std::vector<OrderCase> cases = {
-        {"ForeignKeyToDroppedTableGoesFirst",
-         [](UpgradeKit& k) {
-             VrlTable* parent =
-                 k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
+const OrderCase kOrderCases[] = {
+    {"ForeignKeyToDroppedTableGoesFirst",
+     [](UpgradeKit& k) {
+         VrlTable* parent =
+             k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
+         VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
+                                   {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
+         return std::pair{k.Schema(30, {parent, child}), k.Schema(35, {k.Table(L"Child", {k.Field(L"ID")})})};
+     },
+     {"drop foreign key Child.FK_Child_Parent", "drop column Child.ParentID", "drop table Parent"}},
+    {"NewTableExistsBeforeForeignKeyToIt",
+     [](UpgradeKit& k) {
+         VrlTable* parent =
+             k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
+         VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
+                                   {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
+         return std::pair{k.Schema(30, {k.Table(L"Child", {k.Field(L"ID")})}), k.Schema(35, {child, parent})};
+     },
+     {"create table Parent", "add column Child.ParentID", "add primary key Parent.PK_Parent",
+      "add foreign key Child.FK_Child_Parent"}},
+    {"IndexOverAlteredColumnIsDroppedAndRecreated",
+     [](UpgradeKit& k) {
+         auto table = [&](LONG length) {
+             return k.Table(L"T", {k.Field(L"ID"), k.Field(L"Code", dtString, length)},
+                            {k.Key(L"IX_Code", ctIndex, {L"Code"})});
+         };
+         return std::pair{k.Schema(30, {table(10)}), k.Schema(35, {table(20)})};
+     },
+     {"drop index T.IX_Code", "alter column T.Code", "add index T.IX_Code"}},
+    {"ForeignKeyIntoRekeyedTableIsDroppedFirst",
+     [](UpgradeKit& k) {
+         auto schema = [&](int version, std::vector<CString> key) {
+             VrlTable* parent = k.Table(L"Parent", {k.Field(L"ID"), k.Field(L"Site")},
+                                        {k.Key(L"PK_Parent", ctPrimaryKey, key)});
              VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
                                        {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
-             return std::pair{k.Schema(30, {parent, child}),
-                              k.Schema(35, {k.Table(L"Child", {k.Field(L"ID")})})};
-         },
-         {"drop foreign key Child.FK_Child_Parent", "drop column Child.ParentID", "drop table Parent"}},
-        {"NewTableExistsBeforeForeignKeyToIt",
-         [](UpgradeKit& k) {
-             VrlTable* parent =
-                 k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
-             VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
-                                       {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
-             return std::pair{k.Schema(30, {k.Table(L"Child", {k.Field(L"ID")})}),
-                              k.Schema(35, {child, parent})};
-         },
-         {"create table Parent", "add column Child.ParentID", "add primary key Parent.PK_Parent",
-          "add foreign key Child.FK_Child_Parent"}},
-        {"IndexOverAlteredColumnIsDroppedAndRecreated",
-         [](UpgradeKit& k) {
-             auto table = [&](LONG length) {
-                 return k.Table(L"T", {k.Field(L"ID"), k.Field(L"Code", dtString, length)},
-                                {k.Key(L"IX_Code", ctIndex, {L"Code"})});
-             };
-             return std::pair{k.Schema(30, {table(10)}), k.Schema(35, {table(20)})};
-         },
-         {"drop index T.IX_Code", "alter column T.Code", "add index T.IX_Code"}},
-        {"ForeignKeyIntoRekeyedTableIsDroppedFirst",
-         [](UpgradeKit& k) {
-             auto schema = [&](int version, std::vector<CString> key) {
-                 VrlTable* parent = k.Table(L"Parent", {k.Field(L"ID"), k.Field(L"Site")},
-                                            {k.Key(L"PK_Parent", ctPrimaryKey, key)});
-                 VrlTable* child =
-                     k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
-                             {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
-                 return k.Schema(version, {parent, child});
-             };
-             return std::pair{schema(30, {L"ID"}), schema(35, {L"ID", L"Site"})};
-         },
-         {"drop foreign key Child.FK_Child_Parent", "drop primary key Parent.PK_Parent",
-          "add primary key Parent.PK_Parent", "add foreign key Child.FK_Child_Parent"}},
-        {"ViewOverReshapedTableIsRecreatedAfterIt",
-         [](UpgradeKit& k) {
-             auto view = [&] { return k.View(L"qryT", L"SELECT ID FROM T"); };
-             return std::pair{k.Schema(30, {k.Table(L"T", {k.Field(L"ID"), k.Field(L"Old")})}, {view()}),
-                              k.Schema(35, {k.Table(L"T", {k.Field(L"ID")})}, {view()})};
-         },
-         {"drop view qryT", "drop column T.Old", "replace view qryT"}},
-    };
-    return cases;
-}
+             return k.Schema(version, {parent, child});
+         };
+         return std::pair{schema(30, {L"ID"}), schema(35, {L"ID", L"Site"})};
+     },
+     {"drop foreign key Child.FK_Child_Parent", "drop primary key Parent.PK_Parent",
+      "add primary key Parent.PK_Parent", "add foreign key Child.FK_Child_Parent"}},
+    {"ViewOverReshapedTableIsRecreatedAfterIt",
+     [](UpgradeKit& k) {
+         auto view = [&] { return k.View(L"qryT", L"SELECT ID FROM T"); };
+         return std::pair{k.Schema(30, {k.Table(L"T", {k.Field(L"ID"), k.Field(L"Old")})}, {view()}),
+                          k.Schema(35, {k.Table(L"T", {k.Field(L"ID")})}, {view()})};
+     },
+     {"drop view qryT", "drop column T.Old", "replace view qryT"}},
+};
 
 TEST(UpgradePlanning, StepsRunInTheOrderADatabaseNeeds) {
     for (Dialect target : {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access}) {
-        for (const OrderCase& c : OrderCases()) {
+        for (const OrderCase& c : kOrderCases) {
             UpgradeKit kit;
             const auto [from, to] = c.build(kit);
             const std::vector<std::string> titles = Titles(kit.Plan(target, from, to));
@@ -184,7 +178,7 @@ TEST(UpgradePlanning, ShortenedNamesAreThoseTheOlderCreationScriptWrote) {
         const VrlSchema* from = schema(30, 20);
         const VrlSchema* to = schema(35, 30);
         std::vector<CString> creation;
-        kit.Generator(target, from)->GenerateSchema(creation);
+        MakeDbms(target, from)->GenerateSchema(creation);
         CString created;
         for (const CString& statement : creation) {
             if (statement.Find(L"CREATE INDEX ") == 0)

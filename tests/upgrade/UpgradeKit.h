@@ -6,49 +6,23 @@
 #include <fstream>
 #include <functional>
 #include <map>
-#include <memory>
 #include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "dialects/VrlDbmsAccess.h"
-#include "dialects/VrlDbmsDB2.h"
-#include "dialects/VrlDbmsOracle.h"
-#include "dialects/VrlDbmsPostgres.h"
-#include "dialects/VrlDbmsSqlServer.h"
-#include "platform/COleVariant.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlSchema.h"
-#include "schema/VrlView.h"
-#include "schemafile/SchemaDialect.h"
+#include "dialects/DialectTestKit.h"
 #include "upgrade/VrlUpgradePlanner.h"
 
 using namespace VrlSchemaLib;
 
-class UpgradeKit {
+// The dialect kit with versioned schemas and views, and foreign keys of type 7
+// without referential action.
+class UpgradeKit : public DialectTestKit {
 public:
-    template <class T, class... A> T* Make(A&&... args) {
-        T* object = new T(std::forward<A>(args)...);
-        m_objects.emplace_back(object);
-        return object;
-    }
-    VrlField* Field(const wchar_t* name, VrlDataType type = dtInteger, LONG length = 0,
-                    VrlNullType nullType = ntNotNull, COleVariant value = COleVariant()) {
-        return Make<VrlField>(name, VrlDataDefinition(type, length), value, nullType, CString(L""), 0, paNone,
-                              VrlSchemaVersion(), 0, 0);
-    }
-    VrlConstraint* Key(const wchar_t* name, VrlConstraintType type, std::vector<CString> columns) {
-        return Make<VrlConstraint>(name, type, columns, VrlSchemaVersion());
-    }
     VrlConstraint* Foreign(const wchar_t* name, std::vector<CString> columns, const wchar_t* refTable,
                            std::vector<CString> refColumns) {
-        return Make<VrlConstraint>(name, ctForeignKey7, columns, refTable, refColumns, odNoAction, ouNoAction,
-                                   VrlSchemaVersion());
-    }
-    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
-                    const std::vector<VrlConstraint*>& constraints = {}) {
-        return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
+        return Reference(name, ctForeignKey7, columns, refTable, refColumns, odNoAction);
     }
     VrlView* View(const wchar_t* name, const wchar_t* query) {
         return Make<VrlView>(name, query, L"", VrlSchemaVersion());
@@ -58,31 +32,13 @@ public:
         return Make<VrlSchema>(VrlSchemaVersion(version), tables, views, std::vector<VrlProcedure*>{},
                                std::vector<VrlFunction*>{});
     }
-    static std::unique_ptr<VrlDbms> Generator(Dialect target, const VrlSchema* schema) {
-        switch (target) {
-        case Dialect::SqlServer:
-            return std::make_unique<VrlDbmsSqlServer>(schema, true, L"Test");
-        case Dialect::Oracle:
-            return std::make_unique<VrlDbmsOracle>(schema, L"Test");
-        case Dialect::DB2:
-            return std::make_unique<VrlDbmsDB2>(schema, L"Test");
-        case Dialect::Access:
-            return std::make_unique<VrlDbmsAccess>(schema, L"Test");
-        case Dialect::Postgres:
-            return std::make_unique<VrlDbmsPostgres>(schema, L"Test");
-        }
-        return nullptr;
-    }
     static VrlUpgradePlan Plan(Dialect target, const VrlSchema* from, const VrlSchema* to,
                                bool allowLoss = false) {
-        auto generator = Generator(target, to);
+        auto generator = MakeDbms(target, to);
         VrlUpgradePlanner planner(*generator);
         planner.SetAllowDataLoss(allowLoss);
         return planner.Plan(*from, *to);
     }
-
-private:
-    std::vector<std::unique_ptr<CObject>> m_objects;
 };
 
 // Builds the older and the newer schema of a case.

@@ -11,6 +11,7 @@
 #include "schema/VrlTable.h"
 #include "schema/VrlTableData.h"
 #include "schema/VrlView.h"
+#include "schemafile/JsonTree.h"
 #include "schemafile/SchemaFile.h"
 
 using namespace VrlSchemaLib;
@@ -26,6 +27,16 @@ const std::string& Small() {
 // The reader is the library's; the sample it is tried on is the tool's default schema file.
 std::string SamplePath() {
     return VRLSCHEMA_TEST_DATA_DIR "/../examples/sample-schema.json";
+}
+
+// The notes of a record, one a line: kind, object path, JSON path and the
+// JSON path of the object kept.
+std::string Notes(const SchemaFileRecord& record) {
+    std::string notes;
+    for (const SchemaFileRecord::Note& note : record.GetNotes())
+        notes += std::to_string(static_cast<int>(note.kind)) + " " + note.objectPath.ToUtf8() + " " +
+                 note.jsonPath + " " + note.otherJsonPath + "\n";
+    return notes;
 }
 
 } // namespace
@@ -116,16 +127,7 @@ TEST(SchemaFile, TreeEntriesOfTablesOfOtherVersionsArePassedOver) {
     EXPECT_EQ(0, file->GetSchema().GetTable(L"Root")->GetChildCount());
 }
 
-TEST(SchemaFile, MissingFileIsAnInputError) {
-    try {
-        SchemaFile::Load("/nonexistent/schema.json", Dialect::SqlServer);
-        FAIL() << "no error";
-    } catch (const SchemaFileError& e) {
-        EXPECT_STREQ("/nonexistent/schema.json: cannot open the file", e.what());
-    }
-}
-
-TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersion) {
+TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersionAndAMissingFileIsRefused) {
     for (Dialect d :
          {Dialect::SqlServer, Dialect::Oracle, Dialect::DB2, Dialect::Access, Dialect::Postgres}) {
         for (const char* v : {"25", "30", "35", "35.10001", "35.10002"}) {
@@ -138,6 +140,13 @@ TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersion) {
     }
     auto at35 = SchemaFile::Load(SamplePath(), Dialect::SqlServer, ParseVersion("35.10001"));
     EXPECT_EQ(15, at35->GetSchema().GetTable(L"MarlowCaptureSetup")->GetChildCount());
+    // A missing file is an input error.
+    try {
+        SchemaFile::Load("/nonexistent/schema.json", Dialect::SqlServer);
+        FAIL() << "no error";
+    } catch (const SchemaFileError& e) {
+        EXPECT_STREQ("/nonexistent/schema.json: cannot open the file", e.what());
+    }
 }
 
 // The record of JSON paths and of what the containers merged away (kind 0 a
@@ -162,14 +171,10 @@ TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
     // Title (25.0) and title (25.0) are one name at one version; the first
     // Title has its own version (25 too, the default): all three collide in
     // pairs with the first.
-    std::string notes;
-    for (const SchemaFileRecord::Note& note : record.GetNotes())
-        notes += std::to_string(static_cast<int>(note.kind)) + " " + note.objectPath.ToUtf8() + " " +
-                 note.jsonPath + " " + note.otherJsonPath + "\n";
     EXPECT_EQ("0 tables/Person/fields/Title /tables/0/fields/1 /tables/0/fields/0\n"
               "0 tables/Person/fields/title /tables/0/fields/2 /tables/0/fields/0\n"
               "1 views/vwOnlyOracle /views/0 \n",
-              notes);
+              Notes(record));
 
     // Past 16 names a list is searched through a map: a repeat of a name
     // from before that point and one of a name after it are both found.
@@ -181,10 +186,50 @@ TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
     const auto wide =
         SchemaFile::Parse(R"({"version": 30, "tables": [{"name": "Wide", "fields": [)" + fields + "]}]}",
                           "t.json", Dialect::SqlServer);
-    notes.clear();
-    for (const SchemaFileRecord::Note& note : wide->GetRecord().GetNotes())
-        notes += note.objectPath.ToUtf8() + " " + note.jsonPath + " " + note.otherJsonPath + "\n";
-    EXPECT_EQ("tables/Wide/fields/f3 /tables/0/fields/20 /tables/0/fields/3\n"
-              "tables/Wide/fields/F18 /tables/0/fields/21 /tables/0/fields/18\n",
-              notes);
+    EXPECT_EQ("0 tables/Wide/fields/f3 /tables/0/fields/20 /tables/0/fields/3\n"
+              "0 tables/Wide/fields/F18 /tables/0/fields/21 /tables/0/fields/18\n",
+              Notes(wide->GetRecord()));
+}
+
+// The reader's compact document: objects large enough to be searched through
+// a hash set and sorted by the library's sort, and a root key repeated after
+// the tables were built while parsing, which reads the file again.
+TEST(JsonTree, LargeObjectKeepsLastOfARepeatedKeyInKeyOrder) {
+    std::string text = "{";
+    for (int i = 40; i > 10; --i)
+        text += "\"k" + std::to_string(i) + "\": " + std::to_string(i) + ", ";
+    text += R"("k25": "again", "k12": [1, {"a": 1, "a": 2}]})";
+    const JsonTree tree(text);
+    const JsonNode& root = tree.Root();
+    ASSERT_EQ(30u, root.size());
+    for (const JsonMember* m = root.begin(); m + 1 != root.end(); ++m)
+        EXPECT_LT(m->key, m[1].key);
+    ASSERT_NE(nullptr, root.Find("k25"));
+    EXPECT_EQ("again", root.Find("k25")->Str());
+    EXPECT_EQ(2, root.Find("k12")->operator[](1).Find("a")->Int());
+    ASSERT_EQ(3u, tree.DuplicateKeys().size());
+    EXPECT_EQ("/k25", tree.DuplicateKeys()[0].path);
+    EXPECT_EQ("/k12", tree.DuplicateKeys()[1].path);
+    EXPECT_EQ("/k12/1/a", tree.DuplicateKeys()[2].path);
+}
+
+TEST(JsonTree, RootVersionAfterStreamedTablesReadsTheFileAgain) {
+    // Built while parsing at version 30, the table would be left out; the
+    // second "version" counts, and the refusal is the whole file's.
+    const std::string text = R"({"version": 30, "tables": [{"name": "A", "version": 31, "fields": [],
+        "bogus": 1}], "version": 31})";
+    try {
+        SchemaFile::Parse(text, "t.json", Dialect::SqlServer);
+        FAIL() << "accepted";
+    } catch (const SchemaFileError& e) {
+        ASSERT_EQ(2u, e.Problems().size());
+        EXPECT_EQ("/version", e.Problems()[0].path);
+        EXPECT_EQ("the key \"version\" is given twice in one object", e.Problems()[0].reason);
+        EXPECT_EQ("/tables/0/bogus", e.Problems()[1].path);
+    }
+    // Without the repeated key the same tables stream and load.
+    const auto file =
+        SchemaFile::Parse(R"({"version": 31, "tables": [{"name": "A", "version": 31, "fields": []}]})",
+                          "t.json", Dialect::SqlServer);
+    EXPECT_EQ("/tables/0", file->GetRecord().GetPath(file->GetSchema().GetTableDontThrow(L"A")));
 }

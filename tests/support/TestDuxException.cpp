@@ -140,7 +140,7 @@ TEST_F(DuxExceptionTest, ComErrorsTakeTheTextOfTheirFacility) {
     }
 }
 
-TEST_F(DuxExceptionTest, DiagnosticLineIsTruncatedIntoSmallBuffers) {
+TEST_F(DuxExceptionTest, DiagnosticLineIsTruncatedIntoSmallBuffersAndReadForForeignExceptions) {
     DuxException* e = new DuxException(4, 4072, "src/x.cpp", 77, L"The view 'v' was not found.");
     // Buffers of 128, 10 and 1 characters: the line cut to fit, nothing
     // written past the end.
@@ -159,27 +159,24 @@ TEST_F(DuxExceptionTest, DiagnosticLineIsTruncatedIntoSmallBuffers) {
     EXPECT_EQ(CString(L"[4072] DuxLib: The view 'v' was not found. (src/x.cpp:77)"),
               DuxException::GetErrorMessage(e));
     e->Delete();
-}
-
-TEST_F(DuxExceptionTest, GetErrorMessageReadsForeignExceptions) {
-    CNotSupportedException* e = new CNotSupportedException();
+    // Foreign exceptions give their own text; no exception none.
+    CNotSupportedException* foreign = new CNotSupportedException();
     wchar_t buffer[256];
-    e->GetErrorMessage(buffer, 256, nullptr);
-    EXPECT_EQ(CString(buffer), DuxException::GetErrorMessage(e));
-    e->Delete();
+    foreign->GetErrorMessage(buffer, 256, nullptr);
+    EXPECT_EQ(CString(buffer), DuxException::GetErrorMessage(foreign));
+    foreign->Delete();
     EXPECT_TRUE(DuxException::GetErrorMessage(nullptr).IsEmpty());
 }
 
-TEST_F(DuxExceptionTest, CreateErrorInfoPublishesOrReturnsTheCodeWhenNoInformationCanBeMade) {
+TEST_F(DuxExceptionTest, CreateErrorInfoPublishesOrReturnsTheCodeAndDeletesCaughtExceptions) {
     EXPECT_EQ(static_cast<HRESULT>(0x80040005), DuxException::CreateErrorInfo(5, L"five", "a.cpp", 8));
     EXPECT_EQ(CString(L"[5] DuxLib: five | a.cpp: 8"), ThreadErrorText());
     SetCreateErrorInfoFailsForTesting(TRUE);
     EXPECT_EQ(static_cast<HRESULT>(0x80040005), DuxException::CreateErrorInfo(5, L"five", "a.cpp", 8));
     EXPECT_EQ(static_cast<HRESULT>(0x80040FE8), DuxException::CreateErrorInfo(4072, nullptr, "a.cpp", 8));
     EXPECT_EQ(CString(L" | "), ThreadErrorText());
-}
+    SetCreateErrorInfoFailsForTesting(FALSE);
 
-TEST_F(DuxExceptionTest, CreateErrorInfoFromCaughtExceptionsDeletesThem) {
     // The sanitizer build reports a leak or a second delete if the
     // overloads do not end the exception exactly once.
     try {

@@ -13,16 +13,14 @@
 
 using namespace VrlSchemaLib;
 
-TEST(SchemaModule, RecordIsAttachedAndLibraryRegisteredForTheHost) {
+TEST(SchemaModule, RecordIsAttachedLibraryRegisteredForTheHostAndOtherReasonsChangeNothing) {
     EXPECT_TRUE(IsVrlSchemaModuleAttached());
     EXPECT_TRUE(IsVrlSchemaDllRegistered());
     EXPECT_STREQ(L"Unknown Error.", AfxFindStringResource(4086));
     EXPECT_STREQ(L"Rights Table", AfxFindStringResource(5028));
     // Host texts are found beside the library's.
     EXPECT_NE(nullptr, AfxFindStringResource(4070));
-}
-
-TEST(SchemaModule, OtherEntryReasonsReportSuccess) {
+    // Other entry reasons report success and change nothing.
     EXPECT_TRUE(VrlSchemaDllMain(VRL_DLL_THREAD_ATTACH));
     EXPECT_TRUE(VrlSchemaDllMain(VRL_DLL_THREAD_DETACH));
     EXPECT_TRUE(VrlSchemaDllMain(77));

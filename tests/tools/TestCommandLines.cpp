@@ -128,7 +128,7 @@ TEST_P(CommandLines, RunAsWritten) {
             WriteText(folder / path, text + "\n");
         }
         const std::string words = Replace(Replace(c.words, "$DIR", dir), "$SOURCE", VRLSCHEMA_SOURCE_DIR);
-        const ToolRun r = RunToolLine(words, c.input, dir);
+        const ToolRun r = RunTool(words, c.input, dir);
         EXPECT_EQ(c.code, r.code);
         for (const auto& [stream, e] : c.expected) { // "1", "2" or a file's path
             const bool standard = stream == "1" || stream == "2";

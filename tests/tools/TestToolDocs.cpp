@@ -71,9 +71,9 @@ std::set<std::string> Words(const std::string& text, const std::string& strip) {
 
 } // namespace
 
-TEST(ToolDocs, TheManualPageListsTheCommandsAndOptionsOfTheHelp) {
+TEST(ToolDocs, TheManualPageAndTheCompletionHoldTheCommandsAndOptionsOfTheHelp) {
     const std::string man = ReadText(kSource / "docs" / "vrlschema.1");
-    const std::string help = RunToolBinary({"--help"}).out;
+    const std::string help = RunTool("--help").out;
     const std::set<std::string> helpOptions = HelpOptions(Section(help, "Options", "\n\n"));
     EXPECT_GT(helpOptions.size(), 10u);
     std::set<std::string> manOptions;
@@ -84,20 +84,18 @@ TEST(ToolDocs, TheManualPageListsTheCommandsAndOptionsOfTheHelp) {
     std::set<std::string> manCommands =
         Matches(Section(man, ".SH COMMANDS", ".SH OPTIONS"), R"(\.TP\n\.B[IR]? ([a-z]+))");
     EXPECT_EQ(HelpCommands(help), manCommands);
-    const std::string version = RunToolBinary({"--version"}).out;
+    const std::string version = RunTool("--version").out;
     EXPECT_NE(std::string::npos, man.find("\"" + version.substr(0, version.size() - 1) + "\""))
         << "the page names another version";
-}
 
-TEST(ToolDocs, CompletionOffersEachCommandsOwnOptions) {
-    const std::string help = RunToolBinary({"--help"}).out;
+    // The completion offers the commands and each command's own options.
     const std::set<std::string> commands = HelpCommands(help);
     EXPECT_EQ(commands, Words(Complete("vrlschema ''"), ""));
     EXPECT_EQ("script seed sample", Complete("vrlschema s"));
     for (const std::string& command : commands) {
         if (command == "help")
             continue;
-        const std::set<std::string> options = HelpOptions(RunToolBinary({command, "--help"}).out);
+        const std::set<std::string> options = HelpOptions(RunTool(command + " --help").out);
         EXPECT_EQ(options, Words(Complete("vrlschema --schema x.json " + command + " --"), "--")) << command;
     }
     EXPECT_EQ("oracle", Complete("vrlschema script --dialect o"));

@@ -9,7 +9,7 @@ TEST(ToolOutputs, EverySqlTextStartsWithItsHeader) {
     const auto dir = FreshDir("header");
     const std::string schema = (dir / "shop.json").string();
     std::filesystem::copy_file(kShopSchema, schema);
-    const std::string version = RunToolBinary({"--version"}).out;
+    const std::string version = RunTool("--version").out;
     struct Case {
         std::string words;
         const char* command;
@@ -24,8 +24,8 @@ TEST(ToolOutputs, EverySqlTextStartsWithItsHeader) {
     };
     for (const Case& c : cases) {
         const bool sample = std::string(c.command) == "publish";
-        const ToolRun with = RunToolLine(c.words, "", "", "SOURCE_DATE_EPOCH=86461");
-        const ToolRun without = RunToolLine(c.words + " --no-header");
+        const ToolRun with = RunTool(c.words, "", "", "SOURCE_DATE_EPOCH=86461");
+        const ToolRun without = RunTool(c.words + " --no-header");
         ASSERT_EQ(0, with.code) << with.err;
         const std::string header = "-- Written by " + version.substr(0, version.size() - 1) + ", command " +
                                    c.command + "\r\n-- Dialect: " + c.dialect +

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -15,8 +16,12 @@ namespace VrlSchemaToolTest {
 
 namespace fs = std::filesystem;
 
-ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input, const std::string& cwd,
-                      const std::string& env) {
+ToolRun RunTool(const std::string& words, const std::string& input, const std::string& cwd,
+                const std::string& env) {
+    std::vector<std::string> args;
+    std::istringstream split(words);
+    for (std::string word; split >> word;)
+        args.push_back(word);
     const fs::path dir = FreshDir("run");
     WriteText(dir / "in", input);
     std::string files[3] = {(dir / "in").string(), (dir / "out").string(), (dir / "err").string()};
@@ -51,15 +56,6 @@ ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& i
         run = {WEXITSTATUS(status), ReadText(dir / "out"), ReadText(dir / "err")};
     fs::remove_all(dir);
     return run;
-}
-
-ToolRun RunToolLine(const std::string& words, const std::string& input, const std::string& cwd,
-                    const std::string& env) {
-    std::vector<std::string> args;
-    std::istringstream split(words);
-    for (std::string word; split >> word;)
-        args.push_back(word);
-    return RunToolBinary(args, input, cwd, env);
 }
 
 fs::path FreshDir(const std::string& name) {

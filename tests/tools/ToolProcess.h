@@ -7,7 +7,6 @@
 
 #include <filesystem>
 #include <string>
-#include <vector>
 
 namespace VrlSchemaToolTest {
 
@@ -17,15 +16,12 @@ struct ToolRun {
     std::string err;
 };
 
-// Runs the tool with `args` in folder `cwd` (default: the test's), with
-// `env` ("NAME=value") added to its environment. An argument "<FILE" is its
-// standard input instead of `input`, ">FILE" its standard output instead of
-// the capture.
-ToolRun RunToolBinary(const std::vector<std::string>& args, const std::string& input = "",
-                      const std::string& cwd = "", const std::string& env = "");
-// The same with the arguments split at the spaces of `words`.
-ToolRun RunToolLine(const std::string& words, const std::string& input = "", const std::string& cwd = "",
-                    const std::string& env = "");
+// Runs the tool with the arguments split at the spaces of `words`, in folder
+// `cwd` (default: the test's), with `env` ("NAME=value") added to its
+// environment. An argument "<FILE" is its standard input instead of `input`,
+// ">FILE" its standard output instead of the capture.
+ToolRun RunTool(const std::string& words, const std::string& input = "", const std::string& cwd = "",
+                const std::string& env = "");
 
 // A fresh, empty folder of its own under the system's temporary folder.
 std::filesystem::path FreshDir(const std::string& name);

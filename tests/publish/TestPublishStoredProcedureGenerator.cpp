@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -9,13 +8,8 @@
 #include "common/ExpectDux.h"
 #include "common/PublishTree.h"
 #include "common/TestData.h"
-#include "platform/COleVariant.h"
 #include "publish/PublishStoredProcedureGenerator.h"
-#include "schema/VrlConstraint.h"
-#include "schema/VrlDataDefinition.h"
-#include "schema/VrlField.h"
 #include "schema/VrlSchema.h"
-#include "schema/VrlTable.h"
 #include "sqlgen/VrlSqlStrings.h"
 
 using namespace VrlSchemaLib;
@@ -23,33 +17,24 @@ using VrlSchemaTest::PublishTree;
 
 namespace {
 
-// Templates that show which piece was emitted with which arguments, so that
-// the walk itself can be checked apart from any dialect's SQL
-// (texts/tracing-templates.json, by template number).
-void AddTracingTemplates(VrlSqlStrings& t) {
-    const auto texts =
-        nlohmann::json::parse(VrlSchemaTest::ReadDataFile("publish/texts/tracing-templates.json"));
-    for (const auto& [id, text] : texts.items())
-        t.Add(std::stoi(id), Utf8ToWide(text.get<std::string>()).c_str());
-}
-
-// Derived by hand from the walk and the tracing templates
-// (texts/publish-trace.txt, described in texts/README).
-std::wstring ExpectedTrace() {
-    static const std::wstring text =
-        Utf8ToWide(VrlSchemaTest::ReadDataFile("publish/texts/publish-trace.txt"));
-    return text;
-}
-
 struct PublishRun {
     std::wstring text;
     long length;
 };
 
-// The tree of common/PublishTree.h with the tracing templates.
+// The tree of common/PublishTree.h with templates that show which piece was
+// emitted with which arguments, so that the walk itself can be checked apart
+// from any dialect's SQL (texts/tracing-templates.json, by template number).
+// The expected trace is derived by hand from the walk and those templates
+// (texts/publish-trace.txt, described in texts/README).
 class PublishStoredProcedureGeneratorTest : public ::testing::Test {
 protected:
-    PublishStoredProcedureGeneratorTest() { AddTracingTemplates(templates); }
+    PublishStoredProcedureGeneratorTest() {
+        const auto texts =
+            nlohmann::json::parse(VrlSchemaTest::ReadDataFile("publish/texts/tracing-templates.json"));
+        for (const auto& [id, text] : texts.items())
+            templates.Add(std::stoi(id), Utf8ToWide(text.get<std::string>()).c_str());
+    }
 
     PublishRun Generate(bool replaceAt, long capacity = 100000) const {
         std::vector<wchar_t> buffer(static_cast<size_t>(capacity));
@@ -61,30 +46,30 @@ protected:
 
     PublishTree tree;
     VrlSqlStrings templates;
+    const std::wstring trace = Utf8ToWide(VrlSchemaTest::ReadDataFile("publish/texts/publish-trace.txt"));
 };
 
 } // namespace
 
-TEST_F(PublishStoredProcedureGeneratorTest, WalksTheTreeInTheDocumentedOrder) {
+TEST_F(PublishStoredProcedureGeneratorTest, WalksTheTreeInTheDocumentedOrderWithOrWithoutAtSigns) {
     const PublishRun run = Generate(false);
-    EXPECT_EQ(ExpectedTrace(), run.text);
+    EXPECT_EQ(trace, run.text);
     EXPECT_EQ(static_cast<long>(run.text.size()), run.length);
-}
 
-TEST_F(PublishStoredProcedureGeneratorTest, ReplaceAtTurnsEveryAtSignIntoP) {
-    const PublishRun run = Generate(true);
-    std::wstring expected = ExpectedTrace();
+    // With replaceAt every "@" becomes a "p".
+    const PublishRun replaced = Generate(true);
+    std::wstring expected = trace;
     for (wchar_t& c : expected) {
         if (c == L'@')
             c = L'p';
     }
-    EXPECT_EQ(expected, run.text);
-    EXPECT_EQ(std::wstring::npos, run.text.find(L'@'));
-    EXPECT_NE(std::wstring::npos, run.text.find(L"plPublishedBatchDefID"));
+    EXPECT_EQ(expected, replaced.text);
+    EXPECT_EQ(std::wstring::npos, replaced.text.find(L'@'));
+    EXPECT_NE(std::wstring::npos, replaced.text.find(L"plPublishedBatchDefID"));
 }
 
-TEST_F(PublishStoredProcedureGeneratorTest, NeverWritesPastTheCapacity) {
-    const long needed = static_cast<long>(ExpectedTrace().size()) + 1;
+TEST_F(PublishStoredProcedureGeneratorTest, NeverWritesPastTheCapacityAndNeedsEveryTableOfTheTree) {
+    const long needed = static_cast<long>(trace.size()) + 1;
 
     // Exactly enough: the text and its terminator.
     const PublishRun exact = Generate(false, needed);
@@ -116,12 +101,10 @@ TEST_F(PublishStoredProcedureGeneratorTest, NeverWritesPastTheCapacity) {
     PublishStoredProcedureGenerator generator;
     ExpectDux(PublishStoredProcedureGenerator::cm_lBufferTooSmall,
               [&] { generator.Generate(tree.Schema(), nullptr, length, &templates, L"Q", false); });
-}
 
-TEST_F(PublishStoredProcedureGeneratorTest, UnknownTableInTheTreeIsTableNotFound) {
+    // A table of the tree that the schema lacks is not found.
     const VrlSchema empty(VrlSchemaVersion(), {}, {}, {}, {});
     std::vector<wchar_t> buffer(100);
-    long length = 100;
-    PublishStoredProcedureGenerator generator;
+    length = 100;
     ExpectDux(4070, [&] { generator.Generate(&empty, buffer.data(), length, &templates, L"Q", false); });
 }

@@ -28,7 +28,7 @@ std::vector<VrlCheckFinding> CheckColumn(const json& field, Dialect target) {
     return VrlSchemaCheck::Run(file->GetSchema(), options);
 }
 
-TEST(CheckValues, DefaultsAgainstColumnTypes) {
+TEST(CheckValues, DefaultsAgainstColumnTypesAndReservedWordsByTarget) {
     for (const json& row : Rows("defaults")) {
         const Dialect target = ParseDialect(row.size() > 4 ? row[4].get<std::string>() : "sqlserver").value();
         const json field = {{"name", "Value"}, {"type", row[0]}, {"length", row[1]}, {"default", row[2]}};
@@ -36,9 +36,7 @@ TEST(CheckValues, DefaultsAgainstColumnTypes) {
         EXPECT_EQ(row[3].get<std::string>(), findings.empty() ? std::string() : findings[0].code)
             << row.dump();
     }
-}
-
-TEST(CheckValues, ReservedWordsDifferByTarget) {
+    // Reserved words differ by target.
     for (const json& row : Rows("reservedWords")) {
         const json field = {{"name", row[0]}, {"type", "dtInteger"}};
         const auto findings = CheckColumn(field, ParseDialect(row[1].get<std::string>()).value());

@@ -62,8 +62,10 @@ public:
         return Make<VrlConstraint>(name, type, columns, included, VrlSchemaVersion());
     }
     VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
-                    const std::vector<VrlConstraint*>& constraints = {}) {
-        return Make<VrlTable>(name, fields, constraints, L"", 0, 0u, rtUndefined, VrlSchemaVersion());
+                    const std::vector<VrlConstraint*>& constraints = {}, LONG bufferSize = 0,
+                    const VrlTableData* data = nullptr) {
+        return Make<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, data, rtUndefined,
+                              VrlSchemaVersion());
     }
     VrlParam* Param(const wchar_t* name, VrlDataType type, LONG length = 0, VrlInOutType inOut = ioIn) {
         return Make<VrlParam>(name, VrlDataDefinition(type, length), inOut);

@@ -59,10 +59,7 @@ TEST_F(Oracle, DropBlocks) {
 }
 
 TEST_F(Oracle, DropParentheticals) {
-    const struct {
-        const wchar_t* input;
-        const wchar_t* expected;
-    } cases[] = {
+    const std::pair<const wchar_t*, const wchar_t*> cases[] = {
         {L" NUMBER(10) ", L"NUMBER"},
         {L"VARCHAR2(38)", L"VARCHAR2"},
         {L"X(Y(Z)W)V", L"XW)V"},
@@ -71,12 +68,11 @@ TEST_F(Oracle, DropParentheticals) {
         {L"A)B", L"A)B"},
         {L"(10)", L""},
         {L"  ", L""},
-        {L"INTERVAL DAY TO SECOND", L"INTERVAL DAY TO SECOND"},
-    };
-    for (const auto& c : cases) {
-        CString text(c.input);
+        {L"INTERVAL DAY TO SECOND", L"INTERVAL DAY TO SECOND"}};
+    for (const auto& [input, expected] : cases) {
+        CString text(input);
         dbms.DropParentheticals(text);
-        EXPECT_STREQ(c.expected, text.GetString()) << CString(c.input).ToUtf8();
+        EXPECT_STREQ(expected, text.GetString()) << CString(input).ToUtf8();
     }
     // Routine parameters and results take the bare type, whatever the length.
     EXPECT_STREQ(L"NUMBER", dbms.FormatSchemaCreationDataType(dtInteger, 10).GetString());

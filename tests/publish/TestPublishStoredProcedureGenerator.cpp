@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -59,13 +60,9 @@ TEST_F(PublishStoredProcedureGeneratorTest, WalksTheTreeInTheDocumentedOrderWith
     // With replaceAt every "@" becomes a "p".
     const PublishRun replaced = Generate(true);
     std::wstring expected = trace;
-    for (wchar_t& c : expected) {
-        if (c == L'@')
-            c = L'p';
-    }
+    std::replace(expected.begin(), expected.end(), L'@', L'p');
+    ASSERT_NE(std::wstring::npos, expected.find(L"plPublishedBatchDefID"));
     EXPECT_EQ(expected, replaced.text);
-    EXPECT_EQ(std::wstring::npos, replaced.text.find(L'@'));
-    EXPECT_NE(std::wstring::npos, replaced.text.find(L"plPublishedBatchDefID"));
 }
 
 TEST_F(PublishStoredProcedureGeneratorTest, NeverWritesPastTheCapacityAndNeedsEveryTableOfTheTree) {

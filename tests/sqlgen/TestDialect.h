@@ -45,7 +45,7 @@ private:
 };
 
 // The dialect tests' kit, with the shorthands of the generator-base tests:
-// fields take their default before their null type, tables a buffer size.
+// fields take their default before their null type.
 class Keeper : public DialectTestKit {
 public:
     VrlField* Field(const wchar_t* name, VrlDataType type, LONG length = 0, COleVariant value = COleVariant(),
@@ -66,13 +66,6 @@ public:
                       const wchar_t* refTable, const wchar_t* refColumn, VrlOnDeleteType onDelete) {
         return Make<VrlConstraint>(name, type, column, refTable, refColumn, onDelete, ouNoAction, clDefault,
                                    VrlSchemaVersion());
-    }
-
-    VrlTable* Table(const wchar_t* name, const std::vector<VrlField*>& fields,
-                    const std::vector<VrlConstraint*>& constraints = {}, LONG bufferSize = 0,
-                    const VrlTableData* data = nullptr) {
-        return Make<VrlTable>(name, fields, constraints, L"", bufferSize, 0u, data, rtUndefined,
-                              VrlSchemaVersion());
     }
 
     VrlSchema* Schema(const std::vector<VrlTable*>& tables, const std::vector<VrlView*>& views = {},

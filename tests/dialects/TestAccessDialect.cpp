@@ -49,7 +49,7 @@ TEST_F(Access, TypesLiteralsAndDefaultClauses) {
             << d.type;
 }
 
-TEST_F(Access, NoKeyStatementWithoutAKeyAndFunctionsAreProceduresCalledByName) {
+TEST_F(Access, NoKeyStatementWithoutAKeyFunctionsCalledByNameAndTheBiasInForce) {
     VrlTable* bare =
         kit.Table(L"U", {kit.Field(L"A", dtInteger, 0, ntNull)}, {kit.Key(L"IX_U", ctIndex, {L"A"})});
     std::vector<CString> statements;
@@ -59,9 +59,8 @@ TEST_F(Access, NoKeyStatementWithoutAKeyAndFunctionsAreProceduresCalledByName) {
                                          {kit.Param(L"From", dtInteger)}, L"SELECT 1");
     texts.Expect({{"function.total", dbms.FormatCreateFunction(function)}});
     EXPECT_STREQ(L"fnTotal", dbms.FormatFunctionCall(function).GetString());
-}
 
-TEST_F(Access, TimeOffsetIsTheBiasInForce) {
+    // The time offset is the bias in force.
     SetTimeZoneBiasForTesting(-60, 0, -60, TIME_ZONE_ID_DAYLIGHT);
     EXPECT_STREQ(L"-120", dbms.FormatCurrentTimeZone().GetString());
     SetTimeZoneBiasForTesting(300, 15, -60, TIME_ZONE_ID_STANDARD);

@@ -136,11 +136,12 @@ TEST_F(Oracle, ExistenceProbesCutConstraintNames) {
                                    kit.Key(L"UQ_Profile_Code", ctUnique, {L"Code"}),
                                    kit.Key(L"IX_Batch_Name_Longer", ctIndex, {L"Code"}),
                                    kit.Key(L"PK_Profile", ctPrimaryKey, {L"BatchID"})});
+    auto exists = [&](LONG i) { return dbms.FormatObjectExists(profile->GetConstraint(i)); };
     texts.Expect({
-        {"exists.fk_profile_batchdef", dbms.FormatObjectExists(profile->GetConstraint(LONG(0)))},
-        {"exists.uq_profile_code", dbms.FormatObjectExists(profile->GetConstraint(LONG(1)))},
-        {"exists.ix_batch_name_longer", dbms.FormatObjectExists(profile->GetConstraint(LONG(2)))},
-        {"exists.pk_profile", dbms.FormatObjectExists(profile->GetConstraint(LONG(3)))},
+        {"exists.fk_profile_batchdef", exists(0)},
+        {"exists.uq_profile_code", exists(1)},
+        {"exists.ix_batch_name_longer", exists(2)},
+        {"exists.pk_profile", exists(3)},
         {"exists.profile", dbms.FormatObjectExists(profile)},
         {"exists.procedure",
          dbms.FormatObjectExists(kit.Procedure(L"procAVeryLongProcedureName", {}, L"COMMIT"))},
@@ -187,15 +188,11 @@ TEST_F(Oracle, CaseInsensitiveColumnsGoThroughNlssort) {
     EXPECT_FALSE(dbms.IsCaseInsensitiveField(batch, L"Missing"));
 
     // GUIDs and names compare without regard to case; other texts do not.
-    const struct {
-        VrlDataType type;
-        bool caseInsensitive;
-    } kinds[] = {{dtGuid, true},    {dtGuid23, true},     {dtName, true},        {dtGuid28, true},
-                 {dtString, false}, {dtString256, false}, {dtAnsiString, false}, {dtInteger, false}};
-    for (const auto& kind : kinds) {
-        VrlTable* one = kit.Table(L"One", {kit.Field(L"C", kind.type, 10)});
-        EXPECT_EQ(kind.caseInsensitive, dbms.IsCaseInsensitiveField(one, L"C")) << int(kind.type);
-    }
+    for (VrlDataType type :
+         {dtGuid, dtGuid23, dtName, dtGuid28, dtString, dtString256, dtAnsiString, dtInteger})
+        EXPECT_EQ(type == dtGuid || type == dtGuid23 || type == dtName || type == dtGuid28,
+                  dbms.IsCaseInsensitiveField(kit.Table(L"One", {kit.Field(L"C", type, 10)}), L"C"))
+            << int(type);
 }
 
 TEST_F(Oracle, ForeignKeyClausesAndDomainQuoting) {

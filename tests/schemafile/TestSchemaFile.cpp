@@ -79,7 +79,7 @@ TEST(SchemaFile, BuildsTheModelAtTheVersionAskedFor) {
     EXPECT_EQ(0, schema.GetProcedureCount());
 }
 
-TEST(SchemaFile, DialectTextsAndVersionOverride) {
+TEST(SchemaFile, DialectTextsVersionOverrideAndTreeEntriesOfOtherVersions) {
     auto oracle = SchemaFile::Parse(Small(), "t.json", Dialect::Oracle, VrlSchemaVersion(35));
     EXPECT_EQ(CString(L"SELECT 1 FROM dual"), oracle->GetSchema().GetView(0)->GetSQL());
     EXPECT_TRUE(oracle->GetSchema().GetTable(L"Person")->HasField(L"Nick"));
@@ -116,9 +116,8 @@ TEST(SchemaFile, RefusesBadFilesNamingThePath) {
             EXPECT_NE(std::string::npos, e.Reason().find(c.Key("reason"))) << e.Reason();
         }
     }
-}
 
-TEST(SchemaFile, TreeEntriesOfTablesOfOtherVersionsArePassedOver) {
+    // Tree entries of tables of other versions are passed over.
     const char* text = R"({"version": 25, "tables": [
         {"name": "Root", "fields": []},
         {"name": "Late", "version": 30, "fields": [{"name": "X", "type": "dtInteger"}]}],

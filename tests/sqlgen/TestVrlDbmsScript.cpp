@@ -70,19 +70,17 @@ protected:
 
 } // namespace
 
-TEST_F(DbmsScript, GroupsComeInScriptOrder) {
+TEST_F(DbmsScript, GroupsComeInScriptOrderAndAnEmptySchemaGivesOnlyTheSupportTexts) {
     TriggerDialect dbms(TwoTableSchema());
     SetSupportTemplates(dbms);
     std::vector<CString> statements{L"left over"};
     dbms.GenerateSchema(statements);
 
     texts.Expect({{"script.two_tables", JoinStatements(statements)}});
-}
 
-TEST_F(DbmsScript, EmptySchemaGivesOnlyTheSupportTexts) {
     VrlSchema* schema = keep.Schema({});
     TestDialect plain(schema);
-    std::vector<CString> statements;
+    statements = {L"left over"};
     plain.GenerateSchema(statements);
     EXPECT_TRUE(statements.empty()) << JoinStatements(statements).ToUtf8();
 

@@ -41,7 +41,7 @@ TEST(VrlSqlStringsTable, UnknownIdGivesEmptyTextAndALaterAddReplacesTheEarlierTe
     EXPECT_EQ(strings.Get(8, U, U, U, U, U, U).Str(), L"");
 }
 
-TEST(VrlSqlStringsMarkers, TextArgumentsGoWhereTheirMarkersStand) {
+TEST(VrlSqlStringsMarkers, TextsAndTheNumberGoWhereTheirMarkersStand) {
     EXPECT_EQ(Expand(L"&1-&2", {L"a", L"b"}), L"a-b");
     EXPECT_EQ(Expand(L"&6&5&4&3&2&1", {L"1", L"2", L"3", L"4", L"5", L"6"}), L"654321");
     EXPECT_EQ(Expand(L"&1 &2 &4 &3", {L"c", L"INT", L"NOT NULL", L"DEFAULT 0"}), L"c INT DEFAULT 0 NOT NULL");
@@ -49,9 +49,8 @@ TEST(VrlSqlStringsMarkers, TextArgumentsGoWhereTheirMarkersStand) {
     EXPECT_EQ(Expand(L"&1", {L""}), L"");
     EXPECT_EQ(Expand(L"no markers at all"), L"no markers at all");
     EXPECT_EQ(Expand(L""), L"");
-}
 
-TEST(VrlSqlStringsMarkers, NumberMarkerIsPlainDecimal) {
+    // "&#" is plain decimal.
     EXPECT_EQ(Expand(L"TOP &#", {}, 100), L"TOP 100");
     EXPECT_EQ(Expand(L"(&#)", {}, -5), L"(-5)");
     EXPECT_EQ(Expand(L"&#&#", {}, 0), L"00");
@@ -61,7 +60,7 @@ TEST(VrlSqlStringsMarkers, NumberMarkerIsPlainDecimal) {
     EXPECT_EQ(Expand(L"n=&#"), L"n=0");
 }
 
-TEST(VrlSqlStringsMarkers, AmpersandWithoutMarkerStandsForOneAmpersand) {
+TEST(VrlSqlStringsMarkers, AmpersandWithoutMarkerStandsForOneAmpersandAndArgumentsAreNeverRescanned) {
     EXPECT_EQ(Expand(L"&&1", {L"arg"}), L"&1");
     EXPECT_EQ(Expand(L"a && b"), L"a & b");
     EXPECT_EQ(Expand(L"&!"), L"&");
@@ -72,9 +71,7 @@ TEST(VrlSqlStringsMarkers, AmpersandWithoutMarkerStandsForOneAmpersand) {
     EXPECT_EQ(Expand(L"end &"), L"end &");
     EXPECT_EQ(Expand(L"&"), L"&");
     EXPECT_EQ(Expand(L"&1&", {L"v"}), L"v&");
-}
 
-TEST(VrlSqlStringsMarkers, ArgumentsAreNeverRescanned) {
     EXPECT_EQ(Expand(L"<&1>", {L"&2", L"no"}), L"<&2>");
     EXPECT_EQ(Expand(L"&1|&2", {L"&#&&", L"&"}), L"&#&&|&");
     EXPECT_EQ(Expand(L"&1", {L"&#"}, 42), L"&#");

@@ -77,7 +77,7 @@ TEST_F(DuxExceptionTest, RunTimeClassAndBrandedMessage) {
     e->Delete();
 }
 
-TEST_F(DuxExceptionTest, ThrowFormatsTheResourceWithItsArguments) {
+TEST_F(DuxExceptionTest, ThrowFormatsTheResourceWithItsArgumentsOrFallsBackToUnknownError) {
     const int line = __LINE__ + 1;
     WithDux([] { DuxException::Throw(4990, __FILE__, __LINE__, L"x.db", 5); },
             [&](DuxException& e) {
@@ -90,9 +90,8 @@ TEST_F(DuxExceptionTest, ThrowFormatsTheResourceWithItsArguments) {
     // A name that holds a placeholder is branded along with the text.
     EXPECT_EQ(CString(L"Pellam Capture could not open 'Pellam' (0)."),
               ExpectDux(4990, [] { DuxException::Throw(4990, __FILE__, __LINE__, L"{ProductShort}", 0); }));
-}
 
-TEST_F(DuxExceptionTest, MissingOrEmptyResourcesFallBackToUnknownError) {
+    // Missing or empty resources fall back to the unknown error.
     EXPECT_EQ(4086, DuxException::GetUnknownError());
     EXPECT_EQ(CString(L"Unknown Error."), DuxException::GetResourceOrUnknownError(4999));
     EXPECT_EQ(CString(L"Unknown Error."), DuxException::GetResourceOrUnknownError(4991));

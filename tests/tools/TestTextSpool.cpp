@@ -12,7 +12,7 @@
 using namespace VrlSchemaTool;
 using namespace VrlSchemaToolTest;
 
-TEST(TextSpool, GivesBackWhatWasAppendedAtEveryLimit) {
+TEST(TextSpool, GivesBackWhatWasAppendedAtEveryLimitAndRefusesAFolderAsTarget) {
     const std::string expected = "CREATE TABLE Gr\xc3\xbcn (ID int)\r\nGO\r\nab";
     for (size_t limit : {size_t(1), size_t(4), size_t(7), expected.size(), TextSpool::kDefaultLimit}) {
         SCOPED_TRACE(limit);
@@ -55,20 +55,18 @@ TEST(TextSpool, GivesBackWhatWasAppendedAtEveryLimit) {
     std::ostringstream out;
     OutputWriter::Write("", out, empty);
     EXPECT_EQ("", out.str());
-}
 
-TEST(TextSpool, AFolderAsTargetIsRefusedBeforeAnythingIsRead) {
+    // A folder as target is refused before anything is read.
     const auto dir = FreshDir("spool-folder");
     TextSpool spool(2);
     spool.Append("SELECT 1");
-    std::ostringstream out;
     try {
         OutputWriter::Write(dir.string(), out, spool);
         ADD_FAILURE() << "no error";
     } catch (const OutputError& e) {
         EXPECT_EQ(dir.string() + ": Is a directory", e.message);
     }
-    // The spool is whole still.
-    EXPECT_EQ("SELECT 1", spool.Take());
+    EXPECT_EQ("", out.str());
+    EXPECT_EQ("SELECT 1", spool.Take()); // whole still
     std::filesystem::remove_all(dir);
 }

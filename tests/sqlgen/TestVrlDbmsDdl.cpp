@@ -31,7 +31,7 @@ protected:
 
 } // namespace
 
-TEST_F(DbmsDdl, Tables) {
+TEST_F(DbmsDdl, TablesAndTheExtraColumnsBufferFedByNameColumns) {
     VrlTable* person = keep.Table(L"Person", {keep.Field(L"ID", dtAutoIncrement, 0, COleVariant(), ntNotNull),
                                               keep.Field(L"Name", dtString, 50, COleVariant(L"x")),
                                               keep.Field(L"Photo", dtBinary),
@@ -50,9 +50,8 @@ TEST_F(DbmsDdl, Tables) {
                                keep.Field(L"PublishedBatchDefID", dtInteger, 0, COleVariant(), ntNull, 1)});
     EXPECT_EQ(CString(L""), dbms.GetTableFields(shadow));
     EXPECT_EQ(CString(L""), dbms.GetTableFields(keep.Table(L"Nothing", {})));
-}
 
-TEST_F(DbmsDdl, NameColumnsFeedTheExtraColumnsBuffer) {
+    // Name columns feed the extra-columns buffer.
     dbms.SetTemplate(17, L",\r\n&1_UC &2CHAR(&#) &3");
     VrlTable* table = keep.Table(
         L"T", {keep.Field(L"Code", dtName, 200, COleVariant(), ntNotNull), keep.Field(L"Short", dtName, 20)});

@@ -1,5 +1,6 @@
 // Whole creation scripts and seed rows of every dialect against the statement
-// files written by hand under golden/, for the two schemas under schemas/.
+// files written by hand under golden/, for the two schemas under schemas/;
+// last, the column statements of every dialect.
 //
 // The sample schema has four tables: Parent (clustered key, unique name,
 // index with a covering column), Child (nonclustered key, clustered type-6

@@ -8,18 +8,12 @@
 #include <vector>
 
 #include "common/TestData.h"
-#include "dialects/VrlDbmsAccess.h"
-#include "dialects/VrlDbmsDB2.h"
-#include "dialects/VrlDbmsOracle.h"
-#include "dialects/VrlDbmsPostgres.h"
-#include "dialects/VrlDbmsSqlServer.h"
 #include "platform/CException.h"
 #include "platform/COleDateTime.h"
 #include "platform/COleVariant.h"
 #include "schema/VrlFunction.h"
 #include "schema/VrlSchema.h"
 #include "schema/VrlView.h"
-#include "schemafile/SchemaDialect.h"
 #include "sqlgen/VrlDbms.h"
 
 namespace VrlSchemaLib {
@@ -87,24 +81,6 @@ public:
 private:
     std::vector<std::shared_ptr<void>> m_objects;
 };
-
-// The generator of `target`; SQL Server's writes Unicode literals.
-inline std::unique_ptr<VrlDbms> MakeDbms(Dialect target, const VrlSchema* schema = nullptr,
-                                         const wchar_t* name = L"Test") {
-    switch (target) {
-    case Dialect::SqlServer:
-        return std::make_unique<VrlDbmsSqlServer>(schema, true, name);
-    case Dialect::Oracle:
-        return std::make_unique<VrlDbmsOracle>(schema, name);
-    case Dialect::DB2:
-        return std::make_unique<VrlDbmsDB2>(schema, name);
-    case Dialect::Access:
-        return std::make_unique<VrlDbmsAccess>(schema, name);
-    case Dialect::Postgres:
-        return std::make_unique<VrlDbmsPostgres>(schema, name);
-    }
-    return nullptr;
-}
 
 // True when the call raises the framework's not-supported exception (which
 // is then deleted).

@@ -5,6 +5,7 @@
 
 #include "DialectTestKit.h"
 #include "common/ExpectDux.h"
+#include "dialects/VrlDbmsAccess.h"
 #include "platform/TimeZone.h"
 
 using namespace VrlSchemaLib;

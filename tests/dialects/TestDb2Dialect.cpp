@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "DialectFactory.h"
 #include "DialectTestKit.h"
 
 using namespace VrlSchemaLib;

@@ -24,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "DialectFactory.h"
 #include "DialectTestKit.h"
 #include "common/TestData.h"
 #include "schema/VrlSchema.h"

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "DialectTestKit.h"
+#include "dialects/VrlDbmsOracle.h"
 
 using namespace VrlSchemaLib;
 

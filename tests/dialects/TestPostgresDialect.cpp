@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "DialectTestKit.h"
+#include "dialects/VrlDbmsPostgres.h"
 
 using namespace VrlSchemaLib;
 

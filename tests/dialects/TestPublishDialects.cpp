@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "DialectFactory.h"
 #include "DialectTestKit.h"
 #include "common/PublishTree.h"
 

@@ -5,6 +5,7 @@
 
 #include "DialectTestKit.h"
 #include "dialects/VrlDateTimeSplit.h"
+#include "dialects/VrlDbmsSqlServer.h"
 
 using namespace VrlSchemaLib;
 

@@ -11,6 +11,7 @@
 #include <utility>
 #include <vector>
 
+#include "dialects/DialectFactory.h"
 #include "dialects/DialectTestKit.h"
 #include "upgrade/VrlUpgradePlanner.h"
 

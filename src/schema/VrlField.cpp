@@ -14,7 +14,7 @@ namespace VrlSchemaLib {
 static_assert(sizeof(VrlField) <= 80, "VrlField grew: check its member order");
 #endif
 
-VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
+VrlField::VrlField(const CString& name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
     : VrlSchemaObject(name, version), m_bFake(fake != 0), m_bResourceBased(resourceBased != 0),
@@ -23,7 +23,7 @@ VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVarian
     SetExtras(std::move(defaultValue), sm_oOemMgr.LoadOemString(descriptionId));
 }
 
-VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
+VrlField::VrlField(const CString& name, VrlDataDefinition definition, COleVariant defaultValue,
                    VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
                    VrlSchemaVersion version, int resourceBased, int convertFormat)
     : VrlSchemaObject(name, version), m_bFake(fake != 0), m_bResourceBased(resourceBased != 0),
@@ -32,9 +32,23 @@ VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVarian
     SetExtras(std::move(defaultValue), sm_oOemMgr.ReplaceTokens(description));
 }
 
-VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlSchemaObject(name, version) {
+VrlField::VrlField(const CString& name, VrlSchemaVersion version) : VrlSchemaObject(name, version) {
     Drop();
 }
+
+VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
+                   VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
+                   VrlSchemaVersion version, int resourceBased, int convertFormat)
+    : VrlField(CString(name), std::move(definition), std::move(defaultValue), nullType, descriptionId, fake,
+               pasteAction, version, resourceBased, convertFormat) {}
+
+VrlField::VrlField(const wchar_t* name, VrlDataDefinition definition, COleVariant defaultValue,
+                   VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
+                   VrlSchemaVersion version, int resourceBased, int convertFormat)
+    : VrlField(CString(name), std::move(definition), std::move(defaultValue), nullType,
+               std::move(description), fake, pasteAction, version, resourceBased, convertFormat) {}
+
+VrlField::VrlField(const wchar_t* name, VrlSchemaVersion version) : VrlField(CString(name), version) {}
 
 VrlField::VrlField(const VrlField& other)
     : VrlSchemaObject(other), m_bFake(other.m_bFake), m_bResourceBased(other.m_bResourceBased),

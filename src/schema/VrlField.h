@@ -31,6 +31,15 @@ public:
              VrlSchemaVersion version, int resourceBased, int convertFormat);
     // Dropped marker: the column of this name is gone as of `version`.
     VrlField(const wchar_t* name, VrlSchemaVersion version);
+    // The same three, the name sharing the storage of `name` (for a reader
+    // that holds each name of a model once).
+    VrlField(const CString& name, VrlDataDefinition definition, COleVariant defaultValue,
+             VrlNullType nullType, unsigned int descriptionId, int fake, VrlPasteAction pasteAction,
+             VrlSchemaVersion version, int resourceBased, int convertFormat);
+    VrlField(const CString& name, VrlDataDefinition definition, COleVariant defaultValue,
+             VrlNullType nullType, CString description, int fake, VrlPasteAction pasteAction,
+             VrlSchemaVersion version, int resourceBased, int convertFormat);
+    VrlField(const CString& name, VrlSchemaVersion version);
     // Copies every member, the per-root-type records and the table pointer.
     VrlField(const VrlField& other);
     VrlField& operator=(const VrlField& other);

@@ -11,6 +11,9 @@ VrlSchemaObject::VrlSchemaObject(const wchar_t* name) : m_strName(name) {}
 VrlSchemaObject::VrlSchemaObject(const wchar_t* name, VrlSchemaVersion version)
     : m_strName(name), m_oVersion(version) {}
 
+VrlSchemaObject::VrlSchemaObject(const CString& name, VrlSchemaVersion version)
+    : m_strName(name), m_oVersion(version) {}
+
 VrlSchemaObject::VrlSchemaObject(const VrlSchemaObject& other)
     : CObject(), m_strName(other.m_strName), m_oVersion(other.m_oVersion), m_bDropped(other.m_bDropped) {}
 

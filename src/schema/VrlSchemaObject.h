@@ -18,6 +18,8 @@ public:
     VrlSchemaObject();
     explicit VrlSchemaObject(const wchar_t* name);
     VrlSchemaObject(const wchar_t* name, VrlSchemaVersion version);
+    // The name shares the storage of `name`.
+    VrlSchemaObject(const CString& name, VrlSchemaVersion version);
     ~VrlSchemaObject() override;
 
     CString GetName() const { return m_strName; }

@@ -592,14 +592,10 @@ private:
                   {"name", "type", "length", "parentIDField", "idField", "extendedTable", "extendedField",
                    "default", "notNull", "nullType", "description", "descriptionId", "fake", "pasteAction",
                    "version", "dropped", "resourceBased", "convertFormat", "rootTypes"});
-        const CString shared = Interned(Name(j, path));
-        const wchar_t* name = shared.GetString();
+        const CString name = Interned(Name(j, path));
         const VrlSchemaVersion version = OptVersion(j, path);
-        if (IsDroppedMarker(j, path)) {
-            VrlField* marker = Make(m_file.m_fields, name, version);
-            marker->ShareName(shared);
-            return marker;
-        }
+        if (IsDroppedMarker(j, path))
+            return Make(m_file.m_fields, name, version);
         VrlDataDefinition definition = Definition(j, path);
         COleVariant defaultValue;
         if (const JsonNode* v = Find(j, "default")) {
@@ -632,7 +628,6 @@ private:
                          Wide(OptString(j, path, "description")), fake, paste, version, resourceBased,
                          convertFormat);
         }
-        field->ShareName(shared);
         if (const JsonNode* roots = Find(j, "rootTypes"))
             FieldRootTypes(*field, *roots, JsonPath(path, "rootTypes"));
         return field;

@@ -79,6 +79,24 @@ TEST(SchemaFile, BuildsTheModelAtTheVersionAskedFor) {
     EXPECT_EQ(0, schema.GetProcedureCount());
 }
 
+// A column name that every table repeats is held once, in every dialect's
+// model; names that differ only in case are not the same.
+TEST(SchemaFile, FieldsOfManyTablesShareTheStorageOfTheirName) {
+    const std::string text = R"({"version": "30", "tables": [
+        {"name": "A", "fields": [{"name": "ID", "type": "dtInteger"}, {"name": "Code", "type": 1}]},
+        {"name": "B", "fields": [{"name": "ID", "type": "dtInteger", "description": "key"},
+                                 {"name": "code", "type": 1}]}]})";
+    auto file = SchemaFile::Parse(text, "t.json", Dialect::Oracle);
+    const VrlSchema& schema = file->GetSchema();
+    const VrlField* a = schema.GetTable(L"A")->GetField(L"ID");
+    const VrlField* b = schema.GetTable(L"B")->GetField(L"ID");
+    EXPECT_EQ(a->GetNameRef().GetString(), b->GetNameRef().GetString());
+    EXPECT_STREQ(L"ID", b->GetNameRef().GetString());
+    EXPECT_STREQ(L"key", b->GetDescription().GetString());
+    EXPECT_NE(schema.GetTable(L"A")->GetField(1)->GetNameRef().GetString(),
+              schema.GetTable(L"B")->GetField(1)->GetNameRef().GetString());
+}
+
 TEST(SchemaFile, DialectTextsVersionOverrideAndTreeEntriesOfOtherVersions) {
     auto oracle = SchemaFile::Parse(Small(), "t.json", Dialect::Oracle, VrlSchemaVersion(35));
     EXPECT_EQ(CString(L"SELECT 1 FROM dual"), oracle->GetSchema().GetView(0)->GetSQL());

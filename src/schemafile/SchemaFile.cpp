@@ -14,7 +14,6 @@
 #include <string_view>
 #include <type_traits>
 #include <unordered_map>
-#include <unordered_set>
 #include <utility>
 
 #include "../platform/COleVariant.h"
@@ -821,9 +820,9 @@ private:
         const std::string_view nameUtf8 = Name(j, path);
         if (nameUtf8.empty())
             Fail(JsonPath(path, "name"), "empty table name");
-        if (m_keepTableNames)
-            m_allTableNames.insert(Lower(nameUtf8));
         const CString name = Interned(nameUtf8);
+        if (m_keepTableNames)
+            m_allTableNames.push_back(name);
         m_currentTable = &name;
         // A table variant newer than the schema is read (so that its errors
         // are found) but left out. The others are built at the schema's own
@@ -1013,9 +1012,20 @@ private:
     bool TreeTable(const CString& name, std::string_view utf8, const JsonPath& path) const {
         if (m_file.m_schema->GetTableDontThrow(name))
             return true;
-        if (m_allTableNames.count(Lower(utf8)) == 0)
+        if (!m_tableNamesSorted) {
+            std::sort(m_allTableNames.begin(), m_allTableNames.end(), FoldedLess);
+            m_tableNamesSorted = true;
+        }
+        if (!std::binary_search(m_allTableNames.begin(), m_allTableNames.end(), name, FoldedLess))
             Fail(path, "unknown table \"" + std::string(utf8) + "\"");
         return false;
+    }
+    // Order of names without regard to the case of ASCII letters.
+    static bool FoldedLess(const CString& a, const CString& b) {
+        const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
+        const std::wstring_view x = a.View(), y = b.View();
+        return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
+                                            [&](wchar_t l, wchar_t r) { return fold(l) < fold(r); });
     }
 
     // Fields and constraints, the most numerous objects, live side by side
@@ -1034,9 +1044,11 @@ private:
     SchemaFile& m_file;
     std::string m_fileName;
     Dialect m_dialect;
-    // Lowered names of every table read, kept when the file has trees.
+    // The names of every table read, kept when the file has trees (or may
+    // have them, after the tables); sorted at the first look-up.
     bool m_keepTableNames = false;
-    std::unordered_set<std::string> m_allTableNames;
+    mutable std::vector<CString> m_allTableNames;
+    mutable bool m_tableNamesSorted = false;
     // Every version read; filled while reading, so it holds those of objects
     // left out of the schema too.
     mutable std::set<std::pair<int32_t, int32_t>> m_versions;

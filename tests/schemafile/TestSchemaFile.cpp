@@ -135,13 +135,18 @@ TEST(SchemaFile, RefusesBadFilesNamingThePath) {
         }
     }
 
-    // Tree entries of tables of other versions are passed over.
-    const char* text = R"({"version": 25, "tables": [
+    // Tree entries of tables of other versions are passed over, whatever
+    // the case of their names, and whether the version comes before the
+    // tables (which are then read as they come) or after them.
+    const std::string tables = R"("tables": [
         {"name": "Root", "fields": []},
         {"name": "Late", "version": 30, "fields": [{"name": "X", "type": "dtInteger"}]}],
-      "trees": {"MarlowCaptureSetup": {"Root": ["Late"], "Late": ["Root"]}}})";
-    auto file = SchemaFile::Parse(text, "t.json", Dialect::SqlServer);
-    EXPECT_EQ(0, file->GetSchema().GetTable(L"Root")->GetChildCount());
+      "trees": {"MarlowCaptureSetup": {"Root": ["late"], "LATE": ["Root"]}})";
+    for (const std::string& text :
+         {"{\"version\": 25, " + tables + "}", "{" + tables + ", \"version\": 25}"}) {
+        auto file = SchemaFile::Parse(text, "t.json", Dialect::SqlServer);
+        EXPECT_EQ(0, file->GetSchema().GetTable(L"Root")->GetChildCount()) << text;
+    }
 }
 
 TEST(SchemaFile, SampleSchemaLoadsForEveryDialectAndVersionAndAMissingFileIsRefused) {

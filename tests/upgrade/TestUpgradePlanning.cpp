@@ -25,22 +25,24 @@ struct OrderCase {
     std::vector<std::string> inOrder; // each title present, in this order
 };
 
+// A table Parent and a table Child with a foreign key to it.
+std::pair<VrlTable*, VrlTable*> ParentAndChild(UpgradeKit& k) {
+    VrlTable* parent = k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
+    VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
+                              {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
+    return {parent, child};
+}
+
 const OrderCase kOrderCases[] = {
     {"ForeignKeyToDroppedTableGoesFirst",
      [](UpgradeKit& k) {
-         VrlTable* parent =
-             k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
-         VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
-                                   {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
+         const auto [parent, child] = ParentAndChild(k);
          return std::pair{k.Schema(30, {parent, child}), k.Schema(35, {k.Table(L"Child", {k.Field(L"ID")})})};
      },
      {"drop foreign key Child.FK_Child_Parent", "drop column Child.ParentID", "drop table Parent"}},
     {"NewTableExistsBeforeForeignKeyToIt",
      [](UpgradeKit& k) {
-         VrlTable* parent =
-             k.Table(L"Parent", {k.Field(L"ID")}, {k.Key(L"PK_Parent", ctPrimaryKey, {L"ID"})});
-         VrlTable* child = k.Table(L"Child", {k.Field(L"ID"), k.Field(L"ParentID")},
-                                   {k.Foreign(L"FK_Child_Parent", {L"ParentID"}, L"Parent", {L"ID"})});
+         const auto [parent, child] = ParentAndChild(k);
          return std::pair{k.Schema(30, {k.Table(L"Child", {k.Field(L"ID")})}), k.Schema(35, {child, parent})};
      },
      {"create table Parent", "add column Child.ParentID", "add primary key Parent.PK_Parent",

@@ -125,7 +125,7 @@ const std::vector<CommandSpec>& AllCommands() {
          "are refused (exit status 2) unless --allow-data-loss permits them; each one permitted is named on "
          "standard error. For the sample, all writes its upgrade from the oldest version to the newest too.",
          {O::Schema, O::Dialect, O::Out, O::UnicodeLiterals, O::From, O::To, O::Old, O::New, O::Plan,
-          O::AllowDataLoss},
+          O::AllowDataLoss, O::NoHeader},
          {},
          0,
          0,

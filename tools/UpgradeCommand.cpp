@@ -87,8 +87,10 @@ Written WriteUpgrade(const CommandSettings& s, const Versions& v) {
     Written w;
     w.statements = plan.GetStatementCount();
     w.destructive = plan.DestructiveSteps();
-    w.text = s.plan ? plan.WriteListing().ToUtf8()
-                    : plan.WriteScript(CString(Header(s.Target(), v, plan).c_str())).ToUtf8();
+    w.text =
+        s.plan
+            ? plan.WriteListing().ToUtf8()
+            : plan.WriteScript(s.header ? CString(Header(s.Target(), v, plan).c_str()) : CString()).ToUtf8();
     return w;
 }
 

@@ -53,16 +53,23 @@ void TextSpool::AppendUtf8(std::wstring_view text) {
 void TextSpool::SpillIfFull() {
     if (m_tail.size() < m_limit)
         return;
-    if (!m_file)
+    if (!m_file) {
         m_file = OpenNamelessFile();
+        // Unbuffered (the blocks are large): what a write took is in the
+        // file, so that after a write that failed part-way the blocks before
+        // it can still be read back.
+        if (m_file)
+            std::setvbuf(m_file, nullptr, _IONBF, 0);
+    }
     if (m_file && std::fwrite(m_tail.data(), 1, m_tail.size(), m_file) == m_tail.size()) {
         m_spilled += m_tail.size();
         m_tail.clear();
         return;
     }
     // No temporary folder, or a full one: hold the text in memory after all,
-    // what went to the file first.
+    // what went to the file first (a failed block's part there is ignored).
     if (m_file) {
+        std::clearerr(m_file);
         std::string whole = Take(); // the spilled part and the tail
         m_tail = std::move(whole);
     }

@@ -2,6 +2,7 @@
 // a name there, and in memory when that folder cannot be used.
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,8 @@
 
 #include "TextSpool.h"
 #include "ToolProcess.h"
+
+#include <sys/resource.h>
 
 using namespace VrlSchemaTool;
 using namespace VrlSchemaToolTest;
@@ -60,4 +63,33 @@ TEST(TextSpool, WaitsInTheFolderTmpdirNamesOrElseInMemory) {
     else
         unsetenv("TMPDIR");
     std::filesystem::remove_all(dir);
+}
+
+// The temporary folder fills up while the text is spilled: a limit on the
+// size of the files this process writes makes the write fail the same way
+// (short, then refused), part-way through a block.
+TEST(TextSpool, AFileThatCannotGrowLeavesTheWholeTextInMemory) {
+    std::string expected;
+    for (int i = 0; i < 300; ++i)
+        expected += "INSERT INTO T VALUES (" + std::to_string(i) + ")\r\nGO\r\n";
+    rlimit before{};
+    ASSERT_EQ(0, getrlimit(RLIMIT_FSIZE, &before));
+    rlimit small = before;
+    small.rlim_cur = 2500;
+    const auto signal = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(0, setrlimit(RLIMIT_FSIZE, &small));
+    TextSpool spool(1000);
+    for (size_t at = 0; at < expected.size(); at += 700)
+        spool.Append(std::string_view(expected).substr(at, 700));
+    const bool inFile = spool.InFile();
+    std::string taken;
+    try {
+        taken = spool.Take();
+    } catch (...) {
+        taken = "raised";
+    }
+    setrlimit(RLIMIT_FSIZE, &before);
+    std::signal(SIGXFSZ, signal);
+    EXPECT_FALSE(inFile);
+    EXPECT_EQ(expected, taken);
 }

@@ -40,13 +40,13 @@ namespace {
 
 // Names are folded as ASCII, whatever the process's C locale: a host's
 // locale must not change which names of a file collide.
-char FoldAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+template <class Char> Char FoldAscii(Char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<Char>(c - 'A' + 'a') : c;
 }
 
 std::string Lower(std::string_view text) {
     std::string out(text);
-    std::transform(out.begin(), out.end(), out.begin(), FoldAscii);
+    std::transform(out.begin(), out.end(), out.begin(), FoldAscii<char>);
     return out;
 }
 
@@ -986,6 +986,7 @@ private:
         if (!trees.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(trees));
         VrlSchema& schema = *m_file.m_schema;
+        std::sort(m_allTableNames.begin(), m_allTableNames.end(), FoldedLess);
         for (const JsonMember& rt : trees) {
             const JsonPath rp(path, rt.key);
             const VrlTableRootType rootType = RootType(rt.key, rp);
@@ -1012,20 +1013,15 @@ private:
     bool TreeTable(const CString& name, std::string_view utf8, const JsonPath& path) const {
         if (m_file.m_schema->GetTableDontThrow(name))
             return true;
-        if (!m_tableNamesSorted) {
-            std::sort(m_allTableNames.begin(), m_allTableNames.end(), FoldedLess);
-            m_tableNamesSorted = true;
-        }
         if (!std::binary_search(m_allTableNames.begin(), m_allTableNames.end(), name, FoldedLess))
             Fail(path, "unknown table \"" + std::string(utf8) + "\"");
         return false;
     }
     // Order of names without regard to the case of ASCII letters.
     static bool FoldedLess(const CString& a, const CString& b) {
-        const auto fold = [](wchar_t c) { return c >= L'A' && c <= L'Z' ? c - L'A' + L'a' : c; };
         const std::wstring_view x = a.View(), y = b.View();
         return std::lexicographical_compare(x.begin(), x.end(), y.begin(), y.end(),
-                                            [&](wchar_t l, wchar_t r) { return fold(l) < fold(r); });
+                                            [](wchar_t l, wchar_t r) { return FoldAscii(l) < FoldAscii(r); });
     }
 
     // Fields and constraints, the most numerous objects, live side by side
@@ -1045,10 +1041,9 @@ private:
     std::string m_fileName;
     Dialect m_dialect;
     // The names of every table read, kept when the file has trees (or may
-    // have them, after the tables); sorted at the first look-up.
+    // have them, after the tables); sorted (FoldedLess) when the trees are read.
     bool m_keepTableNames = false;
-    mutable std::vector<CString> m_allTableNames;
-    mutable bool m_tableNamesSorted = false;
+    std::vector<CString> m_allTableNames;
     // Every version read; filled while reading, so it holds those of objects
     // left out of the schema too.
     mutable std::set<std::pair<int32_t, int32_t>> m_versions;

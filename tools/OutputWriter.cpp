@@ -81,11 +81,11 @@ void OutputWriter::WriteStream(std::ostream& out, const Blocks& text) {
 
 void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& text) {
     std::error_code ec;
+    const std::filesystem::file_status status = std::filesystem::status(path, ec);
     // Opening a folder for writing fails with its own reason on most systems,
     // but not on all; say it the same way everywhere.
-    if (std::filesystem::is_directory(path, ec))
+    if (std::filesystem::is_directory(status))
         throw OutputError{path.string() + ": " + std::make_error_code(std::errc::is_a_directory).message()};
-    const std::filesystem::file_status status = std::filesystem::status(path, ec);
     const bool exists = std::filesystem::exists(status);
     // A device or a pipe is written to, never replaced; so is the file a
     // dangling link is to make.

@@ -40,6 +40,10 @@ void CommandContext::Write(TextSpool& text) const {
     OutputWriter::Write(m_settings.outFile, m_io.out, text);
 }
 
+void CommandContext::Write(const std::function<void(TextSpool&)>& produce) const {
+    OutputWriter::Write(m_settings.outFile, m_io.out, produce);
+}
+
 bool CommandContext::s_keepAtExit = false;
 
 void CommandContext::Retire(std::unique_ptr<SchemaFile> file) {

@@ -2,6 +2,7 @@
 // source they name, and the place its text goes to.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -38,6 +39,8 @@ public:
     // To -o FILE, or standard output.
     void Write(std::string_view text) const;
     void Write(TextSpool& text) const;
+    // A text made as it is written (OutputWriter::Producer).
+    void Write(const std::function<void(TextSpool&)>& produce) const;
     // One line of notice on standard error.
     void Notice(const std::string& line) const;
     // The end of a schema the command is done with. A process that ends

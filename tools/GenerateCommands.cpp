@@ -28,13 +28,10 @@ template <class F> int Generate(CommandContext& context, F write) {
 
 int RunScript(const Invocation& invocation, ToolStreams& io) {
     CommandContext context(invocation, io);
-    // The script goes through a spool: generated in full before anything is
-    // written, as every text is, but never held whole in memory.
-    return Generate(context, [&](const SqlTexts& t) {
-        TextSpool spool;
-        t.Script(spool);
-        context.Write(spool);
-    });
+    // The script is never held whole in memory: it goes to the file being
+    // replaced as it is made, or else waits in a spool until it is whole.
+    return Generate(context,
+                    [&](const SqlTexts& t) { context.Write([&t](TextSpool& out) { t.Script(out); }); });
 }
 
 int RunSeed(const Invocation& invocation, ToolStreams& io) {

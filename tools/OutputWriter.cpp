@@ -79,7 +79,39 @@ void OutputWriter::WriteStream(std::ostream& out, const Blocks& text) {
         throw OutputError{"standard output: " + WriteReason(errno)};
 }
 
+void OutputWriter::Write(const std::string& target, std::ostream& out, const Producer& produce) {
+    if (!target.empty() && target != "-") {
+        WriteFile(target, produce);
+        return;
+    }
+    TextSpool spool;
+    produce(spool);
+    Write(target, out, spool);
+}
+
+void OutputWriter::WriteFile(const std::filesystem::path& path, const Producer& produce) {
+    WriteFile(
+        path,
+        [&produce](const std::function<void(std::string_view)>& write) {
+            TextSpool spool(write);
+            produce(spool);
+            spool.Finish();
+        },
+        [&] {
+            TextSpool spool;
+            produce(spool);
+            WriteInPlace(path, [&spool](const std::function<void(std::string_view)>& write) {
+                spool.ForEachBlock(write);
+            });
+        });
+}
+
 void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& text) {
+    WriteFile(path, text, [&] { WriteInPlace(path, text); });
+}
+
+void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& beside,
+                             const std::function<void()>& inPlace) {
     std::error_code ec;
     const std::filesystem::file_status status = std::filesystem::status(path, ec);
     // Opening a folder for writing fails with its own reason on most systems,
@@ -91,7 +123,7 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     // dangling link is to make.
     if (exists ? !std::filesystem::is_regular_file(status)
                : std::filesystem::is_symlink(std::filesystem::symlink_status(path, ec))) {
-        WriteInPlace(path, text);
+        inPlace();
         return;
     }
     if (exists) {
@@ -108,11 +140,11 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Blocks& te
     std::filesystem::path temp;
     std::FILE* f = ec ? nullptr : CreateNewFile(target, temp);
     if (!f) {
-        WriteInPlace(path, text);
+        inPlace();
         return;
     }
     try {
-        WriteAndClose(f, path, text);
+        WriteAndClose(f, path, beside);
         if (exists)
             std::filesystem::permissions(temp, status.permissions(), ec);
         if (std::rename(temp.c_str(), target.c_str()) != 0)
@@ -132,28 +164,30 @@ void OutputWriter::WriteInPlace(const std::filesystem::path& path, const Blocks&
 }
 
 void OutputWriter::WriteAndClose(std::FILE* f, const std::filesystem::path& shown, const Blocks& text) {
-    bool written = true;
-    int writeError = 0;
+    // Unbuffered: every block is large, and goes to the file in one write.
+    std::setvbuf(f, nullptr, _IONBF, 0);
+    // The first write that fails ends the text: a text made as it is
+    // written is not made further.
+    const auto failed = [&shown](int error) {
+        return OutputError{shown.string() + ": " + WriteReason(error)};
+    };
     try {
         text([&](std::string_view block) {
-            if (written && std::fwrite(block.data(), 1, block.size(), f) != block.size()) {
-                written = false;
-                writeError = errno;
-            }
+            errno = 0;
+            if (std::fwrite(block.data(), 1, block.size(), f) != block.size())
+                throw failed(errno);
         });
+        errno = 0;
+        if (std::fflush(f) != 0)
+            throw failed(errno);
     } catch (...) {
         std::fclose(f);
         throw;
     }
-    if (written && std::fflush(f) != 0) {
-        written = false;
-        writeError = errno;
-    }
     // Closing writes what the buffer still holds, so it can fail too.
-    const bool closed = std::fclose(f) == 0;
-    if (written && closed)
-        return;
-    throw OutputError{shown.string() + ": " + WriteReason(written ? errno : writeError)};
+    errno = 0;
+    if (std::fclose(f) != 0)
+        throw failed(errno);
 }
 
 } // namespace VrlSchemaTool

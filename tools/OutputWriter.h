@@ -45,8 +45,21 @@ public:
     using Blocks = std::function<void(const std::function<void(std::string_view)>&)>;
     static void WriteFile(const std::filesystem::path& path, const Blocks& text);
 
+    // A text made as it is written: `produce` puts it into the spool it is
+    // given, and may raise. Where a file is replaced through a temporary
+    // one, the text goes there block by block as it is made, and never
+    // waits in a spool file of its own. Anywhere else (standard output, a
+    // pipe) it is made in full first, so that a failure writes nothing.
+    using Producer = std::function<void(TextSpool&)>;
+    static void Write(const std::string& target, std::ostream& out, const Producer& produce);
+    static void WriteFile(const std::filesystem::path& path, const Producer& produce);
+
 private:
     static void Write(const std::string& target, std::ostream& out, const Blocks& text);
+    // `beside` writes the text to the temporary file; `inPlace` writes it
+    // to the path itself, the text made in full first.
+    static void WriteFile(const std::filesystem::path& path, const Blocks& beside,
+                          const std::function<void()>& inPlace);
     static void WriteStream(std::ostream& out, const Blocks& text);
     static void WriteInPlace(const std::filesystem::path& path, const Blocks& text);
     // `shown` is the path errors name.

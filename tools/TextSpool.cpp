@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <stdexcept>
 
 #include "OutputWriter.h"
 #include "ToolErrors.h"
@@ -35,6 +36,8 @@ std::FILE* OpenNamelessFile() {
 
 TextSpool::TextSpool(size_t memoryLimit) : m_limit(memoryLimit) {}
 
+TextSpool::TextSpool(Drain drain, size_t blockSize) : m_limit(blockSize), m_drain(std::move(drain)) {}
+
 TextSpool::~TextSpool() {
     if (m_file)
         std::fclose(m_file);
@@ -53,6 +56,10 @@ void TextSpool::AppendUtf8(std::wstring_view text) {
 void TextSpool::SpillIfFull() {
     if (m_tail.size() < m_limit)
         return;
+    if (m_drain) {
+        Finish();
+        return;
+    }
     if (!m_file) {
         m_file = OpenNamelessFile();
         // Unbuffered (the blocks are large): what a write took is in the
@@ -77,6 +84,8 @@ void TextSpool::SpillIfFull() {
 }
 
 void TextSpool::ForEachBlock(const std::function<void(std::string_view)>& write) {
+    if (m_drain)
+        throw std::logic_error("TextSpool: a drained text cannot be read back");
     if (m_file) {
         errno = 0;
         if (std::fflush(m_file) != 0 || std::fseek(m_file, 0, SEEK_SET) != 0)
@@ -94,7 +103,17 @@ void TextSpool::ForEachBlock(const std::function<void(std::string_view)>& write)
         write(m_tail);
 }
 
+void TextSpool::Finish() {
+    if (!m_drain || m_tail.empty())
+        return;
+    m_drain(m_tail);
+    m_spilled += m_tail.size();
+    m_tail.clear();
+}
+
 std::string TextSpool::Take() {
+    if (m_drain)
+        throw std::logic_error("TextSpool: a drained text cannot be read back");
     std::string text;
     if (!m_file) {
         text.swap(m_tail);

@@ -4,6 +4,8 @@
 // never held whole, nor copied while it grows.
 // Without a usable temporary folder, or once it is full, the text stays in
 // memory instead. Reading the file back can fail: that raises OutputError.
+// A spool made with a drain keeps no file: each full block goes to the drain
+// as it fills, and Finish sends what is left.
 #pragma once
 
 #include <cstddef>
@@ -20,6 +22,8 @@ public:
 
     // `memoryLimit`: the bytes held in memory before they go to the file.
     explicit TextSpool(size_t memoryLimit = kDefaultLimit);
+    using Drain = std::function<void(std::string_view)>;
+    explicit TextSpool(Drain drain, size_t blockSize = kDefaultLimit);
     ~TextSpool();
     TextSpool(const TextSpool&) = delete;
     TextSpool& operator=(const TextSpool&) = delete;
@@ -34,6 +38,9 @@ public:
     void ForEachBlock(const std::function<void(std::string_view)>& write);
     // The whole text as one string; the spool is left empty.
     std::string Take();
+    // With a drain: sends it the text not yet sent. Neither ForEachBlock nor
+    // Take can read a drained text back.
+    void Finish();
 
 private:
     void SpillIfFull();
@@ -42,6 +49,7 @@ private:
     std::string m_tail; // what has not gone to the file
     std::FILE* m_file = nullptr;
     size_t m_spilled = 0;
+    Drain m_drain;
 };
 
 } // namespace VrlSchemaTool

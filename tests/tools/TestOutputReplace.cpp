@@ -4,11 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <thread>
 
 #include <sys/stat.h>
 
 #include "OutputWriter.h"
+#include "TextSpool.h"
 #include "ToolErrors.h"
 #include "ToolProcess.h"
 
@@ -56,6 +58,42 @@ TEST(OutputReplace, AFailedWriteLeavesTheTargetAsItWas) {
     OutputWriter::WriteFile(dangling, std::string_view("made"));
     EXPECT_TRUE(fs::is_symlink(dangling));
     EXPECT_EQ("made", ReadText(dir / "made.sql"));
+    fs::remove_all(dir);
+}
+
+// A text made as it is written goes to the file beside the target block by
+// block; a failure while it is made leaves the target as it was. Where the
+// target is written in place, the text is made in full first.
+TEST(OutputReplace, AMadeTextGoesBesideTheTargetWhileItIsMade) {
+    const auto dir = FreshDir("replace-made");
+    const fs::path target = dir / "script.sql";
+    std::ofstream(target) << "old script";
+    const std::string block(TextSpool::kDefaultLimit, 'x');
+    bool besideWhileMade = false;
+    const OutputWriter::Producer failing = [&](TextSpool& out) {
+        out.Append(block);
+        for (const auto& entry : fs::directory_iterator(dir))
+            besideWhileMade |= entry.path() != target && fs::file_size(entry.path()) == block.size();
+        throw std::runtime_error("generation failed");
+    };
+    EXPECT_THROW(OutputWriter::WriteFile(target, failing), std::runtime_error);
+    EXPECT_TRUE(besideWhileMade);
+    EXPECT_EQ("old script", ReadText(target));
+    EXPECT_EQ(1u, EntriesIn(dir));
+
+    OutputWriter::WriteFile(target, OutputWriter::Producer([&](TextSpool& out) {
+                                out.Append(block);
+                                out.Append("GO\n");
+                            }));
+    EXPECT_EQ(block + "GO\n", ReadText(target));
+    EXPECT_EQ(1u, EntriesIn(dir));
+
+    const fs::path dangling = dir / "dangling.sql";
+    fs::create_symlink(dir / "made.sql", dangling);
+    besideWhileMade = false;
+    EXPECT_THROW(OutputWriter::WriteFile(dangling, failing), std::runtime_error);
+    EXPECT_FALSE(besideWhileMade);
+    EXPECT_FALSE(fs::exists(dir / "made.sql"));
     fs::remove_all(dir);
 }
 

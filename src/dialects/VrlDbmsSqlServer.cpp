@@ -20,6 +20,9 @@ namespace VrlSchemaLib {
 
 namespace {
 
+// The default clause of a column without a default value.
+constexpr std::wstring_view kNullDefault = L"DEFAULT (NULL)";
+
 // Templates 0 to 59. Ids 22 to 47 and 56 to 59 are the pieces of the publish
 // procedure; the ids of other dialects' support objects are empty.
 const wchar_t* const kTemplates[60] = {
@@ -653,7 +656,7 @@ CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
     // unless a class derived from it says otherwise.
     const COleVariant& value = field->GetDefaultValueRef();
     if ((value.vt == VT_EMPTY || value.vt == VT_NULL) && typeid(*this) == typeid(VrlDbmsSqlServer))
-        return CString(L"DEFAULT (NULL)");
+        return CString(kNullDefault);
     CString literal = FormatValue(field, value);
     if (literal.IsEmpty()) {
         return literal;
@@ -697,7 +700,7 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
     }
     const COleVariant& value = field->GetDefaultValueRef();
     CString defaultClause;
-    std::wstring_view defaultText = L"DEFAULT (NULL)";
+    std::wstring_view defaultText = kNullDefault;
     if (value.vt != VT_EMPTY && value.vt != VT_NULL) {
         defaultClause = VrlDbmsSqlServer::GetDefaultValue(field);
         defaultText = defaultClause.View();

@@ -20,12 +20,8 @@ constexpr size_t kBlockSize = 64 * 1024;
 } // namespace
 
 const JsonNode* JsonNode::Search(std::string_view key) const {
-    // Keys are short and mostly differ in their first letter: that is
-    // compared before the rest is.
     for (const JsonMember& member : *this) {
-        if (member.key.size() == key.size() &&
-            (key.empty() ||
-             (member.key[0] == key[0] && std::memcmp(member.key.data(), key.data(), key.size()) == 0)))
+        if (SameKey(member.key, key))
             return &member.value;
     }
     return nullptr;
@@ -97,7 +93,7 @@ public:
         JsonMember* out = first;
         uint16_t keys = 0;
         for (JsonMember* it = first; it != last; ++it) {
-            if (it + 1 != last && it[1].key == it->key)
+            if (it + 1 != last && JsonNode::SameKey(it[1].key, it->key))
                 continue;
             keys |= JsonNode::KeyBit(it->key);
             *out++ = *it;

@@ -58,6 +58,22 @@ public:
     [[gnu::always_inline]] const JsonNode* Find(std::string_view key) const {
         return (m_keys & KeyBit(key)) ? Search(key) : nullptr;
     }
+    // Whether two keys are the same. Keys are short and mostly differ in
+    // their length or first letter: those are compared first, and the rest
+    // in place (a call to memcmp costs more than the few letters).
+    [[gnu::always_inline]] static bool SameKey(std::string_view a, std::string_view b) {
+        const size_t size = a.size();
+        if (size != b.size())
+            return false;
+        if (size == 0)
+            return true;
+        if (a[0] != b[0])
+            return false;
+        size_t i = 1;
+        while (i < size && a[i] == b[i])
+            ++i;
+        return i == size;
+    }
     [[gnu::always_inline]] static uint16_t KeyBit(std::string_view key) {
         if (key.empty())
             return 1;

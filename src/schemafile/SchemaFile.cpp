@@ -315,14 +315,10 @@ private:
                    std::initializer_list<std::string_view> allowed) const {
         if (!j.is_object())
             Fail(path, std::string("expected an object, found ") + TypeName(j));
-        // The keys' lengths are known where they are written: a key is
-        // compared only with those of its own length and first letter.
         for (const JsonMember& member : j) {
             const std::string_view key = member.key;
-            if (std::none_of(allowed.begin(), allowed.end(), [key](std::string_view known) {
-                    return known.size() == key.size() &&
-                           (key.empty() || (known[0] == key[0] && known == key));
-                }))
+            if (std::none_of(allowed.begin(), allowed.end(),
+                             [key](std::string_view known) { return JsonNode::SameKey(known, key); }))
                 Fail(JsonPath(path, member.key), "unknown key \"" + std::string(member.key) + "\"");
         }
     }

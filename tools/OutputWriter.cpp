@@ -17,6 +17,10 @@ auto OneBlock(std::string_view text) {
     return [text](const std::function<void(std::string_view)>& write) { write(text); };
 }
 
+auto SpoolBlocks(TextSpool& spool) {
+    return [&spool](const std::function<void(std::string_view)>& write) { spool.ForEachBlock(write); };
+}
+
 } // namespace
 
 std::FILE* CreateNewFile(const std::filesystem::path& stem, std::filesystem::path& made) {
@@ -50,8 +54,7 @@ void OutputWriter::Write(const std::string& target, std::ostream& out, std::stri
 }
 
 void OutputWriter::Write(const std::string& target, std::ostream& out, TextSpool& text) {
-    Write(target, out,
-          [&text](const std::function<void(std::string_view)>& write) { text.ForEachBlock(write); });
+    Write(target, out, SpoolBlocks(text));
 }
 
 void OutputWriter::WriteStream(std::ostream& out, std::string_view text) {
@@ -86,7 +89,7 @@ void OutputWriter::Write(const std::string& target, std::ostream& out, const Pro
     }
     TextSpool spool;
     produce(spool);
-    Write(target, out, spool);
+    WriteStream(out, SpoolBlocks(spool));
 }
 
 void OutputWriter::WriteFile(const std::filesystem::path& path, const Producer& produce) {
@@ -100,9 +103,7 @@ void OutputWriter::WriteFile(const std::filesystem::path& path, const Producer& 
         [&] {
             TextSpool spool;
             produce(spool);
-            WriteInPlace(path, [&spool](const std::function<void(std::string_view)>& write) {
-                spool.ForEachBlock(write);
-            });
+            WriteInPlace(path, SpoolBlocks(spool));
         });
 }
 

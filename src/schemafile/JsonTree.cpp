@@ -185,7 +185,8 @@ private:
         const JsonMember* first = m_members.data() + frame.start;
         const size_t count = m_members.size() - frame.start;
         if (count < kLinearKeys)
-            return std::any_of(first, first + count, [&](const JsonMember& m) { return m.key == frame.key; });
+            return std::any_of(first, first + count,
+                               [&](const JsonMember& m) { return JsonNode::SameKey(m.key, frame.key); });
         if (!frame.keys) {
             frame.keys = std::make_unique<std::unordered_set<std::string_view>>();
             for (size_t i = 0; i < count; ++i)

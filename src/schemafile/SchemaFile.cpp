@@ -3,7 +3,9 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
+#include <cstdint>
 #include <deque>
 #include <exception>
 #include <functional>
@@ -1058,15 +1060,34 @@ private:
     // Names the model repeats (the columns that many tables have, the
     // columns and tables that constraints name) are held once: each is
     // widened into m_wide and looked up. The keys are views of the values.
-    // The reference is good until the next name is interned.
+    // The reference is good until the next name is interned. Most names
+    // asked for were asked for a moment ago (the same columns in table
+    // after table): a small cache keyed by the UTF-8 text answers those
+    // without widening or hashing the wide text.
     const CString& Interned(std::string_view utf8) const {
+        uint32_t hash = 2166136261u;
+        for (const char ch : utf8)
+            hash = (hash ^ static_cast<unsigned char>(ch)) * 16777619u;
+        RecentName& recent = m_recentNames[(hash ^ (hash >> 16)) % kRecentNames];
+        if (JsonNode::SameKey(recent.utf8, utf8) && !recent.name.IsEmpty())
+            return recent.name;
         m_wide.clear();
         AppendWide(m_wide, utf8);
-        if (const CString* found = m_interned.find(m_wide))
-            return *found;
-        const CString text(m_wide);
-        return *m_interned.try_emplace(text.View(), text).first;
+        const CString* found = m_interned.find(m_wide);
+        if (!found) {
+            const CString text(m_wide);
+            found = m_interned.try_emplace(text.View(), text).first;
+        }
+        recent.utf8.assign(utf8);
+        recent.name = *found;
+        return recent.name;
     }
+    struct RecentName {
+        std::string utf8;
+        CString name;
+    };
+    static constexpr size_t kRecentNames = 64;
+    mutable std::array<RecentName, kRecentNames> m_recentNames;
     mutable std::wstring m_wide;
     mutable FlatNameMap<CString, std::hash<std::wstring_view>, std::equal_to<std::wstring_view>> m_interned;
     std::vector<SchemaFileError::Problem> m_streamErrors;

@@ -46,6 +46,8 @@ public:
     std::string JsonPath(const VrlCheckPlace& place) const;
 
     std::vector<VrlCheckFinding> TakeFindings() { return std::move(m_vFindings); }
+    // Findings so far.
+    size_t Count() const { return m_vFindings.size(); }
 
     // A name as a message shows it: in quotes, control characters as \uXXXX.
     static CString Quoted(const CString& name);

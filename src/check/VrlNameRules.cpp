@@ -105,8 +105,26 @@ wchar_t VrlNameRules::FirstBadCharacter(std::wstring_view name) const {
     return 0;
 }
 
+VrlNameRules::Passed& VrlNameRules::PassedSlot(const CString& name) const {
+    const auto address = reinterpret_cast<uintptr_t>(name.GetString());
+    return m_aPassed[(address >> 4 ^ address >> 10) % kPassed];
+}
+
 void VrlNameRules::Check(VrlCheckReport& report, Kind kind, const CString& name,
                          const VrlCheckPlace& place) const {
+    Passed& passed = PassedSlot(name);
+    if (passed.kind == kind && !name.IsEmpty() && passed.name.GetString() == name.GetString())
+        return;
+    const size_t before = report.Count();
+    CheckText(report, kind, name, place);
+    if (report.Count() == before && !name.IsEmpty()) {
+        passed.name = name;
+        passed.kind = kind;
+    }
+}
+
+void VrlNameRules::CheckText(VrlCheckReport& report, Kind kind, const CString& name,
+                             const VrlCheckPlace& place) const {
     // The texts are made only for what is reported: most names pass.
     if (name.IsEmpty()) {
         report.Error("name-empty", place, L"the " + CString(KindWord(kind)) + L" has no name; give it one");

@@ -94,6 +94,29 @@ TEST(CheckModel, ForeignKeyColumnCountsDiffer) {
     EXPECT_TRUE(findings[0].jsonPath.empty()) << "a model built in code has no file";
 }
 
+// Models share one text among the objects of one name (the reader does so
+// for columns). Each use of a shared text is checked as what it names, and
+// each place where it is wrong is reported.
+TEST(CheckModel, ASharedNameIsCheckedAtEveryPlaceAndAsWhatItNames) {
+    ObjectKeeper keep;
+    const CString reserved(L"Order");
+    const CString longName(L"IX_Name_Longer_Than_Thirty_Chars"); // 32: fine for an Oracle index only
+    const auto field = [&](const CString& name) {
+        return keep.Make<VrlField>(name, VrlDataDefinition(dtInteger, 0), COleVariant(), ntNull,
+                                   CString(L"d"), 0, paNone, VrlSchemaVersion(), 0, 0);
+    };
+    auto* index = keep.Make<VrlConstraint>(longName, ctIndex, CString(L"ID"), VrlSchemaVersion());
+    const VrlSchema schema =
+        MakeSchema({keep.Table(L"First", {field(L"ID"), field(reserved)}, {index}),
+                    keep.Table(L"Second", {field(L"ID"), field(reserved), field(longName)})});
+    VrlCheckOptions options;
+    options.target = Dialect::Oracle;
+    EXPECT_EQ("name-reserved  tables/First/fields/Order\n"
+              "name-reserved  tables/Second/fields/Order\n"
+              "name-too-long  tables/Second/fields/IX_Name_Longer_Than_Thirty_Chars\n",
+              Listed(VrlSchemaCheck::Run(schema, options)));
+}
+
 // The mistakes of texts/mistakes.json, once seen going into SQL unseen: each
 // found with its JSON path, in the order of the model and the reader's notes
 // last.

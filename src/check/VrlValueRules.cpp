@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
-#include <cstdio>
 #include <optional>
 
 #include "../platform/CException.h"
@@ -263,11 +262,14 @@ void VrlValueRules::CheckFloat(VrlCheckReport& report, const VARIANT& value, con
                          L" is not a number, which the floating-point column needs; give a number");
         return;
     }
-    // Literals are written with six decimals.
+    // Literals are written with six decimals (to_chars gives printf's
+    // digits, without the formatter).
     char written[512];
-    std::snprintf(written, sizeof written, "%.6f", *number);
+    const std::to_chars_result end =
+        std::to_chars(written, written + sizeof written - 1, *number, std::chars_format::fixed, 6);
+    *end.ptr = '\0';
     double back = 0;
-    std::from_chars(written, written + std::char_traits<char>::length(written), back);
+    std::from_chars(written, end.ptr, back);
     if (back != *number) {
         report.Error("value-out-of-range", place,
                      Subject(what, value) + L" is written with six decimals as " + CString(written) +

@@ -91,7 +91,7 @@ public:
         // Of the members of one key, now side by side in document order,
         // the last is kept.
         JsonMember* out = first;
-        uint16_t keys = 0;
+        uint64_t keys = 0;
         for (JsonMember* it = first; it != last; ++it) {
             if (it + 1 != last && JsonNode::SameKey(it[1].key, it->key))
                 continue;
@@ -136,7 +136,7 @@ private:
         std::string_view key;                                       // objects: the key being read
         std::unique_ptr<std::unordered_set<std::string_view>> keys; // large objects
         Mark mark;        // streamed arrays: the memory before the first element
-        uint16_t keyBits; // objects: the KeyBit of every key read so far
+        uint64_t keyBits; // objects: the KeyBit of every key read so far
     };
 
     void Add(const JsonNode& node) {
@@ -177,7 +177,7 @@ private:
     bool IsSecondKey(Frame& frame) {
         // A key whose bit no earlier key set is new; the set of a large
         // object, once made, still takes it.
-        const uint16_t bit = JsonNode::KeyBit(frame.key);
+        const uint64_t bit = JsonNode::KeyBit(frame.key);
         const bool maybe = (frame.keyBits & bit) != 0;
         frame.keyBits |= bit;
         if (!maybe && !frame.keys)

@@ -74,13 +74,16 @@ public:
             ++i;
         return i == size;
     }
-    [[gnu::always_inline]] static uint16_t KeyBit(std::string_view key) {
+    // One of 64 bits for `key`, from its length and its first, middle and
+    // last letters, which tell apart the keys of one kind of object.
+    [[gnu::always_inline]] static uint64_t KeyBit(std::string_view key) {
         if (key.empty())
             return 1;
         const unsigned mix = static_cast<unsigned>(key.size()) * 7u +
                              static_cast<unsigned char>(key.front()) +
-                             static_cast<unsigned char>(key.back()) * 3u;
-        return static_cast<uint16_t>(1u << (mix & 15u));
+                             static_cast<unsigned char>(key.back()) * 3u +
+                             static_cast<unsigned char>(key[key.size() / 2]) * 5u;
+        return uint64_t(1) << (mix & 63u);
     }
 
 private:
@@ -88,8 +91,8 @@ private:
     const JsonNode* Search(std::string_view key) const;
 
     Type m_type = Type::Null;
-    uint16_t m_keys = 0; // objects: the KeyBit of every member
     uint32_t m_count = 0;
+    uint64_t m_keys = 0; // objects: the KeyBit of every member
     union {
         bool m_bool;
         int64_t m_integer;

@@ -72,9 +72,43 @@ const char* TypeName(const JsonNode& j) {
 }
 
 // Names of enumeration members, in value order; index = value - first.
+// A name is looked up in a small open-addressed table: most names of one
+// enumeration share their first letters, and a search in order compared
+// them one by one.
 struct EnumNames {
+    EnumNames(int first_, std::vector<std::string_view> names_) : first(first_), names(std::move(names_)) {
+        slots.fill(-1);
+        for (size_t i = 0; i < names.size(); ++i) {
+            size_t at = Home(names[i]);
+            while (slots[at] >= 0)
+                at = (at + 1) % slots.size();
+            slots[at] = static_cast<int8_t>(i);
+        }
+    }
+    // The index of `name`, or -1.
+    int IndexOf(std::string_view name) const {
+        for (size_t at = Home(name); slots[at] >= 0; at = (at + 1) % slots.size()) {
+            if (names[static_cast<size_t>(slots[at])] == name)
+                return slots[at];
+        }
+        return -1;
+    }
+
     int first;
     std::vector<std::string_view> names;
+
+private:
+    static size_t Home(std::string_view name) {
+        if (name.empty())
+            return 0;
+        const size_t mix = name.size() * 31 + static_cast<unsigned char>(name.back()) * 7 +
+                           static_cast<unsigned char>(name[name.size() / 2]) * 3 +
+                           static_cast<unsigned char>(name[std::min<size_t>(2, name.size() - 1)]);
+        return mix % 128;
+    }
+    // More slots than names (at most 127 names), so that a search always
+    // ends at an empty one.
+    std::array<int8_t, 128> slots;
 };
 
 const EnumNames kDataTypes{
@@ -393,10 +427,8 @@ private:
         if (j.is_number_integer())
             return static_cast<int>(Integer(j, path, names.first, last));
         const std::string_view name = String(j, path);
-        for (size_t i = 0; i < names.names.size(); ++i) {
-            if (name == names.names[i])
-                return names.first + static_cast<int>(i);
-        }
+        if (const int index = names.IndexOf(name); index >= 0)
+            return names.first + index;
         Fail(path, std::string("unknown ") + what + " \"" + std::string(name) + "\"");
     }
 

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <string>
+#include <utility>
 
 #include "common/TestData.h"
 #include "platform/COleVariant.h"
@@ -95,6 +97,38 @@ TEST(SchemaFile, FieldsOfManyTablesShareTheStorageOfTheirName) {
     EXPECT_STREQ(L"key", b->GetDescription().GetString());
     EXPECT_NE(schema.GetTable(L"A")->GetField(1)->GetNameRef().GetString(),
               schema.GetTable(L"B")->GetField(1)->GetNameRef().GetString());
+}
+
+// Every name of an enumeration is read as its value.
+TEST(SchemaFile, ReadsEveryDataAndConstraintTypeByName) {
+    const char* const types[] = {
+        "dtInteger",    "dtGuid",         "dtAutoIncrement", "dtBoolean", "dtByte",      "dtShort",
+        "dtLong",       "dtBigInt",       "dtSingle",        "dtDouble",  "dtString",    "dtDateTime",
+        "dtBinary",     "dtLongText",     "dtString256",     "dtMemo",    "dtTable",     "dtInteger18",
+        "dtInteger19",  "dtInteger20",    "dtInteger21",     "dtMemo22",  "dtGuid23",    "dtName",
+        "dtAnsiString", "dtAnsiString26", "dtSysName",       "dtGuid28",  "dtTimestamp", "dtInterval"};
+    const std::pair<const char*, VrlConstraintType> keys[] = {{"ctPrimaryKey", ctPrimaryKey},
+                                                              {"ctUnique", ctUnique},
+                                                              {"ctIndex", ctIndex},
+                                                              {"ctIndex6", ctIndex6},
+                                                              {"ctUniqueNotGenerated", ctUniqueNotGenerated}};
+    std::string text = R"({"version": 30, "tables": [{"name": "T", "fields": [)";
+    for (size_t i = 0; i < std::size(types); ++i)
+        text += (i ? "," : "") + std::string(R"({"name": "F)") + std::to_string(i) + R"(", "type": ")" +
+                types[i] + "\"}";
+    text += R"(], "constraints": [)";
+    for (size_t i = 0; i < std::size(keys); ++i)
+        text += (i ? "," : "") + std::string(R"({"name": "K)") + std::to_string(i) + R"(", "type": ")" +
+                keys[i].first + R"(", "fields": ["F0"]})";
+    text += "]}]}";
+    auto file = SchemaFile::Parse(text, "t.json", Dialect::SqlServer);
+    const VrlTable* table = file->GetSchema().GetTable(L"T");
+    ASSERT_EQ(static_cast<LONG>(std::size(types)), table->GetFieldCount());
+    for (LONG i = 0; i < table->GetFieldCount(); ++i)
+        EXPECT_EQ(static_cast<VrlDataType>(i + 1), table->GetField(i)->GetDataType()) << types[i];
+    ASSERT_EQ(static_cast<LONG>(std::size(keys)), table->GetConstraintCount());
+    for (LONG i = 0; i < table->GetConstraintCount(); ++i)
+        EXPECT_EQ(keys[i].second, table->GetConstraint(i)->GetType()) << keys[i].first;
 }
 
 TEST(SchemaFile, DialectTextsVersionOverrideAndTreeEntriesOfOtherVersions) {

@@ -11,9 +11,7 @@ struct VrlDataDefinition::ExtendedNames {
 
 VrlDataDefinition::VrlDataDefinition() : m_eDataType(static_cast<VrlDataType>(0)), m_lLength(0) {}
 
-VrlDataDefinition::VrlDataDefinition(VrlDataType type, LONG length) {
-    Init(type, length, L"", L"", L"", L"");
-}
+VrlDataDefinition::VrlDataDefinition(VrlDataType type, LONG length) : m_eDataType(type), m_lLength(length) {}
 
 VrlDataDefinition::VrlDataDefinition(VrlDataType type, const wchar_t* parentIDField, const wchar_t* idField,
                                      const wchar_t* extendedTable, const wchar_t* extendedField) {

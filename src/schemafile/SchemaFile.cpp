@@ -394,7 +394,9 @@ private:
         return v ? String(*v, JsonPath(path, key)) : std::string_view();
     }
 
-    static CString Wide(std::string_view utf8) { return CString(Utf8ToWide(utf8)); }
+    static CString Wide(std::string_view utf8) {
+        return utf8.empty() ? CString() : CString(Utf8ToWide(utf8));
+    }
 
     [[gnu::always_inline]] bool OptBool(const JsonNode& j, const JsonPath& path, std::string_view key) const {
         const JsonNode* v = Find(j, key);

@@ -87,7 +87,7 @@ COemMgr* COemMgr::GetOemMgr() {
 
 CString COemMgr::ReplaceTokens(const CString& text) const {
     CString result(text);
-    if (result.Find(L'{') < 0 || result.Find(L'}') <= 0)
+    if (result.IsEmpty() || result.Find(L'{') < 0 || result.Find(L'}') <= 0)
         return result;
     result.Replace(g_pszCompanyNameToken, m_strCompanyName.GetString());
     result.Replace(g_pszProductNameToken, m_strProductName.GetString());

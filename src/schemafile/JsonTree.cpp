@@ -70,12 +70,13 @@ public:
     }
 
     void StartObject() override {
-        m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}, 0});
+        m_frames.push_back({true, false, m_members.size(), 0, {}, nullptr, {}, 0, false});
     }
     void Key(std::string_view value) override {
         Frame& frame = m_frames.back();
         frame.key = std::string_view(Keep(value), value.size());
         const bool second = IsSecondKey(frame);
+        frame.repeated |= second;
         if (second && m_tree.m_duplicates.size() < SchemaFileError::kMaxProblems)
             m_tree.m_duplicates.push_back(
                 {Path(), "the key \"" + std::string(frame.key) + "\" is given twice in one object"});
@@ -83,20 +84,24 @@ public:
             m_sink->RootKey(frame.key, second);
     }
     void EndObject() override {
-        const size_t start = m_frames.back().start;
+        const Frame& frame = m_frames.back();
+        const size_t start = frame.start;
+        const bool repeated = frame.repeated;
+        // The bits of the keys read, which a key given twice sets once.
+        const uint64_t keys = frame.keyBits;
         m_frames.pop_back();
         JsonMember* first = m_members.data() + start;
         JsonMember* last = m_members.data() + m_members.size();
         SortByKey(first, last);
         // Of the members of one key, now side by side in document order,
         // the last is kept.
-        JsonMember* out = first;
-        uint64_t keys = 0;
-        for (JsonMember* it = first; it != last; ++it) {
-            if (it + 1 != last && JsonNode::SameKey(it[1].key, it->key))
-                continue;
-            keys |= JsonNode::KeyBit(it->key);
-            *out++ = *it;
+        JsonMember* out = last;
+        if (repeated) {
+            out = first;
+            for (JsonMember* it = first; it != last; ++it) {
+                if (it + 1 == last || !JsonNode::SameKey(it[1].key, it->key))
+                    *out++ = *it;
+            }
         }
         const size_t count = static_cast<size_t>(out - first);
         JsonNode node;
@@ -114,7 +119,7 @@ public:
             stream = m_streamed =
                 m_sink->StreamArray(root.key, m_members.data() + root.start, m_members.size() - root.start);
         }
-        m_frames.push_back({false, stream, m_items.size(), 0, {}, nullptr, m_tree.GetMark(), 0});
+        m_frames.push_back({false, stream, m_items.size(), 0, {}, nullptr, m_tree.GetMark(), 0, false});
     }
     void EndArray() override {
         const size_t start = m_frames.back().start;
@@ -137,6 +142,7 @@ private:
         std::unique_ptr<std::unordered_set<std::string_view>> keys; // large objects
         Mark mark;        // streamed arrays: the memory before the first element
         uint64_t keyBits; // objects: the KeyBit of every key read so far
+        bool repeated;    // objects: a key was given twice
     };
 
     void Add(const JsonNode& node) {

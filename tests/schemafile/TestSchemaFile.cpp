@@ -262,6 +262,7 @@ TEST(JsonTree, LargeObjectKeepsLastOfARepeatedKeyInKeyOrder) {
         EXPECT_LT(m->key, m[1].key);
     ASSERT_NE(nullptr, root.Find("k25"));
     EXPECT_EQ("again", root.Find("k25")->Str());
+    EXPECT_EQ(1u, root.Find("k12")->operator[](1).size());
     EXPECT_EQ(2, root.Find("k12")->operator[](1).Find("a")->Int());
     ASSERT_EQ(3u, tree.DuplicateKeys().size());
     EXPECT_EQ("/k25", tree.DuplicateKeys()[0].path);

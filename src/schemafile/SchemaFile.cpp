@@ -12,6 +12,7 @@
 #include <initializer_list>
 #include <limits>
 #include <map>
+#include <memory>
 #include <set>
 #include <string_view>
 #include <type_traits>
@@ -288,11 +289,17 @@ private:
     static constexpr size_t kSeenInOrder = 16;
     struct Seen {
         struct Entry {
-            std::string name; // as written
+            std::string_view name; // as written
             int32_t version;
             int32_t servicePack;
             size_t index;
         };
+        // A list whose elements go away as it is read (the streamed tables)
+        // has its names copied here; the others' outlive the Seen. Only
+        // such a list has the deque, which allocates as it is made.
+        explicit Seen(bool copyNames = false)
+            : copies(copyNames ? std::make_unique<std::deque<std::string>>() : nullptr) {}
+        std::unique_ptr<std::deque<std::string>> copies;
         std::vector<Entry> entries;
         std::unordered_map<Identity, size_t, IdentityHash> map;
 
@@ -308,7 +315,8 @@ private:
                 }
                 if (entries.empty())
                     entries.reserve(kSeenInOrder);
-                entries.push_back({std::string(name), v, sp, index});
+                entries.push_back(
+                    {copies ? std::string_view(copies->emplace_back(name)) : name, v, sp, index});
                 if (entries.size() == kSeenInOrder) {
                     for (const Entry& e : entries)
                         map.try_emplace({Lower(e.name), e.version, e.servicePack}, e.index);
@@ -820,6 +828,7 @@ private:
 
     // What reading one list keeps from element to element.
     struct ListState {
+        explicit ListState(bool copyNames = false) : seen(copyNames) {}
         Seen seen;
         uint32_t recordList = SchemaFileRecord::kWhole;
     };
@@ -1088,7 +1097,7 @@ private:
     bool m_stream;
     bool m_streamed = false;
     bool m_streamStopped = false;
-    ListState m_streamList;
+    ListState m_streamList{true};
     std::vector<VrlTable*> m_streamTables;
     std::exception_ptr m_streamFailure;
     // Names the model repeats (the columns that many tables have, the

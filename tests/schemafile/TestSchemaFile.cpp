@@ -245,6 +245,16 @@ TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
     EXPECT_EQ("0 tables/Wide/fields/f3 /tables/0/fields/20 /tables/0/fields/3\n"
               "0 tables/Wide/fields/F18 /tables/0/fields/21 /tables/0/fields/18\n",
               Notes(wide->GetRecord()));
+
+    // The tables of a file are read one by one and each is gone before the
+    // next (with the names its escapes made): a repeated table name is found
+    // all the same.
+    const auto tables = SchemaFile::Parse(R"({"version": 30, "tables": [
+        {"name": "Alph\u0061", "fields": [{"name": "A", "type": "dtInteger"}]},
+        {"name": "Bet\u0061", "fields": [{"name": "B", "type": "dtString", "length": 20}]},
+        {"fields": [{"name": "X\u0058", "type": "dtInteger"}], "name": "ALPH\u0041"}]})",
+                                          "t.json", Dialect::SqlServer);
+    EXPECT_EQ("0 tables/ALPHA /tables/2 /tables/0\n", Notes(tables->GetRecord()));
 }
 
 // The reader's compact document: objects large enough to be searched through

@@ -1,6 +1,8 @@
 // VrlDbms: whole creation scripts and seed-data statements. All tables come
 // first, then their keys and indexes, then every foreign key, so that no
 // statement refers to an object that does not exist yet.
+#include <cwchar>
+
 #include "../schema/VrlConstraint.h"
 #include "../schema/VrlField.h"
 #include "../schema/VrlFunction.h"
@@ -138,15 +140,23 @@ void VrlDbms::GenerateForeignKeyConstraint(const VrlTable* table, std::vector<CS
         const CString formatted = FormatForeignKeyConstraint(table, constraint);
         const std::wstring_view text = formatted.View();
         const auto isSeparator = [](wchar_t ch) { return ch == L';' || ch == L'\n'; };
+        // The next separator from `from` on, or the end: found by the C
+        // library's search, the texts being long and their separators few.
+        const auto nextSeparator = [text](size_t from) {
+            const wchar_t* start = text.data() + from;
+            const size_t rest = text.size() - from;
+            const wchar_t* semicolon = std::wmemchr(start, L';', rest);
+            const size_t before = semicolon ? static_cast<size_t>(semicolon - start) : rest;
+            const wchar_t* newline = std::wmemchr(start, L'\n', before);
+            return from + (newline ? static_cast<size_t>(newline - start) : before);
+        };
         size_t pos = 0;
         while (pos < text.size()) {
             while (pos < text.size() && isSeparator(text[pos]))
                 ++pos;
             if (pos == text.size())
                 break;
-            size_t end = pos;
-            while (end < text.size() && !isSeparator(text[end]))
-                ++end;
+            const size_t end = nextSeparator(pos);
             CString piece(text.substr(pos, end - pos));
             piece.Trim();
             if (piece.IsEmpty())

@@ -699,11 +699,26 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
         type[used++] = L')';
     }
     const COleVariant& value = field->GetDefaultValueRef();
+    // The clause as GetDefaultValue writes it, made here in a buffer on the
+    // stack when it fits (most literals are short).
     CString defaultClause;
+    wchar_t clause[128];
     std::wstring_view defaultText = kNullDefault;
     if (value.vt != VT_EMPTY && value.vt != VT_NULL) {
-        defaultClause = VrlDbmsSqlServer::GetDefaultValue(field);
-        defaultText = defaultClause.View();
+        const CString literal = FormatValue(field, value);
+        const std::wstring_view open = L"DEFAULT (";
+        const size_t length = static_cast<size_t>(literal.GetLength());
+        if (length == 0) {
+            defaultText = std::wstring_view();
+        } else if (open.size() + length + 1 <= std::size(clause)) {
+            std::wmemcpy(clause, open.data(), open.size());
+            std::wmemcpy(clause + open.size(), literal.GetString(), length);
+            clause[open.size() + length] = L')';
+            defaultText = std::wstring_view(clause, open.size() + length + 1);
+        } else {
+            defaultClause = CString::Concat(open, literal, L')');
+            defaultText = defaultClause.View();
+        }
     }
     const std::wstring_view args[] = {
         std::wstring_view(field->GetNameRef().GetString()), // FormatFieldName: the name, as a C text

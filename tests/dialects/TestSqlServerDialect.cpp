@@ -117,6 +117,21 @@ TEST_F(SqlServer, UnicodeFlagDecidesThePrefixOfDefaultsAndDates) {
                  narrow.GetDefaultValue(kit.Field(L"X", dtBigInt, 0, ntNull, COleVariant(5L))).GetString());
 }
 
+// A column's default clause is written whole, whether or not it fits the
+// room the column text keeps for it on the stack.
+TEST_F(SqlServer, ColumnDefaultsOfAnyLengthAreWrittenWhole) {
+    const std::wstring longText(150, L'\u00fc');
+    VrlTable* table = kit.Table(L"T",
+                                {kit.Field(L"Code", dtString, 20, ntNull, COleVariant(L"x")),
+                                 kit.Field(L"Note", dtString, 200, ntNotNull, COleVariant(longText.c_str()))},
+                                {});
+    const std::wstring expected = L"CREATE TABLE dbo.T(\n"
+                                  L"Code nvarchar(20)  DEFAULT ('x'),\r\n"
+                                  L"Note nvarchar(200) Not Null DEFAULT (N'" +
+                                  longText + L"'))";
+    EXPECT_EQ(CString(expected).ToUtf8(), dbms.GetTableFields(table).ToUtf8());
+}
+
 TEST(DateTimeSplit, MillisecondsSurviveTheSecondRounding) {
     const double second = 1.0 / 86400.0;
     const double base = COleDateTime(2024, 1, 31, 23, 59, 58).m_dt;

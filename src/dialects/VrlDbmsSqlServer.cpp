@@ -720,13 +720,14 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
             defaultText = defaultClause.View();
         }
     }
+    static const std::wstring_view unused = Unused().View();
     const std::wstring_view args[] = {
         std::wstring_view(field->GetNameRef().GetString()), // FormatFieldName: the name, as a C text
         std::wstring_view(type, used),
         defaultText,
         field->GetNullType() == ntNotNull ? std::wstring_view(L"Not Null") : std::wstring_view(),
-        Unused().View(),
-        Unused().View()};
+        unused,
+        unused};
     GetSqlStrings()->AppendTo(out, 16, 0, args);
 }
 

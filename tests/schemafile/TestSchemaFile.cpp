@@ -260,6 +260,24 @@ TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
 // The reader's compact document: objects large enough to be searched through
 // a hash set and sorted by the library's sort, and a root key repeated after
 // the tables were built while parsing, which reads the file again.
+// Keys are compared in words as well as letter by letter: a key of any
+// length equals itself and differs from one changed in any single letter.
+TEST(JsonTree, KeysOfEveryLengthDifferInEveryLetter) {
+    for (size_t size = 1; size <= 20; ++size) {
+        std::string key;
+        for (size_t i = 0; i < size; ++i)
+            key += static_cast<char>('a' + i);
+        const std::string copy = key; // another address
+        EXPECT_TRUE(JsonNode::SameKey(key, copy)) << key;
+        EXPECT_FALSE(JsonNode::SameKey(key, std::string_view(copy).substr(1))) << key;
+        for (size_t i = 0; i < size; ++i) {
+            std::string other = key;
+            other[i] = 'Z';
+            EXPECT_FALSE(JsonNode::SameKey(key, other)) << other;
+        }
+    }
+}
+
 TEST(JsonTree, LargeObjectKeepsLastOfARepeatedKeyInKeyOrder) {
     std::string text = "{";
     for (int i = 40; i > 10; --i)

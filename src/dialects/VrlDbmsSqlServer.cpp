@@ -22,6 +22,12 @@ namespace {
 
 // The default clause of a column without a default value.
 constexpr std::wstring_view kNullDefault = L"DEFAULT (NULL)";
+// A column default: the literal in "DEFAULT (" and ")".
+constexpr std::wstring_view kDefaultOpen = L"DEFAULT (";
+
+CString DefaultClause(const CString& literal) {
+    return CString::Concat(kDefaultOpen, literal, L')');
+}
 
 // Templates 0 to 59. Ids 22 to 47 and 56 to 59 are the pieces of the publish
 // procedure; the ids of other dialects' support objects are empty.
@@ -661,12 +667,7 @@ CString VrlDbmsSqlServer::GetDefaultValue(const VrlField* field) const {
     if (literal.IsEmpty()) {
         return literal;
     }
-    CString clause;
-    clause.Preallocate(literal.GetLength() + 10);
-    clause += L"DEFAULT (";
-    clause += literal;
-    clause += L")";
-    return clause;
+    return DefaultClause(literal);
 }
 
 void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) const {
@@ -706,17 +707,16 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
     std::wstring_view defaultText = kNullDefault;
     if (value.vt != VT_EMPTY && value.vt != VT_NULL) {
         const CString literal = FormatValue(field, value);
-        const std::wstring_view open = L"DEFAULT (";
         const size_t length = static_cast<size_t>(literal.GetLength());
         if (length == 0) {
             defaultText = std::wstring_view();
-        } else if (open.size() + length + 1 <= std::size(clause)) {
-            std::wmemcpy(clause, open.data(), open.size());
-            std::wmemcpy(clause + open.size(), literal.GetString(), length);
-            clause[open.size() + length] = L')';
-            defaultText = std::wstring_view(clause, open.size() + length + 1);
+        } else if (kDefaultOpen.size() + length + 1 <= std::size(clause)) {
+            std::wmemcpy(clause, kDefaultOpen.data(), kDefaultOpen.size());
+            std::wmemcpy(clause + kDefaultOpen.size(), literal.GetString(), length);
+            clause[kDefaultOpen.size() + length] = L')';
+            defaultText = std::wstring_view(clause, kDefaultOpen.size() + length + 1);
         } else {
-            defaultClause = CString::Concat(open, literal, L')');
+            defaultClause = DefaultClause(literal);
             defaultText = defaultClause.View();
         }
     }

@@ -82,11 +82,6 @@ public:
             ++i;
         return i == size;
     }
-    template <class Unit> [[gnu::always_inline]] static Unit Word(std::string_view key, size_t at) {
-        Unit word;
-        std::memcpy(&word, key.data() + at, sizeof word);
-        return word;
-    }
     // One of 64 bits for `key`, from its length and its first, middle and
     // last letters, which tell apart the keys of one kind of object.
     [[gnu::always_inline]] static uint64_t KeyBit(std::string_view key) {
@@ -102,6 +97,12 @@ public:
 private:
     friend class JsonTree;
     const JsonNode* Search(std::string_view key) const;
+    // The `Unit`-sized word of `key` at `at`, which the key must hold.
+    template <class Unit> [[gnu::always_inline]] static Unit Word(std::string_view key, size_t at) {
+        Unit word;
+        std::memcpy(&word, key.data() + at, sizeof word);
+        return word;
+    }
 
     Type m_type = Type::Null;
     uint32_t m_count = 0;

@@ -21,5 +21,14 @@ function(vrlschema_link_tool_allocator target)
   # Nothing calls it by name: kept in the link whatever --as-needed says.
   target_link_libraries(${target} PRIVATE "-Wl,--push-state,--no-as-needed" ${VRLSCHEMA_TCMALLOC_LIBRARY}
                                           "-Wl,--pop-state")
-  message(STATUS "vrlschema: ${target} allocates with ${VRLSCHEMA_TCMALLOC_LIBRARY}")
+  # With tcmalloc's header (Debian's libgoogle-perftools-dev) its heap grows
+  # from huge pages (src/platform/HugePageArena.h).
+  find_path(VRLSCHEMA_TCMALLOC_INCLUDE_DIR gperftools/malloc_extension.h)
+  if(VRLSCHEMA_TCMALLOC_INCLUDE_DIR)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tools/allocator/TcmallocHugePages.cpp)
+    target_include_directories(${target} PRIVATE ${VRLSCHEMA_TCMALLOC_INCLUDE_DIR})
+    message(STATUS "vrlschema: ${target} allocates with ${VRLSCHEMA_TCMALLOC_LIBRARY}, on huge pages")
+  else()
+    message(STATUS "vrlschema: ${target} allocates with ${VRLSCHEMA_TCMALLOC_LIBRARY}")
+  endif()
 endfunction()

@@ -18,7 +18,7 @@
 #                 temporary folder, removed at the end; kept when given)
 #
 # Installs what is missing: Debian's python3-sqlalchemy, nodejs, npm,
-# libtcmalloc-minimal4 and libgoogle-perftools-dev (through apt), and Knex from
+# libmimalloc-dev (through apt), and Knex from
 # bench/peers/package-lock.json with `npm ci` into PEERS_DIR, a folder of
 # this script's own.
 #
@@ -57,7 +57,7 @@ command -v node >/dev/null || missing+=(nodejs)
 command -v npm >/dev/null || missing+=(npm)
 # The allocator our optimised build links and its header, as
 # scripts/setup.sh installs them.
-for package in libtcmalloc-minimal4 libgoogle-perftools-dev; do
+for package in libmimalloc-dev; do
     dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
         missing+=("$package")
 done

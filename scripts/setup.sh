@@ -11,10 +11,8 @@ cd "$(dirname "$0")/.."
 full=false
 if [ "${1:-}" = test ]; then full=true; fi
 
-# libtcmalloc-minimal4: the allocator of the tool's optimised builds;
-# libgoogle-perftools-dev: its header, through which the tool's heap grows
-# from huge pages.
-packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libtcmalloc-minimal4 libgoogle-perftools-dev locales"
+# libmimalloc-dev: the allocator of the tool's optimised builds.
+packages="cmake g++ make libgtest-dev libgmock-dev libbenchmark-dev nlohmann-json3-dev libmimalloc-dev locales"
 if $full; then
     packages="$packages valgrind clang libclang-rt-14-dev sqlfluff postgresql libpq-dev"
     # The parser check also needs Node.js with npm; the machine's own is used

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <deque>
@@ -16,7 +17,6 @@
 #include <set>
 #include <string_view>
 #include <type_traits>
-#include <unordered_map>
 #include <utility>
 
 #include "../platform/COleVariant.h"
@@ -267,25 +267,11 @@ private:
 
     // A second element of one list with the name (without regard to case)
     // and the version of an earlier one silently replaces it in the model.
-    // Names and versions of the elements of one list read so far, lowered,
-    // with the index of the first element of each.
-    struct Identity {
-        std::string name;
-        int32_t version;
-        int32_t servicePack;
-        bool operator==(const Identity& other) const {
-            return version == other.version && servicePack == other.servicePack && name == other.name;
-        }
-    };
-    struct IdentityHash {
-        size_t operator()(const Identity& id) const noexcept {
-            return std::hash<std::string>()(id.name) ^
-                   (static_cast<size_t>(id.version) * 0x9E3779B97F4A7C15ULL) ^
-                   static_cast<size_t>(id.servicePack);
-        }
-    };
-    // Short lists are searched in order; from kSeenInOrder names on, a hash
-    // map of the lowered identities takes over.
+    // The names and versions of the elements of one list read so far, with
+    // the index of the first element of each. Short lists are searched in
+    // order; from kSeenInOrder names on, an open-addressed index of 8-byte
+    // slots (32 bits of the hash of the lowered identity, and the entry's
+    // position plus one; 0 is empty) takes over, at most two in three used.
     static constexpr size_t kSeenInOrder = 16;
     struct Seen {
         struct Entry {
@@ -301,7 +287,7 @@ private:
             : copies(copyNames ? std::make_unique<std::deque<std::string>>() : nullptr) {}
         std::unique_ptr<std::deque<std::string>> copies;
         std::vector<Entry> entries;
-        std::unordered_map<Identity, size_t, IdentityHash> map;
+        std::vector<uint64_t> slots;
 
         // The index of the first element of this identity, or none when
         // this is the first, which is kept.
@@ -315,16 +301,55 @@ private:
                 }
                 if (entries.empty())
                     entries.reserve(kSeenInOrder);
-                entries.push_back(
-                    {copies ? std::string_view(copies->emplace_back(name)) : name, v, sp, index});
-                if (entries.size() == kSeenInOrder) {
-                    for (const Entry& e : entries)
-                        map.try_emplace({Lower(e.name), e.version, e.servicePack}, e.index);
-                }
+                Keep(name, v, sp, index);
+                if (entries.size() == kSeenInOrder)
+                    Reindex(4 * kSeenInOrder);
                 return std::nullopt;
             }
-            const auto [it, added] = map.try_emplace({Lower(name), v, sp}, index);
-            return added ? std::nullopt : std::optional<size_t>(it->second);
+            const uint32_t tag = Tag(name, v, sp);
+            const size_t mask = slots.size() - 1;
+            size_t at = Home(tag);
+            for (; slots[at] != 0; at = (at + 1) & mask) {
+                if (static_cast<uint32_t>(slots[at] >> 32) != tag)
+                    continue;
+                const Entry& e = entries[(slots[at] & 0xFFFFFFFFu) - 1];
+                if (e.version == v && e.servicePack == sp && SameLowered(e.name, name))
+                    return e.index;
+            }
+            Keep(name, v, sp, index);
+            slots[at] = (uint64_t(tag) << 32) | entries.size();
+            if (entries.size() * 3 > slots.size() * 2)
+                Reindex(2 * slots.size());
+            return std::nullopt;
+        }
+
+        void Keep(std::string_view name, int32_t v, int32_t sp, size_t index) {
+            entries.push_back({copies ? std::string_view(copies->emplace_back(name)) : name, v, sp, index});
+        }
+
+        // FNV-1a over the lowered name, then the version.
+        static uint32_t Tag(std::string_view name, int32_t v, int32_t sp) {
+            uint64_t hash = 0xCBF29CE484222325ULL;
+            for (const char c : name)
+                hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 0x100000001B3ULL;
+            hash = (hash ^ static_cast<uint32_t>(v)) * 0x100000001B3ULL;
+            hash = (hash ^ static_cast<uint32_t>(sp)) * 0x100000001B3ULL;
+            return static_cast<uint32_t>(hash ^ (hash >> 32));
+        }
+        size_t Home(uint32_t tag) const {
+            return static_cast<size_t>((tag * 0x9E3779B9u) >> (32 - std::countr_zero(slots.size())));
+        }
+        void Reindex(size_t count) {
+            slots.assign(count, 0);
+            const size_t mask = count - 1;
+            for (size_t i = 0; i < entries.size(); ++i) {
+                const Entry& e = entries[i];
+                const uint32_t tag = Tag(e.name, e.version, e.servicePack);
+                size_t at = Home(tag);
+                while (slots[at] != 0)
+                    at = (at + 1) & mask;
+                slots[at] = (uint64_t(tag) << 32) | (i + 1);
+            }
         }
 
         static bool SameLowered(std::string_view a, std::string_view b) {

@@ -830,7 +830,7 @@ private:
         const VrlTableData* data =
             unique.empty() ? Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals))
                            : Keep(m_file.m_data, std::make_unique<VrlTableData>(*cols, *vals, Wide(unique)));
-        m_file.m_record.SetPath(data, m_file.m_record.AddList(path.Str()), SchemaFileRecord::kWhole);
+        m_file.m_record.SetPath(data, m_file.m_record.AddList(path), SchemaFileRecord::kWhole);
         return data;
     }
 
@@ -867,7 +867,7 @@ private:
             if (T* item = (this->*read)(j, ip)) {
                 out.push_back(item);
                 if (state.recordList == SchemaFileRecord::kWhole)
-                    state.recordList = m_file.m_record.AddList(lp.Str());
+                    state.recordList = m_file.m_record.AddList(lp);
                 m_file.m_record.SetPath(item, state.recordList, static_cast<uint32_t>(i));
                 // Parameters are not merged: the model keeps every one.
                 if constexpr (!std::is_same_v<T, VrlParam>)

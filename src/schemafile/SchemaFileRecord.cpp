@@ -24,7 +24,8 @@ const std::string& SchemaFileRecord::GetPath(const void* object) const {
     if (it == m_entries.begin() || std::prev(it)->object != object)
         return none;
     const Entry& entry = *std::prev(it);
-    std::string path = m_lists[entry.list];
+    const size_t from = entry.list == 0 ? 0 : m_listEnds[entry.list - 1];
+    std::string path = m_listText.substr(from, m_listEnds[entry.list] - from);
     if (entry.index != kWhole)
         path += "/" + std::to_string(entry.index);
     return m_built.emplace(object, std::move(path)).first->second;

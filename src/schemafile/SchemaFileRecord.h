@@ -8,11 +8,13 @@
 #include <cstdint>
 #include <deque>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "../platform/CString.h"
+#include "JsonPath.h"
 
 namespace VrlSchemaLib {
 
@@ -44,9 +46,15 @@ public:
     // named once, and each of its objects by its index in it; kWhole names
     // the object at the list's path itself ("/tables/3/data").
     static constexpr uint32_t kWhole = UINT32_MAX;
-    uint32_t AddList(std::string listPath) {
-        m_lists.push_back(std::move(listPath));
-        return static_cast<uint32_t>(m_lists.size() - 1);
+    uint32_t AddList(std::string_view listPath) {
+        m_listText.append(listPath);
+        return EndList();
+    }
+    // The same for the path `listPath` names, written straight into the
+    // record.
+    uint32_t AddList(const JsonPath& listPath) {
+        listPath.AppendTo(m_listText);
+        return EndList();
     }
     void SetPath(const void* object, uint32_t list, uint32_t index) {
         m_entries.push_back({object, list, index});
@@ -82,7 +90,15 @@ private:
 
     std::string m_fileName;
     std::unordered_map<const void*, std::string> m_paths;
-    std::vector<std::string> m_lists;
+    uint32_t EndList() {
+        m_listEnds.push_back(m_listText.size());
+        return static_cast<uint32_t>(m_listEnds.size() - 1);
+    }
+
+    // The lists' paths end to end, and where each ends: a table's lists
+    // cost no string of their own.
+    std::string m_listText;
+    std::vector<size_t> m_listEnds;
     // Sorted by object when first looked up; the paths asked for are kept.
     // A deque: growing never holds two copies of it.
     mutable std::deque<Entry> m_entries;

@@ -257,9 +257,6 @@ TEST(SchemaFile, PathsOfBuiltObjectsAndNotesOfMergedOnes) {
     EXPECT_EQ("0 tables/ALPHA /tables/2 /tables/0\n", Notes(tables->GetRecord()));
 }
 
-// The reader's compact document: objects large enough to be searched through
-// a hash set and sorted by the library's sort, and a root key repeated after
-// the tables were built while parsing, which reads the file again.
 // Keys are compared in words as well as letter by letter: a key of any
 // length equals itself and differs from one changed in any single letter.
 TEST(JsonTree, KeysOfEveryLengthDifferInEveryLetter) {
@@ -278,6 +275,9 @@ TEST(JsonTree, KeysOfEveryLengthDifferInEveryLetter) {
     }
 }
 
+// The reader's compact document: objects large enough to be searched through
+// a hash set and sorted by the library's sort, and a root key repeated after
+// the tables were built while parsing, which reads the file again.
 TEST(JsonTree, LargeObjectKeepsLastOfARepeatedKeyInKeyOrder) {
     std::string text = "{";
     for (int i = 40; i > 10; --i)

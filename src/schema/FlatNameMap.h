@@ -5,7 +5,9 @@
 // names costs a cache miss or two a lookup, nothing is allocated per entry,
 // and freeing the map is two frees. `Hash` and `Equal` decide what counts as
 // the same name (with or without regard to case); they must agree with each
-// other. A map holds at most 2^32 - 1 entries.
+// other. A map holds at most 2^32 - 1 entries. A key is a wide view by
+// default; `Key` may be any small value that holds a view (a name with its
+// version, say), which `Hash` and `Equal` then take.
 //
 // The texts behind the keys must outlive their entries and must not change
 // while they are keys. Pointers to values are good until the next insertion
@@ -21,7 +23,7 @@
 
 namespace VrlSchemaLib {
 
-template <class Value, class Hash, class Equal> class FlatNameMap {
+template <class Value, class Hash, class Equal, class Key = std::wstring_view> class FlatNameMap {
 public:
     size_t size() const { return m_entries.size(); }
     bool empty() const { return m_entries.empty(); }
@@ -39,18 +41,18 @@ public:
         m_bits = 0;
     }
 
-    const Value* find(std::wstring_view key) const {
+    const Value* find(Key key) const {
         const size_t at = Locate(key, Tag(key));
         return at == kAbsent ? nullptr : &m_entries[Index(m_slots[at])].value;
     }
-    Value* find(std::wstring_view key) {
+    Value* find(Key key) {
         const size_t at = Locate(key, Tag(key));
         return at == kAbsent ? nullptr : &m_entries[Index(m_slots[at])].value;
     }
 
     // The value of `key`, and true when it was added with `value`; an entry
     // already there is left as it is.
-    std::pair<Value*, bool> try_emplace(std::wstring_view key, Value value) {
+    std::pair<Value*, bool> try_emplace(Key key, Value value) {
         const uint32_t tag = Tag(key);
         if (const size_t at = Locate(key, tag); at != kAbsent)
             return {&m_entries[Index(m_slots[at])].value, false};
@@ -63,7 +65,7 @@ public:
 
     // Gives the entry of `key` a new key of the same name (the text of a
     // newer object, say) and a new value. False when there is no entry.
-    bool Replace(std::wstring_view key, std::wstring_view newKey, Value value) {
+    bool Replace(Key key, Key newKey, Value value) {
         const size_t at = Locate(key, Tag(key));
         if (at == kAbsent)
             return false;
@@ -73,7 +75,7 @@ public:
         return true;
     }
 
-    bool erase(std::wstring_view key) {
+    bool erase(Key key) {
         const size_t at = Locate(key, Tag(key));
         if (at == kAbsent)
             return false;
@@ -102,7 +104,7 @@ private:
     // An empty slot is 0. Most probes end at a slot whose hash bits differ,
     // without reading an entry.
     struct Entry {
-        std::wstring_view key;
+        Key key;
         Value value;
     };
     using Slot = uint64_t;
@@ -112,7 +114,7 @@ private:
     static uint32_t SlotTag(Slot slot) { return static_cast<uint32_t>(slot >> 32); }
     static size_t Index(Slot slot) { return static_cast<size_t>(slot & 0xFFFFFFFFu) - 1; }
 
-    static uint32_t Tag(std::wstring_view key) {
+    static uint32_t Tag(Key key) {
         const uint64_t hash = static_cast<uint64_t>(Hash()(key));
         return static_cast<uint32_t>(hash ^ (hash >> 32));
     }
@@ -122,7 +124,7 @@ private:
     // differ in their low bits only.
     size_t Home(uint32_t tag) const { return static_cast<size_t>((tag * 0x9E3779B9u) >> (32 - m_bits)); }
 
-    size_t Locate(std::wstring_view key, uint32_t tag) const {
+    size_t Locate(Key key, uint32_t tag) const {
         if (m_slots.empty())
             return kAbsent;
         const size_t mask = m_slots.size() - 1;

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <array>
-#include <bit>
 #include <charconv>
 #include <cstdint>
 #include <deque>
@@ -269,15 +268,33 @@ private:
     // and the version of an earlier one silently replaces it in the model.
     // The names and versions of the elements of one list read so far, with
     // the index of the first element of each. Short lists are searched in
-    // order; from kSeenInOrder names on, an open-addressed index of 8-byte
-    // slots (32 bits of the hash of the lowered identity, and the entry's
-    // position plus one; 0 is empty) takes over, at most two in three used.
+    // order; from kSeenInOrder names on, a flat map of the identities takes
+    // over.
     static constexpr size_t kSeenInOrder = 16;
+    struct Identity {
+        std::string_view name; // as written
+        int32_t version;
+        int32_t servicePack;
+        bool operator==(const Identity& other) const {
+            return version == other.version && servicePack == other.servicePack &&
+                   name.size() == other.name.size() &&
+                   std::equal(name.begin(), name.end(), other.name.begin(),
+                              [](char x, char y) { return FoldAscii(x) == FoldAscii(y); });
+        }
+    };
+    // FNV-1a over the lowered name, then the version.
+    struct IdentityHash {
+        size_t operator()(const Identity& id) const noexcept {
+            uint64_t hash = 0xCBF29CE484222325ULL;
+            for (const char c : id.name)
+                hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 0x100000001B3ULL;
+            hash = (hash ^ static_cast<uint32_t>(id.version)) * 0x100000001B3ULL;
+            return (hash ^ static_cast<uint32_t>(id.servicePack)) * 0x100000001B3ULL;
+        }
+    };
     struct Seen {
         struct Entry {
-            std::string_view name; // as written
-            int32_t version;
-            int32_t servicePack;
+            Identity id;
             size_t index;
         };
         // A list whose elements go away as it is read (the streamed tables)
@@ -287,75 +304,39 @@ private:
             : copies(copyNames ? std::make_unique<std::deque<std::string>>() : nullptr) {}
         std::unique_ptr<std::deque<std::string>> copies;
         std::vector<Entry> entries;
-        std::vector<uint64_t> slots;
+        FlatNameMap<size_t, IdentityHash, std::equal_to<Identity>, Identity> map;
 
         // The index of the first element of this identity, or none when
         // this is the first, which is kept.
         std::optional<size_t> Add(std::string_view name, VrlSchemaVersion version, size_t index) {
-            const int32_t v = version.GetVersion();
-            const int32_t sp = version.GetServicePackNumber();
+            const Identity id{name, version.GetVersion(), version.GetServicePackNumber()};
             if (entries.size() < kSeenInOrder) {
                 for (const Entry& e : entries) {
-                    if (e.version == v && e.servicePack == sp && SameLowered(e.name, name))
+                    if (e.id == id)
                         return e.index;
                 }
                 if (entries.empty())
                     entries.reserve(kSeenInOrder);
-                Keep(name, v, sp, index);
-                if (entries.size() == kSeenInOrder)
-                    Reindex(4 * kSeenInOrder);
+                entries.push_back({Kept(id), index});
+                if (entries.size() == kSeenInOrder) {
+                    for (const Entry& e : entries)
+                        map.try_emplace(e.id, e.index);
+                }
                 return std::nullopt;
             }
-            const uint32_t tag = Tag(name, v, sp);
-            const size_t mask = slots.size() - 1;
-            size_t at = Home(tag);
-            for (; slots[at] != 0; at = (at + 1) & mask) {
-                if (static_cast<uint32_t>(slots[at] >> 32) != tag)
-                    continue;
-                const Entry& e = entries[(slots[at] & 0xFFFFFFFFu) - 1];
-                if (e.version == v && e.servicePack == sp && SameLowered(e.name, name))
-                    return e.index;
-            }
-            Keep(name, v, sp, index);
-            slots[at] = (uint64_t(tag) << 32) | entries.size();
-            if (entries.size() * 3 > slots.size() * 2)
-                Reindex(2 * slots.size());
-            return std::nullopt;
+            const auto [first, added] = map.try_emplace(Kept(id), index);
+            if (added)
+                return std::nullopt;
+            if (copies)
+                copies->pop_back(); // the copy Kept made for nothing
+            return *first;
         }
 
-        void Keep(std::string_view name, int32_t v, int32_t sp, size_t index) {
-            entries.push_back({copies ? std::string_view(copies->emplace_back(name)) : name, v, sp, index});
-        }
-
-        // FNV-1a over the lowered name, then the version.
-        static uint32_t Tag(std::string_view name, int32_t v, int32_t sp) {
-            uint64_t hash = 0xCBF29CE484222325ULL;
-            for (const char c : name)
-                hash = (hash ^ static_cast<unsigned char>(FoldAscii(c))) * 0x100000001B3ULL;
-            hash = (hash ^ static_cast<uint32_t>(v)) * 0x100000001B3ULL;
-            hash = (hash ^ static_cast<uint32_t>(sp)) * 0x100000001B3ULL;
-            return static_cast<uint32_t>(hash ^ (hash >> 32));
-        }
-        size_t Home(uint32_t tag) const {
-            return static_cast<size_t>((tag * 0x9E3779B9u) >> (32 - std::countr_zero(slots.size())));
-        }
-        void Reindex(size_t count) {
-            slots.assign(count, 0);
-            const size_t mask = count - 1;
-            for (size_t i = 0; i < entries.size(); ++i) {
-                const Entry& e = entries[i];
-                const uint32_t tag = Tag(e.name, e.version, e.servicePack);
-                size_t at = Home(tag);
-                while (slots[at] != 0)
-                    at = (at + 1) & mask;
-                slots[at] = (uint64_t(tag) << 32) | (i + 1);
-            }
-        }
-
-        static bool SameLowered(std::string_view a, std::string_view b) {
-            return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                       return FoldAscii(x) == FoldAscii(y);
-                   });
+        // `id` with a name that lasts as long as this list's entries.
+        Identity Kept(Identity id) const {
+            if (copies)
+                id.name = copies->emplace_back(id.name);
+            return id;
         }
     };
 

@@ -44,7 +44,7 @@ CString Number(long long value) {
 // any other character.
 std::optional<std::string> NumberText(const CString& text) {
     std::string narrow;
-    for (wchar_t ch : text.Str()) {
+    for (wchar_t ch : text.View()) {
         if (ch >= 0x80)
             return std::nullopt;
         narrow += static_cast<char>(ch == L',' ? L'.' : ch);
@@ -149,11 +149,11 @@ Range RangeOf(VrlDataType type) {
 // The length in the parentheses that close a written type ("nvarchar(50)",
 // "VARGRAPHIC(256)"), or 0 for a type without one ("NCLOB", "nvarchar(max)").
 long TrailingLength(const CString& type) {
-    const std::wstring& text = type.Str();
+    const std::wstring_view text = type.View();
     if (text.empty() || text.back() != L')')
         return 0;
     const size_t open = text.rfind(L'(');
-    if (open == std::wstring::npos)
+    if (open == std::wstring_view::npos)
         return 0;
     long length = 0;
     for (size_t i = open + 1; i + 1 < text.size(); ++i) {

@@ -67,7 +67,7 @@ CString VrlDbmsAnsi::LimitName(const CString& name) {
 
 void VrlDbmsAnsi::RemoveParentheticals(CString& text) {
     text.Trim();
-    const std::wstring& source = text.Str();
+    const std::wstring_view source = text.View();
     std::wstring result;
     result.reserve(source.size());
     for (size_t i = 0; i < source.size(); ++i) {
@@ -76,7 +76,7 @@ void VrlDbmsAnsi::RemoveParentheticals(CString& text) {
             continue;
         }
         size_t close = source.find(L')', i + 1);
-        if (close == std::wstring::npos) {
+        if (close == std::wstring_view::npos) {
             break;
         }
         i = close;

@@ -18,6 +18,8 @@
 #include <cstring>
 #include <cwchar>
 #include <locale.h>
+#include <new>
+#include <stdexcept>
 #include <type_traits>
 
 #if defined(__SSE2__)
@@ -187,31 +189,156 @@ void AppendUtf8(std::string& out, std::wstring_view text) {
     out.resize(static_cast<size_t>(dst - out.data()));
 }
 
+// ---------------------------------------------------------------------------
+// Storage
+
+namespace {
+
+// GetLength() is an int.
+constexpr size_t kMaxLength = 0x7FFFFFFE;
+
+size_t BlockBytes(size_t headerBytes, size_t capacity) {
+    return headerBytes + (capacity + 1) * sizeof(wchar_t);
+}
+
+} // namespace
+
+CString::Rep* CString::Rep::Allocate(size_t capacity) {
+    if (capacity > kMaxLength)
+        throw std::length_error("CString: text too long");
+    void* block = ::operator new(BlockBytes(sizeof(Rep), capacity));
+    return ::new (block) Rep{{1}, 0, static_cast<uint32_t>(capacity)};
+}
+
+void CString::Rep::Free(Rep* rep) noexcept {
+    const size_t bytes = BlockBytes(sizeof(Rep), rep->capacity);
+    rep->~Rep();
+    ::operator delete(static_cast<void*>(rep), bytes);
+}
+
+CString::Rep* CString::Make(std::wstring_view text) {
+    if (text.empty())
+        return nullptr;
+    Rep* rep = Rep::Allocate(text.size());
+    CopyChars(rep->Chars(), text.data(), text.size());
+    rep->length = static_cast<uint32_t>(text.size());
+    rep->Chars()[text.size()] = L'\0';
+    return rep;
+}
+
+CString::CString(wchar_t ch, int repeat) {
+    if (repeat > 0) {
+        m_rep = Rep::Allocate(static_cast<size_t>(repeat));
+        std::char_traits<wchar_t>::assign(m_rep->Chars(), static_cast<size_t>(repeat), ch);
+        SetLength(static_cast<size_t>(repeat));
+    }
+}
+
 CString::CString(const char* utf8) {
     if (utf8 != nullptr && *utf8 != '\0') {
         std::wstring text;
         AppendWide(text, utf8);
-        m_rep = new Rep(std::move(text));
+        m_rep = Make(text);
     }
 }
 
-std::wstring& CString::EditShared() {
-    Rep* own = new Rep(m_rep ? m_rep->str : std::wstring());
+void CString::MakeRoom(size_t capacity, bool grow) {
+    const size_t length = static_cast<size_t>(GetLength());
+    capacity = std::max(capacity, length);
+    if (OwnsText()) {
+        if (m_rep->capacity >= capacity)
+            return;
+        if (grow)
+            capacity = std::max(capacity, std::min(kMaxLength, 2 * static_cast<size_t>(m_rep->capacity)));
+    }
+    if (capacity == 0 && m_rep == nullptr)
+        return; // nothing to hold
+    Rep* own = Rep::Allocate(capacity);
+    if (length > 0)
+        CopyChars(own->Chars(), m_rep->Chars(), length);
     Release();
     m_rep = own;
-    return m_rep->str;
+    SetLength(length);
+}
+
+void CString::AppendGrowing(std::wstring_view text) {
+    const size_t length = static_cast<size_t>(GetLength());
+    if (text.size() > kMaxLength - length)
+        throw std::length_error("CString: text too long");
+    const size_t total = length + text.size();
+    size_t capacity = total;
+    if (OwnsText())
+        capacity = std::max(total, std::min(kMaxLength, 2 * static_cast<size_t>(m_rep->capacity)));
+    // Both copies are made before the old text goes: `text` may lie in it.
+    Rep* own = Rep::Allocate(capacity);
+    if (length > 0)
+        CopyChars(own->Chars(), m_rep->Chars(), length);
+    CopyChars(own->Chars() + length, text.data(), text.size());
+    Release();
+    m_rep = own;
+    SetLength(total);
+}
+
+void CString::Assign(std::wstring_view text) {
+    if (text.empty()) {
+        Empty();
+    } else if (OwnsText() && m_rep->capacity >= text.size()) {
+        MoveChars(m_rep->Chars(), text.data(), text.size()); // may overlap
+        SetLength(text.size());
+    } else {
+        // Copied before the old text is let go: `text` may lie in it.
+        Rep* own = Make(text);
+        Release();
+        m_rep = own;
+    }
+}
+
+wchar_t* CString::GetBuffer(int minLength) {
+    const size_t wanted = minLength > 0 ? static_cast<size_t>(minLength) : 0;
+    if (m_rep == nullptr) {
+        m_rep = Rep::Allocate(wanted);
+        SetLength(0);
+    } else {
+        MakeRoom(wanted, false);
+    }
+    return m_rep->Chars();
+}
+
+void CString::ReleaseBuffer(int newLength) {
+    if (m_rep == nullptr)
+        return;
+    const wchar_t* chars = m_rep->Chars();
+    size_t length = 0;
+    if (newLength < 0) {
+        while (length < m_rep->capacity && chars[length] != L'\0')
+            ++length;
+    } else {
+        length = std::min(static_cast<size_t>(newLength), static_cast<size_t>(m_rep->capacity));
+    }
+    SetLength(length);
+}
+
+void CString::Truncate(int newLength) {
+    if (newLength >= GetLength())
+        return;
+    if (newLength <= 0) {
+        Empty();
+        return;
+    }
+    Own();
+    SetLength(static_cast<size_t>(newLength));
 }
 
 void CString::Empty() {
     // A text of its own keeps its room for what is written next.
     if (OwnsText())
-        m_rep->str.clear();
+        SetLength(0);
     else
         Release();
 }
 
 std::string CString::ToUtf8() const {
-    return WideToUtf8(S());
+    return WideToUtf8(View());
 }
 
 // ---------------------------------------------------------------------------
@@ -316,31 +443,22 @@ wchar_t CharToUpper(wchar_t ch) {
 wchar_t CString::GetAt(int index) const {
     if (index < 0 || index >= GetLength())
         AfxThrowInvalidArgException();
-    return S()[static_cast<size_t>(index)];
+    return GetString()[index];
 }
 
 void CString::SetAt(int index, wchar_t ch) {
     if (index < 0 || index >= GetLength())
         AfxThrowInvalidArgException();
-    Edit()[static_cast<size_t>(index)] = ch;
+    Own()[index] = ch;
 }
 
 CString& CString::operator=(const wchar_t* text) {
-    if (text == nullptr || *text == L'\0') {
-        Empty();
-    } else if (OwnsText()) {
-        m_rep->str.assign(text); // safe even when text points into it
-    } else {
-        // Copied before the shared text is let go: `text` may point into it.
-        Rep* own = new Rep(std::wstring(text));
-        Release();
-        m_rep = own;
-    }
+    Assign(text ? std::wstring_view(text) : std::wstring_view());
     return *this;
 }
 
 CString& CString::operator=(wchar_t ch) {
-    Edit().assign(1, ch);
+    Assign(std::wstring_view(&ch, 1));
     return *this;
 }
 
@@ -371,27 +489,27 @@ int CString::CompareNoCase(const wchar_t* other) const {
 int CString::Find(wchar_t ch, int start) const {
     if (start < 0 || start >= GetLength())
         return -1;
-    const size_t pos = S().find(ch, static_cast<size_t>(start));
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    const size_t pos = View().find(ch, static_cast<size_t>(start));
+    return pos == std::wstring_view::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::Find(const wchar_t* sub, int start) const {
     if (sub == nullptr || start < 0 || start > GetLength())
         return -1;
-    const size_t pos = S().find(sub, static_cast<size_t>(start));
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    const size_t pos = View().find(sub, static_cast<size_t>(start));
+    return pos == std::wstring_view::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::ReverseFind(wchar_t ch) const {
-    const size_t pos = S().rfind(ch);
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    const size_t pos = View().rfind(ch);
+    return pos == std::wstring_view::npos ? -1 : static_cast<int>(pos);
 }
 
 int CString::FindOneOf(const wchar_t* chars) const {
     if (chars == nullptr || *chars == L'\0')
         return -1;
-    const size_t pos = S().find_first_of(chars);
-    return pos == std::wstring::npos ? -1 : static_cast<int>(pos);
+    const size_t pos = View().find_first_of(chars);
+    return pos == std::wstring_view::npos ? -1 : static_cast<int>(pos);
 }
 
 // ---------------------------------------------------------------------------
@@ -402,34 +520,43 @@ int CString::Replace(const wchar_t* oldText, const wchar_t* newText) {
         return 0;
     const std::wstring_view from(oldText);
     const std::wstring_view to(newText ? newText : L"");
-    const std::wstring& text = S();
+    const std::wstring_view text = View();
     size_t pos = text.find(from);
-    if (pos == std::wstring::npos)
+    if (pos == std::wstring_view::npos)
         return 0;
-    // One pass into a new buffer keeps this linear however many matches.
-    std::wstring result;
-    result.reserve(text.size());
-    size_t last = 0;
+    // Counted first, so that the result is written once at its length
+    // however many matches there are.
     int count = 0;
-    while (pos != std::wstring::npos) {
-        result.append(text, last, pos - last);
-        result.append(to);
-        last = pos + from.size();
+    for (size_t at = pos; at != std::wstring_view::npos; at = text.find(from, at + from.size()))
         ++count;
-        pos = text.find(from, last);
+    const size_t length =
+        text.size() - static_cast<size_t>(count) * from.size() + static_cast<size_t>(count) * to.size();
+    CString result;
+    if (length > 0) {
+        result.m_rep = Rep::Allocate(length);
+        wchar_t* out = result.m_rep->Chars();
+        size_t last = 0;
+        for (; pos != std::wstring_view::npos; pos = text.find(from, last)) {
+            out = std::copy(text.begin() + static_cast<std::ptrdiff_t>(last),
+                            text.begin() + static_cast<std::ptrdiff_t>(pos), out);
+            out = std::copy(to.begin(), to.end(), out);
+            last = pos + from.size();
+        }
+        std::copy(text.begin() + static_cast<std::ptrdiff_t>(last), text.end(), out);
+        result.SetLength(length);
     }
-    result.append(text, last, std::wstring::npos);
-    *this = CString(std::move(result));
+    *this = std::move(result);
     return count;
 }
 
 int CString::Replace(wchar_t oldChar, wchar_t newChar) {
-    if (S().find(oldChar) == std::wstring::npos)
+    if (View().find(oldChar) == std::wstring_view::npos)
         return 0;
     int count = 0;
-    for (wchar_t& c : Edit()) {
-        if (c == oldChar) {
-            c = newChar;
+    wchar_t* chars = Own();
+    for (size_t i = 0, n = static_cast<size_t>(GetLength()); i < n; ++i) {
+        if (chars[i] == oldChar) {
+            chars[i] = newChar;
             ++count;
         }
     }
@@ -437,12 +564,13 @@ int CString::Replace(wchar_t oldChar, wchar_t newChar) {
 }
 
 int CString::Remove(wchar_t ch) {
-    if (S().find(ch) == std::wstring::npos)
+    if (View().find(ch) == std::wstring_view::npos)
         return 0;
-    std::wstring& text = Edit();
-    const size_t before = text.size();
-    std::erase(text, ch);
-    return static_cast<int>(before - text.size());
+    const size_t before = static_cast<size_t>(GetLength());
+    wchar_t* chars = Own();
+    const size_t after = static_cast<size_t>(std::remove(chars, chars + before, ch) - chars);
+    SetLength(after);
+    return static_cast<int>(before - after);
 }
 
 int CString::Insert(int index, const wchar_t* text) {
@@ -451,8 +579,9 @@ int CString::Insert(int index, const wchar_t* text) {
     if (index > GetLength())
         index = GetLength();
     if (text != nullptr && *text != L'\0') {
-        const std::wstring copy(text); // text may point into this string
-        Edit().insert(static_cast<size_t>(index), copy);
+        const std::wstring_view view(text);
+        *this = Concat(View().substr(0, static_cast<size_t>(index)), view,
+                       View().substr(static_cast<size_t>(index)));
     }
     return GetLength();
 }
@@ -460,29 +589,39 @@ int CString::Insert(int index, const wchar_t* text) {
 int CString::Delete(int index, int count) {
     if (index < 0)
         index = 0;
-    if (count > 0 && index < GetLength())
-        Edit().erase(static_cast<size_t>(index), static_cast<size_t>(count));
+    const size_t length = static_cast<size_t>(GetLength());
+    if (count > 0 && static_cast<size_t>(index) < length) {
+        const size_t from = static_cast<size_t>(index);
+        const size_t gone = std::min(static_cast<size_t>(count), length - from);
+        wchar_t* chars = Own();
+        MoveChars(chars + from, chars + from + gone, length - from - gone);
+        SetLength(length - gone);
+    }
     return GetLength();
 }
 
 CString& CString::MakeLower() {
-    if (!IsEmpty())
-        for (wchar_t& c : Edit())
-            c = CharToLower(c);
+    if (!IsEmpty()) {
+        wchar_t* chars = Own();
+        for (size_t i = 0, n = static_cast<size_t>(GetLength()); i < n; ++i)
+            chars[i] = CharToLower(chars[i]);
+    }
     return *this;
 }
 
 CString& CString::MakeUpper() {
-    if (!IsEmpty())
-        for (wchar_t& c : Edit())
-            c = CharToUpper(c);
+    if (!IsEmpty()) {
+        wchar_t* chars = Own();
+        for (size_t i = 0, n = static_cast<size_t>(GetLength()); i < n; ++i)
+            chars[i] = CharToUpper(chars[i]);
+    }
     return *this;
 }
 
 CString& CString::MakeReverse() {
     if (GetLength() > 1) {
-        std::wstring& text = Edit();
-        std::reverse(text.begin(), text.end());
+        wchar_t* chars = Own();
+        std::reverse(chars, chars + GetLength());
     }
     return *this;
 }
@@ -507,34 +646,34 @@ CString& CString::Trim(const wchar_t* chars) {
 CString& CString::TrimLeft(const wchar_t* chars) {
     if (chars == nullptr || *chars == L'\0')
         return *this;
-    const size_t first = S().find_first_not_of(chars);
-    if (first == std::wstring::npos)
+    const size_t first = View().find_first_not_of(chars);
+    if (first == std::wstring_view::npos)
         Empty();
     else if (first > 0)
-        Edit().erase(0, first);
+        Delete(0, static_cast<int>(first));
     return *this;
 }
 
 CString& CString::TrimRight(const wchar_t* chars) {
     if (chars == nullptr || *chars == L'\0')
         return *this;
-    const size_t last = S().find_last_not_of(chars);
-    if (last == std::wstring::npos)
+    const size_t last = View().find_last_not_of(chars);
+    if (last == std::wstring_view::npos)
         Empty();
-    else if (last + 1 < S().size())
-        Edit().erase(last + 1);
+    else
+        Truncate(static_cast<int>(last + 1));
     return *this;
 }
 
 CString& CString::TrimRight(wchar_t ch) {
-    const std::wstring& text = S();
+    const std::wstring_view text = View();
     size_t end = text.size();
     while (end > 0 && text[end - 1] == ch)
         --end;
     if (end == 0)
         Empty();
-    else if (end < text.size())
-        Edit().erase(end);
+    else
+        Truncate(static_cast<int>(end));
     return *this;
 }
 
@@ -551,7 +690,7 @@ CString CString::Right(int count) const {
         return CString();
     if (count >= GetLength())
         return *this;
-    return CString(View().substr(S().size() - static_cast<size_t>(count)));
+    return CString(View().substr(View().size() - static_cast<size_t>(count)));
 }
 
 CString CString::Mid(int first) const {
@@ -681,10 +820,9 @@ void AppendNumber(std::wstring& out, CLocaleScope& cLocale, const std::string& f
 }
 
 // Plain "%d", "%ld", "%u" (no flags, width or precision) are most of what
-// the generators format; they skip the C library.
-void AppendMagnitude(std::wstring& out, unsigned long long magnitude, bool negative) {
-    wchar_t digits[24];
-    wchar_t* end = digits + 24;
+// the generators format; they skip the C library. The digits are written
+// backwards from `end`.
+std::wstring_view MagnitudeText(wchar_t* end, unsigned long long magnitude, bool negative) {
     wchar_t* p = end;
     do {
         *--p = static_cast<wchar_t>(L'0' + magnitude % 10);
@@ -692,21 +830,48 @@ void AppendMagnitude(std::wstring& out, unsigned long long magnitude, bool negat
     } while (magnitude != 0);
     if (negative)
         *--p = L'-';
-    out.append(p, static_cast<size_t>(end - p));
+    return std::wstring_view(p, static_cast<size_t>(end - p));
+}
+
+void AppendMagnitude(std::wstring& out, unsigned long long magnitude, bool negative) {
+    wchar_t digits[24];
+    out += MagnitudeText(digits + 24, magnitude, negative);
+}
+
+std::wstring_view DecimalText(wchar_t* end, long long value) {
+    const bool negative = value < 0;
+    const unsigned long long magnitude =
+        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
+    return MagnitudeText(end, magnitude, negative);
+}
+
+// "%f"'s digits of a finite value in `digits`; their count, or 0 for an
+// infinity or a NaN.
+size_t Fixed6Digits(char (&digits)[400], double value) {
+    if (!std::isfinite(value))
+        return 0;
+    // DBL_MAX has 309 integer digits.
+    const std::to_chars_result written =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
+    return written.ec == std::errc() ? static_cast<size_t>(written.ptr - digits) : 0;
 }
 
 } // namespace
 
 bool AppendFixed6(std::wstring& out, double value) {
-    if (!std::isfinite(value))
-        return false;
-    char digits[400]; // DBL_MAX has 309 integer digits
-    const std::to_chars_result written =
-        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);
-    if (written.ec != std::errc())
-        return false;
-    out.append(digits, written.ptr);
-    return true;
+    char digits[400];
+    const size_t count = Fixed6Digits(digits, value);
+    out.append(digits, digits + count);
+    return count > 0;
+}
+
+bool AppendFixed6(CString& out, double value) {
+    char digits[400];
+    const size_t count = Fixed6Digits(digits, value);
+    wchar_t wide[400];
+    std::copy(digits, digits + count, wide);
+    out.Append(std::wstring_view(wide, count));
+    return count > 0;
 }
 
 namespace {
@@ -944,10 +1109,13 @@ void FormatInto(std::wstring& out, const wchar_t* format, va_list args) {
 } // namespace
 
 void AppendDecimal(std::wstring& out, long long value) {
-    const bool negative = value < 0;
-    const unsigned long long magnitude =
-        negative ? 0ULL - static_cast<unsigned long long>(value) : static_cast<unsigned long long>(value);
-    AppendMagnitude(out, magnitude, negative);
+    wchar_t digits[24];
+    out += DecimalText(digits + 24, value);
+}
+
+void AppendDecimal(CString& out, long long value) {
+    wchar_t digits[24];
+    out.Append(DecimalText(digits + 24, value));
 }
 
 void CString::Format(const wchar_t* format, ...) {
@@ -993,7 +1161,7 @@ void CString::FormatV(const wchar_t* format, va_list args) {
     if (scratch.Text().empty())
         Empty();
     else
-        Edit().assign(scratch.Text());
+        Assign(scratch.Text());
 }
 
 void CString::AppendFormat(const wchar_t* format, ...) {
@@ -1006,6 +1174,5 @@ void CString::AppendFormat(const wchar_t* format, ...) {
 void CString::AppendFormatV(const wchar_t* format, va_list args) {
     FormatScratch scratch;
     FormatInto(scratch.Text(), format, args);
-    if (!scratch.Text().empty())
-        Edit() += scratch.Text();
+    Append(scratch.Text());
 }

@@ -13,6 +13,8 @@
 #include <atomic>
 #include <cstdarg>
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -43,54 +45,79 @@ public:
     CString(const wchar_t* text, int length)
         : m_rep(Make(text && length > 0 ? std::wstring_view(text, static_cast<size_t>(length))
                                         : std::wstring_view())) {}
-    CString(wchar_t ch, int repeat = 1)
-        : m_rep(repeat > 0 ? new Rep(std::wstring(static_cast<size_t>(repeat), ch)) : nullptr) {}
+    CString(wchar_t ch, int repeat = 1);
     CString(std::wstring_view text) : m_rep(Make(text)) {}
-    CString(std::wstring text) : m_rep(text.empty() ? nullptr : new Rep(std::move(text))) {}
+    CString(const std::wstring& text) : m_rep(Make(text)) {}
     // Narrow text is taken as UTF-8 (source file names, literals).
     CString(const char* utf8);
 
-    int GetLength() const { return static_cast<int>(S().size()); }
-    bool IsEmpty() const { return S().empty(); }
+    int GetLength() const { return m_rep ? static_cast<int>(m_rep->length) : 0; }
+    bool IsEmpty() const { return m_rep == nullptr || m_rep->length == 0; }
     void Empty();
-    const wchar_t* GetString() const { return S().c_str(); }
-    operator const wchar_t*() const { return S().c_str(); }
-    const std::wstring& Str() const { return S(); }
-    // The text to change in place, no longer shared with any copy. The
-    // reference is good until this CString is next copied, assigned or
-    // destroyed; a copy made meanwhile would see the changes too.
-    std::wstring& Str() { return Edit(); }
-    std::wstring_view View() const { return S(); }
+    const wchar_t* GetString() const { return m_rep ? m_rep->Chars() : L""; }
+    operator const wchar_t*() const { return GetString(); }
+    std::wstring_view View() const {
+        return m_rep ? std::wstring_view(m_rep->Chars(), m_rep->length) : std::wstring_view();
+    }
 
     wchar_t GetAt(int index) const;
     wchar_t operator[](int index) const { return GetAt(index); }
     void SetAt(int index, wchar_t ch);
 
+    // The characters to write in place, room for at least `minLength` of
+    // them, no longer shared with any copy; the text so far is kept.
+    // ReleaseBuffer then sets the length (-1: up to the first null). The
+    // pointer is good until this CString is next changed, copied or
+    // destroyed.
+    wchar_t* GetBuffer(int minLength);
+    void ReleaseBuffer(int newLength = -1);
+    // Shortens the text to `newLength` characters (longer: no change).
+    void Truncate(int newLength);
+
     CString& operator=(const wchar_t* text);
     CString& operator=(wchar_t ch);
     CString& operator+=(const CString& text) {
-        if (!text.IsEmpty())
-            Edit() += text.S();
+        Append(text.View());
         return *this;
     }
     CString& operator+=(const wchar_t* text) {
         if (text && *text)
-            Edit() += text;
+            Append(std::wstring_view(text));
         return *this;
     }
     CString& operator+=(wchar_t ch) {
-        Edit() += ch;
+        AppendChar(ch);
+        return *this;
+    }
+    CString& operator+=(std::wstring_view text) {
+        Append(text);
         return *this;
     }
     void Append(const wchar_t* text, int length) {
         if (text && length > 0)
-            Edit().append(text, static_cast<size_t>(length));
+            Append(std::wstring_view(text, static_cast<size_t>(length)));
     }
-    void AppendChar(wchar_t ch) { Edit() += ch; }
+    // `text` may lie in this string's own characters.
+    void Append(std::wstring_view text) {
+        if (text.empty())
+            return;
+        if (OwnsText() && m_rep->capacity - m_rep->length >= text.size()) {
+            wchar_t* at = m_rep->Chars() + m_rep->length;
+            CopyChars(at, text.data(), text.size());
+            SetLength(m_rep->length + text.size());
+        } else {
+            AppendGrowing(text);
+        }
+    }
+    void AppendChar(wchar_t ch) { Append(std::wstring_view(&ch, 1)); }
     void Preallocate(int length) {
-        if (length > 0)
-            Edit().reserve(static_cast<size_t>(length));
+        if (length > GetLength())
+            MakeRoom(static_cast<size_t>(length), false);
     }
+    // Room for `extra` characters more; when the text must move for them,
+    // its room at least doubles, so that appending piece by piece stays
+    // linear.
+    void PreallocateMore(size_t extra) { MakeRoom(static_cast<size_t>(GetLength()) + extra, true); }
 
     // Ordinal (case-sensitive) comparison: <0, 0, >0.
     int Compare(const wchar_t* other) const;
@@ -167,66 +194,94 @@ public:
         size_t length = 0;
         for (std::wstring_view v : views)
             length += v.size();
-        std::wstring result;
-        result.reserve(length);
-        for (std::wstring_view v : views)
-            result += v;
-        return CString(std::move(result));
+        CString result;
+        if (length == 0)
+            return result;
+        result.m_rep = Rep::Allocate(length);
+        wchar_t* at = result.m_rep->Chars();
+        for (std::wstring_view v : views) {
+            CopyChars(at, v.data(), v.size());
+            at += v.size();
+        }
+        result.SetLength(length);
+        return result;
     }
 
     friend bool operator==(const CString& a, const CString& b) {
-        return a.m_rep == b.m_rep || a.S() == b.S();
+        return a.m_rep == b.m_rep || a.View() == b.View();
     }
     friend bool operator==(const CString& a, const wchar_t* b) { return a.Compare(b) == 0; }
     friend bool operator==(const wchar_t* a, const CString& b) { return b.Compare(a) == 0; }
-    friend bool operator!=(const CString& a, const CString& b) { return a.S() != b.S(); }
+    friend bool operator!=(const CString& a, const CString& b) { return !(a == b); }
     friend bool operator!=(const CString& a, const wchar_t* b) { return a.Compare(b) != 0; }
     friend bool operator!=(const wchar_t* a, const CString& b) { return b.Compare(a) != 0; }
-    friend bool operator<(const CString& a, const CString& b) { return a.S() < b.S(); }
-    friend bool operator>(const CString& a, const CString& b) { return a.S() > b.S(); }
-    friend bool operator<=(const CString& a, const CString& b) { return a.S() <= b.S(); }
-    friend bool operator>=(const CString& a, const CString& b) { return a.S() >= b.S(); }
+    friend bool operator<(const CString& a, const CString& b) { return a.View() < b.View(); }
+    friend bool operator>(const CString& a, const CString& b) { return a.View() > b.View(); }
+    friend bool operator<=(const CString& a, const CString& b) { return a.View() <= b.View(); }
+    friend bool operator>=(const CString& a, const CString& b) { return a.View() >= b.View(); }
 
 private:
-    static std::wstring_view PieceView(const CString& text) { return text.S(); }
+    // Characters are copied as bytes, with memcpy, which the address
+    // sanitizer checks (it does not check wmemcpy). An empty view may have
+    // no data at all.
+    static void CopyChars(wchar_t* to, const wchar_t* from, size_t count) {
+        if (count != 0)
+            std::memcpy(to, from, count * sizeof(wchar_t));
+    }
+    static void MoveChars(wchar_t* to, const wchar_t* from, size_t count) {
+        if (count != 0)
+            std::memmove(to, from, count * sizeof(wchar_t));
+    }
+    static std::wstring_view PieceView(const CString& text) { return text.View(); }
     static std::wstring_view PieceView(const wchar_t* text) { return text ? text : L""; }
     static std::wstring_view PieceView(const wchar_t& ch) { return std::wstring_view(&ch, 1); }
     static std::wstring_view PieceView(std::wstring_view text) { return text; }
 
     // The text is shared by the copies of a CString until one of them
     // changes: copying is a count, and a model that repeats a name (every
-    // table's "ID" column) can hold it once. An empty string holds nothing.
+    // table's "ID" column) can hold it once. The count, the length, the room
+    // and the characters (null-terminated) are one block, one allocation per
+    // text. An empty string holds nothing, or a block of its own with room.
     struct Rep {
-        explicit Rep(std::wstring text) : str(std::move(text)) {}
-        std::atomic<int> refs{1};
-        std::wstring str;
+        std::atomic<int> refs;
+        uint32_t length;
+        uint32_t capacity; // characters, the terminating null not counted
+        wchar_t* Chars() { return reinterpret_cast<wchar_t*>(this + 1); }
+        const wchar_t* Chars() const { return reinterpret_cast<const wchar_t*>(this + 1); }
+        // A block with room for `capacity` characters, counted once, its
+        // length not yet set.
+        static Rep* Allocate(size_t capacity);
+        static void Free(Rep* rep) noexcept;
     };
-    static Rep* Make(std::wstring_view text) { return text.empty() ? nullptr : new Rep(std::wstring(text)); }
-    const std::wstring& S() const { return m_rep ? m_rep->str : EmptyText(); }
-    // A local static, so that strings made by other files' static
-    // initialisers can read it (compilers that can make it at compile time
-    // do, without a guard).
-    static const std::wstring& EmptyText() {
-        static const std::wstring empty;
-        return empty;
+    static_assert(sizeof(Rep) % alignof(wchar_t) == 0, "characters follow the header");
+    static Rep* Make(std::wstring_view text);
+    // Replaces the text; `text` may lie in this string's own characters.
+    void Assign(std::wstring_view text);
+    // Sets the length of a text this CString owns, and its terminating null.
+    void SetLength(size_t length) {
+        m_rep->length = static_cast<uint32_t>(length);
+        m_rep->Chars()[length] = L'\0';
     }
     // True when this CString holds a text no copy shares, which it may then
     // change in place.
     bool OwnsText() const { return m_rep != nullptr && m_rep->refs.load(std::memory_order_acquire) == 1; }
-    // The text, unshared (and allocated) first.
-    std::wstring& Edit() {
-        if (OwnsText())
-            return m_rep->str;
-        return EditShared();
+    // Makes the text this CString's own, with room for `capacity` characters
+    // (at least its length); `grow` doubles the room when it must move, so
+    // that appending step by step stays linear.
+    void MakeRoom(size_t capacity, bool grow);
+    void AppendGrowing(std::wstring_view text);
+    // The characters of a text this CString owns, for changes in place.
+    wchar_t* Own() {
+        MakeRoom(static_cast<size_t>(GetLength()), false);
+        return m_rep->Chars();
     }
-    std::wstring& EditShared();
     void AddRef() const noexcept {
         if (m_rep)
             m_rep->refs.fetch_add(1, std::memory_order_relaxed);
     }
     void Release() noexcept {
         if (m_rep && m_rep->refs.fetch_sub(1, std::memory_order_acq_rel) == 1)
-            delete m_rep;
+            Rep::Free(m_rep);
         m_rep = nullptr;
     }
 
@@ -234,7 +289,7 @@ private:
 };
 
 template <> struct std::hash<CString> {
-    size_t operator()(const CString& s) const noexcept { return std::hash<std::wstring>()(s.Str()); }
+    size_t operator()(const CString& s) const noexcept { return std::hash<std::wstring_view>()(s.View()); }
 };
 
 // Simple, locale-independent case mapping of one character: ASCII, Latin-1,
@@ -244,10 +299,12 @@ wchar_t CharToUpper(wchar_t ch);
 
 // Appends `value` in decimal, as "%lld" writes it, without a formatter.
 void AppendDecimal(std::wstring& out, long long value);
+void AppendDecimal(CString& out, long long value);
 // Appends "%f"'s text of a finite value (to_chars with a precision gives
 // printf's digits in the C locale); false, appending nothing, for an infinity
 // or a NaN, which are left to the C library's formatting.
 bool AppendFixed6(std::wstring& out, double value);
+bool AppendFixed6(CString& out, double value);
 
 // Widens UTF-8 text; narrows to UTF-8.
 std::wstring Utf8ToWide(std::string_view text);

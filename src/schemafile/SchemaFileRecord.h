@@ -69,7 +69,7 @@ public:
     static CString Shown(const CString& name) {
         static const wchar_t digits[] = L"0123456789ABCDEF";
         CString shown;
-        for (wchar_t ch : name.Str()) {
+        for (wchar_t ch : name.View()) {
             if (ch < 0x20 || ch == 0x7F) {
                 shown += L"\\u00";
                 shown += digits[(ch >> 4) & 0xF];

@@ -29,9 +29,9 @@ CString BstrText(const VARIANT& value) {
 
 // "type(length)", or the bare type when the length is below 1; sized once.
 void AppendTypeWithLength(CString& out, const CString& type, LONG length) {
-    std::wstring& text = out.Str();
-    text.reserve(static_cast<size_t>(type.GetLength()) + (length >= 1 ? 13 : 0));
-    text += type.Str();
+    CString& text = out;
+    text.Preallocate(text.GetLength() + type.GetLength() + (length >= 1 ? 13 : 0));
+    text += type;
     if (length >= 1) {
         text += L'(';
         AppendDecimal(text, length);
@@ -237,7 +237,7 @@ CString VrlDbms::FormatValueAndVariant(const VrlField* field, COleVariant& value
         }
         VrlConversions::ForceCast(value, VT_I4);
         CString text;
-        AppendDecimal(text.Str(), static_cast<int32_t>(value.lVal));
+        AppendDecimal(text, static_cast<int32_t>(value.lVal));
         return text;
     }
     case dtGuid:
@@ -250,7 +250,7 @@ CString VrlDbms::FormatValueAndVariant(const VrlField* field, COleVariant& value
     case dtDouble: {
         VrlConversions::ForceCast(value, VT_R8);
         CString text;
-        if (!AppendFixed6(text.Str(), value.dblVal))
+        if (!AppendFixed6(text, value.dblVal))
             text.Format(L"%lf", value.dblVal);
         FixDecimal(text);
         return text;

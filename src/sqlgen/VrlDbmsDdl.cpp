@@ -36,9 +36,9 @@ CString Join(const std::vector<CString>& names, const wchar_t* separator) {
 }
 
 // Removes every trailing character that is one of `chars`.
-void StripTrailing(std::wstring& text, const wchar_t* chars) {
-    const size_t keep = text.find_last_not_of(chars);
-    text.erase(keep == std::wstring::npos ? 0 : keep + 1);
+void StripTrailing(CString& text, const wchar_t* chars) {
+    const size_t keep = text.View().find_last_not_of(chars);
+    text.Truncate(keep == std::wstring_view::npos ? 0 : static_cast<int>(keep + 1));
 }
 
 // `format` with each "%s" replaced by the next of `args` and "%%" by "%",
@@ -47,20 +47,20 @@ void StripTrailing(std::wstring& text, const wchar_t* chars) {
 template <size_t N>
 bool SubstituteTexts(const CString& format, const wchar_t* const (&args)[N], CString& out) {
     const std::wstring_view text = format.View();
-    std::wstring& result = out.Str();
+    CString& result = out;
     size_t length = text.size();
     for (const wchar_t* arg : args)
         length += std::wcslen(arg);
-    result.reserve(length);
+    result.Preallocate(static_cast<int>(length));
     size_t next = 0;
     size_t i = 0;
     while (i < text.size()) {
         const size_t percent = text.find(L'%', i);
         if (percent == std::wstring_view::npos) {
-            result.append(text, i);
+            result += text.substr(i);
             break;
         }
-        result.append(text, i, percent - i);
+        result += text.substr(i, percent - i);
         if (percent + 1 == text.size())
             return false;
         const wchar_t conversion = text[percent + 1];
@@ -332,12 +332,13 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
     // Each definition is written in place, then trimmed at its end as a text
     // of its own would be.
     const auto addColumn = [&](const VrlField* field) {
-        std::wstring& text = columns.Str();
-        const size_t start = text.size();
+        const int start = columns.GetLength();
         AppendFieldInfo(columns, field);
-        while (text.size() > start && IsTrimmedSpace(text.back()))
-            text.pop_back();
-        text += L",\r\n";
+        int end = columns.GetLength();
+        while (end > start && IsTrimmedSpace(columns.GetString()[end - 1]))
+            --end;
+        columns.Truncate(end);
+        columns += L",\r\n";
     };
 
     for (LONG i = 0; i < count; ++i) {
@@ -364,7 +365,7 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
         addColumn(&referenced);
     }
 
-    StripTrailing(columns.Str(), L",\r\n");
+    StripTrailing(columns, L",\r\n");
     if (!written)
         return CString();
     return Sql(12, table->GetNameRef(), columns, sm_strExtraColumns);

@@ -253,12 +253,12 @@ void VrlDbms::GetTableDefaultValues(VrlTable* table, std::vector<CString>& state
     // its final length.
     std::wstring row;
     for (LONG r = 0; r < rowCount; ++r) {
-        row.assign(prefix.Str());
+        row.assign(prefix.View());
         for (size_t k = 0; k < columns.size(); ++k) {
             if (k > 0)
                 row += L", ";
             const COleVariant value(data->GetValueRef(r, columns[k]));
-            row += FormatValue(fields[k], value).Str();
+            row += FormatValue(fields[k], value).View();
         }
         row += L')';
         statements.emplace_back(row);

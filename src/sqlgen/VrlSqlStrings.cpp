@@ -84,19 +84,18 @@ void VrlSqlStrings::AppendTo(CString& target, int id, int number, const std::wst
         return;
     const std::wstring_view text = found->text.View();
 
-    std::wstring& out = target.Str();
+    CString& out = target;
     // Enough for a template whose markers each appear once; a repeated
     // marker only makes the string grow once more. Growing text keeps its
     // doubling, so that appending statement after statement stays linear.
-    size_t estimate = out.size() + text.size() + 12;
+    size_t estimate = text.size() + 12;
     for (std::wstring_view arg : args)
         estimate += arg.size();
-    if (estimate > out.capacity())
-        out.reserve(out.empty() ? estimate : std::max(estimate, 2 * out.capacity()));
+    out.PreallocateMore(estimate);
 
     for (const Piece& piece : found->pieces) {
         if (piece.slot == kLiteral)
-            out.append(text.data() + piece.offset, piece.length);
+            out.Append(text.substr(piece.offset, piece.length));
         else if (piece.slot == kNumber)
             AppendDecimal(out, number);
         else

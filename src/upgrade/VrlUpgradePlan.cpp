@@ -19,7 +19,7 @@ CString VrlUpgradePlan::WriteScript(const CString& header) const {
             length += 64 + static_cast<size_t>(step.m_strObject.GetLength());
     }
     CString script;
-    script.Str().reserve(length);
+    script.Preallocate(static_cast<int>(length));
     script += header;
     script += m_strHeaderNote;
     if (!script.IsEmpty())

@@ -358,7 +358,7 @@ CString NameAfter(const CString& text, const wchar_t* keyword) {
 bool MentionsAny(const CString& text, const std::unordered_set<CString>& tables) {
     if (tables.empty())
         return false;
-    const std::wstring& s = text.Str();
+    const std::wstring_view s = text.View();
     size_t i = 0;
     while (i < s.size()) {
         if (!iswalnum(s[i]) && s[i] != L'_') {

@@ -198,7 +198,7 @@ TEST_F(Oracle, CaseInsensitiveColumnsGoThroughNlssort) {
 
 TEST_F(Oracle, ForeignKeyClausesAndDomainQuoting) {
     for (const wchar_t* name : {L"Domain", L"DOMAIN", L"domain"})
-        EXPECT_EQ(L"\"" + std::wstring(name) + L"\"", dbms.FormatFieldName(name).Str());
+        EXPECT_EQ(L"\"" + std::wstring(name) + L"\"", dbms.FormatFieldName(name).View());
     EXPECT_STREQ(L"Domains", dbms.FormatFieldName(L"Domains").GetString());
     EXPECT_STREQ(L"MyDomain", dbms.FormatFieldName(L"MyDomain").GetString());
     VrlTable* child = kit.Table(L"Child", {kit.Field(L"Domain"), kit.Field(L"A")});

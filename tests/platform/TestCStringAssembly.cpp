@@ -1,6 +1,7 @@
 // The quick paths of string assembly: "%f" without the C library, sums and
-// Concat in one allocation, formatting through the per-thread buffer, and
-// decimal digits. Each must give exactly what the general path gives.
+// Concat in one allocation, formatting through the per-thread buffer,
+// decimal digits, appends and writes in place. Each must give exactly what
+// the general path gives.
 #include <gtest/gtest.h>
 
 #include <cfloat>
@@ -8,6 +9,7 @@
 #include <clocale>
 #include <cmath>
 #include <cstdio>
+#include <cwchar>
 #include <string>
 
 #include "common/Fmt.h"
@@ -28,7 +30,7 @@ TEST(CStringAssembly, PlainFixedMatchesTheCLibrary) {
                              0.0000025, 2.5e-7,   1e-300,  123456.789, 1e15 + 0.3, 9007199254740993.0,
                              DBL_MAX,   -DBL_MAX, DBL_MIN, 0.1 + 0.2,  1.0 / 3.0,  999999.9999995};
     for (double value : values)
-        EXPECT_EQ(Fmt(L"%lf", value).Str(), PrintfFixed(value)) << value;
+        EXPECT_EQ(Fmt(L"%lf", value).View(), PrintfFixed(value)) << value;
     // Non-finite values and conversions with flags or width: platform/texts/cstring.txt.
 }
 
@@ -66,7 +68,7 @@ TEST(CStringAssembly, FormatReadsArgumentsThatPointIntoItself) {
     const std::wstring big(200000, L'x');
     CString large;
     large.Format(L"<%s>%d", big.c_str(), 7);
-    EXPECT_EQ(large.Str(), L"<" + big + L">7");
+    EXPECT_EQ(large.View(), L"<" + big + L">7");
     EXPECT_EQ(Fmt(L"%d-%s", 1, L"a"), L"1-a");
 }
 
@@ -75,5 +77,56 @@ TEST(CStringAssembly, DecimalDigitsAtTheLimits) {
         std::wstring out(L"=");
         AppendDecimal(out, value);
         EXPECT_EQ(out, L"=" + std::to_wstring(value));
+        CString text(L"=");
+        AppendDecimal(text, value);
+        EXPECT_EQ(text.View(), out);
     }
+}
+
+// Appends whose text lies in the string itself, with room to spare and when
+// the string must move to grow; text written in place through the buffer.
+TEST(CStringAssembly, AppendsOfItsOwnTextAndWritesInPlace) {
+    CString grown(L"abc");
+    grown += L'd'; // its own now, with little room to spare
+    grown.Append(grown.View());
+    EXPECT_EQ(grown, L"abcdabcd");
+    grown.Append(grown.GetString() + 6, 2);
+    EXPECT_EQ(grown, L"abcdabcdcd");
+    CString roomy(L"xyz");
+    roomy.Preallocate(100);
+    roomy += roomy.View().substr(1);
+    EXPECT_EQ(roomy, L"xyzyz");
+    roomy.PreallocateMore(1000);
+    roomy += roomy;
+    EXPECT_EQ(roomy, L"xyzyzxyzyz");
+
+    CString written;
+    wchar_t* chars = written.GetBuffer(8);
+    std::wcscpy(chars, L"abcdef");
+    written.ReleaseBuffer();
+    EXPECT_EQ(written, L"abcdef");
+    written.GetBuffer(0);
+    written.ReleaseBuffer(2);
+    EXPECT_EQ(written, L"ab");
+    const CString shared = written;
+    written.GetBuffer(40)[1] = L'B';
+    written.ReleaseBuffer(2);
+    EXPECT_EQ(written, L"aB");
+    EXPECT_EQ(shared, L"ab");
+
+    CString cut(L"one two");
+    const CString before = cut;
+    cut.Truncate(20);
+    EXPECT_EQ(cut, L"one two");
+    cut.Truncate(3);
+    EXPECT_EQ(cut, L"one");
+    EXPECT_EQ(before, L"one two");
+    cut.Truncate(-1);
+    EXPECT_TRUE(cut.IsEmpty());
+    EXPECT_STREQ(cut.GetString(), L"");
+    // Emptied, it keeps its room and takes the next text in it.
+    cut += L"again";
+    cut.Empty();
+    cut += L"more";
+    EXPECT_EQ(cut, L"more");
 }

@@ -163,7 +163,7 @@ TEST_F(SchemaLookups, DiagnosticLineNamesTheSourceByItsTreePath) {
         const CString expected =
             Fmt(L"[4072] DuxLib: The view 'vwOrders' was not found. (src/schema/VrlSchema.cpp:%ld)",
                 e->GetLineNo());
-        EXPECT_EQ(expected.Str(), DuxException::GetErrorMessage(e).Str());
+        EXPECT_EQ(expected.View(), DuxException::GetErrorMessage(e).View());
         e->Delete();
     }
 }

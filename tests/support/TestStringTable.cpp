@@ -44,7 +44,7 @@ std::map<UINT, std::wstring> LibraryEntries() {
     return byId;
 }
 
-bool HoldsPlaceholder(const std::wstring& text) {
+bool HoldsPlaceholder(std::wstring_view text) {
     for (const wchar_t* token : {g_pszCompanyNameToken, g_pszProductAbbrevToken, g_pszProductNameToken,
                                  g_pszProductPrefixToken, g_pszProductShortToken}) {
         if (text.find(token) != std::wstring::npos)
@@ -90,7 +90,7 @@ TEST(StringTable, LoadedDescriptionsAreBranded) {
               DuxException::GetResourceOrUnknownError(6106));
     for (const auto& [id, text] : LibraryEntries()) {
         const CString loaded = oem.LoadOemString(id);
-        EXPECT_FALSE(HoldsPlaceholder(loaded.Str())) << "id " << id;
-        EXPECT_EQ(HoldsPlaceholder(text), loaded.Str() != text) << "id " << id;
+        EXPECT_FALSE(HoldsPlaceholder(loaded.View())) << "id " << id;
+        EXPECT_EQ(HoldsPlaceholder(text), loaded.View() != text) << "id " << id;
     }
 }

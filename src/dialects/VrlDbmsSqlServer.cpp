@@ -18,6 +18,8 @@
 
 namespace VrlSchemaLib {
 
+using namespace std::string_view_literals;
+
 namespace {
 
 // The default clause of a column without a default value.
@@ -440,9 +442,10 @@ void VrlDbmsSqlServer::GenerateNonUniqueIndex(const VrlTable* table, std::vector
         }
         const CString columns = GetFields(constraint->GetFields());
         // C texts, as "%s" would take them (up to a first NUL).
-        CString statement = CString::Concat(L"CREATE ", type == ctIndex6 ? L"CLUSTERED" : L"NONCLUSTERED",
-                                            L" INDEX ", constraint->GetNameRef().GetString(), L" ON dbo.",
-                                            tableName.GetString(), L" (", columns.GetString(), L")");
+        CString statement =
+            CString::Concat(L"CREATE "sv, type == ctIndex6 ? L"CLUSTERED"sv : L"NONCLUSTERED"sv, L" INDEX "sv,
+                            constraint->GetNameRef().CView(), L" ON dbo."sv, tableName.CView(), L" ("sv,
+                            columns.CView(), L")"sv);
         CString included = GetFields(constraint->GetIncludedFields());
         if (!included.IsEmpty()) {
             statement.AppendFormat(L" INCLUDE (%s)", included.GetString());
@@ -650,8 +653,8 @@ void VrlDbmsSqlServer::GenerateUniqueConstraint(const VrlTable* table,
         const CString columns = GetFields(constraint->GetFields());
         // C texts, as "%s" would take them (up to a first NUL).
         CString statement = CString::Concat(
-            L"ALTER TABLE ", tableName.GetString(), L" WITH NOCHECK ADD CONSTRAINT ",
-            constraint->GetNameRef().GetString(), L" UNIQUE NONCLUSTERED (", columns.GetString(), L")");
+            L"ALTER TABLE "sv, tableName.CView(), L" WITH NOCHECK ADD CONSTRAINT "sv,
+            constraint->GetNameRef().CView(), L" UNIQUE NONCLUSTERED ("sv, columns.CView(), L")"sv);
         ValidateString(statement);
         AddTo(statements, std::move(statement));
     }
@@ -721,13 +724,13 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
         }
     }
     static const std::wstring_view unused = Unused().View();
-    const std::wstring_view args[] = {
-        std::wstring_view(field->GetNameRef().GetString()), // FormatFieldName: the name, as a C text
-        std::wstring_view(type, used),
-        defaultText,
-        field->GetNullType() == ntNotNull ? std::wstring_view(L"Not Null") : std::wstring_view(),
-        unused,
-        unused};
+    const std::wstring_view args[] = {field->GetNameRef().CView(), // FormatFieldName: the name, as a C text
+                                      std::wstring_view(type, used),
+                                      defaultText,
+                                      field->GetNullType() == ntNotNull ? std::wstring_view(L"Not Null")
+                                                                        : std::wstring_view(),
+                                      unused,
+                                      unused};
     GetSqlStrings()->AppendTo(out, 16, 0, args);
 }
 

@@ -627,24 +627,32 @@ CString& CString::MakeReverse() {
 }
 
 namespace {
-constexpr const wchar_t* kWhiteSpace = L" \t\r\n\v\f";
+constexpr std::wstring_view kWhiteSpace = L" \t\r\n\v\f";
 }
 
 CString& CString::Trim() {
     return TrimRight().TrimLeft();
 }
 CString& CString::TrimLeft() {
-    return TrimLeft(kWhiteSpace);
+    return TrimLeftOf(kWhiteSpace);
 }
 CString& CString::TrimRight() {
-    return TrimRight(kWhiteSpace);
+    return TrimRightOf(kWhiteSpace);
 }
 CString& CString::Trim(const wchar_t* chars) {
     return TrimRight(chars).TrimLeft(chars);
 }
 
 CString& CString::TrimLeft(const wchar_t* chars) {
-    if (chars == nullptr || *chars == L'\0')
+    return chars == nullptr ? *this : TrimLeftOf(chars);
+}
+
+CString& CString::TrimRight(const wchar_t* chars) {
+    return chars == nullptr ? *this : TrimRightOf(chars);
+}
+
+CString& CString::TrimLeftOf(std::wstring_view chars) {
+    if (chars.empty())
         return *this;
     const size_t first = View().find_first_not_of(chars);
     if (first == std::wstring_view::npos)
@@ -654,8 +662,8 @@ CString& CString::TrimLeft(const wchar_t* chars) {
     return *this;
 }
 
-CString& CString::TrimRight(const wchar_t* chars) {
-    if (chars == nullptr || *chars == L'\0')
+CString& CString::TrimRightOf(std::wstring_view chars) {
+    if (chars.empty())
         return *this;
     const size_t last = View().find_last_not_of(chars);
     if (last == std::wstring_view::npos)

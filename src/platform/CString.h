@@ -59,6 +59,15 @@ public:
     std::wstring_view View() const {
         return m_rep ? std::wstring_view(m_rep->Chars(), m_rep->length) : std::wstring_view();
     }
+    // The text as a C string reads it: up to its first null character, when
+    // it holds one ("%s" stops there too). Names are short: a plain loop.
+    std::wstring_view CView() const {
+        const std::wstring_view text = View();
+        size_t length = 0;
+        while (length < text.size() && text[length] != L'\0')
+            ++length;
+        return text.substr(0, length);
+    }
 
     wchar_t GetAt(int index) const;
     wchar_t operator[](int index) const { return GetAt(index); }
@@ -270,6 +279,8 @@ private:
     // that appending step by step stays linear.
     void MakeRoom(size_t capacity, bool grow);
     void AppendGrowing(std::wstring_view text);
+    CString& TrimLeftOf(std::wstring_view chars);
+    CString& TrimRightOf(std::wstring_view chars);
     // The characters of a text this CString owns, for changes in place.
     wchar_t* Own() {
         MakeRoom(static_cast<size_t>(GetLength()), false);

@@ -16,6 +16,8 @@
 
 namespace VrlSchemaLib {
 
+using namespace std::string_view_literals;
+
 namespace {
 
 // The publishing columns go with every table that refers to a published
@@ -45,12 +47,12 @@ void StripTrailing(CString& text, const wchar_t* chars) {
 // as CString::Format writes them; false (and `out` unusable) for a format
 // with any other conversion, or with more "%s" than `args`.
 template <size_t N>
-bool SubstituteTexts(const CString& format, const wchar_t* const (&args)[N], CString& out) {
+bool SubstituteTexts(const CString& format, const std::wstring_view (&args)[N], CString& out) {
     const std::wstring_view text = format.View();
     CString& result = out;
     size_t length = text.size();
-    for (const wchar_t* arg : args)
-        length += std::wcslen(arg);
+    for (std::wstring_view arg : args)
+        length += arg.size();
     result.Preallocate(static_cast<int>(length));
     size_t next = 0;
     size_t i = 0;
@@ -200,11 +202,12 @@ CString VrlDbms::GetPrimaryKeyConstraintFormat() const {
 CString VrlDbms::FormatPrimaryKey(const VrlTable* table, const VrlConstraint* constraint) const {
     const CString format = GetPrimaryKeyConstraintFormat();
     const CString fields = GetFields(constraint->GetFields());
-    const wchar_t* const args[] = {table->GetNameRef().GetString(), constraint->GetNameRef().GetString(),
-                                   fields.GetString()};
+    const std::wstring_view args[] = {table->GetNameRef().CView(), constraint->GetNameRef().CView(),
+                                      fields.CView()};
     CString text;
     if (!SubstituteTexts(format, args, text))
-        text.Format(format, args[0], args[1], args[2]);
+        text.Format(format, table->GetNameRef().GetString(), constraint->GetNameRef().GetString(),
+                    fields.GetString());
     const CString key = FormatPrimaryKey(constraint);
     if (key != L"PRIMARY KEY")
         text.Replace(L"PRIMARY KEY", key);
@@ -229,7 +232,7 @@ CString VrlDbms::FormatCreateIndex(const wchar_t* index, const wchar_t* table, c
     CString name(index);
     if (m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2)
         name = VrlConversions::AnsiConstraintLimit(name); // copied at once: the buffer is shared
-    const CString text = CString::Concat(L"CREATE INDEX ", name, L" ON ", table, L"(", columns, L")");
+    const CString text = CString::Concat(L"CREATE INDEX "sv, name, L" ON "sv, table, L"("sv, columns, L")"sv);
     ValidateString(text);
     return text;
 }
@@ -250,10 +253,10 @@ CString VrlDbms::FormatForeignKeyConstraint(const VrlTable* table, const VrlCons
     // C texts, as "%s" would take them (up to a first NUL).
     const CString refTable = constraint->GetRefTable();
     const CString statement = CString::Concat(
-        L"ALTER TABLE ", table->GetNameRef().GetString(), L" ADD CONSTRAINT ",
-        constraint->GetNameRef().GetString(), L" FOREIGN KEY(", columns.GetString(), L") REFERENCES ",
-        refTable.GetString(), L"(", referenced.GetString(), L") ", onDelete.IsEmpty() ? L"" : L"ON DELETE ",
-        onDelete.GetString(), L" ", onUpdate.IsEmpty() ? L"" : L"ON UPDATE ", onUpdate.GetString());
+        L"ALTER TABLE "sv, table->GetNameRef().CView(), L" ADD CONSTRAINT "sv,
+        constraint->GetNameRef().CView(), L" FOREIGN KEY("sv, columns.CView(), L") REFERENCES "sv,
+        refTable.CView(), L"("sv, referenced.CView(), L") "sv, onDelete.IsEmpty() ? L""sv : L"ON DELETE "sv,
+        onDelete.CView(), L" "sv, onUpdate.IsEmpty() ? L""sv : L"ON UPDATE "sv, onUpdate.CView());
     ValidateString(statement);
     if (constraint->GetType() == ctForeignKey7)
         return statement;
@@ -338,7 +341,7 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
         while (end > start && IsTrimmedSpace(columns.GetString()[end - 1]))
             --end;
         columns.Truncate(end);
-        columns += L",\r\n";
+        columns += L",\r\n"sv;
     };
 
     for (LONG i = 0; i < count; ++i) {

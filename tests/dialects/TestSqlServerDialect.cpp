@@ -99,6 +99,30 @@ TEST_F(SqlServer, ClusteredIndexGetsIncludeOnlyInTheScript) {
     });
 }
 
+// A name holding a null character is written up to it, as "%s" writes a C
+// text: in the script's index, unique key and foreign key statements alike.
+TEST_F(SqlServer, NamesAreWrittenUpToANullCharacter) {
+    const CString cut(L"IX_A\0rest", 9);
+    VrlTable* table =
+        Table(L"T", {L"A"},
+              {kit.Make<VrlConstraint>(cut, ctIndex, std::vector<CString>{L"A"}, VrlSchemaVersion()),
+               kit.Make<VrlConstraint>(CString(L"UQ_A\0rest", 9), ctUnique, std::vector<CString>{L"A"},
+                                       VrlSchemaVersion()),
+               kit.Make<VrlConstraint>(CString(L"FK_A\0rest", 9), ctForeignKey7, std::vector<CString>{L"A"},
+                                       CString(L"P\0Q", 3), std::vector<CString>{L"ID"}, odNoAction,
+                                       ouNoAction, VrlSchemaVersion())});
+    std::vector<CString> statements;
+    dbms.GenerateNonUniqueIndex(table, statements);
+    dbms.GenerateUniqueConstraint(table, statements);
+    statements.push_back(dbms.FormatForeignKeyConstraint(table, table->GetConstraint(LONG(2))));
+    ASSERT_EQ(3u, statements.size());
+    EXPECT_EQ(statements[0].View(), L"CREATE NONCLUSTERED INDEX IX_A ON dbo.T (A)");
+    EXPECT_EQ(statements[1].View(),
+              L"ALTER TABLE T WITH NOCHECK ADD CONSTRAINT UQ_A UNIQUE NONCLUSTERED (A)");
+    EXPECT_EQ(statements[2].View(), L"ALTER TABLE T ADD CONSTRAINT FK_A FOREIGN KEY(A) REFERENCES P(ID) ON "
+                                    L"DELETE NO ACTION ON UPDATE NO ACTION");
+}
+
 TEST_F(SqlServer, UnicodeFlagDecidesThePrefixOfDefaultsAndDates) {
     ExpectDateLiterals(texts, dbms);
     VrlField* text = kit.Field(L"Label", dtString, 20, ntNull, COleVariant(L"Gr\u00fcn"));

@@ -604,12 +604,14 @@ CString VrlDbmsSqlServer::FormatNonUniqueIndex(const VrlTable* table, const VrlC
 }
 
 CString VrlDbmsSqlServer::FormatPrimaryKey(const VrlConstraint* constraint) const {
-    return constraint->IsClustered() ? CString(L"PRIMARY KEY CLUSTERED")
-                                     : CString(L"PRIMARY KEY NONCLUSTERED");
+    static const CString clustered(L"PRIMARY KEY CLUSTERED");
+    static const CString nonClustered(L"PRIMARY KEY NONCLUSTERED");
+    return constraint->IsClustered() ? clustered : nonClustered;
 }
 
 CString VrlDbmsSqlServer::GetPrimaryKeyConstraintFormat() const {
-    return L"ALTER TABLE %s WITH NOCHECK ADD CONSTRAINT %s PRIMARY KEY (%s)";
+    static const CString format(L"ALTER TABLE %s WITH NOCHECK ADD CONSTRAINT %s PRIMARY KEY (%s)");
+    return format;
 }
 
 CString VrlDbmsSqlServer::AdjustObjectName(const wchar_t* name) const {
@@ -634,9 +636,9 @@ CString VrlDbmsSqlServer::ConverToSqlDataType(VrlOnDeleteType type) const {
     switch (type) {
     case odNoAction:
     case odCascade4:
-        return L"NO ACTION";
+        return NoActionText();
     case odCascade:
-        return L"CASCADE";
+        return CascadeText();
     default:
         AfxThrowNotSupportedException();
     }

@@ -149,17 +149,28 @@ CString VrlDbms::ConverToSqlDataType(VrlInOutType type) const {
     }
 }
 
+// The referential actions, made once and handed out as shared copies.
+const CString& VrlDbms::NoActionText() {
+    static const CString text(L"NO ACTION");
+    return text;
+}
+
+const CString& VrlDbms::CascadeText() {
+    static const CString text(L"CASCADE");
+    return text;
+}
+
 CString VrlDbms::ConverToSqlDataType(VrlOnUpdateType type) const {
-    return CString(type == ouNoAction ? L"NO ACTION" : L"CASCADE");
+    return type == ouNoAction ? NoActionText() : CascadeText();
 }
 
 CString VrlDbms::ConverToSqlDataType(VrlOnDeleteType type) const {
     switch (type) {
     case odNoAction:
-        return CString(L"NO ACTION");
+        return NoActionText();
     case odCascade:
     case odCascade4:
-        return CString(L"CASCADE");
+        return CascadeText();
     default:
         AfxThrowNotSupportedException();
     }

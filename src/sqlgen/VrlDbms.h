@@ -267,6 +267,9 @@ protected:
                 const CString& p3 = Unused(), const CString& p4 = Unused(), const CString& p5 = Unused(),
                 const CString& p6 = Unused()) const;
     static const CString& Unused();
+    // "NO ACTION" and "CASCADE", the referential actions' texts.
+    static const CString& NoActionText();
+    static const CString& CascadeText();
 
     // Type-map entry of `type`, or the empty text.
     const CString& GetTypeText(VrlDataType type) const;

@@ -29,13 +29,12 @@ CString BstrText(const VARIANT& value) {
 
 // "type(length)", or the bare type when the length is below 1; sized once.
 void AppendTypeWithLength(CString& out, const CString& type, LONG length) {
-    CString& text = out;
-    text.Preallocate(text.GetLength() + type.GetLength() + (length >= 1 ? 13 : 0));
-    text += type;
+    out.Preallocate(out.GetLength() + type.GetLength() + (length >= 1 ? 13 : 0));
+    out += type;
     if (length >= 1) {
-        text += L'(';
-        AppendDecimal(text, length);
-        text += L')';
+        out += L'(';
+        AppendDecimal(out, length);
+        out += L')';
     }
 }
 

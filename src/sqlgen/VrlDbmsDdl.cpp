@@ -49,27 +49,26 @@ void StripTrailing(CString& text, const wchar_t* chars) {
 template <size_t N>
 bool SubstituteTexts(const CString& format, const std::wstring_view (&args)[N], CString& out) {
     const std::wstring_view text = format.View();
-    CString& result = out;
     size_t length = text.size();
     for (std::wstring_view arg : args)
         length += arg.size();
-    result.Preallocate(static_cast<int>(length));
+    out.Preallocate(static_cast<int>(length));
     size_t next = 0;
     size_t i = 0;
     while (i < text.size()) {
         const size_t percent = text.find(L'%', i);
         if (percent == std::wstring_view::npos) {
-            result += text.substr(i);
+            out += text.substr(i);
             break;
         }
-        result += text.substr(i, percent - i);
+        out += text.substr(i, percent - i);
         if (percent + 1 == text.size())
             return false;
         const wchar_t conversion = text[percent + 1];
         if (conversion == L'%') {
-            result += L'%';
+            out += L'%';
         } else if (conversion == L's' && next < N) {
-            result += args[next++];
+            out += args[next++];
         } else {
             return false;
         }

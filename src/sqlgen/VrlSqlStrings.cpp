@@ -84,22 +84,21 @@ void VrlSqlStrings::AppendTo(CString& target, int id, int number, const std::wst
         return;
     const std::wstring_view text = found->text.View();
 
-    CString& out = target;
     // Enough for a template whose markers each appear once; a repeated
     // marker only makes the string grow once more. Growing text keeps its
     // doubling, so that appending statement after statement stays linear.
     size_t estimate = text.size() + 12;
     for (std::wstring_view arg : args)
         estimate += arg.size();
-    out.PreallocateMore(estimate);
+    target.PreallocateMore(estimate);
 
     for (const Piece& piece : found->pieces) {
         if (piece.slot == kLiteral)
-            out.Append(text.substr(piece.offset, piece.length));
+            target.Append(text.substr(piece.offset, piece.length));
         else if (piece.slot == kNumber)
-            AppendDecimal(out, number);
+            AppendDecimal(target, number);
         else
-            out += args[piece.slot];
+            target += args[piece.slot];
     }
 }
 

@@ -412,12 +412,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         CString piece(L"previous text");
         Call(piece, false, t.text.c_str(), t.args.data(), t.args.size());
         const std::wstring expected = Expected(t);
-        if (piece.Str() != expected) {
+        if (piece.View() != expected) {
             std::fprintf(stderr, "piece \"%ls\": got \"%ls\", expected \"%ls\"\n", t.text.c_str(),
                          piece.GetString(), expected.c_str());
-            FUZZ_CHECK(piece.Str() == expected);
+            FUZZ_CHECK(piece.View() == expected);
         }
-        pieces += piece.Str();
+        pieces += piece.View();
     }
 
     // The whole format, as few calls as the argument limit allows.
@@ -436,6 +436,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         append = true;
         first = last;
     }
-    FUZZ_CHECK(whole.Str() == pieces);
+    FUZZ_CHECK(whole.View() == pieces);
     return 0;
 }

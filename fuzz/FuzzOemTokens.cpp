@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cwchar>
 #include <string>
+#include <string_view>
 
 #include "FuzzSupport.h"
 #include "support/COemMgr.h"
@@ -20,7 +21,7 @@ namespace {
 
 using namespace VrlSchemaLib;
 
-void ReplaceAll(std::wstring& text, const std::wstring& from, const std::wstring& to) {
+void ReplaceAll(std::wstring& text, std::wstring_view from, std::wstring_view to) {
     std::wstring out;
     size_t last = 0;
     for (size_t pos = text.find(from); pos != std::wstring::npos; pos = text.find(from, last)) {
@@ -36,11 +37,11 @@ std::wstring Reference(const COemMgr& oem, std::wstring text) {
     const size_t close = text.find(L'}');
     if (text.find(L'{') == std::wstring::npos || close == std::wstring::npos || close == 0)
         return text;
-    ReplaceAll(text, g_pszCompanyNameToken, oem.GetCompanyName().Str());
-    ReplaceAll(text, g_pszProductNameToken, oem.GetProductName().Str());
-    ReplaceAll(text, g_pszProductAbbrevToken, oem.GetProductAbbrev().Str());
-    ReplaceAll(text, g_pszProductShortToken, oem.GetProductShort().Str());
-    ReplaceAll(text, g_pszProductPrefixToken, oem.GetProductPrefix().Str());
+    ReplaceAll(text, g_pszCompanyNameToken, oem.GetCompanyName().View());
+    ReplaceAll(text, g_pszProductNameToken, oem.GetProductName().View());
+    ReplaceAll(text, g_pszProductAbbrevToken, oem.GetProductAbbrev().View());
+    ReplaceAll(text, g_pszProductShortToken, oem.GetProductShort().View());
+    ReplaceAll(text, g_pszProductPrefixToken, oem.GetProductPrefix().View());
     return text;
 }
 
@@ -51,14 +52,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const COemMgr* oem = COemMgr::GetOemMgr();
     const CString text = VrlSchemaFuzz::WideText(data, size);
     const CString replaced = oem->ReplaceTokens(text);
-    FUZZ_CHECK(replaced.Str() == Reference(*oem, text.Str()));
+    FUZZ_CHECK(replaced.View() == Reference(*oem, std::wstring(text.View())));
 
     DuxException* e = new DuxException(4, static_cast<LONG>(size), "Fuzz.cpp", 7, text.GetString());
     // The exception takes the message as a C string, up to a first zero.
     FUZZ_CHECK(e->GetMessageW() == oem->ReplaceTokens(CString(text.GetString())));
     // The full text first, then every capacity up to a little beyond it.
     constexpr UINT kGuard = 8;
-    std::wstring full(replaced.Str().size() + 256, L'\0');
+    std::wstring full(replaced.View().size() + 256, L'\0');
     e->GetErrorMessage(full.data(), static_cast<UINT>(full.size()));
     const size_t fullLength = std::wcslen(full.c_str());
     const UINT step = fullLength > 64 ? static_cast<UINT>(fullLength / 16) : 1;

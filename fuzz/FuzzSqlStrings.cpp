@@ -9,13 +9,14 @@
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 
 #include "FuzzSupport.h"
 #include "sqlgen/VrlSqlStrings.h"
 
 namespace {
 
-std::wstring Reference(const std::wstring& text, int number, const CString* args[6]) {
+std::wstring Reference(std::wstring_view text, int number, const CString* args[6]) {
     std::wstring out;
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] != L'&') {
@@ -27,7 +28,7 @@ std::wstring Reference(const std::wstring& text, int number, const CString* args
             if (m == L'#')
                 out += std::to_wstring(number);
             else if (m >= L'1' && m <= L'6')
-                out += args[m - L'1']->Str();
+                out += args[m - L'1']->View();
             else
                 out += L'&';
         }
@@ -55,12 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const CString* args[6] = {&p1, &p2, &p3, &p4, &p5, &p6};
     const CString got = strings.Get(id, number, p1, p2, p3, p4, p5, p6);
-    FUZZ_CHECK(got.Str() == Reference(text.Str(), number, args));
-    FUZZ_CHECK(strings.Get(id, p1, p2, p3, p4, p5, p6).Str() == Reference(text.Str(), 0, args));
+    FUZZ_CHECK(got.View() == Reference(text.View(), number, args));
+    FUZZ_CHECK(strings.Get(id, p1, p2, p3, p4, p5, p6).View() == Reference(text.View(), 0, args));
     // A template made of an argument text: its markers expand only here.
     const CString* rotated[6] = {&p2, &p3, &p4, &p5, &p6, &p1};
-    FUZZ_CHECK(strings.Get(id + 1, number, p2, p3, p4, p5, p6, p1).Str() ==
-               Reference(p1.Str(), number, rotated));
+    FUZZ_CHECK(strings.Get(id + 1, number, p2, p3, p4, p5, p6, p1).View() ==
+               Reference(p1.View(), number, rotated));
     FUZZ_CHECK(strings.Get(-1 - id, number, p1, p2, p3, p4, p5, p6).IsEmpty());
     return 0;
 }

@@ -211,9 +211,16 @@ CString::Rep* CString::Rep::Allocate(size_t capacity) {
 }
 
 void CString::Rep::Free(Rep* rep) noexcept {
+#if defined(__cpp_sized_deallocation)
+    // The allocator is told the size when the compiler lets us (clang only
+    // with -fsized-deallocation).
     const size_t bytes = BlockBytes(sizeof(Rep), rep->capacity);
     rep->~Rep();
     ::operator delete(static_cast<void*>(rep), bytes);
+#else
+    rep->~Rep();
+    ::operator delete(static_cast<void*>(rep));
+#endif
 }
 
 CString::Rep* CString::Make(std::wstring_view text) {

@@ -54,7 +54,7 @@ public:
     int GetLength() const { return m_rep ? static_cast<int>(m_rep->length) : 0; }
     bool IsEmpty() const { return m_rep == nullptr || m_rep->length == 0; }
     void Empty();
-    const wchar_t* GetString() const { return m_rep ? m_rep->Chars() : L""; }
+    const wchar_t* GetString() const { return m_rep ? m_rep->Chars() : kEmptyText; }
     operator const wchar_t*() const { return GetString(); }
     std::wstring_view View() const {
         return m_rep ? std::wstring_view(m_rep->Chars(), m_rep->length) : std::wstring_view();
@@ -241,6 +241,10 @@ private:
         if (count != 0)
             std::memmove(to, from, count * sizeof(wchar_t));
     }
+    // The text of every CString that holds none: one address in the whole
+    // program, so that an empty name reads the same pointer wherever it is
+    // asked for.
+    static constexpr wchar_t kEmptyText[1] = {L'\0'};
     static std::wstring_view PieceView(const CString& text) { return text.View(); }
     static std::wstring_view PieceView(const wchar_t* text) { return text ? text : L""; }
     static std::wstring_view PieceView(const wchar_t& ch) { return std::wstring_view(&ch, 1); }

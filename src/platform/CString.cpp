@@ -250,40 +250,39 @@ CString::CString(const char* utf8) {
 }
 
 void CString::MakeRoom(size_t capacity, bool grow) {
-    const size_t length = static_cast<size_t>(GetLength());
-    capacity = std::max(capacity, length);
-    if (OwnsText()) {
-        if (m_rep->capacity >= capacity)
-            return;
-        if (grow)
-            capacity = std::max(capacity, std::min(kMaxLength, 2 * static_cast<size_t>(m_rep->capacity)));
-    }
+    capacity = std::max(capacity, static_cast<size_t>(GetLength()));
+    if (OwnsText() && m_rep->capacity >= capacity)
+        return;
     if (capacity == 0 && m_rep == nullptr)
         return; // nothing to hold
-    Rep* own = Rep::Allocate(capacity);
-    if (length > 0)
-        CopyChars(own->Chars(), m_rep->Chars(), length);
-    Release();
-    m_rep = own;
-    SetLength(length);
+    Reallocate(grow ? GrownCapacity(capacity) : capacity, std::wstring_view());
 }
 
 void CString::AppendGrowing(std::wstring_view text) {
     const size_t length = static_cast<size_t>(GetLength());
     if (text.size() > kMaxLength - length)
         throw std::length_error("CString: text too long");
-    const size_t total = length + text.size();
-    size_t capacity = total;
+    Reallocate(GrownCapacity(length + text.size()), text);
+}
+
+size_t CString::GrownCapacity(size_t capacity) const {
+    // A text of its own at least doubles its room when it moves; a shared
+    // one is copied at the size asked for.
     if (OwnsText())
-        capacity = std::max(total, std::min(kMaxLength, 2 * static_cast<size_t>(m_rep->capacity)));
-    // Both copies are made before the old text goes: `text` may lie in it.
+        capacity = std::max(capacity, std::min(kMaxLength, 2 * static_cast<size_t>(m_rep->capacity)));
+    return capacity;
+}
+
+void CString::Reallocate(size_t capacity, std::wstring_view tail) {
+    const size_t length = static_cast<size_t>(GetLength());
+    // Both copies are made before the old text goes: `tail` may lie in it.
     Rep* own = Rep::Allocate(capacity);
     if (length > 0)
         CopyChars(own->Chars(), m_rep->Chars(), length);
-    CopyChars(own->Chars() + length, text.data(), text.size());
+    CopyChars(own->Chars() + length, tail.data(), tail.size());
     Release();
     m_rep = own;
-    SetLength(total);
+    SetLength(length + tail.size());
 }
 
 void CString::Assign(std::wstring_view text) {
@@ -1173,10 +1172,7 @@ private:
 void CString::FormatV(const wchar_t* format, va_list args) {
     FormatScratch scratch;
     FormatInto(scratch.Text(), format, args);
-    if (scratch.Text().empty())
-        Empty();
-    else
-        Assign(scratch.Text());
+    Assign(scratch.Text());
 }
 
 void CString::AppendFormat(const wchar_t* format, ...) {

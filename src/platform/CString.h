@@ -283,6 +283,11 @@ private:
     // that appending step by step stays linear.
     void MakeRoom(size_t capacity, bool grow);
     void AppendGrowing(std::wstring_view text);
+    // The room a text that must move takes for `capacity` characters.
+    size_t GrownCapacity(size_t capacity) const;
+    // Moves the text into a block of its own with room for `capacity`
+    // characters (at least its length and `tail`'s), `tail` appended.
+    void Reallocate(size_t capacity, std::wstring_view tail);
     CString& TrimLeftOf(std::wstring_view chars);
     CString& TrimRightOf(std::wstring_view chars);
     // The characters of a text this CString owns, for changes in place.

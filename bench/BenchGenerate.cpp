@@ -18,6 +18,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Generators.h"
@@ -107,28 +108,41 @@ void GenerateSchema(benchmark::State& state, Dialect dialect) {
 
 // The SQL Server script of `tables` tables cut into the pieces a generator
 // appends: runs of name characters and runs of everything else ("CREATE",
-// " ", "TABLE", " dbo.", "T00001", "(\r\n", ...), as UTF-8.
+// " ", "TABLE", " dbo.", "T00001", "(\r\n", ...). `narrow` holds them as
+// UTF-8, the script file's text; `wide` as the statements' own characters,
+// four bytes each.
 struct FloorPieces {
-    std::vector<std::string> pieces;
-    size_t bytes = 0;
+    std::vector<std::string> narrow;
+    std::vector<std::wstring> wide;
+    size_t bytes = 0; // of the UTF-8 text
+    size_t characters = 0;
 };
+
+template <class Char>
+void SplitIntoRuns(std::basic_string_view<Char> text, std::vector<std::basic_string<Char>>& out) {
+    auto word = [](Char c) {
+        return c == '_' || (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+    };
+    size_t start = 0;
+    for (size_t i = 1; i <= text.size(); ++i) {
+        if (i == text.size() || word(text[i]) != word(text[i - 1])) {
+            out.emplace_back(text.substr(start, i - start));
+            start = i;
+        }
+    }
+}
 
 FloorPieces ScriptPieces(int tables) {
     const SyntheticSchema& synthetic = Synthetic(tables, false);
     std::vector<CString> statements;
     Generator(Dialect::SqlServer, synthetic.GetSchema())->GenerateSchema(statements);
     FloorPieces out;
-    auto word = [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0 || c == '_'; };
     for (const CString& s : statements) {
         const std::string text = s.ToUtf8();
         out.bytes += text.size();
-        size_t start = 0;
-        for (size_t i = 1; i <= text.size(); ++i) {
-            if (i == text.size() || word(text[i]) != word(text[i - 1])) {
-                out.pieces.push_back(text.substr(start, i - start));
-                start = i;
-            }
-        }
+        out.characters += static_cast<size_t>(s.GetLength());
+        SplitIntoRuns(std::string_view(text), out.narrow);
+        SplitIntoRuns(s.View(), out.wide);
     }
     return out;
 }
@@ -136,9 +150,11 @@ FloorPieces ScriptPieces(int tables) {
 // The floor under GenerateSchema: the same bytes appended piece by piece into
 // one buffer reserved up front, the least any generator writing that text can
 // do.
-[[gnu::noinline]] size_t AppendPieces(const FloorPieces& floor, std::string& buffer) {
+template <class Char>
+[[gnu::noinline]] size_t AppendPieces(const std::vector<std::basic_string<Char>>& pieces,
+                                      std::basic_string<Char>& buffer) {
     buffer.clear();
-    for (const std::string& piece : floor.pieces)
+    for (const std::basic_string<Char>& piece : pieces)
         buffer.append(piece);
     return buffer.size();
 }
@@ -151,7 +167,10 @@ double CpuSeconds() {
 
 // GenerateSchemaFloor/SqlServer/N: the floor's time, with the counter
 // "ratio": GenerateSchema's CPU time for the same schema (median of 5 passes
-// taken here) over the floor's.
+// taken here) over the floor's. "ratio_wide" sets it against the same
+// characters appended as wide characters (median of 15 passes), the size in
+// memory of the text that GenerateSchema hands back: what stays between the
+// two ratios is the price of a statement's four bytes a character.
 void GenerateSchemaFloor(benchmark::State& state) {
     const int tables = static_cast<int>(state.range(0));
     const FloorPieces floor = ScriptPieces(tables);
@@ -165,18 +184,32 @@ void GenerateSchemaFloor(benchmark::State& state) {
         benchmark::DoNotOptimize(statements.data());
     }
     std::sort(generate.begin(), generate.end());
+    std::vector<double> wide;
+    {
+        std::wstring buffer;
+        buffer.reserve(floor.characters);
+        for (int pass = 0; pass < 15; ++pass) {
+            const double from = CpuSeconds();
+            benchmark::DoNotOptimize(AppendPieces(floor.wide, buffer));
+            benchmark::ClobberMemory();
+            wide.push_back(CpuSeconds() - from);
+        }
+        std::sort(wide.begin(), wide.end());
+    }
     std::string buffer;
     buffer.reserve(floor.bytes);
     const double from = CpuSeconds();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(AppendPieces(floor, buffer));
+        benchmark::DoNotOptimize(AppendPieces(floor.narrow, buffer));
         benchmark::ClobberMemory();
     }
     const double perPass = (CpuSeconds() - from) / static_cast<double>(state.iterations());
     state.SetBytesProcessed(state.iterations() * static_cast<int64_t>(floor.bytes));
-    state.counters["pieces"] = static_cast<double>(floor.pieces.size());
+    state.counters["pieces"] = static_cast<double>(floor.narrow.size());
     state.counters["generate_ms"] = generate[2] * 1e3;
+    state.counters["wide_ms"] = wide[7] * 1e3;
     state.counters["ratio"] = perPass > 0 ? generate[2] / perPass : 0.0;
+    state.counters["ratio_wide"] = wide[7] > 0 ? generate[2] / wide[7] : 0.0;
 }
 
 // The model check that runs before every generation; with seed rows every
@@ -386,7 +419,7 @@ int Profile(const char* argument) {
         const FloorPieces floor = ScriptPieces(tables);
         std::string buffer;
         buffer.reserve(floor.bytes);
-        std::printf("%zu bytes\n", AppendPieces(floor, buffer));
+        std::printf("%zu bytes\n", AppendPieces(floor.narrow, buffer));
         return 0;
     }
     if (subject == "model") {

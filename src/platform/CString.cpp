@@ -310,6 +310,16 @@ wchar_t* CString::GetBuffer(int minLength) {
     return m_rep->Chars();
 }
 
+wchar_t* CString::GetBufferSetLength(int newLength) {
+    const size_t wanted = newLength > 0 ? static_cast<size_t>(newLength) : 0;
+    if (m_rep == nullptr)
+        m_rep = Rep::Allocate(wanted);
+    else
+        MakeRoom(wanted, true);
+    SetLength(wanted);
+    return m_rep->Chars();
+}
+
 void CString::ReleaseBuffer(int newLength) {
     if (m_rep == nullptr)
         return;
@@ -864,6 +874,28 @@ std::wstring_view DecimalText(wchar_t* end, long long value) {
 size_t Fixed6Digits(char (&digits)[400], double value) {
     if (!std::isfinite(value))
         return 0;
+    // A whole number of millionths (42, 1.5, 0.25) is written from that
+    // count, when the product below is exact (fma gives its rounding error)
+    // and the count fits a double's integers; "%f" gives these digits
+    // exactly. Every other value goes the general way.
+    const double scaled = value * 1e6;
+    if (std::fabs(scaled) < 9007199254740992.0 && scaled == std::trunc(scaled) &&
+        std::fma(value, 1e6, -scaled) == 0.0) {
+        char reversed[32];
+        size_t count = 0;
+        auto units = static_cast<uint64_t>(std::fabs(scaled));
+        for (int place = 0; place < 6; ++place, units /= 10)
+            reversed[count++] = static_cast<char>('0' + units % 10);
+        reversed[count++] = '.';
+        do {
+            reversed[count++] = static_cast<char>('0' + units % 10);
+            units /= 10;
+        } while (units != 0);
+        if (std::signbit(value))
+            reversed[count++] = '-';
+        std::reverse_copy(reversed, reversed + count, digits);
+        return count;
+    }
     // DBL_MAX has 309 integer digits.
     const std::to_chars_result written =
         std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed, 6);

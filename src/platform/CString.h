@@ -80,6 +80,11 @@ public:
     // destroyed.
     wchar_t* GetBuffer(int minLength);
     void ReleaseBuffer(int newLength = -1);
+    // GetBuffer with the length set to `newLength` at once: the characters
+    // past the old length are the caller's to write. When the text must move
+    // its room at least doubles, so that growing it piece by piece stays
+    // linear.
+    wchar_t* GetBufferSetLength(int newLength);
     // Shortens the text to `newLength` characters (longer: no change).
     void Truncate(int newLength);
 

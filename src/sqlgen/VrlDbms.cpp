@@ -6,6 +6,8 @@
 #include <charconv>
 #include <clocale>
 #include <cmath>
+#include <cstring>
+#include <stdexcept>
 #include <system_error>
 
 #include "../platform/CException.h"
@@ -74,13 +76,21 @@ CString VrlDbms::Sql(int id, int number, const CString& p1, const CString& p2, c
 
 const CString& VrlDbms::GetTypeText(VrlDataType type) const {
     static const CString empty;
-    const auto it = m_oTypeMap.find(static_cast<int>(type));
-    return it == m_oTypeMap.end() ? empty : it->second;
+    const auto code = static_cast<size_t>(type);
+    return code < kTypeCodes ? m_oTypeMap[code] : empty;
+}
+
+void VrlDbms::SetTypeText(VrlDataType type, const wchar_t* text) {
+    const auto code = static_cast<size_t>(type);
+    if (code >= kTypeCodes)
+        throw std::invalid_argument("VrlDbms::SetTypeText: not a data type");
+    m_oTypeMap[code] = text;
 }
 
 void VrlDbms::FixDecimal(CString& text) {
     const lconv* conv = localeconv();
-    if (conv == nullptr || conv->decimal_point == nullptr || conv->decimal_point[0] == '\0')
+    if (conv == nullptr || conv->decimal_point == nullptr || conv->decimal_point[0] == '\0' ||
+        std::strcmp(conv->decimal_point, ".") == 0)
         return;
     const std::wstring point = Utf8ToWide(conv->decimal_point);
     if (point != L".")

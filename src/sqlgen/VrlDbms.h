@@ -15,7 +15,7 @@
 // instead, so that a caller can write a large script without holding it.
 #pragma once
 
-#include <map>
+#include <array>
 #include <vector>
 
 #include "../platform/CObject.h"
@@ -273,12 +273,14 @@ protected:
 
     // Type-map entry of `type`, or the empty text.
     const CString& GetTypeText(VrlDataType type) const;
-    void SetTypeText(VrlDataType type, const wchar_t* text) { m_oTypeMap[static_cast<int>(type)] = text; }
+    // `type` must be one of VrlDataType's codes.
+    void SetTypeText(VrlDataType type, const wchar_t* text);
 
     // The extra-columns buffer, written by GetTableFields and GetFieldInfo.
     static CString sm_strExtraColumns;
 
-    std::map<int, CString> m_oTypeMap;           // VrlDataType code -> SQL type text
+    static constexpr size_t kTypeCodes = dtInterval + 1;
+    std::array<CString, kTypeCodes> m_oTypeMap;  // VrlDataType code -> SQL type text
     int m_nDbmsType = -1;                        // set by the dialect constructor (cm_n*)
     const wchar_t* m_pszName;                    // not owned; handed to the publish generator
     VrlSqlStrings m_oSqlStrings;                 // filled by the dialect constructor, ids 0 to 59

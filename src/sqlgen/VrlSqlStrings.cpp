@@ -1,6 +1,10 @@
 #include "VrlSqlStrings.h"
 
 #include <algorithm>
+#include <climits>
+#include <cstring>
+#include <iterator>
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -11,11 +15,12 @@ VrlSqlStrings::VrlSqlStrings() : m_oDirect(kDirect) {}
 // Marker rules: "&1".."&6" and "&#" are slots; "&x" for any other x is a
 // literal "&" (x dropped); a lone "&" at the end stays "&".
 VrlSqlStrings::Template VrlSqlStrings::Split(const CString& text) {
-    Template result{text, {}};
+    Template result{text, {}, 0, false};
     const std::wstring_view view = result.text.View();
     const auto literal = [&](size_t from, size_t length) {
         if (length == 0)
             return;
+        result.literalLength += static_cast<uint32_t>(length);
         // A run that continues the previous one (the "&" of "&&") joins it.
         if (!result.pieces.empty()) {
             Piece& last = result.pieces.back();
@@ -39,9 +44,10 @@ VrlSqlStrings::Template VrlSqlStrings::Split(const CString& text) {
             break;
         }
         const wchar_t marker = view[amp + 1];
-        if (marker == L'#')
+        if (marker == L'#') {
             result.pieces.push_back(Piece{0, 0, kNumber});
-        else if (marker >= L'1' && marker <= L'6')
+            result.hasNumber = true;
+        } else if (marker >= L'1' && marker <= L'6')
             result.pieces.push_back(Piece{0, 0, static_cast<int>(marker - L'1')});
         else
             literal(amp, 1);
@@ -84,21 +90,57 @@ void VrlSqlStrings::AppendTo(CString& target, int id, int number, const std::wst
         return;
     const std::wstring_view text = found->text.View();
 
-    // Enough for a template whose markers each appear once; a repeated
-    // marker only makes the string grow once more. Growing text keeps its
-    // doubling, so that appending statement after statement stays linear.
-    size_t estimate = text.size() + 12;
-    for (std::wstring_view arg : args)
-        estimate += arg.size();
-    target.PreallocateMore(estimate);
+    // The number's digits, when the template writes it.
+    wchar_t digits[24];
+    std::wstring_view decimal;
+    if (found->hasNumber) {
+        const bool negative = number < 0;
+        unsigned long magnitude =
+            negative ? 0UL - static_cast<unsigned long>(number) : static_cast<unsigned long>(number);
+        wchar_t* at = std::end(digits);
+        do {
+            *--at = static_cast<wchar_t>(L'0' + magnitude % 10);
+            magnitude /= 10;
+        } while (magnitude != 0);
+        if (negative)
+            *--at = L'-';
+        decimal = std::wstring_view(at, static_cast<size_t>(std::end(digits) - at));
+    }
 
+    // The statement's exact length first, then its characters in one pass.
+    size_t added = found->literalLength;
     for (const Piece& piece : found->pieces) {
-        if (piece.slot == kLiteral)
-            target.Append(text.substr(piece.offset, piece.length));
-        else if (piece.slot == kNumber)
-            AppendDecimal(target, number);
-        else
-            target += args[piece.slot];
+        if (piece.slot != kLiteral)
+            added += piece.slot == kNumber ? decimal.size() : args[piece.slot].size();
+    }
+    if (added == 0)
+        return;
+    const size_t length = static_cast<size_t>(target.GetLength());
+    if (added > static_cast<size_t>(INT_MAX) - length)
+        throw std::length_error("VrlSqlStrings: statement too long");
+    // When the text must move its room doubles, so that appending statement
+    // after statement stays linear.
+    wchar_t* at = target.GetBufferSetLength(static_cast<int>(length + added)) + length;
+    for (const Piece& piece : found->pieces) {
+        const wchar_t* from;
+        size_t count;
+        if (piece.slot == kLiteral) {
+            from = text.data() + piece.offset;
+            count = piece.length;
+        } else {
+            const std::wstring_view arg = piece.slot == kNumber ? decimal : args[piece.slot];
+            from = arg.data();
+            count = arg.size();
+        }
+        // Most runs are a few characters: a call to memcpy would cost more
+        // than their copy.
+        if (count <= 8) {
+            for (size_t k = 0; k < count; ++k)
+                at[k] = from[k];
+        } else {
+            std::memcpy(at, from, count * sizeof(wchar_t));
+        }
+        at += count;
     }
 }
 

@@ -55,6 +55,8 @@ private:
     struct Template {
         CString text;
         std::vector<Piece> pieces;
+        uint32_t literalLength; // of all the literal runs
+        bool hasNumber;         // holds a "&#"
     };
     static constexpr int kLiteral = -1;
     static constexpr int kNumber = 6;

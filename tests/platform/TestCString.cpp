@@ -164,6 +164,7 @@ TEST(CStringSharing, CopiesStayApartWhenOneChanges) {
             s.ReleaseBuffer();
         },
         [](CString& s) { s.Truncate(3); },
+        [](CString& s) { s.GetBufferSetLength(4)[0] = L'c'; },
         [](CString& s) { s = L"other"; },
         [](CString& s) { s.Empty(); },
     };

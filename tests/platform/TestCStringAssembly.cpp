@@ -26,9 +26,12 @@ std::wstring PrintfFixed(double value) {
 } // namespace
 
 TEST(CStringAssembly, PlainFixedMatchesTheCLibrary) {
-    const double values[] = {0.0,       -0.0,     1.5,     -0.125,     0.0000005,  0.0000015,
-                             0.0000025, 2.5e-7,   1e-300,  123456.789, 1e15 + 0.3, 9007199254740993.0,
-                             DBL_MAX,   -DBL_MAX, DBL_MIN, 0.1 + 0.2,  1.0 / 3.0,  999999.9999995};
+    const double values[] = {0.0, -0.0, 1.5, -0.125, 0.0000005, 0.0000015, 0.0000025, 2.5e-7, 1e-300,
+                             123456.789, 1e15 + 0.3, 9007199254740993.0, DBL_MAX, -DBL_MAX, DBL_MIN,
+                             0.1 + 0.2, 1.0 / 3.0, 999999.9999995,
+                             // whole numbers of millionths, on both sides of 2^53 millionths
+                             42.0, -3.25, 0.015625, -1024.5, 1e9, 4503599627.370496, 9007199254.740991,
+                             9007199254.740992, -9007199254.740993};
     for (double value : values)
         EXPECT_EQ(Fmt(L"%lf", value).View(), PrintfFixed(value)) << value;
     // Non-finite values and conversions with flags or width: platform/texts/cstring.txt.
@@ -113,6 +116,14 @@ TEST(CStringAssembly, AppendsOfItsOwnTextAndWritesInPlace) {
     written.ReleaseBuffer(2);
     EXPECT_EQ(written, L"aB");
     EXPECT_EQ(shared, L"ab");
+
+    CString lengthened(L"ab");
+    wchar_t* tail = lengthened.GetBufferSetLength(5) + 2;
+    tail[0] = L'c';
+    tail[1] = L'd';
+    tail[2] = L'e';
+    EXPECT_EQ(lengthened, L"abcde");
+    EXPECT_EQ(lengthened.GetString()[5], L'\0');
 
     CString cut(L"one two");
     const CString before = cut;

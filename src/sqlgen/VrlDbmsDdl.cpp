@@ -29,6 +29,13 @@ bool NeedsPublishingColumns(const VrlTable* table, const VrlField* field) {
 
 CString Join(const std::vector<CString>& names, const wchar_t* separator) {
     CString result;
+    if (names.empty())
+        return result;
+    // Measured first, so that the text is allocated once.
+    size_t length = std::char_traits<wchar_t>::length(separator) * (names.size() - 1);
+    for (const CString& name : names)
+        length += static_cast<size_t>(name.GetLength());
+    result.PreallocateMore(length);
     for (size_t i = 0; i < names.size(); ++i) {
         if (i > 0)
             result += separator;
@@ -214,8 +221,9 @@ CString VrlDbms::FormatPrimaryKey(const VrlTable* table, const VrlConstraint* co
 }
 
 CString VrlDbms::FormatUniqueConstraint(const VrlTable* table, const VrlConstraint* constraint) const {
-    const CString text = L"ALTER TABLE " + table->GetNameRef() + L" ADD CONSTRAINT " +
-                         constraint->GetNameRef() + L" UNIQUE(" + GetFields(constraint->GetFields()) + L")";
+    const CString text =
+        CString::Concat(L"ALTER TABLE "sv, table->GetNameRef(), L" ADD CONSTRAINT "sv,
+                        constraint->GetNameRef(), L" UNIQUE("sv, GetFields(constraint->GetFields()), L")"sv);
     ValidateString(text);
     return text;
 }
@@ -228,10 +236,13 @@ CString VrlDbms::FormatNonUniqueIndex(const VrlTable* table, const VrlConstraint
 }
 
 CString VrlDbms::FormatCreateIndex(const wchar_t* index, const wchar_t* table, const wchar_t* columns) const {
-    CString name(index);
-    if (m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2)
-        name = VrlConversions::AnsiConstraintLimit(name); // copied at once: the buffer is shared
-    const CString text = CString::Concat(L"CREATE INDEX "sv, name, L" ON "sv, table, L"("sv, columns, L")"sv);
+    CString limited;
+    const bool limit = m_nDbmsType == cm_nOracle || m_nDbmsType == cm_nDB2;
+    if (limit)
+        limited = VrlConversions::AnsiConstraintLimit(CString(index)); // copied at once: the buffer is shared
+    const CString text = CString::Concat(
+        L"CREATE INDEX "sv, limit ? limited.View() : (index ? std::wstring_view(index) : std::wstring_view()),
+        L" ON "sv, table, L"("sv, columns, L")"sv);
     ValidateString(text);
     return text;
 }
@@ -374,10 +385,15 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
 }
 
 CString VrlDbms::GetFields(const std::vector<CString>& names) const {
+    // One name is handed out as a shared copy of itself.
+    if (names.size() == 1)
+        return names[0];
     return Join(names, L", ");
 }
 
 CString VrlDbms::GetFieldsWithSurroundBrackets(const std::vector<CString>& names) const {
+    if (names.size() == 1)
+        return FormatFieldName(names[0]);
     CString result;
     for (size_t i = 0; i < names.size(); ++i) {
         if (i > 0)

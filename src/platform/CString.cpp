@@ -647,6 +647,11 @@ constexpr std::wstring_view kWhiteSpace = L" \t\r\n\v\f";
 }
 
 CString& CString::Trim() {
+    // Most texts have nothing to trim: both ends are looked at first.
+    const std::wstring_view text = View();
+    if (!text.empty() && kWhiteSpace.find(text.front()) == std::wstring_view::npos &&
+        kWhiteSpace.find(text.back()) == std::wstring_view::npos)
+        return *this;
     return TrimRight().TrimLeft();
 }
 CString& CString::TrimLeft() {

@@ -23,6 +23,11 @@ namespace {
 // The publishing columns go with every table that refers to a published
 // batch definition, except the batch-definition table itself.
 bool NeedsPublishingColumns(const VrlTable* table, const VrlField* field) {
+    // Only "P" and "p" fold to "p": most names are told apart by their first
+    // character without the whole comparison.
+    const std::wstring_view name = field->GetNameRef().View();
+    if (name.empty() || (name[0] != L'P' && name[0] != L'p'))
+        return false;
     return field->GetNameRef().CompareNoCase(L"PublishedBatchDefID") == 0 &&
            table->GetNameRef().CompareNoCase(L"BatchDefID") != 0;
 }

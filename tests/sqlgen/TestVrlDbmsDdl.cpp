@@ -44,6 +44,11 @@ TEST_F(DbmsDdl, TablesAndTheExtraColumnsBufferFedByNameColumns) {
         {"create.person", dbms.FormatCreateTable(person)},
         {"create.batchdefid", dbms.GetTableFields(batchDef)},
     });
+    // The publishing column is recognised whatever the case of its name.
+    VrlTable* item = keep.Table(L"Item", {keep.Field(L"publishedbatchdefid", dtInteger)});
+    EXPECT_EQ(CString(L"CREATE TABLE Item (\r\npublishedbatchdefid int,\r\nAdminID int DEFAULT 0,\r\n"
+                      L"Referenced bit DEFAULT 0 Not Null)"),
+              dbms.GetTableFields(item));
     // A table without real columns gives no statement.
     VrlTable* shadow =
         keep.Table(L"Shadow", {keep.Field(L"Blob", dtBinary),

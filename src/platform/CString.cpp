@@ -648,9 +648,10 @@ constexpr std::wstring_view kWhiteSpace = L" \t\r\n\v\f";
 
 CString& CString::Trim() {
     // Most texts have nothing to trim: both ends are looked at first.
+    // kWhiteSpace is the space and the characters from tab to carriage return.
+    const auto white = [](wchar_t ch) { return ch == L' ' || (ch >= L'\t' && ch <= L'\r'); };
     const std::wstring_view text = View();
-    if (!text.empty() && kWhiteSpace.find(text.front()) == std::wstring_view::npos &&
-        kWhiteSpace.find(text.back()) == std::wstring_view::npos)
+    if (!text.empty() && !white(text.front()) && !white(text.back()))
         return *this;
     return TrimRight().TrimLeft();
 }

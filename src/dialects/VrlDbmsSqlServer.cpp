@@ -692,9 +692,10 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
         VrlDbms::AppendFieldInfo(out, field);
         return;
     }
-    std::wmemcpy(type, typeText.GetString(), typeLength);
-    size_t used = typeLength;
+    std::wstring_view typeView = typeText.View();
     if (length >= 1) {
+        std::wmemcpy(type, typeText.GetString(), typeLength);
+        size_t used = typeLength;
         type[used++] = L'(';
         wchar_t digits[16];
         size_t count = 0;
@@ -703,6 +704,7 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
         while (count > 0)
             type[used++] = digits[--count];
         type[used++] = L')';
+        typeView = std::wstring_view(type, used);
     }
     const COleVariant& value = field->GetDefaultValueRef();
     // The clause as GetDefaultValue writes it, made here in a buffer on the
@@ -727,7 +729,7 @@ void VrlDbmsSqlServer::AppendFieldInfo(CString& out, const VrlField* field) cons
     }
     static const std::wstring_view unused = Unused().View();
     const std::wstring_view args[] = {field->GetNameRef().CView(), // FormatFieldName: the name, as a C text
-                                      std::wstring_view(type, used),
+                                      typeView,
                                       defaultText,
                                       field->GetNullType() == ntNotNull ? std::wstring_view(L"Not Null")
                                                                         : std::wstring_view(),

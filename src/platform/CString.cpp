@@ -310,7 +310,7 @@ wchar_t* CString::GetBuffer(int minLength) {
     return m_rep->Chars();
 }
 
-wchar_t* CString::GetBufferSetLength(int newLength) {
+wchar_t* CString::SetLengthGrowing(int newLength) {
     const size_t wanted = newLength > 0 ? static_cast<size_t>(newLength) : 0;
     if (m_rep == nullptr)
         m_rep = Rep::Allocate(wanted);

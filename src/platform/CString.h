@@ -84,7 +84,13 @@ public:
     // past the old length are the caller's to write. When the text must move
     // its room at least doubles, so that growing it piece by piece stays
     // linear.
-    wchar_t* GetBufferSetLength(int newLength);
+    wchar_t* GetBufferSetLength(int newLength) {
+        if (newLength >= 0 && OwnsText() && m_rep->capacity >= static_cast<size_t>(newLength)) {
+            SetLength(static_cast<size_t>(newLength));
+            return m_rep->Chars();
+        }
+        return SetLengthGrowing(newLength);
+    }
     // Shortens the text to `newLength` characters (longer: no change).
     void Truncate(int newLength);
 
@@ -288,6 +294,8 @@ private:
     // that appending step by step stays linear.
     void MakeRoom(size_t capacity, bool grow);
     void AppendGrowing(std::wstring_view text);
+    // GetBufferSetLength for a text that must move, or is shared, first.
+    wchar_t* SetLengthGrowing(int newLength);
     // The room a text that must move takes for `capacity` characters.
     size_t GrownCapacity(size_t capacity) const;
     // Moves the text into a block of its own with room for `capacity`

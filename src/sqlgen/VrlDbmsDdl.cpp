@@ -355,7 +355,8 @@ CString VrlDbms::GetTableFields(const VrlTable* table) const {
         int end = columns.GetLength();
         while (end > start && IsTrimmedSpace(columns.GetString()[end - 1]))
             --end;
-        columns.Truncate(end);
+        if (end < columns.GetLength())
+            columns.Truncate(end);
         columns += L",\r\n"sv;
     };
 

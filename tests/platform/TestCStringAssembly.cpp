@@ -93,7 +93,7 @@ TEST(CStringAssembly, AppendsOfItsOwnTextAndWritesInPlace) {
     grown += L'd'; // its own now, with little room to spare
     grown.Append(grown.View());
     EXPECT_EQ(grown, L"abcdabcd");
-    grown.Append(grown.GetString() + 6, 2);
+    grown.Append(grown.View().substr(6, 2));
     EXPECT_EQ(grown, L"abcdabcdcd");
     CString roomy(L"xyz");
     roomy.Preallocate(100);

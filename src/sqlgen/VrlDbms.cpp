@@ -92,9 +92,7 @@ void VrlDbms::FixDecimal(CString& text) {
     if (conv == nullptr || conv->decimal_point == nullptr || conv->decimal_point[0] == '\0' ||
         std::strcmp(conv->decimal_point, ".") == 0)
         return;
-    const std::wstring point = Utf8ToWide(conv->decimal_point);
-    if (point != L".")
-        text.Replace(point.c_str(), L".");
+    text.Replace(Utf8ToWide(conv->decimal_point).c_str(), L".");
 }
 
 bool VrlDbms::IsAscii(const wchar_t* text) {
